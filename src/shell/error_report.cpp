@@ -1,0 +1,18 @@
+#include "shell/error_report.h"
+
+#include <QMessageBox>
+
+namespace quorvane {
+
+QString ErrorReportText(const QString& message) {
+  if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
+  return message;
+}
+
+void ShowErrorReport(QWidget* owner, const QString& message) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Sinuvar"), ErrorReportText(message),
+                  QMessageBox::Ok, owner);
+  box.exec();
+}
+
+}  // namespace quorvane
