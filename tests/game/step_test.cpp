@@ -1,0 +1,400 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "game_fakes.h"
+
+namespace quorvane::testing {
+namespace {
+
+// Steps: the index of each (non-empty) log entry after a mark.
+std::vector<std::string> LogSince(const CallLog& log, size_t mark) { return {log.begin() + mark, log.end()}; }
+
+TEST(Steering, ReversalIsDroppedAndEachStepTakesOneEntry) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(3, 3);
+  rig.Game.GameStep();  // takes the start direction
+  EXPECT_EQ(rig.Head().Column, 15);
+
+  rig.Game.QueueDirection(Left);
+  rig.Game.QueueDirection(Up);
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.S().CurrentDirection, Right);
+  EXPECT_EQ(rig.Head().Column, 16);
+  EXPECT_EQ(rig.Head().Row, 10);
+  ASSERT_EQ(rig.S().DirectionQueue.size(), 1u);
+
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.Head().Column, 16);
+  EXPECT_EQ(rig.Head().Row, 9);
+  EXPECT_EQ(rig.Head().Tile, 12);
+  EXPECT_EQ(rig.S().Snake[rig.S().Snake.size() - 2].Tile, NeckTile(Right, Up));
+  EXPECT_EQ(rig.S().ForbiddenDirection, Down);
+  // Moving up disables only the Down button.
+  EXPECT_FALSE(rig.Controls.IsEnabled(GameControl::DownSpeed));
+  EXPECT_TRUE(rig.Controls.IsEnabled(GameControl::UpSpeed));
+  EXPECT_TRUE(rig.Controls.IsEnabled(GameControl::LeftSpeed));
+  EXPECT_TRUE(rig.Controls.IsEnabled(GameControl::RightSpeed));
+}
+
+TEST(Steering, TwoKeysInOneIntervalApplyOnTwoSteps) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(3, 3);
+  rig.Game.GameStep();
+  EXPECT_TRUE(rig.Game.FilterKeyMessage(KeyUp));
+  EXPECT_TRUE(rig.Game.FilterKeyMessage(KeyLeft));
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.S().CurrentDirection, Up);
+  EXPECT_EQ(rig.Head().Column, 15);
+  EXPECT_EQ(rig.Head().Row, 9);
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.S().CurrentDirection, Left);
+  EXPECT_EQ(rig.Head().Column, 14);
+  EXPECT_EQ(rig.Head().Row, 9);
+  EXPECT_EQ(rig.S().Snake[rig.S().Snake.size() - 2].Tile, NeckTile(Up, Left));
+}
+
+TEST(Step, PlainMoveDrawsFourCellsInOrder) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(3, 3);
+  rig.Surface.Draws.clear();
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.Surface.Draws, (std::vector<DrawCall>{{10, 10, EmptyTile}, {11, 10, 2}, {15, 10, 13}, {14, 10, 4}}));
+  EXPECT_EQ(rig.Controls.Panels[1], "Score : 10");
+  EXPECT_EQ(rig.Controls.Panels[2], "Hi : 10");
+}
+
+TEST(Step, GrowingMoveKeepsTheTailAndRedrawsIt) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(3, 3);
+  for (int i = 0; i < 3; ++i) rig.Game.GameStep();
+  rig.S().MovesSinceGrowth = rig.S().MovesPerGrowth;  // next step grows
+  const SnakeSegment tail = rig.S().Snake.front();
+  rig.Surface.Draws.clear();
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.S().Snake.size(), 6u);
+  EXPECT_EQ(rig.S().Snake.front(), tail);
+  ASSERT_EQ(rig.Surface.Draws.size(), 4u);
+  EXPECT_EQ(rig.Surface.Draws[0], (DrawCall{tail.Column, tail.Row, EmptyTile}));
+  EXPECT_EQ(rig.Surface.Draws[1], (DrawCall{tail.Column, tail.Row, tail.Tile}));
+  EXPECT_EQ(rig.S().MovesSinceGrowth, 0);
+  EXPECT_EQ(rig.S().GrowthsSinceSpeedUp, 1);
+}
+
+TEST(Step, GuardStopsAStepInsideAStep) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(3, 3);
+  rig.S().StepInProgress = true;
+  const auto before = rig.S().Snake;
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.S().Snake, before);
+  EXPECT_TRUE(rig.S().StepInProgress);
+}
+
+// A U-shaped snake whose head sits just below its tail, moving Left.
+void LayUTurn(GameRig& rig) {
+  rig.NewGameWithBlobAt(3, 3);
+  GameState& s = rig.S();
+  s.Snake = {{5, 5, 2}, {6, 5, 4}, {7, 5, 8}, {7, 6, 6}, {6, 6, 4}, {5, 6, 11}};
+  s.PreviousDirection = Left;
+  s.ForbiddenDirection = Right;
+  s.CurrentDirection = Left;
+  s.DirectionQueue = {TDirection{Up}};
+}
+
+TEST(Crash, HeadMayEnterTheCellTheTailLeavesOnAPlainMove) {
+  GameRig rig;
+  LayUTurn(rig);
+  rig.Game.GameStep();
+  EXPECT_TRUE(rig.S().GameRunning);
+  EXPECT_TRUE(rig.Head().IsAt(5, 5));
+  EXPECT_EQ(rig.S().Snake.front(), SnakeSegment(6, 5, 2));
+}
+
+TEST(Crash, TheSameMoveOnAGrowingStepEndsTheGame) {
+  GameRig rig;
+  LayUTurn(rig);
+  rig.S().MovesSinceGrowth = rig.S().MovesPerGrowth;
+  rig.Game.GameStep();
+  EXPECT_FALSE(rig.S().GameRunning);
+  EXPECT_TRUE(rig.Head().IsAt(5, 6));
+  EXPECT_EQ(rig.Head().Tile, CrashedHeadTile(Left, Up));
+  EXPECT_EQ(rig.Head().Tile, 31);
+}
+
+TEST(Crash, EdgesEndTheGameWithoutMovingTheHead) {
+  struct Case { int direction, tailColumn, tailRow, headColumn, headRow, tile; };
+  const Case cases[] = {
+      {Left, 4, 5, 0, 5, 21},
+      {Down, 3, 7, 3, 11, 24},
+      {Up, 8, 4, 8, 0, 22},
+      {Right, 15, 2, 19, 2, 23},
+  };
+  for (const Case& c : cases) {
+    GameRig rig;
+    rig.Settings.Mode = CustomStart;
+    rig.Settings.CustomDirection = c.direction;
+    rig.Settings.CustomHPos = c.tailColumn;
+    rig.Settings.CustomVPos = c.tailRow;
+    rig.Questions.PlayAgainAnswers = {false};
+    rig.Random.Push({10, 8});  // the first blob, away from every start here
+    rig.Game.NewGame();
+    rig.Surface.Draws.clear();
+    rig.Game.GameStep();
+    EXPECT_FALSE(rig.S().GameRunning) << c.direction;
+    EXPECT_TRUE(rig.Head().IsAt(c.headColumn, c.headRow)) << c.direction;
+    ASSERT_EQ(rig.Surface.Draws.size(), 1u) << "only the crashed head is drawn";
+    EXPECT_EQ(rig.Surface.Draws[0], (DrawCall{c.headColumn, c.headRow, c.tile}));
+    // The body advanced before the test; the last two entries share the head's cell.
+    const auto& snake = rig.S().Snake;
+    EXPECT_EQ(snake[snake.size() - 2].Column, c.headColumn);
+    EXPECT_EQ(snake[snake.size() - 2].Row, c.headRow);
+  }
+}
+
+TEST(Crash, WallsAndBodyAreTestedLikeTheEdge) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(3, 3);
+  rig.S().Walls.emplace_back(15, 10, WallTile);
+  rig.Game.GameStep();
+  EXPECT_FALSE(rig.S().GameRunning);
+  EXPECT_EQ(rig.Head().Tile, 23);
+
+  GameRig body;
+  body.NewGameWithBlobAt(3, 3);
+  body.Game.GameStep();
+  body.Game.QueueDirection(Up);
+  body.Game.QueueDirection(Left);
+  body.Game.QueueDirection(Down);  // back into the body
+  for (int i = 0; i < 3; ++i) body.Game.GameStep();
+  EXPECT_FALSE(body.S().GameRunning);
+  EXPECT_EQ(body.Head().Tile, CrashedHeadTile(Left, Down));
+}
+
+TEST(Eating, BlobScoresAHundredAndTenAndIsPlacedAgain) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(18, 10);
+  for (int i = 0; i < 3; ++i) rig.Game.GameStep();
+  EXPECT_EQ(rig.S().Score, 30);
+  rig.Random.Push({3, 3});
+  rig.Surface.Draws.clear();
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.S().Score, 140);
+  EXPECT_EQ(rig.Head().Tile, SwallowingHeadTile(Right));
+  EXPECT_EQ(rig.Sounds.Count(GameSound::Blob), 1);
+  EXPECT_EQ(rig.S().Blob, SnakeSegment(3, 3, BlobTile));
+  EXPECT_EQ(rig.Surface.Draws.back(), (DrawCall{3, 3, BlobTile}));
+  EXPECT_EQ(rig.Surface.Draws.size(), 5u);
+  EXPECT_EQ(rig.S().BlobsSinceWalls, 1);
+  EXPECT_TRUE(rig.S().Walls.empty());
+  EXPECT_EQ(rig.Controls.Panels[1], "Score : 140");
+
+  // The snake does not grow for eating.
+  EXPECT_EQ(rig.S().Snake.size(), 5u);
+}
+
+TEST(Eating, BlobSoundFollowsItsSwitch) {
+  GameRig rig;
+  rig.Settings.PlayBall = false;
+  rig.NewGameWithBlobAt(15, 4);
+  rig.S().Blob = {15, 10, BlobTile};
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.S().Score, 110);
+  EXPECT_TRUE(rig.Sounds.Played.empty());
+}
+
+// Puts the blob right in front of the head and steps onto it.
+void EatOnce(GameRig& rig) {
+  const SnakeSegment& h = rig.Head();
+  rig.S().Blob = {h.Column + 1, h.Row, BlobTile};
+  rig.Game.GameStep();
+}
+
+TEST(Walls, AddedOnEveryNthBlob) {
+  GameRig easy;  // Easy: walls on every 2nd blob, one at a time
+  easy.NewGameWithBlobAt(3, 3);
+  easy.Game.GameStep();
+  EatOnce(easy);
+  EXPECT_TRUE(easy.S().Walls.empty());
+  EatOnce(easy);
+  ASSERT_EQ(easy.S().Walls.size(), 1u);
+  EatOnce(easy);
+  EXPECT_EQ(easy.S().Walls.size(), 1u);
+  EXPECT_EQ(easy.S().BlobsSinceWalls, 1);
+
+  GameRig hard;  // Difficult: three walls after every blob
+  hard.Settings.Level = Difficult;
+  hard.NewGameWithBlobAt(3, 3);
+  hard.Game.GameStep();
+  hard.Surface.Draws.clear();
+  EatOnce(hard);
+  ASSERT_EQ(hard.S().Walls.size(), 3u);
+  EXPECT_EQ(hard.S().BlobsSinceWalls, 0);
+  for (const SnakeSegment& w : hard.S().Walls) {
+    EXPECT_EQ(w.Tile, WallTile);
+    EXPECT_FALSE(w.IsAt(0, 0));
+    EXPECT_EQ(hard.Surface.CellAt(w.Column, w.Row), WallTile);
+  }
+  // Four cells of the step, three walls, then the blob.
+  EXPECT_EQ(hard.Surface.Draws.size(), 8u);
+  EXPECT_EQ(hard.Surface.Draws.back().Tile, BlobTile);
+}
+
+TEST(HiScore, RisesDuringPlayWithTheSoundOncePerGame) {
+  GameRig rig;
+  rig.Settings.HiScore = 25;
+  rig.S().PreviousHiScore = 25;
+  rig.NewGameWithBlobAt(3, 3);
+  rig.Game.GameStep();
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.Settings.HiScore, 25);
+  EXPECT_EQ(rig.Controls.Panels[2], "Hi : 25");
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.Settings.HiScore, 30);
+  EXPECT_EQ(rig.Controls.Panels[2], "Hi : 30");
+  rig.Game.GameStep();
+  EXPECT_EQ(rig.Settings.HiScore, 40);
+  EXPECT_EQ(rig.Sounds.Count(GameSound::HiScore), 1);
+  EXPECT_TRUE(rig.S().HiScoreSoundPlayed);
+}
+
+TEST(HiScore, NoSoundWhilePreviousBestIsZeroOrSwitchedOff) {
+  GameRig first;  // the first game after a stored best of 0
+  first.NewGameWithBlobAt(3, 3);
+  for (int i = 0; i < 3; ++i) first.Game.GameStep();
+  EXPECT_EQ(first.Settings.HiScore, 30);
+  EXPECT_EQ(first.Sounds.Count(GameSound::HiScore), 0);
+
+  GameRig off;
+  off.Settings.HiScore = 5;
+  off.Settings.PlayHiScore = false;
+  off.S().PreviousHiScore = 5;
+  off.NewGameWithBlobAt(3, 3);
+  off.Game.GameStep();
+  EXPECT_EQ(off.Settings.HiScore, 10);
+  EXPECT_EQ(off.Sounds.Count(GameSound::HiScore), 0);
+}
+
+TEST(HiScore, BlobSoundComesBeforeTheHiScoreSound) {
+  GameRig rig;
+  rig.Settings.HiScore = 50;
+  rig.S().PreviousHiScore = 50;
+  rig.NewGameWithBlobAt(3, 3);
+  EatOnce(rig);
+  EXPECT_EQ(rig.Sounds.Played, (std::vector<GameSound>{GameSound::Blob, GameSound::HiScore}));
+}
+
+// Runs the default start straight into the right edge: five steps, then the crash.
+void CrashIntoRightEdge(GameRig& rig) {
+  for (int i = 0; i < 5; ++i) rig.Game.GameStep();
+  ASSERT_TRUE(rig.S().GameRunning);
+  rig.Game.GameStep();
+  ASSERT_EQ(std::count(rig.Log.begin(), rig.Log.end(), "play again?"), 1);
+}
+
+TEST(GameOver, BeatenBestAsksForTheNameThenOffersAnotherGame) {
+  GameRig rig;
+  rig.Settings.HiScore = 20;
+  rig.Settings.HiName = "Old";
+  rig.S().PreviousHiScore = 20;
+  rig.Questions.Name = "New";
+  rig.NewGameWithBlobAt(3, 3);
+  for (int i = 0; i < 5; ++i) rig.Game.GameStep();
+  const size_t mark = rig.Log.size();
+  rig.Game.GameStep();
+  EXPECT_EQ(LogSince(rig.Log, mark),
+            (std::vector<std::string>{"draw 19,10 23", "sound gameover", "timer off", "panel 0 Game over",
+                                      "hiscore dialog 50", "play again?", "disable RightSpeed", "disable DownSpeed",
+                                      "disable UpSpeed", "disable LeftSpeed", "disable Button3", "disable Pause1",
+                                      "blink on", "repaint"}));
+  EXPECT_EQ(rig.Settings.HiName, "New");
+  EXPECT_EQ(rig.S().HiScoreAtStart, 50);
+  EXPECT_EQ(rig.S().PreviousHiScore, 50);
+  EXPECT_EQ(rig.S().DisplayMode, Intro);
+  EXPECT_FALSE(rig.Timer.Enabled());
+  EXPECT_FALSE(rig.S().StepInProgress);
+}
+
+TEST(GameOver, EqualScoreIsNoNewBestAndYesStartsAgain) {
+  GameRig rig;
+  rig.Settings.HiScore = 50;
+  rig.Settings.HiName = "Old";
+  rig.S().PreviousHiScore = 50;
+  rig.Settings.PlayGameOver = false;
+  rig.Questions.PlayAgainAnswers = {true};
+  rig.NewGameWithBlobAt(3, 3);
+  rig.Random.Push({3, 3});  // the next game's first blob
+  CrashIntoRightEdge(rig);
+  EXPECT_EQ(std::count(rig.Log.begin(), rig.Log.end(), "hiscore dialog 50"), 0);
+  EXPECT_EQ(rig.Sounds.Count(GameSound::GameOver), 0);
+  EXPECT_EQ(rig.Settings.HiName, "Old");
+  // Yes: a fresh game is running, drawn whole.
+  EXPECT_TRUE(rig.S().GameRunning);
+  EXPECT_TRUE(rig.Timer.Enabled());
+  EXPECT_EQ(rig.S().Snake.size(), 5u);
+  EXPECT_TRUE(rig.Head().IsAt(14, 10));
+  EXPECT_EQ(rig.Log.back(), "repaint");
+  EXPECT_EQ(rig.Controls.Panels[0], "");
+  EXPECT_FALSE(rig.S().StepInProgress);
+}
+
+TEST(GameOver, TickDuringTheQuestionDoesNothing) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(3, 3);
+  SegmentList during;
+  rig.Questions.DuringPlayAgain = [&] {
+    during = rig.S().Snake;
+    rig.Game.GameStep();
+    EXPECT_EQ(rig.S().Snake, during);
+  };
+  CrashIntoRightEdge(rig);
+  EXPECT_FALSE(during.empty());
+}
+
+// The interval after each step, steering round the loop for `steps` steps.
+std::vector<uint16_t> IntervalsOverSteps(GameRig& rig, int steps) {
+  rig.NewGameWithBlobAt(9, 5);
+  std::vector<uint16_t> seen;
+  for (int i = 0; i < steps; ++i) {
+    rig.SteerAroundLoop();
+    rig.Game.GameStep();
+    EXPECT_TRUE(rig.S().GameRunning) << "step " << i + 1;
+    seen.push_back(rig.Timer.Interval());
+  }
+  return seen;
+}
+
+std::vector<uint16_t> Distinct(const std::vector<uint16_t>& v) {
+  std::vector<uint16_t> out;
+  for (uint16_t x : v)
+    if (out.empty() || out.back() != x) out.push_back(x);
+  return out;
+}
+
+TEST(Schedule, EasyGrowsEveryEighthStepAndEndsAt170) {
+  GameRig rig;
+  rig.NewGameWithBlobAt(9, 5);
+  for (int i = 1; i <= 16; ++i) {
+    rig.SteerAroundLoop();
+    rig.Game.GameStep();
+    const size_t expected = 5 + i / 8;
+    EXPECT_EQ(rig.S().Snake.size(), expected) << "step " << i;
+  }
+  GameRig run;
+  const auto seen = IntervalsOverSteps(run, 200);
+  EXPECT_EQ(seen[38], 250);  // after step 39
+  EXPECT_EQ(seen[39], 230);  // after step 40
+  EXPECT_EQ(Distinct(seen), (std::vector<uint16_t>{250, 230, 210, 190, 170}));
+}
+
+TEST(Schedule, IntermediateAndDifficultRunDownToTheirFloors) {
+  GameRig mid;
+  mid.Settings.Level = Intermediate;
+  EXPECT_EQ(Distinct(IntervalsOverSteps(mid, 170)), (std::vector<uint16_t>{200, 185, 170, 155, 140, 125}));
+  GameRig hard;
+  hard.Settings.Level = Difficult;
+  EXPECT_EQ(Distinct(IntervalsOverSteps(hard, 120)), (std::vector<uint16_t>{160, 150, 140, 130, 120}));
+}
+
+}  // namespace
+}  // namespace quorvane::testing
