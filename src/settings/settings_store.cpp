@@ -1,0 +1,104 @@
+#include "settings/settings_store.h"
+
+#include <array>
+#include <variant>
+
+#include "settings/ini_file.h"
+
+namespace quorvane {
+
+namespace {
+
+// A text comes back at most this long, as from the Windows profile service.
+constexpr size_t kMaxTextLength = 2047;
+
+using Field = std::variant<int32_t GameSettings::*, bool GameSettings::*, std::string GameSettings::*>;
+
+struct StoredKey {
+  const char* Section;
+  const char* Key;
+  Field Member;
+};
+
+// The file's keys in the order of reading and writing.
+const std::array<StoredKey, 20> kKeys{{
+    {"SKILL", "LEVEL", &GameSettings::Level},
+    {"SOUNDS", "WAVFOLDER", &GameSettings::WavFolder},
+    {"SOUNDS", "PLAYWAVS", &GameSettings::PlayWavs},
+    {"SOUNDS", "PLAYBALL", &GameSettings::PlayBall},
+    {"SOUNDS", "BALLWAV", &GameSettings::BallWav},
+    {"SOUNDS", "PLAYGAMEOVER", &GameSettings::PlayGameOver},
+    {"SOUNDS", "GAMEOVERWAV", &GameSettings::GameOverWav},
+    {"SOUNDS", "PLAYHISCORE", &GameSettings::PlayHiScore},
+    {"SOUNDS", "HISCOREWAV", &GameSettings::HiScoreWav},
+    {"CUSTOM", "MOVEMAX", &GameSettings::MoveMax},
+    {"CUSTOM", "SNAKESPEED", &GameSettings::SnakeSpeed},
+    {"CUSTOM", "MAXMAX", &GameSettings::MaxMax},
+    {"CUSTOM", "WALLMAX", &GameSettings::WallMax},
+    {"CUSTOM", "WALLNUM", &GameSettings::WallNum},
+    {"SCORE", "HISCORE", &GameSettings::HiScore},
+    {"SCORE", "HINAME", &GameSettings::HiName},
+    {"POSITION", "MODE", &GameSettings::Mode},
+    {"POSITION", "CUSTOMDIRECTION", &GameSettings::CustomDirection},
+    {"POSITION", "CUSTOMHPOS", &GameSettings::CustomHPos},
+    {"POSITION", "CUSTOMVPOS", &GameSettings::CustomVPos},
+}};
+
+// The setting keeps its default unless the file holds a value it can take.
+struct ReadInto {
+  GameSettings& settings;
+  const std::optional<std::string>& text;
+
+  void operator()(int32_t GameSettings::*member) const {
+    if (auto number = text ? ParseIniInteger(*text) : std::nullopt) settings.*member = *number;
+  }
+  void operator()(bool GameSettings::*member) const {
+    if (auto number = text ? ParseIniInteger(*text) : std::nullopt) settings.*member = *number != 0;
+  }
+  void operator()(std::string GameSettings::*member) const {
+    if (text) settings.*member = text->substr(0, kMaxTextLength);
+  }
+};
+
+struct FormatFrom {
+  const GameSettings& settings;
+
+  std::string operator()(int32_t GameSettings::*member) const { return std::to_string(settings.*member); }
+  std::string operator()(bool GameSettings::*member) const { return settings.*member ? "1" : "0"; }
+  std::string operator()(std::string GameSettings::*member) const { return settings.*member; }
+};
+
+}  // namespace
+
+SettingsWriteError::SettingsWriteError(const std::string& fileName)
+    : std::runtime_error("Unable to write to " + fileName) {}
+
+GameSettings DefaultSettings(const std::string& programPath) {
+  GameSettings defaults;
+  defaults.WavFolder = ProgramFolder(programPath);
+  const std::string prefix = WithTrailingSeparator(defaults.WavFolder);
+  defaults.BallWav = prefix + "zap.wav";
+  defaults.GameOverWav = prefix + "boing.wav";
+  defaults.HiScoreWav = prefix + "yehaw.wav";
+  return defaults;
+}
+
+void LoadSettings(GameSettings& settings, GameState& state, const SettingsLocation& where) {
+  const IniFile file(where.IniFile);
+  settings = DefaultSettings(where.ProgramPath);
+  for (const StoredKey& key : kKeys) {
+    const std::optional<std::string> text = file.Read(key.Section, key.Key);
+    std::visit(ReadInto{settings, text}, key.Member);
+  }
+  state.PreviousHiScore = settings.HiScore;
+}
+
+void SaveSettings(const GameSettings& settings, const SettingsLocation& where) {
+  IniFile file(where.IniFile);
+  for (const StoredKey& key : kKeys) {
+    if (!file.Write(key.Section, key.Key, std::visit(FormatFrom{settings}, key.Member)))
+      throw SettingsWriteError(where.IniFile.filename().string());
+  }
+}
+
+}  // namespace quorvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "game/game_state.h"
+#include "settings/game_settings.h"
+#include "settings/settings_paths.h"
+
+namespace quorvane {
+
+// A settings key could not be written. The message names the file without
+// its folder: "Unable to write to Tolvenix.ini".
+class SettingsWriteError : public std::runtime_error {
+ public:
+  explicit SettingsWriteError(const std::string& fileName);
+};
+
+// The value of every field when its key is missing, for a program at
+// programPath: the sounds are looked for beside it.
+GameSettings DefaultSettings(const std::string& programPath);
+
+// Fills every field from the file, a default for each missing or unreadable
+// value, then sets state.PreviousHiScore to the loaded HiScore. Never fails.
+void LoadSettings(GameSettings& settings, GameState& state, const SettingsLocation& where);
+
+// Writes the twenty keys in order, each one on the disk before the next.
+// Throws SettingsWriteError at the first key that cannot be written; the keys
+// before it stay written.
+void SaveSettings(const GameSettings& settings, const SettingsLocation& where);
+
+}  // namespace quorvane
