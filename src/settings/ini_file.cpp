@@ -6,8 +6,17 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <limits>
+#include <new>
 #include <utility>
+
+// The file is 8-bit text in whatever code page the player uses, so the bytes
+// pass through unconverted. Debian's header holds the library's code behind
+// SI_IMPLEMENTATION; this is the one place that compiles it.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
 
 namespace quorvane {
 
@@ -15,24 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// '\r' counts as a blank, so that lines of a CRLF file read like any other.
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 int DigitValue(char c, int base) {
   int value = -1;
@@ -42,16 +34,10 @@ int DigitValue(char c, int base) {
   return value < base ? value : -1;
 }
 
-// The name of a "[section]" line, or nullopt for any other line. A missing
-// "]" is forgiven, as hand-edited files have them.
-std::optional<std::string_view> SectionName(std::string_view content) {
-  content = Trim(content);
-  if (content.empty() || content.front() != '[') return std::nullopt;
-  content.remove_prefix(1);
-  return Trim(content.substr(0, content.find(']')));
+// The library reports only a failed allocation here; it never half-fails.
+void Check(SI_Error result) {
+  if (result < 0) throw std::bad_alloc();
 }
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
@@ -104,89 +90,47 @@ std::optional<int32_t> ParseIniInteger(std::string_view text) {
   return static_cast<int32_t>(bits);
 }
 
-IniDocument::IniDocument(std::string_view text) {
-  while (!text.empty()) {
-    size_t end = text.find('\n');
-    lines_.emplace_back(text.substr(0, end));
-    if (end == std::string_view::npos) break;
-    text.remove_prefix(end + 1);
+struct IniDocument::Library {
+  // Case-insensitive names; one value per key; "<<<" is plain text, not the
+  // start of a multi-line value.
+  CSimpleIniA ini{/*a_bIsUtf8=*/false, /*a_bMultiKey=*/false, /*a_bMultiLine=*/false};
+
+  Library() { ini.SetSpaces(false); }
+};
+
+IniDocument::IniDocument() : ini_(std::make_unique<Library>()) {}
+
+IniDocument::IniDocument(std::string_view text) : IniDocument() {
+  Check(ini_->ini.LoadData(text.data(), text.size()));
+  CSimpleIniA::TNamesDepend sections;
+  ini_->ini.GetAllSections(sections);
+  holdsAllValues_ = text.find('\0') == std::string_view::npos;
+  for (const auto& section : sections) {
+    if (std::strpbrk(section.pItem, "\r\n")) holdsAllValues_ = false;
   }
-  crlf_ = !lines_.empty() && !lines_.front().empty() && lines_.front().back() == '\r';
 }
 
-std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
-  auto content = [this](size_t i) {
-    std::string_view line = lines_[i];
-    if (i == 0 && line.starts_with(kUtf8Bom)) line.remove_prefix(kUtf8Bom.size());
-    return line;
-  };
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    auto name = SectionName(content(i));
-    if (!name || !EqualsNoCase(*name, section)) continue;
-    size_t end = i + 1;
-    while (end < lines_.size() && !SectionName(lines_[end])) ++end;
-    return Range{i, end};
-  }
-  return std::nullopt;
-}
-
-std::optional<size_t> IniDocument::FindKey(const Range& range, std::string_view key) const {
-  for (size_t i = range.Header + 1; i < range.End; ++i) {
-    std::string_view line = lines_[i];
-    size_t equals = line.find('=');
-    if (equals != std::string_view::npos && EqualsNoCase(Trim(line.substr(0, equals)), key)) return i;
-  }
-  return std::nullopt;
-}
+IniDocument::IniDocument(IniDocument&&) noexcept = default;
+IniDocument& IniDocument::operator=(IniDocument&&) noexcept = default;
+IniDocument::~IniDocument() = default;
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
-  auto range = FindSection(section);
-  if (!range) return std::nullopt;
-  auto index = FindKey(*range, key);
-  if (!index) return std::nullopt;
-  std::string_view line = lines_[*index];
-  return std::string(Trim(line.substr(line.find('=') + 1)));
-}
-
-std::string IniDocument::NewLine(std::string text) const {
-  if (crlf_) text += '\r';
-  return text;
+  const char* value = ini_->ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
+  if (!value) return std::nullopt;
+  return value;
 }
 
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-  // A line break in a value would start a line of its own in the file.
+  // With multi-line values off, the library writes a value as it is, so a
+  // line break would start a line of its own in the file.
   value = value.substr(0, value.find_first_of("\r\n"));
-
-  auto range = FindSection(section);
-  if (!range) {
-    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.push_back(NewLine(""));
-    lines_.push_back(NewLine("[" + std::string(section) + "]"));
-    lines_.push_back(NewLine(std::string(key) + "=" + std::string(value)));
-    return;
-  }
-  if (auto index = FindKey(*range, key)) {
-    // Keep the key as the file spells it, and its spacing around "=".
-    std::string& line = lines_[*index];
-    size_t start = line.find('=') + 1;
-    while (start < line.size() && IsBlank(line[start])) ++start;
-    line = NewLine(line.substr(0, start) + std::string(value));
-    return;
-  }
-  // After the section's last key, so that blank lines and comments that lead
-  // into the next section stay with it.
-  size_t at = range->Header + 1;
-  for (size_t i = range->Header + 1; i < range->End; ++i) {
-    if (lines_[i].find('=') != std::string::npos) at = i + 1;
-  }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), NewLine(std::string(key) + "=" + std::string(value)));
+  Check(ini_->ini.SetValue(std::string(section).c_str(), std::string(key).c_str(), std::string(value).c_str()));
 }
 
 std::string IniDocument::Text() const {
   std::string text;
-  for (const std::string& line : lines_) {
-    text += line;
-    text += '\n';
-  }
+  // The byte order mark goes out only when the text came in with one.
+  Check(ini_->ini.Save(text, /*a_bAddSignature=*/true));
   return text;
 }
 
@@ -243,7 +187,6 @@ IniFile::IniFile(fs::path path) : path_(std::move(path)) {
     readFailed_ = errno != ENOENT && errno != ENOTDIR;
     return;
   }
-  std::string text;
   char buffer[4096];
   for (;;) {
     ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -253,15 +196,17 @@ IniFile::IniFile(fs::path path) : path_(std::move(path)) {
       readFailed_ = true;
       break;
     }
-    text.append(buffer, static_cast<size_t>(got));
+    onDisk_.append(buffer, static_cast<size_t>(got));
   }
   ::close(fd);
-  if (!readFailed_) document_ = IniDocument(text);
+  if (readFailed_) onDisk_.clear();
+  else document_ = IniDocument(onDisk_);
 }
 
 bool IniFile::MayReplace() const {
-  // Replacing a file we could not read would throw away what it holds.
-  if (readFailed_) return false;
+  // Replacing a file we could not read, or read only in part, would throw
+  // away what it holds.
+  if (readFailed_ || !document_.HoldsAllValues()) return false;
   struct stat st {};
   if (::stat(path_.c_str(), &st) != 0) return errno == ENOENT || errno == ENOTDIR;
   if (!S_ISREG(st.st_mode)) return false;
@@ -272,10 +217,14 @@ bool IniFile::MayReplace() const {
 }
 
 bool IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
-  IniDocument changed = document_;
-  changed.Set(section, key, value);
-  if (!MayReplace() || !ReplaceFileAtomically(path_, changed.Text())) return false;
-  document_ = std::move(changed);
+  if (!MayReplace()) return false;
+  document_.Set(section, key, value);
+  std::string text = document_.Text();
+  if (!ReplaceFileAtomically(path_, text)) {
+    document_ = IniDocument(onDisk_);  // back to what the file still holds
+    return false;
+  }
+  onDisk_ = std::move(text);
   return true;
 }
 

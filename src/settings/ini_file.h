@@ -2,10 +2,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quorvane {
 
@@ -15,36 +15,43 @@ namespace quorvane {
 // garbage included, is not a number.
 std::optional<int32_t> ParseIniInteger(std::string_view text);
 
-// An INI text kept line by line, so that a change touches only the line it
-// must and every line the game does not know is written back as it was.
-// Section and key names match without regard to ASCII case; when a name is
-// repeated, the first section and the first key in it win.
+// An INI text read and written by SimpleIni. Section and key names match
+// without regard to ASCII case. The text comes back in the library's layout:
+// "KEY=value" lines, sections and the keys in each in the order they were
+// first met or added, two blank lines between sections, comment lines with the
+// section or key that follows them, "\n" line ends, and a UTF-8 byte order
+// mark only when the text had one. Lines without "=" and comments after the
+// last key are not kept. A repeated section merges into the first one; for a
+// repeated key the last value wins and only that one is written back.
 class IniDocument {
  public:
-  IniDocument() = default;
+  IniDocument();
   explicit IniDocument(std::string_view text);
+  IniDocument(IniDocument&&) noexcept;
+  IniDocument& operator=(IniDocument&&) noexcept;
+  ~IniDocument();
 
   // The value with the blanks around it removed; nullopt when the key or its
   // section is missing. A key written with nothing after "=" gives "".
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
   // Replaces the key's value in place, keeping its spelling, or adds the key
-  // after the last key of its section, or adds the section at the end.
+  // at the end of its section, or adds the section at the end. A line break
+  // in the value ends it there.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
   std::string Text() const;
 
- private:
-  struct Range {
-    size_t Header;  // index of the "[section]" line
-    size_t End;     // one past the section's last line
-  };
-  std::optional<Range> FindSection(std::string_view section) const;
-  std::optional<size_t> FindKey(const Range& range, std::string_view key) const;
-  std::string NewLine(std::string text) const;
+  // False when the library could not take in values the text holds: those
+  // after a NUL byte, and those under a "[" line without its "]", which it
+  // files under a name running across lines and writes back as a header that
+  // grows by a line on every save.
+  bool HoldsAllValues() const { return holdsAllValues_; }
 
-  std::vector<std::string> lines_;  // without '\n'; a '\r' of a CRLF file stays on the line
-  bool crlf_ = false;
+ private:
+  struct Library;
+  std::unique_ptr<Library> ini_;
+  bool holdsAllValues_ = true;
 };
 
 // Writes contents to a temporary file beside path, flushes it to the disk and
@@ -65,14 +72,16 @@ class IniFile {
   }
 
   // False, leaving file and document as they were, when the file cannot be
-  // written: its folder cannot hold it, the disk is full, or the file exists
-  // but could not be read or has no write permission for anyone.
+  // written: its folder cannot hold it, the disk is full, the file exists but
+  // could not be read or has no write permission for anyone, or rewriting it
+  // would lose values the library could not read from it.
   bool Write(std::string_view section, std::string_view key, std::string_view value);
 
  private:
   bool MayReplace() const;
 
   std::filesystem::path path_;
+  std::string onDisk_;  // the file's text as last read or written
   IniDocument document_;
   bool readFailed_ = false;
 };

@@ -12,12 +12,14 @@ namespace quorvane {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::StartsWith;
 using ::testing::StrEq;
+using namespace std::string_literals;
 using ::testing::ThrowsMessage;
 
 constexpr char kProgram[] = "/opt/game/tolvenix";
 
-// A fresh file holds these, section by section.
+// A fresh file holds these, section by section, two blank lines apart.
 constexpr char kSkill[] = "[SKILL]\nLEVEL=1\n";
 constexpr char kSounds[] =
     "[SOUNDS]\nWAVFOLDER=/opt/game\nPLAYWAVS=1\nPLAYBALL=1\nBALLWAV=/opt/game/zap.wav\nPLAYGAMEOVER=1\n"
@@ -80,8 +82,8 @@ TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndSavingWritesEveryKeyInOrder) {
   EXPECT_EQ(state_.PreviousHiScore, 0);
 
   SaveSettings(s, where_);
-  EXPECT_EQ(ReadText(where_.IniFile), std::string(kSkill) + "\n" + kSounds + "\n" + kCustom + "\n" + kScore + "\n" +
-                                          kPosition);
+  EXPECT_EQ(ReadText(where_.IniFile), std::string(kSkill) + "\n\n" + kSounds + "\n\n" + kCustom + "\n\n" + kScore +
+                                          "\n\n" + kPosition);
   EXPECT_EQ(FolderEntries(where_.IniFile.parent_path()), std::vector<std::string>{"Tolvenix.ini"});
 }
 
@@ -122,45 +124,57 @@ TEST_F(SettingsStoreTest, ValuesParseLikeTheProfileServiceAndAreWrittenBackAsRea
   EXPECT_EQ(s.CustomDirection, 0);
   EXPECT_EQ(state_.PreviousHiScore, 31);
 
-  // Missing keys join the end of their section.
+  // Missing keys join the end of their section; blanks around values go.
   SaveSettings(s, where_);
   EXPECT_EQ(ReadText(where_.IniFile),
-            "[SKILL]\nLEVEL=1\n"
-            "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=1\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav\nHISCOREWAV=" +
+            "[SKILL]\nLEVEL=1\n\n\n"
+            "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=1\nBALLWAV=\nGAMEOVERWAV=/home/p/boing.wav\nHISCOREWAV=" +
                 longPath.substr(0, 2047) +
-                "\nWAVFOLDER=/opt/game\nPLAYGAMEOVER=1\nPLAYHISCORE=1\n"
-                "[CUSTOM]\nMOVEMAX=5\nSNAKESPEED=250\nMAXMAX=5\nWALLMAX= -3\nWALLNUM=2\n"
-                "[SCORE]\nHISCORE=31\nHINAME=Zoë = Ångström\n"
+                "\nWAVFOLDER=/opt/game\nPLAYGAMEOVER=1\nPLAYHISCORE=1\n\n\n"
+                "[CUSTOM]\nMOVEMAX=5\nSNAKESPEED=250\nMAXMAX=5\nWALLMAX=-3\nWALLNUM=2\n\n\n"
+                "[SCORE]\nHISCORE=31\nHINAME=Zoë = Ångström\n\n\n"
                 "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\nCUSTOMHPOS=10\nCUSTOMVPOS=10\n");
 }
 
-TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignLinesSurvive) {
-  const std::string handEdited =
-      "; my notes\n"
-      "[Skill]\n"
-      "level = 7\n"
-      "Theme=dark\n"
-      "\n"
-      "[score]\n"
-      "HiScore=100\n"
-      "a line without an equals sign\n"
-      "\n"
-      "; network settings follow\n"
-      "[Network]\n"
-      "proxy=none\n";
-  WriteText(where_.IniFile, handEdited);
+TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive) {
+  WriteText(where_.IniFile,
+            "; my notes\n"
+            "[Skill]\n"
+            "level = 7\n"
+            "Theme=dark\n"
+            "\n"
+            "[score]\n"
+            "HiScore=100\n"
+            "a line without an equals sign\n"
+            "\n"
+            "; network settings follow\n"
+            "[Network]\n"
+            "proxy=none\n"
+            "; notes at the very end\n");
   GameSettings s = Load();
   EXPECT_EQ(s.Level, 7);
   EXPECT_EQ(s.HiScore, 100);
 
-  // A missing key goes after the last key of its section, not among the
-  // lines that lead into the next one.
+  // Keys and sections keep their spelling and place, the comment stays with
+  // the section it leads into; a line without "=" and a comment with nothing
+  // after it hold no setting and are not written back.
   s.HiScore = 500;
   SaveSettings(s, where_);
-  std::string expected = handEdited;
-  expected.replace(expected.find("HiScore=100\n"), 12, "HiScore=500\nHINAME=\n");
-  expected += std::string("\n") + kSounds + "\n" + kCustom + "\n" + kPosition;
-  EXPECT_EQ(ReadText(where_.IniFile), expected);
+  EXPECT_EQ(ReadText(where_.IniFile), std::string("; my notes\n\n\n"
+                                                  "[Skill]\nlevel=7\nTheme=dark\n\n\n"
+                                                  "[score]\nHiScore=500\nHINAME=\n\n\n"
+                                                  "; network settings follow\n[Network]\nproxy=none\n\n\n") +
+                                          kSounds + "\n\n" + kCustom + "\n\n" + kPosition);
+}
+
+TEST_F(SettingsStoreTest, RepeatedNamesMergeAndTheLastValueWins) {
+  WriteText(where_.IniFile, "[SCORE]\nHISCORE=100\nHINAME=Ann\n[SKILL]\nLEVEL=2\n[score]\nhiscore=300\n");
+  GameSettings s = Load();
+  EXPECT_EQ(s.HiScore, 300);
+  EXPECT_EQ(s.HiName, "Ann");
+
+  SaveSettings(s, where_);
+  EXPECT_THAT(ReadText(where_.IniFile), StartsWith("[SCORE]\nHISCORE=300\nHINAME=Ann\n\n\n[SKILL]\nLEVEL=2\n\n\n[SOUNDS]"));
 }
 
 TEST_F(SettingsStoreTest, FolderThatCannotHoldTheFileRaisesTheError) {
@@ -180,6 +194,19 @@ TEST_F(SettingsStoreTest, FilesThatMustNotBeReplacedRaiseTheErrorAndStayAsTheyWe
   EXPECT_THAT([&] { SaveSettings(GameSettings{}, where_); },
               ThrowsMessage<SettingsWriteError>(StrEq("Unable to write to Tolvenix.ini")));
   EXPECT_EQ(ReadText(where_.IniFile), old);
+
+  // Values that cannot be read are not thrown away by writing the file: keys
+  // under a header without its "]", and anything after a NUL byte.
+  fs::permissions(where_.IniFile, fs::perms::owner_read | fs::perms::owner_write);
+  for (const std::string& unreadable : {std::string("[SKILL]\nLEVEL=3\n[SCORE\nHISCORE=900\n"),
+                                        "[SKILL]\nLEVEL=3\n\0[SCORE]\nHISCORE=900\n"s}) {
+    WriteText(where_.IniFile, unreadable);
+    const GameSettings s = Load();
+    EXPECT_EQ(s.Level, 3);
+    EXPECT_EQ(s.HiScore, 0);
+    EXPECT_THROW(SaveSettings(s, where_), SettingsWriteError);
+    EXPECT_EQ(ReadText(where_.IniFile), unreadable);
+  }
 
   // Something that cannot be read as a file is not clobbered either.
   fs::remove(where_.IniFile);
