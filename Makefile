@@ -23,7 +23,7 @@ run: build
 	$(BUILD)/bin/tolvenix
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 300
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 120
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; "$$b" || exit 1; done

@@ -1,0 +1,40 @@
+#include "shell/application.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <typeinfo>
+
+#include "shell/error_report.h"
+
+namespace quorvane {
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    ShowErrorReport(activeWindow(), QString::fromUtf8(error.what()));
+  } catch (...) {
+    ShowErrorReport(activeWindow(), QStringLiteral("Unknown error"));
+  }
+  return true;
+}
+
+QString ShowApplicationError(const std::exception& error, const char* programFile) {
+  const QString text = QStringLiteral("Exception %1 in module %2 at %3.\n%4")
+                           .arg(QString::fromLatin1(typeid(error).name()),
+                                QFileInfo(QString::fromLocal8Bit(programFile)).fileName(),
+                                QStringLiteral("%1").arg(reinterpret_cast<quintptr>(&error), 8, 16, QChar(u'0')),
+                                [&] {
+                                  QString message = QString::fromUtf8(error.what());
+                                  if (!message.endsWith(u'.')) message += u'.';
+                                  return message;
+                                }());
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text, QMessageBox::Ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+  return text;
+}
+
+}  // namespace quorvane

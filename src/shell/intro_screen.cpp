@@ -1,0 +1,51 @@
+#include "shell/intro_screen.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace quorvane {
+
+int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
+
+QRect DrawCentredText(QPainter& canvas, const QString& fontName, int sizePoints, int top, const QString& text) {
+  QFont font(fontName);
+  font.setPixelSize(PointsToPixels(sizePoints));
+  font.setWeight(QFont::Normal);
+  font.setItalic(false);
+  canvas.setFont(font);
+  const QFontMetrics metrics(font);
+  const int width = metrics.horizontalAdvance(text);
+  const int left = (PaintBoxWidth - width) / 2;
+  const QRect box(left, top, width, metrics.height());
+  canvas.fillRect(box, Qt::black);
+  canvas.drawText(left, top + metrics.ascent(), text);
+  return box;
+}
+
+const IntroLine* IntroLines() {
+  static const IntroLine lines[IntroLineCount] = {
+      {"Quorvane Sinuvar", 20, QColor(0, 255, 0), 10},
+      {"Use cursor keys to move", 15, QColor(255, 0, 255), 60},
+      {"Collect the blue blobs", 15, QColor(0, 0, 255), 100},
+      {"Avoid the walls", 15, QColor(255, 0, 0), 140},
+      {"Click New Game to play", 15, QColor(255, 255, 0), 190},
+  };
+  return lines;
+}
+
+void DrawIntroScreen(QPainter& canvas) {
+  for (int i = 0; i < IntroLineCount; ++i) {
+    const IntroLine& line = IntroLines()[i];
+    canvas.setPen(line.Colour);
+    DrawCentredText(canvas, IntroFont, line.SizePoints, line.Top, line.Text);
+  }
+}
+
+QRect DrawBlinkLine(QPainter& canvas, const QColor& colour) {
+  const IntroLine& line = IntroLines()[IntroLineCount - 1];
+  canvas.setPen(colour);
+  return DrawCentredText(canvas, IntroFont, line.SizePoints, line.Top, line.Text);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,25 @@
+// Quorvane Sinuvar: start-up and the end of the program.
+#include <exception>
+#include <memory>
+
+#include "resources/qt_images.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+
+int main(int argc, char** argv) {
+  quorvane::TApplication app(argc, argv);
+  app.setApplicationName(QStringLiteral("Quorvane Sinuvar"));
+  app.setApplicationDisplayName(QStringLiteral("Quorvane Sinuvar"));
+  app.setOrganizationName(QStringLiteral("Tolvenix"));
+  app.setWindowIcon(quorvane::AppIcon());
+
+  std::unique_ptr<quorvane::TForm1> form;
+  try {
+    form = std::make_unique<quorvane::TForm1>();
+  } catch (const std::exception& error) {
+    quorvane::ShowApplicationError(error, argv[0]);
+    return 1;
+  }
+  form->show();
+  return app.exec();
+}

@@ -1,0 +1,342 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+#include "resources/qt_images.h"
+#include "settings/new_hi_score_dialog.h"
+#include "settings/settings_store.h"
+#include "shell/board_view.h"
+#include "shell/error_report.h"
+#include "shell/key_filter.h"
+#include "shell/status_bar.h"
+#include "shell/window_layout.h"
+
+namespace quorvane {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Quorvane Sinuvar");
+
+QFont SansSerif(int pixelHeight) {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(pixelHeight);
+  return font;
+}
+
+QFrame* EtchedLine(QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  return line;
+}
+
+}  // namespace
+
+TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
+    : QMainWindow(parent), settingsFile_(std::move(settingsFile)), superTimer1_(dispatcher_) {
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFont(SansSerif(14));
+  setWindowIcon(AppIcon());
+  BuildControls();
+  BuildMenus();
+
+  game_ = std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, superTimer1_, *this, *this, random_, clock_});
+  PaintBox1->SetPaintHandler([this] { game_->PaintBox1Paint(); });
+
+  superTimer1_.SetThreadPriority(TThreadPriority::tpHighest);
+  superTimer1_.SetOnTimer([this](TSuperTimer&) { SuperTimer1Timer(); });
+  ClickNewTimer = new QTimer(this);
+  ClickNewTimer->setInterval(500);
+  connect(ClickNewTimer, &QTimer::timeout, this, &TForm1::ClickNewTimerTimer);
+
+  FormCreate();
+}
+
+TForm1::~TForm1() {
+  // No tick may reach a game that is going away.
+  superTimer1_.SetEnabled(false);
+  if (keyFilter_) qApp->removeEventFilter(keyFilter_);
+}
+
+void TForm1::FormCreate() {
+  keyFilter_ = new KeyMessageFilter([this](int key) { return game_->FilterKeyMessage(key); }, this);
+  qApp->installEventFilter(keyFilter_);
+}
+
+void TForm1::BuildControls() {
+  const WindowLayout designed;
+  auto* client = new QWidget(this);
+  client->setFixedSize(designed.ClientWidth, designed.ClientHeight);
+  setCentralWidget(client);
+
+  Panel1 = new QWidget(client);
+  Bevel3 = EtchedLine(Panel1);
+  Bevel4 = EtchedLine(Panel1);
+  FlexActive1 = new QWidget(Panel1);
+  FlexActive1->setObjectName(QStringLiteral("FlexActive1"));
+
+  Panel3 = new QWidget(client);
+  Bevel5 = new QFrame(Panel3);
+  Bevel5->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Bevel5->setLineWidth(1);
+  PaintBox1 = new TPaintBox(Panel3);
+
+  Panel2 = new QWidget(client);
+  Bevel1 = EtchedLine(Panel2);
+  Bevel2 = EtchedLine(Panel2);
+  Panel4 = new QWidget(Panel2);
+  Panel4->resize(designed.InnerPanel.Width, designed.InnerPanel.Height);
+
+  auto pushButton = [this](const char* caption, int left) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), Panel4);
+    button->setGeometry(left, 13, 75, 25);
+    button->setFont(SansSerif(11));
+    button->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+    button->setAutoDefault(false);
+    return button;
+  };
+  Button2 = pushButton("&New game", 1);
+  Button3 = pushButton("Pa&use", 81);
+  Button4 = pushButton("He&lp", 246);
+  Button1 = pushButton("E&xit", 327);
+  LeftSpeed = MakeArrowButton(11, 163, 15);
+  UpSpeed = MakeArrowButton(12, 189, 4);
+  DownSpeed = MakeArrowButton(10, 189, 29);
+  RightSpeed = MakeArrowButton(13, 215, 15);
+  for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(LeftSpeed),
+                     static_cast<QWidget*>(UpSpeed), static_cast<QWidget*>(DownSpeed),
+                     static_cast<QWidget*>(RightSpeed)})
+    w->setEnabled(false);
+
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(LeftSpeed, &QToolButton::clicked, this, [this] { game_->LeftButtonClick(); });
+  connect(UpSpeed, &QToolButton::clicked, this, [this] { game_->UpButtonClick(); });
+  connect(DownSpeed, &QToolButton::clicked, this, [this] { game_->DownButtonClick(); });
+  connect(RightSpeed, &QToolButton::clicked, this, [this] { game_->RightButtonClick(); });
+
+  StatusBar1 = new TStatusBar(client);
+
+  // The designed geometry; FormShow tightens it.
+  Panel1->setGeometry(0, 0, designed.ClientWidth, designed.AdStripHeight);
+  Panel3->setGeometry(0, designed.PlayingAreaTop(), designed.ClientWidth, designed.PlayingAreaHeight());
+  Panel2->setGeometry(0, designed.ButtonStripTop(), designed.ClientWidth, designed.ButtonStripHeight);
+  StatusBar1->setGeometry(0, designed.StatusBarTop(), designed.ClientWidth, designed.StatusBarHeight);
+}
+
+QToolButton* TForm1::MakeArrowButton(int tile, int left, int top) {
+  auto* button = new QToolButton(Panel4);
+  button->setAutoRaise(true);  // flat
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setIcon(QIcon(ArrowButtonPixmap(tile)));
+  button->setIconSize(QSize(20, 20));
+  button->setGeometry(left, top, 23, 22);
+  return button;
+}
+
+void TForm1::BuildMenus() {
+  Game1 = menuBar()->addMenu(QStringLiteral("&Game"));
+  Newgame1 = Game1->addAction(QStringLiteral("&New game"), this, &TForm1::Button2Click);
+  Pause1 = Game1->addAction(QStringLiteral("&Pause"), this, [this] { game_->Pause1Click(); });
+  Pause1->setCheckable(true);
+  Pause1->setEnabled(false);
+  Options1 = Game1->addAction(QStringLiteral("&Options ..."), this, &TForm1::Options1Click);
+  Game1->addSeparator();
+  Exit1 = Game1->addAction(QStringLiteral("E&xit"), this, &TForm1::Exit1Click);
+  connect(Game1, &QMenu::aboutToShow, this, &TForm1::Game1Click);
+
+  Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
+  Helptopics1 = Help1->addAction(QStringLiteral("Help &topics ..."), this, &TForm1::Button4Click);
+  Helptopics1->setShortcut(QKeySequence(Qt::Key_F1));
+  Privacystatement1 = Help1->addAction(QStringLiteral("Privacy statement ..."), this, &TForm1::Privacystatement1Click);
+  Help1->addSeparator();
+  About1 = Help1->addAction(QStringLiteral("&About ..."), this, &TForm1::About1Click);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+  QMainWindow::showEvent(event);
+}
+
+void TForm1::FormShow() {
+  const WindowLayout l = ShowTimeLayout();
+  FlexActive1->setGeometry(l.Advert.Left, l.Advert.Top, l.Advert.Width, l.Advert.Height);
+  Bevel3->setGeometry(0, 0, l.ClientWidth, l.LineBand);
+  Bevel4->setGeometry(0, l.AdStripHeight - l.LineBand, l.ClientWidth, l.LineBand);
+  Panel3->setGeometry(0, l.PlayingAreaTop(), l.ClientWidth, l.PlayingAreaHeight());
+  PaintBox1->move(l.PaintBox.Left, l.PaintBox.Top);
+  Bevel5->setGeometry(l.Frame.Left, l.Frame.Top, l.Frame.Width, l.Frame.Height);
+  Panel2->setGeometry(0, l.ButtonStripTop(), l.ClientWidth, l.ButtonStripHeight);
+  Bevel1->setGeometry(0, 0, l.ClientWidth, l.LineBand);
+  Bevel2->setGeometry(0, l.ButtonStripHeight - l.LineBand, l.ClientWidth, l.LineBand);
+  Panel4->move(l.InnerPanel.Left, l.InnerPanel.Top);
+  StatusBar1->setGeometry(0, l.StatusBarTop(), l.ClientWidth, l.StatusBarHeight);
+  centralWidget()->setFixedSize(l.ClientWidth, l.ClientHeight);
+  setFixedSize(l.ClientWidth, l.ClientHeight + menuBar()->sizeHint().height());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+
+  GameState& state = game_->State();
+  blinkPhase_ = 0;
+  helpOpened_ = false;
+  state.GameRunning = false;
+  state.Snake.clear();
+  state.Walls.clear();
+  state.DirectionQueue.clear();
+  state.Blob = SnakeSegment(0, 0, BlobTile);
+  setWindowTitle(kTitle);
+
+  LoadSettings(settings_, state, settingsFile_);
+  const SoundLoadWarning warn = [this](const std::string& text) { WarnSoundLoad(text); };
+  gameOverSound_ = LoadSoundImage(settings_.GameOverWav, warn);
+  hiScoreSound_ = LoadSoundImage(settings_.HiScoreWav, warn);
+  blobSound_ = LoadSoundImage(settings_.BallWav, warn);
+
+  state.DisplayMode = Intro;
+  ClickNewTimer->start();
+  PaintBox1->RepaintBoard();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (FormClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TForm1::FormClose() {
+  try {
+    SaveSettings(settings_, settingsFile_);
+  } catch (const std::exception& error) {
+    // The close is abandoned so that nothing is lost unseen; the next close
+    // tries again and, should that fail too, lets the player go.
+    if (!saveFailed_) {
+      saveFailed_ = true;
+      ShowErrorReport(this, QString::fromUtf8(error.what()));
+      return false;
+    }
+  }
+  superTimer1_.SetEnabled(false);
+  ClickNewTimer->stop();
+  GameState& state = game_->State();
+  state.GameRunning = false;
+  state.Snake.clear();
+  state.Walls.clear();
+  state.DirectionQueue.clear();
+  ReleaseSoundImage(gameOverSound_);
+  ReleaseSoundImage(hiScoreSound_);
+  ReleaseSoundImage(blobSound_);
+  return true;
+}
+
+void TForm1::SetStatusText(int panel, const std::string& text) {
+  StatusBar1->SetPanelText(panel, QString::fromStdString(text));
+}
+
+void TForm1::SetControlEnabled(GameControl control, bool enabled) {
+  switch (control) {
+    case GameControl::DownSpeed: DownSpeed->setEnabled(enabled); break;
+    case GameControl::LeftSpeed: LeftSpeed->setEnabled(enabled); break;
+    case GameControl::RightSpeed: RightSpeed->setEnabled(enabled); break;
+    case GameControl::UpSpeed: UpSpeed->setEnabled(enabled); break;
+    case GameControl::Button3: Button3->setEnabled(enabled); break;
+    case GameControl::Pause1: Pause1->setEnabled(enabled); break;
+    case GameControl::Options1: Options1->setEnabled(enabled); break;
+  }
+}
+
+void TForm1::SetPauseCaption(const std::string& caption) { Button3->setText(QString::fromStdString(caption)); }
+
+void TForm1::SetPauseChecked(bool checked) { Pause1->setChecked(checked); }
+
+void TForm1::SetBlinkTimerEnabled(bool enabled) {
+  if (enabled) {
+    ClickNewTimer->start();
+  } else {
+    ClickNewTimer->stop();
+  }
+}
+
+const SoundImage& TForm1::Sound(GameSound sound) const {
+  switch (sound) {
+    case GameSound::Blob: return blobSound_;
+    case GameSound::GameOver: return gameOverSound_;
+    default: return hiScoreSound_;
+  }
+}
+
+void TForm1::PlaySoundImage(GameSound sound) { player_.PlaySoundImage(Sound(sound)); }
+
+std::string TForm1::AskHiScoreName(int32_t hiScore) {
+  TForm4 dialog(this);
+  dialog.SetScore(hiScore);
+  dialog.exec();
+  return dialog.Name().toStdString();
+}
+
+bool TForm1::AskPlayAgain() {
+  QMessageBox box(QMessageBox::Warning, kTitle, QStringLiteral("Game Over! Would you like to play again?"),
+                  QMessageBox::Yes | QMessageBox::No, this);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void TForm1::WarnSoundLoad(const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, kTitle, QString::fromStdString(text), QMessageBox::Ok, this);
+  box.exec();
+}
+
+void TForm1::Button1Click() { close(); }
+void TForm1::Exit1Click() { close(); }
+void TForm1::Button2Click() { game_->Button2Click(); }
+void TForm1::Button3Click() { game_->Button3Click(); }
+void TForm1::Game1Click() { game_->Game1Click(); }
+void TForm1::SuperTimer1Timer() { game_->GameStep(); }
+
+void TForm1::Button4Click() {
+  QMessageBox::information(this, kTitle, QStringLiteral("The help topics are not installed with this version."));
+}
+
+void TForm1::Privacystatement1Click() {
+  QMessageBox::information(this, kTitle, QStringLiteral("The privacy statement is not installed with this version."));
+}
+
+void TForm1::Options1Click() {
+  QMessageBox::information(this, kTitle, QStringLiteral("The options are not available in this version."));
+}
+
+void TForm1::About1Click() {
+  QMessageBox::about(this, QStringLiteral("About Quorvane Sinuvar"),
+                     QStringLiteral("Quorvane Sinuvar\nA snake game by Tolvenix."));
+}
+
+void TForm1::ClickNewTimerTimer() {
+  if (game_->State().DisplayMode != Intro) return;
+  if (blinkPhase_ == 0) {
+    PaintBox1->DrawBlinkLine(Qt::black);
+    blinkPhase_ = 1;
+  } else {
+    PaintBox1->DrawBlinkLine(QColor(255, 255, 0));
+    blinkPhase_ = 0;
+  }
+}
+
+}  // namespace quorvane

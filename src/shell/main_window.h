@@ -1,0 +1,129 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "components/qt_tick_dispatcher.h"
+#include "components/sound_image.h"
+#include "components/sound_player.h"
+#include "components/super_timer.h"
+#include "game/snake_game.h"
+#include "settings/game_settings.h"
+#include "settings/settings_paths.h"
+#include "shell/system_sources.h"
+
+class QAction;
+class QFrame;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+namespace quorvane {
+
+class KeyMessageFilter;
+class TPaintBox;
+class TStatusBar;
+
+// The main window: the advertisement strip, the board, the buttons, the
+// status bar and the menus. It owns the game, its settings, its sounds and
+// its timers, and implements what the game asks of the screen.
+class TForm1 final : public QMainWindow, public GameControls, public GameSounds, public GameOverQuestions {
+  Q_OBJECT
+ public:
+  explicit TForm1(SettingsLocation settingsFile = DefaultSettingsLocation(), QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // GameControls
+  void SetStatusText(int panel, const std::string& text) override;
+  void SetControlEnabled(GameControl control, bool enabled) override;
+  void SetPauseCaption(const std::string& caption) override;
+  void SetPauseChecked(bool checked) override;
+  void SetBlinkTimerEnabled(bool enabled) override;
+  // GameSounds
+  void PlaySoundImage(GameSound sound) override;
+  // GameOverQuestions
+  std::string AskHiScoreName(int32_t hiScore) override;
+  bool AskPlayAgain() override;
+
+  // Handlers
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Exit1Click();
+  void Game1Click();
+  void Options1Click();
+  void Privacystatement1Click();
+  void About1Click();
+  void ClickNewTimerTimer();
+  void SuperTimer1Timer();
+
+  SnakeGame& Game() { return *game_; }
+  GameSettings& Settings() { return settings_; }
+  TSuperTimer& SuperTimer1() { return superTimer1_; }
+  int BlinkPhase() const { return blinkPhase_; }
+  const SoundImage& Sound(GameSound sound) const;
+
+  // Controls, by their names in the window's design.
+  QWidget* Panel1 = nullptr;
+  QWidget* Panel2 = nullptr;
+  QWidget* Panel3 = nullptr;
+  QWidget* Panel4 = nullptr;
+  QWidget* FlexActive1 = nullptr;  // the banner's place
+  QFrame* Bevel1 = nullptr;
+  QFrame* Bevel2 = nullptr;
+  QFrame* Bevel3 = nullptr;
+  QFrame* Bevel4 = nullptr;
+  QFrame* Bevel5 = nullptr;
+  TPaintBox* PaintBox1 = nullptr;
+  QPushButton* Button1 = nullptr;  // Exit
+  QPushButton* Button2 = nullptr;  // New game
+  QPushButton* Button3 = nullptr;  // Pause
+  QPushButton* Button4 = nullptr;  // Help
+  QToolButton* LeftSpeed = nullptr;
+  QToolButton* UpSpeed = nullptr;
+  QToolButton* DownSpeed = nullptr;
+  QToolButton* RightSpeed = nullptr;
+  TStatusBar* StatusBar1 = nullptr;
+  QMenu* Game1 = nullptr;
+  QMenu* Help1 = nullptr;
+  QAction* Newgame1 = nullptr;
+  QAction* Pause1 = nullptr;
+  QAction* Options1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* Helptopics1 = nullptr;
+  QAction* Privacystatement1 = nullptr;
+  QAction* About1 = nullptr;
+  QTimer* ClickNewTimer = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  bool FormClose();
+  void BuildControls();
+  void BuildMenus();
+  QToolButton* MakeArrowButton(int tile, int left, int top);
+  void WarnSoundLoad(const std::string& text);
+
+  SettingsLocation settingsFile_;
+  GameSettings settings_;
+  QtTickDispatcher dispatcher_;
+  TSuperTimer superTimer1_;
+  MersenneRandom random_;
+  LocalTimeOfDay clock_;
+  SoundPlayer player_;
+  SoundImage blobSound_, gameOverSound_, hiScoreSound_;
+  std::unique_ptr<SnakeGame> game_;
+  KeyMessageFilter* keyFilter_ = nullptr;
+  int blinkPhase_ = 0;
+  bool helpOpened_ = false;
+  bool shown_ = false;
+  bool saveFailed_ = false;  // the last close could not save
+};
+
+}  // namespace quorvane

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <stdexcept>
+
+#include "shell/error_report.h"
+#include "window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+TEST(ErrorReport, AddsAFullStopOnlyAfterLaterCharacters) {
+  EXPECT_EQ(ErrorReportText("Unable to write to Tolvenix.ini"), "Unable to write to Tolvenix.ini.");
+  EXPECT_EQ(ErrorReportText("Done."), "Done.");
+  EXPECT_EQ(ErrorReportText("Really?"), "Really?.");  // '?' comes after '.'
+  EXPECT_EQ(ErrorReportText("Stop!"), "Stop!");       // '!' comes before '.'
+  EXPECT_EQ(ErrorReportText("(see above)"), "(see above)");
+  EXPECT_EQ(ErrorReportText(""), "");
+}
+
+class Throwing : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw std::runtime_error("Link has no address");
+    return QObject::event(e);
+  }
+};
+
+TEST(ErrorReport, AHandlersErrorIsShownAndTheProgramGoesOn) {
+  Throwing target;
+  ModalAnswers answers;
+  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
+  QTRY_VERIFY(answers.AllUsed());
+  ASSERT_EQ(answers.Seen().size(), 1u);
+  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Link has no address.");
+  // And the loop goes on serving events.
+  bool later = false;
+  QTimer::singleShot(0, [&] { later = true; });
+  QTRY_VERIFY(later);
+}
+
+}  // namespace
+}  // namespace quorvane::testing

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QFontMetrics>
+
+#include "resources/qt_images.h"
+#include "shell/board_view.h"
+#include "shell/intro_screen.h"
+#include "window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+QImage Cell(const QImage& board, int column, int row) {
+  return board.copy(column * CellSize, row * CellSize, CellSize, CellSize).convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Tile(int tile) { return TileImage(tile).convertToFormat(QImage::Format_RGB32); }
+
+// Every cell of the board image is the tile the game state puts there, or black.
+void ExpectBoardMatchesState(const QImage& board, const SnakeGame& game) {
+  std::array<int, BoardColumns * BoardRows> expected;
+  expected.fill(EmptyTile);
+  const GameState& s = game.State();
+  for (const SnakeSegment& seg : s.Snake) expected[seg.Row * BoardColumns + seg.Column] = seg.Tile;
+  for (const SnakeSegment& w : s.Walls) expected[w.Row * BoardColumns + w.Column] = w.Tile;
+  if (game.BlobOnBoard()) expected[s.Blob.Row * BoardColumns + s.Blob.Column] = s.Blob.Tile;
+  for (int row = 0; row < BoardRows; ++row)
+    for (int column = 0; column < BoardColumns; ++column)
+      EXPECT_EQ(Cell(board, column, row), Tile(expected[row * BoardColumns + column]))
+          << "cell " << column << "," << row << " should show tile " << expected[row * BoardColumns + column];
+}
+
+TEST_F(WindowTest, NewGameShowsTheSnakeAndTheBlobOnly) {
+  TForm1& form = Show();
+  StartHeldGame();
+  const QImage board = form.PaintBox1->Image();
+  const SegmentList expected{{10, 10, 2}, {11, 10, 4}, {12, 10, 4}, {13, 10, 4}, {14, 10, 13}};
+  EXPECT_EQ(State().Snake, expected);
+  EXPECT_TRUE(State().Walls.empty());
+  ExpectBoardMatchesState(board, form.Game());
+}
+
+TEST_F(WindowTest, CellByCellDrawingEqualsAFullPaint) {
+  TForm1& form = Show();
+  StartHeldGame();
+  const int turns[] = {0, Up, 0, 0, Left, 0, Up, 0, Right, 0, 0, 0};
+  for (int turn : turns) {
+    if (turn) form.Game().QueueDirection(turn);
+    form.SuperTimer1Timer();
+  }
+  // Some walls and a blob placed during play, too.
+  form.Game().State().Walls.emplace_back(0, 0, WallTile);
+  form.Game().PlaceItem(form.Game().State().Walls.back(), PlacementRules::Wall);
+  ASSERT_TRUE(State().GameRunning);
+  const QImage stepped = form.PaintBox1->Image();
+  ExpectBoardMatchesState(stepped, form.Game());
+  form.PaintBox1->RepaintBoard();
+  EXPECT_EQ(form.PaintBox1->Image(), stepped);
+}
+
+TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
+  TForm1& form = Show();
+  StartHeldGame();
+  ModalAnswers answers;
+  answers.Then([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
+  answers.Then([](QWidget* modal) {
+    // While the question is open the board still shows the crash.
+    EXPECT_EQ(Cell(static_cast<TForm1*>(modal->parentWidget())->PaintBox1->Image(), 19, 10), Tile(23));
+    static_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click();
+  });
+  for (int i = 0; i < 6; ++i) form.SuperTimer1Timer();
+  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_EQ(State().Snake.back().Tile, 23);
+}
+
+// The columns of a row band that hold a given colour exactly.
+std::pair<int, int> ColourSpan(const QImage& image, QRgb colour, int top, int height) {
+  int left = image.width(), right = -1;
+  for (int y = top; y < top + height; ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  return {left, right};
+}
+
+TEST_F(WindowTest, IntroLinesInTheirColoursEachCentredOnItsOwnWidth) {
+  TForm1& form = Show();
+  const QImage intro = form.PaintBox1->Image();
+  std::vector<int> lefts;
+  for (int i = 0; i < IntroLineCount; ++i) {
+    const IntroLine& line = IntroLines()[i];
+    QFont font(IntroFont);
+    font.setPixelSize(PointsToPixels(line.SizePoints));
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(line.Text);
+    const int left = (400 - width) / 2;
+    lefts.push_back(left);
+    EXPECT_LE(std::abs(2 * left + width - 400), 1) << line.Text << " is centred on x = 200";
+    const auto [first, last] = ColourSpan(intro, line.Colour.rgb(), line.Top, metrics.height());
+    ASSERT_GE(last, first) << line.Text << " shows in its colour";
+    EXPECT_GE(first, left) << line.Text;
+    EXPECT_LE(last, left + width) << line.Text;
+    EXPECT_GT(last - first, width / 2) << line.Text << " spans most of its width";
+  }
+  EXPECT_EQ(PointsToPixels(20), 27);
+  EXPECT_EQ(PointsToPixels(15), 20);
+  EXPECT_NE(lefts[0], lefts[1]);
+  EXPECT_NE(lefts[2], lefts[3]);
+}
+
+TEST_F(WindowTest, BlinkHidesAndShowsTheLastLineOnly) {
+  TForm1& form = Show();
+  form.ClickNewTimer->stop();  // the test blinks
+  const IntroLine& last = IntroLines()[IntroLineCount - 1];
+  const QRgb yellow = last.Colour.rgb();
+  const QImage before = form.PaintBox1->Image();
+  ASSERT_GE(ColourSpan(before, yellow, 190, 30).second, 0);
+
+  form.ClickNewTimerTimer();
+  EXPECT_EQ(form.BlinkPhase(), 1);
+  QImage hidden = form.PaintBox1->Image();
+  EXPECT_LT(ColourSpan(hidden, yellow, 190, 30).second, 0) << "line 5 is gone";
+  EXPECT_EQ(hidden.copy(0, 0, 400, 185), before.copy(0, 0, 400, 185)) << "the other lines are untouched";
+
+  // A repaint while hidden draws the line again; the next tick keeps it.
+  form.PaintBox1->RepaintBoard();
+  EXPECT_EQ(form.PaintBox1->Image(), before);
+  form.ClickNewTimerTimer();
+  EXPECT_EQ(form.BlinkPhase(), 0);
+  EXPECT_EQ(form.PaintBox1->Image(), before);
+
+  // No blinking over a board.
+  StartHeldGame();
+  const QImage board = form.PaintBox1->Image();
+  form.ClickNewTimerTimer();
+  EXPECT_EQ(form.BlinkPhase(), 0);
+  EXPECT_EQ(form.PaintBox1->Image(), board);
+}
+
+}  // namespace
+}  // namespace quorvane::testing

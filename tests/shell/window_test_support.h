@@ -1,0 +1,121 @@
+#pragma once
+
+// Helpers for window tests that act like a player: a main window on a
+// throw-away settings file, and answers for the modal boxes it raises.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "shell/main_window.h"
+
+namespace quorvane::testing {
+
+// Answers modal windows as they open, one action per window, in order.
+class ModalAnswers {
+ public:
+  using Action = std::function<void(QWidget* modal)>;
+
+  ModalAnswers() {
+    poll_.setInterval(5);
+    QObject::connect(&poll_, &QTimer::timeout, [this] { Poll(); });
+    poll_.start();
+  }
+  void Then(Action action) { actions_.push_back(std::move(action)); }
+  bool AllUsed() const { return actions_.empty(); }
+  const std::vector<QString>& Seen() const { return seen_; }  // window titles and texts
+
+  // Presses a message box's button.
+  static Action Press(QMessageBox::StandardButton which) {
+    return [which](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr) << "expected a message box";
+      box->button(which)->click();
+    };
+  }
+
+ private:
+  void Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == last_) return;
+    last_ = modal;
+    if (actions_.empty()) {
+      // An unexpected window: fail rather than wait for it for ever.
+      ADD_FAILURE() << "unexpected modal window " << modal->windowTitle().toStdString();
+      if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+      return;
+    }
+    QString text = modal->windowTitle();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) text += " | " + box->text();
+    seen_.push_back(text);
+    Action action = std::move(actions_.front());
+    actions_.pop_front();
+    action(modal);
+  }
+
+  QTimer poll_;
+  std::deque<Action> actions_;
+  std::vector<QString> seen_;
+  QPointer<QWidget> last_;
+};
+
+// A shown main window on its own settings file, with the step timer held
+// still so the test makes the steps itself.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    location_.IniFile = std::filesystem::path(dir_.path().toStdString()) / "Tolvenix.ini";
+    location_.ProgramPath = (std::filesystem::path(dir_.path().toStdString()) / "tolvenix").string();
+  }
+  void TearDown() override {
+    if (form_) {
+      form_->SuperTimer1().SetEnabled(false);
+      form_->hide();
+      form_.reset();
+    }
+  }
+
+  TForm1& Show() {
+    form_ = std::make_unique<TForm1>(location_);
+    form_->show();
+    QApplication::processEvents();
+    return *form_;
+  }
+
+  void WriteSettings(const std::string& text) { std::ofstream(location_.IniFile) << text; }
+  std::string ReadSettings() const {
+    std::ifstream in(location_.IniFile);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+  }
+
+  // New game by the button, then the timer is stopped: the test steps.
+  void StartHeldGame() {
+    QTest::mouseClick(form_->Button2, Qt::LeftButton);
+    form_->SuperTimer1().SetEnabled(false);
+  }
+
+  GameState& State() { return form_->Game().State(); }
+
+  QTemporaryDir dir_;
+  SettingsLocation location_;
+  std::unique_ptr<TForm1> form_;
+};
+
+}  // namespace quorvane::testing
