@@ -1,5 +1,7 @@
 #include "settings/new_hi_score_dialog.h"
 
+#include <algorithm>
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +24,9 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   Label1 = new QLabel(QStringLiteral("Score : "), this);
   Label1->move(20, 20);
   Label2 = new QLabel(this);
-  Label2->setGeometry(56, 20, 97, 13);
+  // A substitute font may set "Score : " wider than it was drawn for.
+  Label1->adjustSize();
+  Label2->setGeometry(std::max(56, Label1->geometry().right() + 2), 20, 97, Label1->height());
   Label3 = new QLabel(QStringLiteral("Your &name :"), this);
   Label3->move(20, 40);
   Edit1 = new QLineEdit(this);

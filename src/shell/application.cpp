@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 #include <QMessageBox>
+#include <cxxabi.h>
+
+#include <cstdlib>
 #include <typeinfo>
 
 #include "shell/error_report.h"
@@ -21,9 +24,21 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   return true;
 }
 
+namespace {
+
+QString ClassName(const std::exception& error) {
+  int status = 0;
+  char* readable = abi::__cxa_demangle(typeid(error).name(), nullptr, nullptr, &status);
+  const QString name = QString::fromLatin1(status == 0 && readable ? readable : typeid(error).name());
+  std::free(readable);
+  return name;
+}
+
+}  // namespace
+
 QString ShowApplicationError(const std::exception& error, const char* programFile) {
   const QString text = QStringLiteral("Exception %1 in module %2 at %3.\n%4")
-                           .arg(QString::fromLatin1(typeid(error).name()),
+                           .arg(ClassName(error),
                                 QFileInfo(QString::fromLocal8Bit(programFile)).fileName(),
                                 QStringLiteral("%1").arg(reinterpret_cast<quintptr>(&error), 8, 16, QChar(u'0')),
                                 [&] {

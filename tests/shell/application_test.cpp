@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <stdexcept>
 
+#include "shell/application.h"
 #include "shell/error_report.h"
 #include "window_test_support.h"
 
@@ -38,6 +39,23 @@ TEST(ErrorReport, AHandlersErrorIsShownAndTheProgramGoesOn) {
   bool later = false;
   QTimer::singleShot(0, [&] { later = true; });
   QTRY_VERIFY(later);
+}
+
+}  // namespace
+}  // namespace quorvane::testing
+
+namespace quorvane::testing {
+namespace {
+
+TEST(ErrorReport, LastResortNamesTheErrorAndTheProgram) {
+  ModalAnswers answers;
+  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  const QString text = ShowApplicationError(std::runtime_error("No banner control"), "/opt/game/tolvenix");
+  EXPECT_TRUE(answers.AllUsed());
+  ASSERT_EQ(answers.Seen().size(), 1u);
+  EXPECT_TRUE(answers.Seen()[0].startsWith("Application Error | Exception std::runtime_error in module tolvenix at ")) << answers.Seen()[0].toStdString();
+  EXPECT_TRUE(text.contains(" in module tolvenix at ")) << text.toStdString();
+  EXPECT_TRUE(text.endsWith("\nNo banner control.")) << text.toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+// How long the board takes to draw: a whole paint of a crowded board, and
+// the four cell drawings of one step.
+#include <QApplication>
+
+#include "bench_ports.h"
+#include "shell/board_view.h"
+
+namespace quorvane {
+namespace {
+
+struct RenderBench {
+  bench::NullPorts ports;
+  GameSettings settings;
+  TPaintBox box;
+  SnakeGame game{settings, GamePorts{box, ports, ports, ports, ports, ports, ports}};
+  RenderBench() {
+    game.NewGame();
+    bench::LayCrowdedBoard(game.State());
+  }
+};
+
+void BM_PaintBox1PaintCrowdedBoard(benchmark::State& state) {
+  RenderBench b;
+  for (auto _ : state) {
+    b.game.PaintBox1Paint();
+    benchmark::DoNotOptimize(b.box.Image().constBits());
+  }
+  state.counters["cells"] = static_cast<double>(b.game.State().Snake.size() + b.game.State().Walls.size() + 1);
+}
+BENCHMARK(BM_PaintBox1PaintCrowdedBoard)->Unit(benchmark::kMicrosecond);
+
+void BM_OneStepsCellDrawings(benchmark::State& state) {
+  RenderBench b;
+  for (auto _ : state) {
+    b.box.DrawCell(3, 4, EmptyTile);
+    b.box.DrawCell(4, 4, 2);
+    b.box.DrawCell(8, 4, 13);
+    b.box.DrawCell(7, 4, 4);
+    benchmark::DoNotOptimize(b.box.Image().constBits());
+  }
+}
+BENCHMARK(BM_OneStepsCellDrawings)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quorvane
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+}
