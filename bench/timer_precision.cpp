@@ -17,6 +17,7 @@
 
 #include "components/qt_tick_dispatcher.h"
 #include "components/super_timer.h"
+#include "components/timer_priority.h"
 
 namespace {
 
@@ -126,6 +127,7 @@ int TickCount(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   const int ticks = TickCount(argc, argv);
+  quorvane::RaiseTickReceiverPriority();  // as the game does at start-up
   QCoreApplication app(argc, argv);
   std::printf("Tick lateness: firing on the main thread minus due time, in ms.\n");
   std::printf("Worker max: the most whole ms the worker itself fired after the due time.\n");

@@ -30,3 +30,11 @@ void ApplyTimerThreadPriority(int threadId, TThreadPriority priority) {
 }
 
 }  // namespace quorvane
+
+namespace quorvane {
+
+void RaiseTickReceiverPriority() {
+  ApplyTimerThreadPriority(static_cast<int>(gettid()), TThreadPriority::tpHigher);
+}
+
+}  // namespace quorvane

@@ -13,3 +13,13 @@ int TimerThreadNice(TThreadPriority priority, int processNice);
 void ApplyTimerThreadPriority(int threadId, TThreadPriority priority);
 
 }  // namespace quorvane
+
+namespace quorvane {
+
+// Raises the calling thread, the one that will run the ticks, as far as
+// tpHigher where the process may. A tick handed over on time is only as
+// punctual as the thread that has to take it: on a busy machine an ordinary
+// main thread can wait milliseconds for a core.
+void RaiseTickReceiverPriority();
+
+}  // namespace quorvane

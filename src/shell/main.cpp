@@ -2,11 +2,14 @@
 #include <exception>
 #include <memory>
 
+#include "components/timer_priority.h"
 #include "resources/qt_images.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
 
 int main(int argc, char** argv) {
+  // Before any thread starts, so the step timer's worker is raised from here.
+  quorvane::RaiseTickReceiverPriority();
   quorvane::TApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Quorvane Sinuvar"));
   app.setApplicationDisplayName(QStringLiteral("Quorvane Sinuvar"));
