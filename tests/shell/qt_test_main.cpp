@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  // The windows' sounds go nowhere; SDL's dummy device takes them quietly.
+  if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
   quorvane::TApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "shell/board_view.h"
 #include "shell/main_window.h"
 
 namespace quorvane::testing {
@@ -105,10 +106,13 @@ class WindowTest : public ::testing::Test {
     return all.str();
   }
 
-  // New game by the button, then the timer is stopped: the test steps.
+  // New game by the button, then the timer is stopped: the test steps. The
+  // blob goes to a corner, out of the snake's way, so scores are certain.
   void StartHeldGame() {
     QTest::mouseClick(form_->Button2, Qt::LeftButton);
     form_->SuperTimer1().SetEnabled(false);
+    form_->Game().State().Blob = SnakeSegment(2, 2, BlobTile);
+    form_->PaintBox1->RepaintBoard();
   }
 
   GameState& State() { return form_->Game().State(); }
