@@ -14,6 +14,7 @@ struct RenderBench {
   TPaintBox box;
   SnakeGame game{settings, GamePorts{box, ports, ports, ports, ports, ports, ports}};
   RenderBench() {
+    box.SetPaintHandler([this] { game.PaintBox1Paint(); });
     game.NewGame();
     bench::LayCrowdedBoard(game.State());
   }
@@ -22,7 +23,7 @@ struct RenderBench {
 void BM_PaintBox1PaintCrowdedBoard(benchmark::State& state) {
   RenderBench b;
   for (auto _ : state) {
-    b.game.PaintBox1Paint();
+    b.box.RepaintBoard();  // PaintBox1Paint over the whole image, as the game asks for it
     benchmark::DoNotOptimize(b.box.Image().constBits());
   }
   state.counters["cells"] = static_cast<double>(b.game.State().Snake.size() + b.game.State().Walls.size() + 1);

@@ -33,7 +33,6 @@ class SnakeGame {
 
   GameState& State() { return state_; }
   const GameState& State() const { return state_; }
-  const GameSettings& Settings() const { return settings_; }
 
   // Model
   void QueueDirection(int direction);

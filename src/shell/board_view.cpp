@@ -20,16 +20,15 @@ TPaintBox::TPaintBox(QWidget* parent)
 void TPaintBox::DrawCell(int column, int row, int tile) {
   if (tile < 0 || tile >= TileCount) return;
   const QImage& picture = tiles_[static_cast<size_t>(tile)];
+  if (column < 0 || column >= BoardColumns || row < 0 || row >= BoardRows) return;
   const int x = CellSize * column, y = CellSize * row;
   // Copy the rows straight across: the tile and the image share a format.
   for (int line = 0; line < CellSize; ++line) {
-    const int imageY = y + line;
-    if (imageY < 0 || imageY >= PaintBoxHeight || x < 0 || x + CellSize > PaintBoxWidth) continue;
-    auto* target = reinterpret_cast<QRgb*>(image_.scanLine(imageY)) + x;
+    auto* target = reinterpret_cast<QRgb*>(image_.scanLine(y + line)) + x;
     const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(line));
     std::copy(source, source + CellSize, target);
   }
-  update(x, y, CellSize, CellSize);
+  if (!repainting_) update(x, y, CellSize, CellSize);
 }
 
 void TPaintBox::ClearSurface() { image_.fill(Qt::black); }
@@ -40,7 +39,10 @@ void TPaintBox::DrawIntroScreen() {
 }
 
 void TPaintBox::RepaintBoard() {
+  // The whole box is shown again afterwards; no need to ask cell by cell.
+  repainting_ = true;
   if (paintHandler_) paintHandler_();
+  repainting_ = false;
   update();
 }
 

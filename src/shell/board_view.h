@@ -39,6 +39,7 @@ class TPaintBox final : public QWidget, public BoardSurface {
   QImage image_;
   std::array<QImage, TileCount> tiles_;
   std::function<void()> paintHandler_;
+  bool repainting_ = false;
 };
 
 }  // namespace quorvane

@@ -196,7 +196,6 @@ void TForm1::FormShow() {
 
   GameState& state = game_->State();
   blinkPhase_ = 0;
-  helpOpened_ = false;
   state.GameRunning = false;
   state.Snake.clear();
   state.Walls.clear();

@@ -121,7 +121,6 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   std::unique_ptr<SnakeGame> game_;
   KeyMessageFilter* keyFilter_ = nullptr;
   int blinkPhase_ = 0;
-  bool helpOpened_ = false;
   bool shown_ = false;
   bool saveFailed_ = false;  // the last close could not save
 };
