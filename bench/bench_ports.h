@@ -51,7 +51,8 @@ inline void LayCrowdedBoard(GameState& s) {
   s.Snake.emplace_back(19, 5, 11);  // the head, just below the end of the last row
   s.Walls.clear();
   for (int row = 7; row < BoardRows; ++row)
-    for (int column = 0; column < BoardColumns; column += (row % 2 ? 1 : 2)) s.Walls.emplace_back(column, row, WallTile);
+    for (int column = 0; column < BoardColumns; column += (row % 2 ? 1 : 2))
+      s.Walls.emplace_back(column, row, WallTile);
   s.PreviousDirection = s.CurrentDirection = Left;
   s.ForbiddenDirection = Right;
   s.MovesPerGrowth = 1000;

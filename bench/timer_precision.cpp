@@ -131,8 +131,8 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   std::printf("Tick lateness: firing on the main thread minus due time, in ms.\n");
   std::printf("Worker max: the most whole ms the worker itself fired after the due time.\n");
-  std::printf("%-16s %8s %6s %9s %9s %9s %12s %11s\n", "timer", "interval", "ticks", "p50", "p99", "max",
-              "cpu ms/tick", "worker max");
+  std::printf("%-16s %8s %6s %9s %9s %9s %12s %11s\n", "timer", "interval", "ticks", "p50", "p99", "max", "cpu ms/tick",
+              "worker max");
   for (uint16_t interval : {250, 120, 51, 30}) {
     Print("TSuperTimer", interval, MeasureSuperTimer(interval, ticks));
     Print("QTimer precise", interval, MeasureQTimer(interval, ticks));

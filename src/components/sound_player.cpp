@@ -25,13 +25,11 @@ using Pcm = std::shared_ptr<const std::vector<uint8_t>>;
 // last few milliseconds of a resampled sound.
 Pcm Convert(const SDL_AudioSpec& in, const Uint8* data, Uint32 length, const SDL_AudioSpec& out) {
   SDL_AudioCVT cvt{};
-  int built =
-      SDL_BuildAudioCVT(&cvt, in.format, in.channels, in.freq, out.format, out.channels, out.freq);
+  int built = SDL_BuildAudioCVT(&cvt, in.format, in.channels, in.freq, out.format, out.channels, out.freq);
   if (built < 0 || length > static_cast<Uint32>(INT_MAX / std::max(cvt.len_mult, 1))) {
     return nullptr;
   }
-  auto pcm = std::make_shared<std::vector<uint8_t>>(static_cast<size_t>(length) *
-                                                    static_cast<size_t>(cvt.len_mult));
+  auto pcm = std::make_shared<std::vector<uint8_t>>(static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult));
   std::memcpy(pcm->data(), data, length);
   cvt.buf = pcm->data();
   cvt.len = static_cast<int>(length);

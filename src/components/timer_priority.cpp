@@ -33,8 +33,6 @@ void ApplyTimerThreadPriority(int threadId, TThreadPriority priority) {
 
 namespace quorvane {
 
-void RaiseTickReceiverPriority() {
-  ApplyTimerThreadPriority(static_cast<int>(gettid()), TThreadPriority::tpHigher);
-}
+void RaiseTickReceiverPriority() { ApplyTimerThreadPriority(static_cast<int>(gettid()), TThreadPriority::tpHigher); }
 
 }  // namespace quorvane

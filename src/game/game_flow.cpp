@@ -58,7 +58,9 @@ bool SnakeGame::CustomStartFits() const {
   const int tailColumn = settings_.CustomHPos, tailRow = settings_.CustomVPos;
   const int headColumn = tailColumn + (d == Right ? reach : d == Left ? -reach : 0);
   const int headRow = tailRow + (d == Down ? reach : d == Up ? -reach : 0);
-  auto onBoard = [](int column, int row) { return column >= 0 && column < BoardColumns && row >= 0 && row < BoardRows; };
+  auto onBoard = [](int column, int row) {
+    return column >= 0 && column < BoardColumns && row >= 0 && row < BoardRows;
+  };
   return onBoard(tailColumn, tailRow) && onBoard(headColumn, headRow);
 }
 

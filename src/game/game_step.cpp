@@ -50,10 +50,22 @@ void SnakeGame::GameStep() {
   int targetRow = head.Row;
   bool crash = false;
   switch (s.CurrentDirection) {
-    case Left: crash = head.Column <= 0; --targetColumn; break;
-    case Right: crash = head.Column >= BoardColumns - 1; ++targetColumn; break;
-    case Up: crash = head.Row <= 0; --targetRow; break;
-    default: crash = head.Row >= BoardRows - 1; ++targetRow; break;
+    case Left:
+      crash = head.Column <= 0;
+      --targetColumn;
+      break;
+    case Right:
+      crash = head.Column >= BoardColumns - 1;
+      ++targetColumn;
+      break;
+    case Up:
+      crash = head.Row <= 0;
+      --targetRow;
+      break;
+    default:
+      crash = head.Row >= BoardRows - 1;
+      ++targetRow;
+      break;
   }
   crash = crash || ListContains(s.Snake, targetColumn, targetRow) || ListContains(s.Walls, targetColumn, targetRow);
 

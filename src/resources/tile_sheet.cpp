@@ -70,7 +70,7 @@ TilePicture FromArt(const Art& art) {
 // Tail, tip up, wide end on the bottom edge.
 TilePicture Tail() {
   static constexpr Run runs[] = {
-      {0, 1, 9, 10},  {2, 5, 8, 11},   {6, 8, 7, 12},   {9, 9, 7, 13},
+      {0, 1, 9, 10},   {2, 5, 8, 11},   {6, 8, 7, 12},   {9, 9, 7, 13},
       {10, 12, 6, 13}, {13, 16, 5, 14}, {17, 18, 4, 15}, {19, 19, 3, 16},
   };
   TilePicture tile;
@@ -203,7 +203,7 @@ TilePicture CrashedTurnedHead() {
 
 TilePicture Blob() {
   static constexpr Run runs[] = {
-      {3, 3, 7, 12},  {4, 4, 6, 13},   {5, 5, 5, 14},   {6, 6, 4, 15},  {7, 12, 3, 16},
+      {3, 3, 7, 12},   {4, 4, 6, 13},   {5, 5, 5, 14},   {6, 6, 4, 15},   {7, 12, 3, 16},
       {13, 13, 4, 15}, {14, 14, 5, 14}, {15, 15, 6, 13}, {16, 16, 7, 12},
   };
   TilePicture tile;
@@ -214,9 +214,9 @@ TilePicture Blob() {
 // Running bond: the vertical joints of neighbouring courses are staggered.
 TilePicture Wall() {
   static constexpr Run mortar[] = {
-      {1, 1, 0, Last},  {5, 5, 0, Last},  {9, 9, 0, Last},   {13, 13, 0, Last}, {17, 17, 0, Last},
-      {0, 0, 4, 4},     {0, 0, 15, 15},   {6, 8, 4, 4},      {6, 8, 15, 15},    {14, 16, 4, 4},
-      {14, 16, 15, 15}, {2, 4, 9, 9},     {10, 12, 9, 9},    {18, 19, 9, 9},
+      {1, 1, 0, Last},  {5, 5, 0, Last}, {9, 9, 0, Last}, {13, 13, 0, Last}, {17, 17, 0, Last},
+      {0, 0, 4, 4},     {0, 0, 15, 15},  {6, 8, 4, 4},    {6, 8, 15, 15},    {14, 16, 4, 4},
+      {14, 16, 15, 15}, {2, 4, 9, 9},    {10, 12, 9, 9},  {18, 19, 9, 9},
   };
   static constexpr Run bricks[] = {{0, Last, 0, Last}};
   TilePicture tile;

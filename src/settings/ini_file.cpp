@@ -28,9 +28,12 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 int DigitValue(char c, int base) {
   int value = -1;
-  if (c >= '0' && c <= '9') value = c - '0';
-  else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    value = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
   return value < base ? value : -1;
 }
 
@@ -199,8 +202,10 @@ IniFile::IniFile(fs::path path) : path_(std::move(path)) {
     onDisk_.append(buffer, static_cast<size_t>(got));
   }
   ::close(fd);
-  if (readFailed_) onDisk_.clear();
-  else document_ = IniDocument(onDisk_);
+  if (readFailed_)
+    onDisk_.clear();
+  else
+    document_ = IniDocument(onDisk_);
 }
 
 bool IniFile::MayReplace() const {

@@ -24,8 +24,8 @@ fs::path HomeFolder() {
 fs::path SettingsFilePath() {
   // The XDG rules ignore a relative path: it would move with the working folder.
   const char* configHome = std::getenv("XDG_CONFIG_HOME");
-  fs::path folder = (configHome && fs::path(configHome).is_absolute()) ? fs::path(configHome)
-                                                                      : HomeFolder() / ".config";
+  fs::path folder =
+      (configHome && fs::path(configHome).is_absolute()) ? fs::path(configHome) : HomeFolder() / ".config";
   return folder / "Tolvenix.ini";
 }
 

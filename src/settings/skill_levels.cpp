@@ -10,9 +10,12 @@ std::optional<SkillPreset> SkillPresetFor(const GameSettings& settings) {
     case Intermediate: return IntermediatePreset;
     case Difficult: return DifficultPreset;
     case Custom:
-      return SkillPreset{settings.MoveMax,   settings.MaxMax,
-                         settings.WallMax,   settings.WallNum,
-                         static_cast<uint16_t>(settings.SnakeSpeed), CustomIntervalFloor,
+      return SkillPreset{settings.MoveMax,
+                         settings.MaxMax,
+                         settings.WallMax,
+                         settings.WallNum,
+                         static_cast<uint16_t>(settings.SnakeSpeed),
+                         CustomIntervalFloor,
                          CustomSpeedUpStep};
     default: return std::nullopt;
   }

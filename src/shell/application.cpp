@@ -1,8 +1,8 @@
 #include "shell/application.h"
 
+#include <cxxabi.h>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <cxxabi.h>
 
 #include <cstdlib>
 #include <typeinfo>
@@ -38,10 +38,8 @@ QString ClassName(const std::exception& error) {
 
 QString ShowApplicationError(const std::exception& error, const char* programFile) {
   const QString text = QStringLiteral("Exception %1 in module %2 at %3.\n%4")
-                           .arg(ClassName(error),
-                                QFileInfo(QString::fromLocal8Bit(programFile)).fileName(),
-                                QStringLiteral("%1").arg(reinterpret_cast<quintptr>(&error), 8, 16, QChar(u'0')),
-                                [&] {
+                           .arg(ClassName(error), QFileInfo(QString::fromLocal8Bit(programFile)).fileName(),
+                                QStringLiteral("%1").arg(reinterpret_cast<quintptr>(&error), 8, 16, QChar(u'0')), [&] {
                                   QString message = QString::fromUtf8(error.what());
                                   if (!message.endsWith(u'.')) message += u'.';
                                   return message;

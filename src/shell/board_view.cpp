@@ -9,12 +9,12 @@
 
 namespace quorvane {
 
-TPaintBox::TPaintBox(QWidget* parent)
-    : QWidget(parent), image_(PaintBoxWidth, PaintBoxHeight, QImage::Format_RGB32) {
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent), image_(PaintBoxWidth, PaintBoxHeight, QImage::Format_RGB32) {
   setFixedSize(PaintBoxWidth, PaintBoxHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   image_.fill(Qt::black);
-  for (int i = 0; i < TileCount; ++i) tiles_[static_cast<size_t>(i)] = TileImage(i).convertToFormat(QImage::Format_RGB32);
+  for (int i = 0; i < TileCount; ++i)
+    tiles_[static_cast<size_t>(i)] = TileImage(i).convertToFormat(QImage::Format_RGB32);
 }
 
 void TPaintBox::DrawCell(int column, int row, int tile) {

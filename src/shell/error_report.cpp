@@ -10,8 +10,8 @@ QString ErrorReportText(const QString& message) {
 }
 
 void ShowErrorReport(QWidget* owner, const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Sinuvar"), ErrorReportText(message),
-                  QMessageBox::Ok, owner);
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Sinuvar"), ErrorReportText(message), QMessageBox::Ok,
+                  owner);
   box.exec();
 }
 

@@ -50,7 +50,8 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   BuildControls();
   BuildMenus();
 
-  game_ = std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, superTimer1_, *this, *this, random_, clock_});
+  game_ =
+      std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, superTimer1_, *this, *this, random_, clock_});
   PaintBox1->SetPaintHandler([this] { game_->PaintBox1Paint(); });
 
   superTimer1_.SetThreadPriority(TThreadPriority::tpHighest);
@@ -113,9 +114,8 @@ void TForm1::BuildControls() {
   UpSpeed = MakeArrowButton(12, 189, 4);
   DownSpeed = MakeArrowButton(10, 189, 29);
   RightSpeed = MakeArrowButton(13, 215, 15);
-  for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(LeftSpeed),
-                     static_cast<QWidget*>(UpSpeed), static_cast<QWidget*>(DownSpeed),
-                     static_cast<QWidget*>(RightSpeed)})
+  for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(LeftSpeed), static_cast<QWidget*>(UpSpeed),
+                     static_cast<QWidget*>(DownSpeed), static_cast<QWidget*>(RightSpeed)})
     w->setEnabled(false);
 
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);

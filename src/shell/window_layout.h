@@ -12,8 +12,8 @@ struct Box {
 struct WindowLayout {
   int ClientWidth = 518;
   int ClientHeight = 414;
-  int AdStripHeight = 75;     // Panel1
-  int ButtonStripHeight = 69; // Panel2
+  int AdStripHeight = 75;      // Panel1
+  int ButtonStripHeight = 69;  // Panel2
   int StatusBarHeight = 19;
   int LineBand = 4;           // each etched line's band
   Box Advert{0, 0, 468, 60};  // FlexActive1, in Panel1
@@ -35,8 +35,7 @@ inline WindowLayout ShowTimeLayout(WindowLayout l = {}) {
   l.InnerPanel.Left = l.PaintBox.Left - 1;
   l.ButtonStripHeight = l.InnerPanel.Height + 2 * l.LineBand;
   l.InnerPanel.Top = l.LineBand;
-  if (l.PlayingAreaHeight() > l.PaintBox.Height)
-    l.ClientHeight -= l.PlayingAreaHeight() - l.PaintBox.Height - 6;
+  if (l.PlayingAreaHeight() > l.PaintBox.Height) l.ClientHeight -= l.PlayingAreaHeight() - l.PaintBox.Height - 6;
   l.PaintBox.Top = (l.PlayingAreaHeight() - l.PaintBox.Height) / 2;
   l.Frame = {l.PaintBox.Left - 3, l.PaintBox.Top - 3, l.PaintBox.Width + 6, l.PaintBox.Height + 6};
   return l;

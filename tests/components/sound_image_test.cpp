@@ -16,8 +16,7 @@ class SoundImageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::temp_directory_path() /
-           ("quorvane_sound_image_" + std::to_string(::getpid()) + "_" + info->name());
+    dir_ = fs::temp_directory_path() / ("quorvane_sound_image_" + std::to_string(::getpid()) + "_" + info->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -26,8 +25,7 @@ class SoundImageTest : public ::testing::Test {
   std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
     std::string path = (dir_ / name).string();
     std::ofstream(path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
 

@@ -68,9 +68,8 @@ std::function<bool(const Channel&)> SeenThen(bool (*is)(int16_t), double after) 
 class SoundPlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("quorvane_sound_player_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() / ("quorvane_sound_player_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     output_ = (dir_ / "out.raw").string();
@@ -155,8 +154,7 @@ struct SilencingImage {
   friend std::ostream& operator<<(std::ostream& out, const SilencingImage& s) { return out << s.name; }
 };
 
-class SoundPlayerSilenceTest : public SoundPlayerTest,
-                               public ::testing::WithParamInterface<SilencingImage> {};
+class SoundPlayerSilenceTest : public SoundPlayerTest, public ::testing::WithParamInterface<SilencingImage> {};
 
 TEST_P(SoundPlayerSilenceTest, SilencesWhatPlays) {
   PlayLongLoudSound();
@@ -164,23 +162,18 @@ TEST_P(SoundPlayerSilenceTest, SilencesWhatPlays) {
   Channel out = WaitFor(SeenThen(IsLoud, 0.3));
 
   EXPECT_LT(Count(out, IsLoud), static_cast<size_t>(20 * kRate));  // cut off early
-  EXPECT_EQ(
-      Count(Channel(out.begin() + static_cast<long>(Last(out, IsLoud)) + 1, out.end()), IsSounding),
-      0u);
+  EXPECT_EQ(Count(Channel(out.begin() + static_cast<long>(Last(out, IsLoud)) + 1, out.end()), IsSounding), 0u);
 }
 
-SoundImage Bytes(std::vector<uint8_t> bytes) {
-  return std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
-}
+SoundImage Bytes(std::vector<uint8_t> bytes) { return std::make_shared<const std::vector<uint8_t>>(std::move(bytes)); }
 
-INSTANTIATE_TEST_SUITE_P(
-    AbsentOrInvalid, SoundPlayerSilenceTest,
-    ::testing::Values(SilencingImage{"Absent", nullptr},
-                      SilencingImage{"NotAWave", Bytes(std::vector<uint8_t>(4000, 0x5A))},
-                      SilencingImage{"CutShortHeader",
-                                     Bytes({'R', 'I', 'F', 'F', 20,  0,  0, 0, 'W', 'A', 'V',
-                                            'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,   1,   0})}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(AbsentOrInvalid, SoundPlayerSilenceTest,
+                         ::testing::Values(SilencingImage{"Absent", nullptr},
+                                           SilencingImage{"NotAWave", Bytes(std::vector<uint8_t>(4000, 0x5A))},
+                                           SilencingImage{"CutShortHeader",
+                                                          Bytes({'R', 'I', 'F', 'F', 20,  0,  0, 0, 'W', 'A', 'V',
+                                                                 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,   1,   0})}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SoundPlayerTest, DestroyingThePlayerStopsPlaybackAndFreesTheDevice) {
   PlayLongLoudSound();

@@ -37,8 +37,7 @@ TEST_P(GeneratedSoundTest, IsAShortCleanMonoWave) {
   EXPECT_LT(std::abs(samples.back()), 100);
 }
 
-INSTANTIATE_TEST_SUITE_P(DefaultSounds, GeneratedSoundTest,
-                         ::testing::Values("zap", "boing", "yehaw"),
+INSTANTIATE_TEST_SUITE_P(DefaultSounds, GeneratedSoundTest, ::testing::Values("zap", "boing", "yehaw"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

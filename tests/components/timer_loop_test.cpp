@@ -32,8 +32,8 @@ class TimerLoop : public ::testing::Test {
   testing::FakeSleeper sleeper{clock};
   testing::SyncDispatcher dispatcher;
   TSuperTimer timer{dispatcher, clock, sleeper, TimerWorkerMode::Manual};
-  std::vector<int32_t> ticks;             // Elapsed at each OnTimer
-  std::vector<int> stoppedAfterTicks;     // one entry per OnStop
+  std::vector<int32_t> ticks;          // Elapsed at each OnTimer
+  std::vector<int> stoppedAfterTicks;  // one entry per OnStop
   std::function<void()> onTick;
 };
 

@@ -85,7 +85,9 @@ TEST(NewGame, CustomStartAndItsFallbacks) {
   EXPECT_EQ(rig.S().DirectionQueue.front().Value, Up);
 
   // Hand-edited values that would not fit fall back to the default start.
-  struct Bad { int mode, direction, column, row; };
+  struct Bad {
+    int mode, direction, column, row;
+  };
   for (const Bad& b : {Bad{5, Right, 10, 10}, Bad{-1, Right, 10, 10}, Bad{CustomStart, 7, 3, 3},
                        Bad{CustomStart, Right, 16, 3}, Bad{CustomStart, Down, 3, 8}, Bad{CustomStart, Left, 3, 5},
                        Bad{CustomStart, Up, 3, 3}, Bad{CustomStart, Right, 2, 12}, Bad{CustomStart, Down, -1, 0}}) {
@@ -203,8 +205,9 @@ TEST(Paint, IntroOrBoardFromTheStateAlone) {
   rig.Log.clear();
   rig.Game.PaintBox1Paint();
   EXPECT_EQ(rig.Log.front(), "clear");
-  EXPECT_EQ(rig.Surface.Draws, (std::vector<DrawCall>{{10, 10, 2}, {11, 10, 4}, {12, 10, 4}, {13, 10, 4},
-                                                       {14, 10, 13}, {1, 1, WallTile}, {3, 3, BlobTile}}));
+  EXPECT_EQ(rig.Surface.Draws,
+            (std::vector<DrawCall>{
+                {10, 10, 2}, {11, 10, 4}, {12, 10, 4}, {13, 10, 4}, {14, 10, 13}, {1, 1, WallTile}, {3, 3, BlobTile}}));
 
   rig.S().DisplayMode = 0;  // before the first show
   rig.Log.clear();

@@ -120,7 +120,9 @@ class RecordingSounds : public GameSounds {
   explicit RecordingSounds(CallLog& log) : log_(log) {}
   void PlaySoundImage(GameSound sound) override {
     Played.push_back(sound);
-    log_.push_back(sound == GameSound::Blob ? "sound blob" : sound == GameSound::GameOver ? "sound gameover" : "sound hiscore");
+    log_.push_back(sound == GameSound::Blob       ? "sound blob"
+                   : sound == GameSound::GameOver ? "sound gameover"
+                                                  : "sound hiscore");
   }
   int Count(GameSound sound) const {
     int n = 0;
@@ -207,10 +209,14 @@ struct GameRig {
     if (!S().DirectionQueue.empty()) return;
     const SnakeSegment& h = Head();
     const int d = S().PreviousDirection;
-    if (d == Right && h.Column == 17) Game.QueueDirection(Up);
-    else if (d == Up && h.Row == 1) Game.QueueDirection(Left);
-    else if (d == Left && h.Column == 2) Game.QueueDirection(Down);
-    else if (d == Down && h.Row == 10) Game.QueueDirection(Right);
+    if (d == Right && h.Column == 17)
+      Game.QueueDirection(Up);
+    else if (d == Up && h.Row == 1)
+      Game.QueueDirection(Left);
+    else if (d == Left && h.Column == 2)
+      Game.QueueDirection(Down);
+    else if (d == Down && h.Row == 10)
+      Game.QueueDirection(Right);
   }
 
   // New game with the first blob at a chosen cell (it must pass the rules).

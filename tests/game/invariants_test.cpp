@@ -7,7 +7,9 @@
 namespace quorvane::testing {
 namespace {
 
-bool OnBoard(const SnakeSegment& s) { return s.Column >= 0 && s.Column < BoardColumns && s.Row >= 0 && s.Row < BoardRows; }
+bool OnBoard(const SnakeSegment& s) {
+  return s.Column >= 0 && s.Column < BoardColumns && s.Row >= 0 && s.Row < BoardRows;
+}
 
 // The board rules that hold after every completed step of a running game.
 void CheckInvariants(const GameRig& rig, const SnakeGame& game, int step) {

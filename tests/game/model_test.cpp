@@ -15,7 +15,8 @@ TEST(Model, OppositeDirectionsPairUp) {
 TEST(Model, SegmentQueries) {
   SnakeSegment item(5, 5, 4);
   for (auto [c, r] : {std::pair{5, 4}, {5, 6}, {4, 5}, {6, 5}}) EXPECT_TRUE(item.IsAdjacent(c, r)) << c << "," << r;
-  for (auto [c, r] : {std::pair{4, 4}, {6, 6}, {5, 5}, {5, 7}, {7, 5}}) EXPECT_FALSE(item.IsAdjacent(c, r)) << c << "," << r;
+  for (auto [c, r] : {std::pair{4, 4}, {6, 6}, {5, 5}, {5, 7}, {7, 5}})
+    EXPECT_FALSE(item.IsAdjacent(c, r)) << c << "," << r;
   EXPECT_TRUE(item.IsAt(5, 5));
   EXPECT_FALSE(item.IsAt(5, 6));
 
@@ -83,9 +84,9 @@ TEST(Model, HeadNeckAndCrashTables) {
 
   // {previous, current, neck, crashed head}
   const int table[][4] = {
-      {Down, Down, 5, 24},   {Down, Left, 6, 29},  {Down, Right, 7, 30},  {Left, Down, 9, 32},
-      {Left, Left, 4, 21},   {Left, Up, 7, 31},    {Right, Down, 8, 28},  {Right, Right, 4, 23},
-      {Right, Up, 6, 27},    {Up, Left, 8, 25},    {Up, Right, 9, 26},    {Up, Up, 5, 22},
+      {Down, Down, 5, 24}, {Down, Left, 6, 29}, {Down, Right, 7, 30}, {Left, Down, 9, 32},
+      {Left, Left, 4, 21}, {Left, Up, 7, 31},   {Right, Down, 8, 28}, {Right, Right, 4, 23},
+      {Right, Up, 6, 27},  {Up, Left, 8, 25},   {Up, Right, 9, 26},   {Up, Up, 5, 22},
   };
   for (const auto& row : table) {
     EXPECT_EQ(NeckTile(row[0], row[1]), row[2]) << row[0] << "->" << row[1];
@@ -95,7 +96,9 @@ TEST(Model, HeadNeckAndCrashTables) {
 
 TEST(Model, TailFollowsItsNextSegment) {
   // {next tile, next column, next row} relative to a tail at (5, 5)
-  struct Case { int tile, column, row, expected; };
+  struct Case {
+    int tile, column, row, expected;
+  };
   const Case cases[] = {
       {4, 6, 5, 2}, {4, 4, 5, 1}, {5, 5, 4, 3}, {5, 5, 6, 0}, {6, 6, 5, 2}, {6, 5, 6, 0},
       {7, 4, 5, 1}, {7, 5, 6, 0}, {8, 6, 5, 2}, {8, 5, 4, 3}, {9, 4, 5, 1}, {9, 5, 4, 3},

@@ -123,7 +123,9 @@ TEST(Crash, TheSameMoveOnAGrowingStepEndsTheGame) {
 }
 
 TEST(Crash, EdgesEndTheGameWithoutMovingTheHead) {
-  struct Case { int direction, tailColumn, tailRow, headColumn, headRow, tile; };
+  struct Case {
+    int direction, tailColumn, tailRow, headColumn, headRow, tile;
+  };
   const Case cases[] = {
       {Left, 4, 5, 0, 5, 21},
       {Down, 3, 7, 3, 11, 24},

@@ -71,7 +71,8 @@ TEST(TileSheetTest, DefinedTilesMatchTheirTables) {
   ExpectSame(TilePicture{}, EmptyTile);
 
   TilePicture blob;
-  const int blobRows[][3] = {{3, 7, 12}, {4, 6, 13}, {5, 5, 14}, {6, 4, 15}, {13, 4, 15}, {14, 5, 14}, {15, 6, 13}, {16, 7, 12}};
+  const int blobRows[][3] = {{3, 7, 12},  {4, 6, 13},  {5, 5, 14},  {6, 4, 15},
+                             {13, 4, 15}, {14, 5, 14}, {15, 6, 13}, {16, 7, 12}};
   for (const auto& r : blobRows) Paint(blob, r[0], r[0], r[1], r[2], Blue);
   Paint(blob, 7, 12, 3, 16, Blue);
   ExpectSame(blob, BlobTile);
@@ -121,10 +122,10 @@ TEST(TileSheetTest, DerivedTilesAreTheirTransforms) {
     Transform how;
   };
   const std::vector<Derivation> table = {
-      {2, 0, acw},   {3, 0, half},  {1, 2, lr},    {5, 4, cw},    {7, 6, lr},    {8, 6, tb},
-      {9, 6, half},  {10, 13, cw},  {12, 13, acw}, {11, 13, lr},  {20, 19, cw},  {18, 19, acw},
-      {17, 19, lr},  {24, 23, cw},  {22, 23, acw}, {21, 23, lr},  {26, 25, lr},  {27, 25, cw},
-      {31, 27, lr},  {32, 25, acw}, {28, 32, lr},  {30, 25, half}, {29, 30, lr},
+      {2, 0, acw},  {3, 0, half},  {1, 2, lr},    {5, 4, cw},     {7, 6, lr},   {8, 6, tb},
+      {9, 6, half}, {10, 13, cw},  {12, 13, acw}, {11, 13, lr},   {20, 19, cw}, {18, 19, acw},
+      {17, 19, lr}, {24, 23, cw},  {22, 23, acw}, {21, 23, lr},   {26, 25, lr}, {27, 25, cw},
+      {31, 27, lr}, {32, 25, acw}, {28, 32, lr},  {30, 25, half}, {29, 30, lr},
   };
   for (const Derivation& d : table) {
     EXPECT_EQ(FromSheet(d.tile), d.how(FromSheet(d.from))) << "tile " << d.tile;
@@ -165,12 +166,12 @@ bool IsBlack(const std::vector<std::uint32_t>& line) {
 // edges, a head's neck.
 const std::vector<std::pair<int, std::set<Edge>>>& JoiningEdges() {
   static const std::vector<std::pair<int, std::set<Edge>>> edges = {
-      {0, {Bottom}}, {1, {Left}}, {2, {Right}}, {3, {Top}},
-      {4, {Left, Right}}, {5, {Top, Bottom}}, {6, {Top, Left}}, {7, {Top, Right}}, {8, {Bottom, Left}},
-      {9, {Bottom, Right}}, {10, {Top}}, {11, {Right}}, {12, {Bottom}}, {13, {Left}},
-      {17, {Right}}, {18, {Bottom}}, {19, {Left}}, {20, {Top}}, {21, {Right}}, {22, {Bottom}}, {23, {Left}},
-      {24, {Top}}, {25, {Bottom}}, {26, {Bottom}}, {27, {Left}}, {28, {Left}}, {29, {Top}}, {30, {Top}},
-      {31, {Right}}, {32, {Right}},
+      {0, {Bottom}},      {1, {Left}},      {2, {Right}},      {3, {Top}},          {4, {Left, Right}},
+      {5, {Top, Bottom}}, {6, {Top, Left}}, {7, {Top, Right}}, {8, {Bottom, Left}}, {9, {Bottom, Right}},
+      {10, {Top}},        {11, {Right}},    {12, {Bottom}},    {13, {Left}},        {17, {Right}},
+      {18, {Bottom}},     {19, {Left}},     {20, {Top}},       {21, {Right}},       {22, {Bottom}},
+      {23, {Left}},       {24, {Top}},      {25, {Bottom}},    {26, {Bottom}},      {27, {Left}},
+      {28, {Left}},       {29, {Top}},      {30, {Top}},       {31, {Right}},       {32, {Right}},
   };
   return edges;
 }

@@ -15,17 +15,28 @@ TEST(ParseIniInteger, TakesSignedDecimalAndHex) {
     std::string_view Text;
     int32_t Value;
   };
-  for (const Case& c : {Case{"300", 300}, {"-1", -1}, {"+7", 7}, {"  42", 42}, {"\t-5", -5}, {"007", 7},
-                        {"0x1F", 31}, {"0X1f", 31}, {"$1F", 31}, {"-$10", -16}, {"-0x10", -16},
-                        {"2147483647", INT32_MAX}, {"-2147483648", INT32_MIN}, {"$FFFFFFFF", -1},
+  for (const Case& c : {Case{"300", 300},
+                        {"-1", -1},
+                        {"+7", 7},
+                        {"  42", 42},
+                        {"\t-5", -5},
+                        {"007", 7},
+                        {"0x1F", 31},
+                        {"0X1f", 31},
+                        {"$1F", 31},
+                        {"-$10", -16},
+                        {"-0x10", -16},
+                        {"2147483647", INT32_MAX},
+                        {"-2147483648", INT32_MIN},
+                        {"$FFFFFFFF", -1},
                         {"0x80000000", INT32_MIN}}) {
     EXPECT_EQ(ParseIniInteger(c.Text), c.Value) << c.Text;
   }
 }
 
 TEST(ParseIniInteger, RejectsAnythingThatIsNotAWholeNumber) {
-  for (std::string_view text : {"", "  ", "abc", "12abc", "12 ", "1 2", "1.5", "+", "-", "--1", "$", "0x", "x1F",
-                                "$-1", "2147483648", "-2147483649", "0x100000000"}) {
+  for (std::string_view text : {"", "  ", "abc", "12abc", "12 ", "1 2", "1.5", "+", "-", "--1", "$", "0x", "x1F", "$-1",
+                                "2147483648", "-2147483649", "0x100000000"}) {
     EXPECT_EQ(ParseIniInteger(text), std::nullopt) << '"' << text << '"';
   }
 }

@@ -19,8 +19,10 @@ class ScopedEnv {
 
  private:
   static void Set(const char* name, const char* value) {
-    if (value) ::setenv(name, value, 1);
-    else ::unsetenv(name);
+    if (value)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
   }
 
   const char* name_;

@@ -82,8 +82,8 @@ TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndSavingWritesEveryKeyInOrder) {
   EXPECT_EQ(state_.PreviousHiScore, 0);
 
   SaveSettings(s, where_);
-  EXPECT_EQ(ReadText(where_.IniFile), std::string(kSkill) + "\n\n" + kSounds + "\n\n" + kCustom + "\n\n" + kScore +
-                                          "\n\n" + kPosition);
+  EXPECT_EQ(ReadText(where_.IniFile),
+            std::string(kSkill) + "\n\n" + kSounds + "\n\n" + kCustom + "\n\n" + kScore + "\n\n" + kPosition);
   EXPECT_EQ(FolderEntries(where_.IniFile.parent_path()), std::vector<std::string>{"Tolvenix.ini"});
 }
 
@@ -174,7 +174,8 @@ TEST_F(SettingsStoreTest, RepeatedNamesMergeAndTheLastValueWins) {
   EXPECT_EQ(s.HiName, "Ann");
 
   SaveSettings(s, where_);
-  EXPECT_THAT(ReadText(where_.IniFile), StartsWith("[SCORE]\nHISCORE=300\nHINAME=Ann\n\n\n[SKILL]\nLEVEL=2\n\n\n[SOUNDS]"));
+  EXPECT_THAT(ReadText(where_.IniFile),
+              StartsWith("[SCORE]\nHISCORE=300\nHINAME=Ann\n\n\n[SKILL]\nLEVEL=2\n\n\n[SOUNDS]"));
 }
 
 TEST_F(SettingsStoreTest, FolderThatCannotHoldTheFileRaisesTheError) {
@@ -198,8 +199,8 @@ TEST_F(SettingsStoreTest, FilesThatMustNotBeReplacedRaiseTheErrorAndStayAsTheyWe
   // Values that cannot be read are not thrown away by writing the file: keys
   // under a header without its "]", and anything after a NUL byte.
   fs::permissions(where_.IniFile, fs::perms::owner_read | fs::perms::owner_write);
-  for (const std::string& unreadable : {std::string("[SKILL]\nLEVEL=3\n[SCORE\nHISCORE=900\n"),
-                                        "[SKILL]\nLEVEL=3\n\0[SCORE]\nHISCORE=900\n"s}) {
+  for (const std::string& unreadable :
+       {std::string("[SKILL]\nLEVEL=3\n[SCORE\nHISCORE=900\n"), "[SKILL]\nLEVEL=3\n\0[SCORE]\nHISCORE=900\n"s}) {
     WriteText(where_.IniFile, unreadable);
     const GameSettings s = Load();
     EXPECT_EQ(s.Level, 3);

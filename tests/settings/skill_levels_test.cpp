@@ -21,7 +21,10 @@ std::vector<uint16_t> IntervalRuns(GameRig& rig, int steps) {
 
 TEST(SkillLevels, PresetTable) {
   GameSettings settings;
-  struct Row { int level; SkillPreset p; };
+  struct Row {
+    int level;
+    SkillPreset p;
+  };
   for (const Row& r : {Row{Easy, {7, 5, 2, 1, 250, 175, 20}}, Row{Intermediate, {5, 5, 2, 2, 200, 125, 15}},
                        Row{Difficult, {3, 5, 1, 3, 160, 120, 10}}}) {
     settings.Level = r.level;

@@ -53,7 +53,8 @@ TEST(ErrorReport, LastResortNamesTheErrorAndTheProgram) {
   const QString text = ShowApplicationError(std::runtime_error("No banner control"), "/opt/game/tolvenix");
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(answers.Seen().size(), 1u);
-  EXPECT_TRUE(answers.Seen()[0].startsWith("Application Error | Exception std::runtime_error in module tolvenix at ")) << answers.Seen()[0].toStdString();
+  EXPECT_TRUE(answers.Seen()[0].startsWith("Application Error | Exception std::runtime_error in module tolvenix at "))
+      << answers.Seen()[0].toStdString();
   EXPECT_TRUE(text.contains(" in module tolvenix at ")) << text.toStdString();
   EXPECT_TRUE(text.endsWith("\nNo banner control.")) << text.toStdString();
 }

@@ -44,7 +44,11 @@ TEST_F(WindowTest, LayoutAfterShow) {
 
 TEST_F(WindowTest, ControlsAtStart) {
   TForm1& form = Show();
-  struct Button { QPushButton* button; const char* caption; bool enabled; };
+  struct Button {
+    QPushButton* button;
+    const char* caption;
+    bool enabled;
+  };
   for (const Button& b : {Button{form.Button2, "&New game", true}, Button{form.Button3, "Pa&use", false},
                           Button{form.Button4, "He&lp", true}, Button{form.Button1, "E&xit", true}}) {
     EXPECT_EQ(b.button->text(), b.caption);

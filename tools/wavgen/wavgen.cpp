@@ -72,13 +72,12 @@ Samples Zap() {
 Samples Boing() {
   constexpr double kDuration = 0.7;
   auto frequency = [](double t) {
-    double bend = 1.0 + 0.8 * std::exp(-t / 0.04);  // the twang's start
+    double bend = 1.0 + 0.8 * std::exp(-t / 0.04);                                  // the twang's start
     double wobble = 1.0 + 0.18 * std::exp(-t / 0.3) * std::sin(kTwoPi * 11.0 * t);  // the spring
     return 190.0 * bend * wobble;
   };
   auto shape = [](double phase, double t) {
-    return Voice(phase, {1.0, 0.6, 0.35, 0.2, 0.1}) * std::exp(-t / 0.3) *
-           Edges(t, kDuration, 0.003, 0.06);
+    return Voice(phase, {1.0, 0.6, 0.35, 0.2, 0.1}) * std::exp(-t / 0.3) * Edges(t, kDuration, 0.003, 0.06);
   };
   return Render(kDuration, frequency, shape);
 }
@@ -87,9 +86,7 @@ Samples Yehaw() {
   constexpr double kYeeEnd = 0.38;
   constexpr double kHawStart = 0.42;
   constexpr double kDuration = 0.8;
-  auto glide = [](double from, double to, double x) {
-    return from + (to - from) * RaisedCosine(x, 1.0);
-  };
+  auto glide = [](double from, double to, double x) { return from + (to - from) * RaisedCosine(x, 1.0); };
   auto frequency = [&](double t) {
     double vibrato = 1.0 + 0.02 * std::sin(kTwoPi * 6.5 * t);
     double base = t < kHawStart ? glide(420.0, 1050.0, t / kYeeEnd)
