@@ -27,6 +27,22 @@ namespace {
 
 const QString kTitle = QStringLiteral("Quorvane Sinuvar");
 
+// Stands in for the help viewer until the help file is built.
+class UnavailableHelp final : public HelpService {
+ public:
+  explicit UnavailableHelp(QWidget* owner) : owner_(owner) {}
+  void ShowTopics() override {
+    QMessageBox::information(owner_, kTitle, QStringLiteral("The help topics are not installed with this version."));
+  }
+  void ShowContext(int) override {
+    QMessageBox::information(owner_, kTitle, QStringLiteral("This help topic is not installed with this version."));
+  }
+  void Quit() override {}
+
+ private:
+  QWidget* owner_;
+};
+
 QFont SansSerif(int pixelHeight) {
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(pixelHeight);
@@ -49,6 +65,8 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   setWindowIcon(AppIcon());
   BuildControls();
   BuildMenus();
+  ownHelp_ = std::make_unique<UnavailableHelp>(this);
+  help_ = ownHelp_.get();
 
   game_ =
       std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, superTimer1_, *this, *this, random_, clock_});
@@ -196,6 +214,7 @@ void TForm1::FormShow() {
 
   GameState& state = game_->State();
   blinkPhase_ = 0;
+  HelpOpened = false;
   state.GameRunning = false;
   state.Snake.clear();
   state.Walls.clear();
@@ -244,6 +263,7 @@ bool TForm1::FormClose() {
   ReleaseSoundImage(gameOverSound_);
   ReleaseSoundImage(hiScoreSound_);
   ReleaseSoundImage(blobSound_);
+  if (HelpOpened) help_->Quit();
   return true;
 }
 
@@ -310,13 +330,14 @@ void TForm1::Button3Click() { game_->Button3Click(); }
 void TForm1::Game1Click() { game_->Game1Click(); }
 void TForm1::SuperTimer1Timer() { game_->GameStep(); }
 
+void TForm1::SetHelpService(HelpService* help) { help_ = help ? help : ownHelp_.get(); }
+
 void TForm1::Button4Click() {
-  QMessageBox::information(this, kTitle, QStringLiteral("The help topics are not installed with this version."));
+  help_->ShowTopics();
+  HelpOpened = true;
 }
 
-void TForm1::Privacystatement1Click() {
-  QMessageBox::information(this, kTitle, QStringLiteral("The privacy statement is not installed with this version."));
-}
+void TForm1::Privacystatement1Click() { help_->ShowContext(PrivacyHelpContext); }
 
 void TForm1::Options1Click() {
   QMessageBox::information(this, kTitle, QStringLiteral("The options are not available in this version."));

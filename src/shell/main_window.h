@@ -8,6 +8,7 @@
 #include "components/sound_player.h"
 #include "components/super_timer.h"
 #include "game/snake_game.h"
+#include "help/help_service.h"
 #include "settings/game_settings.h"
 #include "settings/settings_paths.h"
 #include "shell/system_sources.h"
@@ -65,6 +66,13 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   int BlinkPhase() const { return blinkPhase_; }
   const SoundImage& Sound(GameSound sound) const;
 
+  // The help viewer. Tests put a recording fake in its place; nullptr gives
+  // back the program's own.
+  HelpService& Help() { return *help_; }
+  void SetHelpService(HelpService* help);
+  // Help was opened in a way that the close of the window must end.
+  bool HelpOpened = false;
+
   // Controls, by their names in the window's design.
   QWidget* Panel1 = nullptr;
   QWidget* Panel2 = nullptr;
@@ -119,6 +127,8 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   SoundPlayer player_;
   SoundImage blobSound_, gameOverSound_, hiScoreSound_;
   std::unique_ptr<SnakeGame> game_;
+  std::unique_ptr<HelpService> ownHelp_;
+  HelpService* help_ = nullptr;
   KeyMessageFilter* keyFilter_ = nullptr;
   int blinkPhase_ = 0;
   bool shown_ = false;

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace quorvane {
+
+// The three commands the game gives its help viewer. The viewer is a window
+// of its own: the game goes on behind it.
+class HelpService {
+ public:
+  virtual ~HelpService() = default;
+  // The help topics window: contents and index.
+  virtual void ShowTopics() = 0;
+  // The topic with this context number.
+  virtual void ShowContext(int context) = 0;
+  // Closes the help window if it is open.
+  virtual void Quit() = 0;
+};
+
+// Context numbers of the help file's topics.
+constexpr int OptionsHelpContext = 1000;
+constexpr int PrivacyHelpContext = 1010;
+
+}  // namespace quorvane
