@@ -3,15 +3,16 @@
 
 #include <chrono>
 
-#include "bench_ports.h"
+#include "crowded_board.h"
+#include "support/game_fakes.h"
 
 namespace quorvane {
 namespace {
 
 struct Bench {
-  bench::NullPorts ports;
-  GameSettings settings;
-  SnakeGame game{settings, GamePorts{ports, ports, ports, ports, ports, ports, ports}};
+  testing::GameRig rig;
+  SnakeGame& game = rig.Game;
+  Bench() { rig.Quiet(); }
 };
 
 void BM_GameStepLongSnakeManyWalls(benchmark::State& state) {

@@ -1,19 +1,23 @@
 // How long the board takes to draw: a whole paint of a crowded board, and
 // the four cell drawings of one step.
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 
-#include "bench_ports.h"
+#include "crowded_board.h"
 #include "shell/board_view.h"
+#include "support/game_fakes.h"
 
 namespace quorvane {
 namespace {
 
 struct RenderBench {
-  bench::NullPorts ports;
-  GameSettings settings;
+  testing::GameRig rig;
   TPaintBox box;
-  SnakeGame game{settings, GamePorts{box, ports, ports, ports, ports, ports, ports}};
+  SnakeGame game{rig.Settings,
+                 GamePorts{box, rig.Controls, rig.Timer, rig.Sounds, rig.Questions, rig.Random, rig.Clock}};
   RenderBench() {
+    rig.Quiet();
     box.SetPaintHandler([this] { game.PaintBox1Paint(); });
     game.NewGame();
     bench::LayCrowdedBoard(game.State());

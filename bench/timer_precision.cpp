@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "components/qt_tick_dispatcher.h"
-#include "components/super_timer.h"
-#include "components/timer_priority.h"
+#include "timer/super_timer.h"
+#include "timer/timer_priority.h"
+#include "widgets/qt_tick_dispatcher.h"
 
 namespace {
 

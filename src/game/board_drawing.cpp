@@ -19,7 +19,7 @@ void SnakeGame::PaintBox1Paint() {
     // Tail first and head last, so the head shows where two entries meet.
     DrawItems(state_.Snake);
     DrawItems(state_.Walls);
-    if (blobOnBoard_) DrawSegment(state_.Blob);
+    if (state_.BlobOnBoard) DrawSegment(state_.Blob);
   }
 }
 

@@ -1,5 +1,5 @@
+#include "game/skill_levels.h"
 #include "game/snake_game.h"
-#include "settings/skill_levels.h"
 
 namespace quorvane {
 
@@ -26,11 +26,11 @@ void SnakeGame::NewGame() {
   s.InitialSnakeLength = 5;
 
   if (ApplySkillLevel(settings_, s, ports_.Timer)) {
-    skillApplied_ = true;
-  } else if (!skillApplied_) {
+    s.SkillApplied = true;
+  } else if (!s.SkillApplied) {
     // A hand-edited level and no earlier game to inherit from: play Easy.
     ApplySkillPreset(EasyPreset, s, ports_.Timer);
-    skillApplied_ = true;
+    s.SkillApplied = true;
   }
 
   s.Snake.clear();
@@ -42,7 +42,7 @@ void SnakeGame::NewGame() {
   s.ForbiddenDirection = Opposite(s.PreviousDirection);
   s.StepInProgress = false;
   ports_.Timer.SetEnabled(true);
-  blobOnBoard_ = PlaceItem(s.Blob, PlacementRules::Blob);
+  s.BlobOnBoard = PlaceItem(s.Blob, PlacementRules::Blob);
 
   controls.SetStatusText(0, "");
   if (const char* name = SkillName(settings_.Level)) controls.SetStatusText(3, name);
@@ -109,6 +109,16 @@ void SnakeGame::LayOutRandomStart() {
       break;
   }
   BuildSnake(column, row, direction);
+}
+
+void SnakeGame::ClearBoard() {
+  GameState& s = state_;
+  s.GameRunning = false;
+  s.Snake.clear();
+  s.Walls.clear();
+  s.DirectionQueue.clear();
+  s.Blob = SnakeSegment(0, 0, BlobTile);
+  s.BlobOnBoard = false;
 }
 
 void SnakeGame::Button2Click() {

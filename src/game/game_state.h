@@ -14,6 +14,9 @@ struct GameState {
   SegmentList Snake;  // index 0 is the tail, the last entry the head
   SegmentList Walls;
   SnakeSegment Blob{0, 0, BlobTile};
+  // Off only when a full board left no cell for the blob; it is then
+  // neither drawn nor eaten, and each step tries again.
+  bool BlobOnBoard = false;
   DirectionList DirectionQueue;  // oldest first
 
   int CurrentDirection = 0;
@@ -37,6 +40,8 @@ struct GameState {
   bool HiScoreSoundPlayed = false;
   int LastPlacedColumn = 0;
   int LastPlacedRow = 0;
+
+  bool SkillApplied = false;  // a preset has been applied in this run
 
   bool GameRunning = false;
   bool StepInProgress = false;

@@ -11,108 +11,145 @@ void SnakeGame::GameStep() {
   if (s.StepInProgress) return;
   s.StepInProgress = true;
 
-  const int oldTailColumn = s.Snake.front().Column;
-  const int oldTailRow = s.Snake.front().Row;
+  const SnakeSegment oldTail = s.Snake.front();
+  MoveOrGrow();
+  TakeQueuedTurn();
+  int column = 0, row = 0;
+  if (!TargetCellIsFree(column, row)) {
+    GameOver();
+    s.StepInProgress = false;
+    return;
+  }
+  const bool swallowed = MoveHead(column, row);
+  DrawMovedCells(oldTail);
+  s.PreviousDirection = s.CurrentDirection;
+  s.ForbiddenDirection = Opposite(s.CurrentDirection);
+  if (swallowed) {
+    SwallowBlob();
+  } else if (!s.BlobOnBoard) {
+    // The board had no room for the blob; the snake has moved, so try again.
+    s.BlobOnBoard = PlaceItem(s.Blob, PlacementRules::Blob);
+  }
+  ScoreStep();
+  s.StepInProgress = false;
+}
 
+// The body follows the head, so the tail leaves its cell; or, every
+// MovesPerGrowth + 1 steps, the snake keeps its tail and grows by one, and
+// every GrowthsPerSpeedUp growths the steps come faster down to a floor.
+void SnakeGame::MoveOrGrow() {
+  GameState& s = state_;
   if (s.MovesSinceGrowth < s.MovesPerGrowth) {
     for (size_t i = 0; i + 1 < s.Snake.size(); ++i) s.Snake[i].Assign(s.Snake[i + 1]);
     s.Snake[0].Tile = TailTileAfterPlainMove(s.Snake[0], s.Snake[1]);
     ++s.MovesSinceGrowth;
-  } else {
-    s.Snake.push_back(s.Snake.back());
-    s.MovesSinceGrowth = 0;
-    ++s.GrowthsSinceSpeedUp;
-    if (s.GrowthsSinceSpeedUp == s.GrowthsPerSpeedUp) {
-      s.GrowthsSinceSpeedUp = 0;
-      StepTimer& timer = ports_.Timer;
-      if (timer.Interval() > s.IntervalFloor)
-        timer.SetInterval(static_cast<uint16_t>(timer.Interval() - s.SpeedUpStep));
-    }
+    return;
   }
+  s.Snake.push_back(s.Snake.back());
+  s.MovesSinceGrowth = 0;
+  ++s.GrowthsSinceSpeedUp;
+  if (s.GrowthsSinceSpeedUp == s.GrowthsPerSpeedUp) {
+    s.GrowthsSinceSpeedUp = 0;
+    StepTimer& timer = ports_.Timer;
+    if (timer.Interval() > s.IntervalFloor) timer.SetInterval(static_cast<uint16_t>(timer.Interval() - s.SpeedUpStep));
+  }
+}
 
+// One queued turn per step, oldest first; a turn back onto the body is
+// dropped. The arrow that would reverse the snake is disabled.
+void SnakeGame::TakeQueuedTurn() {
+  GameState& s = state_;
   if (!s.DirectionQueue.empty()) {
     const int wanted = s.DirectionQueue.front().Value;
     if (wanted != s.ForbiddenDirection) s.CurrentDirection = wanted;
     s.DirectionQueue.pop_front();
   }
+  if (s.CurrentDirection == s.PreviousDirection) return;
+  const int blocked = Opposite(s.CurrentDirection);
+  GameControls& controls = ports_.Controls;
+  controls.SetControlEnabled(GameControl::DownSpeed, blocked != Down);
+  controls.SetControlEnabled(GameControl::LeftSpeed, blocked != Left);
+  controls.SetControlEnabled(GameControl::RightSpeed, blocked != Right);
+  controls.SetControlEnabled(GameControl::UpSpeed, blocked != Up);
+}
 
-  if (s.CurrentDirection != s.PreviousDirection) {
-    const int blocked = Opposite(s.CurrentDirection);
-    GameControls& controls = ports_.Controls;
-    controls.SetControlEnabled(GameControl::DownSpeed, blocked != Down);
-    controls.SetControlEnabled(GameControl::LeftSpeed, blocked != Left);
-    controls.SetControlEnabled(GameControl::RightSpeed, blocked != Right);
-    controls.SetControlEnabled(GameControl::UpSpeed, blocked != Up);
-  }
-
-  SnakeSegment& head = s.Snake.back();
-  int targetColumn = head.Column;
-  int targetRow = head.Row;
-  bool crash = false;
+// The cell ahead of the head, and whether the head may go there: not off the
+// board, not into the snake, not into a wall.
+bool SnakeGame::TargetCellIsFree(int& column, int& row) const {
+  const GameState& s = state_;
+  const SnakeSegment& head = s.Snake.back();
+  column = head.Column;
+  row = head.Row;
+  bool offBoard = false;
   switch (s.CurrentDirection) {
     case Left:
-      crash = head.Column <= 0;
-      --targetColumn;
+      offBoard = head.Column <= 0;
+      --column;
       break;
     case Right:
-      crash = head.Column >= BoardColumns - 1;
-      ++targetColumn;
+      offBoard = head.Column >= BoardColumns - 1;
+      ++column;
       break;
     case Up:
-      crash = head.Row <= 0;
-      --targetRow;
+      offBoard = head.Row <= 0;
+      --row;
       break;
     default:
-      crash = head.Row >= BoardRows - 1;
-      ++targetRow;
+      offBoard = head.Row >= BoardRows - 1;
+      ++row;
       break;
   }
-  crash = crash || ListContains(s.Snake, targetColumn, targetRow) || ListContains(s.Walls, targetColumn, targetRow);
+  return !offBoard && !ListContains(s.Snake, column, row) && !ListContains(s.Walls, column, row);
+}
 
-  if (crash) {
-    GameOver();
-    s.StepInProgress = false;
-    return;
-  }
-
-  head.Column = targetColumn;
-  head.Row = targetRow;
+// Puts the head on its new cell with the tiles of the turn; true when it
+// lands on the blob, which it then shows swallowing.
+bool SnakeGame::MoveHead(int column, int row) {
+  GameState& s = state_;
+  SnakeSegment& head = s.Snake.back();
+  head.Column = column;
+  head.Row = row;
   head.Tile = PlainHeadTile(s.CurrentDirection);
-  SnakeSegment& neck = s.Snake[s.Snake.size() - 2];
-  neck.Tile = NeckTile(s.PreviousDirection, s.CurrentDirection);
+  s.Snake[s.Snake.size() - 2].Tile = NeckTile(s.PreviousDirection, s.CurrentDirection);
+  const bool swallowed = s.BlobOnBoard && head.IsAt(s.Blob.Column, s.Blob.Row);
+  if (swallowed) head.Tile = SwallowingHeadTile(s.CurrentDirection);
+  return swallowed;
+}
 
-  const bool eaten = blobOnBoard_ && head.IsAt(s.Blob.Column, s.Blob.Row);
-  if (eaten) head.Tile = SwallowingHeadTile(s.CurrentDirection);
-
-  BoardSurface& surface = ports_.Surface;
-  surface.DrawCell(oldTailColumn, oldTailRow, EmptyTile);
+// Only the cells a step changes are drawn: the emptied cell, the tail, the
+// head and the neck.
+void SnakeGame::DrawMovedCells(const SnakeSegment& oldTail) {
+  const GameState& s = state_;
+  ports_.Surface.DrawCell(oldTail.Column, oldTail.Row, EmptyTile);
   DrawSegment(s.Snake.front());
-  DrawSegment(head);
-  DrawSegment(neck);
+  DrawSegment(s.Snake.back());
+  DrawSegment(s.Snake[s.Snake.size() - 2]);
+}
 
-  s.PreviousDirection = s.CurrentDirection;
-  s.ForbiddenDirection = Opposite(s.CurrentDirection);
-
-  if (eaten) {
-    s.Score += 100;
-    if (settings_.PlayBall) ports_.Sounds.PlaySoundImage(GameSound::Blob);
-    if (s.BlobsSinceWalls == s.BlobsPerWallAddition - 1) {
-      for (int i = 0; i < s.WallsPerAddition; ++i) {
-        // The new wall waits at (0, 0) while it is placed, so that cell
-        // never gets a wall.
-        s.Walls.emplace_back(0, 0, WallTile);
-        if (!PlaceItem(s.Walls.back(), PlacementRules::Wall)) s.Walls.pop_back();
-      }
-      s.BlobsSinceWalls = 0;
-    } else {
-      ++s.BlobsSinceWalls;
+// A blob is worth 100; every BlobsPerWallAddition blobs add walls, and the
+// blob goes to a new cell.
+void SnakeGame::SwallowBlob() {
+  GameState& s = state_;
+  s.Score += 100;
+  if (settings_.PlayBall) ports_.Sounds.PlaySoundImage(GameSound::Blob);
+  if (s.BlobsSinceWalls == s.BlobsPerWallAddition - 1) {
+    for (int i = 0; i < s.WallsPerAddition; ++i) {
+      // The new wall waits at (0, 0) while it is placed, so that cell never
+      // gets a wall.
+      s.Walls.emplace_back(0, 0, WallTile);
+      if (!PlaceItem(s.Walls.back(), PlacementRules::Wall)) s.Walls.pop_back();
     }
-    blobOnBoard_ = PlaceItem(s.Blob, PlacementRules::Blob);
-  } else if (!blobOnBoard_) {
-    // The board had no room for the blob; the snake has moved, so try again.
-    blobOnBoard_ = PlaceItem(s.Blob, PlacementRules::Blob);
+    s.BlobsSinceWalls = 0;
+  } else {
+    ++s.BlobsSinceWalls;
   }
+  s.BlobOnBoard = PlaceItem(s.Blob, PlacementRules::Blob);
+}
 
+// Every step is worth 10. Passing the best score raises it at once, with a
+// sound the first time in a game when there was a best score to beat.
+void SnakeGame::ScoreStep() {
+  GameState& s = state_;
   s.Score += 10;
   if (s.Score > settings_.HiScore) {
     settings_.HiScore = s.Score;
@@ -123,8 +160,6 @@ void SnakeGame::GameStep() {
   }
   ports_.Controls.SetStatusText(1, "Score : " + std::to_string(s.Score));
   ports_.Controls.SetStatusText(2, "Hi : " + std::to_string(settings_.HiScore));
-
-  s.StepInProgress = false;
 }
 
 void SnakeGame::GameOver() {

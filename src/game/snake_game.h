@@ -64,12 +64,21 @@ class SnakeGame {
   void DrawItems(const SegmentList& list);
   void PaintBox1Paint();
 
-  // Whether the blob is on the board. It is off only when a full board left
-  // no cell where it could go; it is then neither drawn nor eaten.
-  bool BlobOnBoard() const { return blobOnBoard_; }
+  // Empties the board between runs of the window: no game, no snake, walls
+  // or queued turns, and the blob back at its starting cell.
+  void ClearBoard();
 
  private:
+  // The parts of one step, in the order GameStep runs them.
+  void MoveOrGrow();
+  void TakeQueuedTurn();
+  bool TargetCellIsFree(int& column, int& row) const;
+  bool MoveHead(int column, int row);
+  void DrawMovedCells(const SnakeSegment& oldTail);
+  void SwallowBlob();
+  void ScoreStep();
   void GameOver();
+
   void LayOutSnake();
   void LayOutRandomStart();
   bool CustomStartFits() const;
@@ -80,8 +89,6 @@ class SnakeGame {
   GameSettings& settings_;
   GamePorts ports_;
   GameState state_;
-  bool blobOnBoard_ = false;
-  bool skillApplied_ = false;  // a preset has been applied in this run
 };
 
 // Tile tables of the step, indexed by direction code (Down, Left, Right, Up).

@@ -83,14 +83,13 @@ GameSettings DefaultSettings(const std::string& programPath) {
   return defaults;
 }
 
-void LoadSettings(GameSettings& settings, GameState& state, const SettingsLocation& where) {
+void LoadSettings(GameSettings& settings, const SettingsLocation& where) {
   const IniFile file(where.IniFile);
   settings = DefaultSettings(where.ProgramPath);
   for (const StoredKey& key : kKeys) {
     const std::optional<std::string> text = file.Read(key.Section, key.Key);
     std::visit(ReadInto{settings, text}, key.Member);
   }
-  state.PreviousHiScore = settings.HiScore;
 }
 
 void SaveSettings(const GameSettings& settings, const SettingsLocation& where) {

@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "game/game_state.h"
 #include "settings/game_settings.h"
 #include "settings/settings_paths.h"
 
@@ -21,8 +20,9 @@ class SettingsWriteError : public std::runtime_error {
 GameSettings DefaultSettings(const std::string& programPath);
 
 // Fills every field from the file, a default for each missing or unreadable
-// value, then sets state.PreviousHiScore to the loaded HiScore. Never fails.
-void LoadSettings(GameSettings& settings, GameState& state, const SettingsLocation& where);
+// value. Never fails. The game starts from the loaded best score: the caller
+// hands HiScore on to it.
+void LoadSettings(GameSettings& settings, const SettingsLocation& where);
 
 // Writes the twenty keys in order, each one on the disk before the next.
 // Throws SettingsWriteError at the first key that cannot be written; the keys

@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "game/direction.h"
-#include "resources/qt_images.h"
 #include "shell/intro_screen.h"
+#include "widgets/qt_images.h"
 
 namespace quorvane {
 

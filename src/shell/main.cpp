@@ -2,10 +2,10 @@
 #include <exception>
 #include <memory>
 
-#include "components/timer_priority.h"
-#include "resources/qt_images.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "timer/timer_priority.h"
+#include "widgets/qt_images.h"
 
 int main(int argc, char** argv) {
   // Before any thread starts, so the step timer's worker is raised from here.

@@ -12,14 +12,14 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "resources/qt_images.h"
-#include "settings/new_hi_score_dialog.h"
+#include "dialogs/new_hi_score_dialog.h"
 #include "settings/settings_store.h"
 #include "shell/board_view.h"
 #include "shell/error_report.h"
 #include "shell/key_filter.h"
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
+#include "widgets/qt_images.h"
 
 namespace quorvane {
 
@@ -68,8 +68,7 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   ownHelp_ = std::make_unique<UnavailableHelp>(this);
   help_ = ownHelp_.get();
 
-  game_ =
-      std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, superTimer1_, *this, *this, random_, clock_});
+  game_ = std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, steps_, *this, *this, random_, clock_});
   PaintBox1->SetPaintHandler([this] { game_->PaintBox1Paint(); });
 
   superTimer1_.SetThreadPriority(TThreadPriority::tpHighest);
@@ -215,14 +214,11 @@ void TForm1::FormShow() {
   GameState& state = game_->State();
   blinkPhase_ = 0;
   HelpOpened = false;
-  state.GameRunning = false;
-  state.Snake.clear();
-  state.Walls.clear();
-  state.DirectionQueue.clear();
-  state.Blob = SnakeSegment(0, 0, BlobTile);
+  game_->ClearBoard();
   setWindowTitle(kTitle);
 
-  LoadSettings(settings_, state, settingsFile_);
+  LoadSettings(settings_, settingsFile_);
+  state.PreviousHiScore = settings_.HiScore;
   const SoundLoadWarning warn = [this](const std::string& text) { WarnSoundLoad(text); };
   gameOverSound_ = LoadSoundImage(settings_.GameOverWav, warn);
   hiScoreSound_ = LoadSoundImage(settings_.HiScoreWav, warn);
@@ -255,11 +251,7 @@ bool TForm1::FormClose() {
   }
   superTimer1_.SetEnabled(false);
   ClickNewTimer->stop();
-  GameState& state = game_->State();
-  state.GameRunning = false;
-  state.Snake.clear();
-  state.Walls.clear();
-  state.DirectionQueue.clear();
+  game_->ClearBoard();
   ReleaseSoundImage(gameOverSound_);
   ReleaseSoundImage(hiScoreSound_);
   ReleaseSoundImage(blobSound_);

@@ -3,15 +3,15 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "components/qt_tick_dispatcher.h"
-#include "components/sound_image.h"
-#include "components/sound_player.h"
-#include "components/super_timer.h"
 #include "game/snake_game.h"
 #include "help/help_service.h"
 #include "settings/game_settings.h"
 #include "settings/settings_paths.h"
 #include "shell/system_sources.h"
+#include "sound/sound_image.h"
+#include "sound/sound_player.h"
+#include "timer/super_timer.h"
+#include "widgets/qt_tick_dispatcher.h"
 
 class QAction;
 class QFrame;
@@ -122,6 +122,7 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   GameSettings settings_;
   QtTickDispatcher dispatcher_;
   TSuperTimer superTimer1_;
+  SuperTimerSteps steps_{superTimer1_};
   MersenneRandom random_;
   LocalTimeOfDay clock_;
   SoundPlayer player_;

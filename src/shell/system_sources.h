@@ -3,6 +3,7 @@
 #include <random>
 
 #include "game/game_ports.h"
+#include "timer/super_timer.h"
 
 namespace quorvane {
 
@@ -20,6 +21,19 @@ class MersenneRandom final : public RandomSource {
 class LocalTimeOfDay final : public TimeOfDayClock {
  public:
   uint32_t MillisecondsSinceMidnight() override;
+};
+
+// The step timer as the game sees it: the game's steps ride on TSuperTimer.
+class SuperTimerSteps final : public StepTimer {
+ public:
+  explicit SuperTimerSteps(TSuperTimer& timer) : timer_(timer) {}
+  uint16_t Interval() const override { return timer_.Interval(); }
+  void SetInterval(uint16_t milliseconds) override { timer_.SetInterval(milliseconds); }
+  bool Enabled() const override { return timer_.Enabled(); }
+  void SetEnabled(bool enabled) override { timer_.SetEnabled(enabled); }
+
+ private:
+  TSuperTimer& timer_;
 };
 
 }  // namespace quorvane

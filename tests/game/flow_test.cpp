@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game_fakes.h"
+#include "support/game_fakes.h"
 
 namespace quorvane::testing {
 namespace {
@@ -197,7 +197,7 @@ TEST(Menu, OptionsOnlyBetweenGames) {
 TEST(Paint, IntroOrBoardFromTheStateAlone) {
   GameRig rig;
   rig.Game.PaintBox1Paint();
-  EXPECT_EQ(rig.Log, (CallLog{"clear", "intro"}));
+  EXPECT_EQ(rig.Log, (std::vector<std::string>{"clear", "intro"}));
 
   rig.NewGameWithBlobAt(3, 3);
   rig.S().Walls = {{1, 1, WallTile}};
@@ -212,7 +212,7 @@ TEST(Paint, IntroOrBoardFromTheStateAlone) {
   rig.S().DisplayMode = 0;  // before the first show
   rig.Log.clear();
   rig.Game.PaintBox1Paint();
-  EXPECT_EQ(rig.Log, (CallLog{"clear"}));
+  EXPECT_EQ(rig.Log, (std::vector<std::string>{"clear"}));
 }
 
 }  // namespace

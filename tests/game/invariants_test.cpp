@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "game_fakes.h"
+#include "support/game_fakes.h"
 
 namespace quorvane::testing {
 namespace {
@@ -40,7 +40,7 @@ void CheckInvariants(const GameRig& rig, const SnakeGame& game, int step) {
     ASSERT_EQ(w.Tile, WallTile);
     occupy(w, "wall");
   }
-  if (game.BlobOnBoard()) occupy(s.Blob, "blob");
+  if (game.State().BlobOnBoard) occupy(s.Blob, "blob");
   // What the surface shows agrees with the model, cell for cell.
   for (const SnakeSegment& item : snake) ASSERT_EQ(rig.Surface.CellAt(item.Column, item.Row), item.Tile);
   for (const SnakeSegment& w : s.Walls) ASSERT_EQ(rig.Surface.CellAt(w.Column, w.Row), WallTile);

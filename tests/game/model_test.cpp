@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game_fakes.h"
+#include "support/game_fakes.h"
 
 namespace quorvane::testing {
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "game_fakes.h"
+#include "support/board_text.h"
+#include "support/game_fakes.h"
 
 namespace quorvane::testing {
 namespace {
@@ -103,8 +104,20 @@ void FillBoardWithWalls(GameRig& rig) {
 
 TEST(Placement, FullBoardGivesUpWithoutDrawing) {
   GameRig rig;
-  SnakeHeadAt10x5(rig);
-  FillBoardWithWalls(rig);
+  LayBoard(rig.S(), {
+                        "####################",
+                        "####################",
+                        "####################",
+                        "####################",
+                        "####################",
+                        "######>>>>H#########",
+                        "####################",
+                        "####################",
+                        "####################",
+                        "####################",
+                        "####################",
+                        "####################",
+                    });
   SnakeSegment blob(4, 4, BlobTile);
   EXPECT_FALSE(rig.Game.PlaceItem(blob, PlacementRules::Blob));
   EXPECT_EQ(blob, SnakeSegment(4, 4, BlobTile));
@@ -114,11 +127,21 @@ TEST(Placement, FullBoardGivesUpWithoutDrawing) {
 
 TEST(Placement, AGeneratorThatKeepsMissingStillEnds) {
   GameRig rig;
-  SnakeHeadAt10x5(rig);
-  rig.S().Blob = {19, 11, BlobTile};
   // Only (2, 2) stays free; the script keeps offering a snake cell.
-  FillBoardWithWalls(rig);
-  std::erase_if(rig.S().Walls, [](const SnakeSegment& w) { return w.IsAt(2, 2) || w.IsAt(19, 11); });
+  LayBoard(rig.S(), {
+                        "####################",
+                        "####################",
+                        "##.#################",
+                        "####################",
+                        "####################",
+                        "######>>>>H#########",
+                        "####################",
+                        "####################",
+                        "####################",
+                        "####################",
+                        "####################",
+                        "###################*",
+                    });
   for (int i = 0; i < 10000; ++i) rig.Random.Push({6, 5});
   SnakeSegment blob(0, 0, BlobTile);
   ASSERT_TRUE(rig.Game.PlaceItem(blob, PlacementRules::Wall));
@@ -136,7 +159,7 @@ TEST(Placement, BlobWithNoRoomLeavesTheBoardUntilRoomReturns) {
   rig.Game.GameStep();
   ASSERT_TRUE(rig.S().GameRunning);
   EXPECT_EQ(rig.S().Score, 110);
-  EXPECT_FALSE(rig.Game.BlobOnBoard());
+  EXPECT_FALSE(rig.Game.State().BlobOnBoard);
   EXPECT_TRUE(rig.S().Blob.IsAt(15, 10)) << "left where it was";
 
   // The paint shows the head, not a blob over it.
@@ -149,7 +172,7 @@ TEST(Placement, BlobWithNoRoomLeavesTheBoardUntilRoomReturns) {
   std::erase_if(rig.S().Walls, [](const SnakeSegment& w) { return w.IsAt(3, 3) || w.IsAdjacent(3, 3); });
   rig.S().LastPlacedColumn = rig.S().LastPlacedRow = -1;
   rig.Game.GameStep();
-  ASSERT_TRUE(rig.Game.BlobOnBoard());
+  ASSERT_TRUE(rig.Game.State().BlobOnBoard);
   const SnakeSegment& blob = rig.S().Blob;
   EXPECT_FALSE(blob.IsAt(15, 10));
   EXPECT_FALSE(ListContains(rig.S().Snake, blob.Column, blob.Row));

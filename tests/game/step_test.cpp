@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game_fakes.h"
+#include "support/game_fakes.h"
 
 namespace quorvane::testing {
 namespace {

@@ -44,7 +44,7 @@ TEST(SettingsPaths, FileLivesInTheUsersConfigFolder) {
 TEST(SettingsPaths, RunningProgramIsThisExecutable) {
   const std::filesystem::path program = RunningProgramPath();
   EXPECT_TRUE(program.is_absolute());
-  EXPECT_EQ(program.filename(), "settings_store_test");
+  EXPECT_EQ(program.filename(), "settings_tests");
 }
 
 }  // namespace

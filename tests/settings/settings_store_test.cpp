@@ -55,18 +55,16 @@ class SettingsStoreTest : public ::testing::Test {
 
   GameSettings Load() {
     GameSettings settings;
-    LoadSettings(settings, state_, where_);
+    LoadSettings(settings, where_);
     return settings;
   }
 
   fs::path folder_;
   SettingsLocation where_;
-  GameState state_;
 };
 
 TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndSavingWritesEveryKeyInOrder) {
   where_.IniFile = folder_ / "config" / "Tolvenix.ini";  // the folder is made on saving
-  state_.PreviousHiScore = 55;
   const GameSettings s = Load();
 
   EXPECT_EQ(s.Level, 1);
@@ -79,7 +77,6 @@ TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndSavingWritesEveryKeyInOrder) {
   EXPECT_EQ(s.HiScore, 0);
   EXPECT_EQ(s.HiName, "");
   EXPECT_EQ(std::vector({s.Mode, s.CustomDirection, s.CustomHPos, s.CustomVPos}), std::vector({0, 2, 10, 10}));
-  EXPECT_EQ(state_.PreviousHiScore, 0);
 
   SaveSettings(s, where_);
   EXPECT_EQ(ReadText(where_.IniFile),
@@ -122,7 +119,6 @@ TEST_F(SettingsStoreTest, ValuesParseLikeTheProfileServiceAndAreWrittenBackAsRea
   EXPECT_EQ(s.HiName, "Zoë = Ångström");
   EXPECT_EQ(s.Mode, 5);
   EXPECT_EQ(s.CustomDirection, 0);
-  EXPECT_EQ(state_.PreviousHiScore, 31);
 
   // Missing keys join the end of their section; blanks around values go.
   SaveSettings(s, where_);

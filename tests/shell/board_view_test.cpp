@@ -3,9 +3,9 @@
 #include <QFont>
 #include <QFontMetrics>
 
-#include "resources/qt_images.h"
 #include "shell/board_view.h"
 #include "shell/intro_screen.h"
+#include "widgets/qt_images.h"
 #include "window_test_support.h"
 
 namespace quorvane::testing {
@@ -24,7 +24,7 @@ void ExpectBoardMatchesState(const QImage& board, const SnakeGame& game) {
   const GameState& s = game.State();
   for (const SnakeSegment& seg : s.Snake) expected[seg.Row * BoardColumns + seg.Column] = seg.Tile;
   for (const SnakeSegment& w : s.Walls) expected[w.Row * BoardColumns + w.Column] = w.Tile;
-  if (game.BlobOnBoard()) expected[s.Blob.Row * BoardColumns + s.Blob.Column] = s.Blob.Tile;
+  if (game.State().BlobOnBoard) expected[s.Blob.Row * BoardColumns + s.Blob.Column] = s.Blob.Tile;
   for (int row = 0; row < BoardRows; ++row)
     for (int column = 0; column < BoardColumns; ++column)
       EXPECT_EQ(Cell(board, column, row), Tile(expected[row * BoardColumns + column]))

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "settings/new_hi_score_dialog.h"
+#include "dialogs/new_hi_score_dialog.h"
 #include "shell/board_view.h"
 #include "shell/status_bar.h"
 #include "window_test_support.h"
@@ -199,6 +199,7 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
 TEST_F(WindowTest, CrashAnsweredYesStartsTheNextGame) {
   WriteSettings("[SCORE]\nHISCORE=1000\nHINAME=Bo\n");
   TForm1& form = Show();
+  EXPECT_EQ(State().PreviousHiScore, 1000) << "the game starts from the stored best";
   StartHeldGame();
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Yes));

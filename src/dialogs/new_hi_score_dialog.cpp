@@ -1,0 +1,60 @@
+#include "dialogs/new_hi_score_dialog.h"
+
+#include <algorithm>
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "settings/registered_owner.h"
+
+namespace quorvane {
+
+TForm4::TForm4(QWidget* owner) : QDialog(owner) {
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
+  setFont(font);
+  setFixedSize(293, 135);
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+  auto* frame = new QFrame(this);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame->setGeometry(8, 8, 275, 83);
+  Label1 = new QLabel(QStringLiteral("Score : "), this);
+  Label1->move(20, 20);
+  Label2 = new QLabel(this);
+  // A substitute font may set "Score : " wider than it was drawn for.
+  Label1->adjustSize();
+  Label2->setGeometry(std::max(56, Label1->geometry().right() + 2), 20, 97, Label1->height());
+  Label3 = new QLabel(QStringLiteral("Your &name :"), this);
+  Label3->move(20, 40);
+  Edit1 = new QLineEdit(this);
+  Edit1->setGeometry(18, 56, 253, 21);
+  Label3->setBuddy(Edit1);
+  Button1 = new QPushButton(QStringLiteral("&Ok"), this);
+  Button1->setGeometry(109, 102, 75, 25);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  Edit1->setFocus();
+}
+
+void TForm4::SetScore(int32_t score) { Label2->setText(QString::number(score)); }
+
+QString TForm4::Name() const { return Edit1->text(); }
+
+void TForm4::showEvent(QShowEvent* event) {
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+  QDialog::showEvent(event);
+}
+
+void TForm4::FormShow() {
+  setWindowTitle(QStringLiteral("Quorvane Sinuvar - New hi score"));
+  Edit1->setText(QString::fromStdString(RegisteredOwnerName()));
+  Edit1->selectAll();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "sound/sound_image.h"
+
+namespace quorvane {
+
+// Plays sound images one at a time on the default audio device. Without a
+// usable device every call quietly does nothing.
+class SoundPlayer {
+ public:
+  SoundPlayer();
+  // Stops what plays and closes the device.
+  ~SoundPlayer();
+
+  SoundPlayer(const SoundPlayer&) = delete;
+  SoundPlayer& operator=(const SoundPlayer&) = delete;
+
+  bool HasDevice() const;
+
+  // Starts playing `image` and returns at once. A new sound cuts off the one
+  // playing; an absent image, or one that is no valid wave, silences it. The
+  // caller may release its image straight away.
+  void PlaySoundImage(const SoundImage& image);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace quorvane

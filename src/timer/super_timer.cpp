@@ -1,0 +1,246 @@
+#include "timer/super_timer.h"
+
+#include <unistd.h>
+
+#include <chrono>
+
+#include "timer/timer_priority.h"
+
+namespace quorvane {
+
+uint32_t MonotonicMillisecondClock::Now() {
+  const auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
+}
+
+void MonotonicMillisecondClock::SpinPause() {
+  // A hint to the core, not to the scheduler: the thread keeps running.
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#endif
+}
+
+void ThreadSleeper::Sleep(uint32_t milliseconds, std::stop_token stop) {
+  std::unique_lock lock(mutex_);
+  wake_.wait_for(lock, stop, std::chrono::milliseconds(milliseconds), [] { return false; });
+}
+
+// --- hand-over ---------------------------------------------------------
+
+void TickHandOver::Run() {
+  TSuperTimer* timer = nullptr;
+  uint64_t epoch = 0;
+  {
+    std::lock_guard lock(mutex_);
+    if (!pending_ || timer_ == nullptr) return;
+    timer = timer_;
+    epoch = epoch_;
+  }
+  // The worker goes on however the handler ends. A handler's exception is
+  // the main thread's business (the application's error report); carrying
+  // it into the worker would only kill the timer.
+  struct Release {
+    TickHandOver& handOver;
+    ~Release() {
+      {
+        std::lock_guard lock(handOver.mutex_);
+        handOver.pending_ = false;
+      }
+      handOver.done_.notify_all();
+    }
+  } release{*this};
+  timer->RunHandedOverTick(epoch);
+}
+
+// --- worker ------------------------------------------------------------
+
+TTimerThread::TTimerThread(TSuperTimer& timer, TimerWorkerMode mode)
+    : timer_(timer), mode_(mode), handOver_(new TickHandOver(&timer)) {}
+
+TTimerThread::~TTimerThread() { Release(); }
+
+void TTimerThread::Start() {
+  thread_ = std::jthread([this](std::stop_token stop) { Loop(stop); });
+}
+
+void TTimerThread::Release() {
+  {
+    std::lock_guard lock(handOver_->mutex_);
+    handOver_->timer_ = nullptr;
+  }
+  handOver_->done_.notify_all();
+  if (thread_.joinable()) {
+    thread_.request_stop();  // also wakes the gate and the sleep
+    thread_.join();
+  }
+}
+
+void TTimerThread::ApplyPriority(TThreadPriority priority) {
+  std::lock_guard lock(priorityMutex_);
+  if (nativeId_.load() != 0) ApplyTimerThreadPriority(nativeId_.load(), priority);
+}
+
+void TTimerThread::Loop(std::stop_token stop) {
+  {
+    std::lock_guard lock(priorityMutex_);
+    nativeId_.store(static_cast<int>(gettid()));
+    ApplyTimerThreadPriority(nativeId_.load(), timer_.priority_.load());
+  }
+  while (!stop.stop_requested()) RunPass(stop);
+}
+
+bool TTimerThread::RunOnce() { return mode_ == TimerWorkerMode::Manual && RunPass(std::stop_token{}); }
+
+bool TTimerThread::RunPass(std::stop_token stop) {
+  for (;;) {
+    if (!AwaitEnabled(stop) || stop.stop_requested()) return false;
+    const uint32_t interval = timer_.interval_.load();
+    if (interval > TSuperTimer::kSpinMargin) timer_.sleeper_.Sleep(interval - TSuperTimer::kSpinMargin, stop);
+    uint64_t epoch = 0;
+    if (SpinUntilDue(epoch)) {
+      HandOver(epoch);
+      return true;
+    }
+    // Parked during the busy wait: once resumed, sleep through the new
+    // period rather than spin through all of it.
+  }
+}
+
+bool TTimerThread::AwaitEnabled(std::stop_token stop) {
+  std::unique_lock lock(timer_.stateMutex_);
+  if (mode_ == TimerWorkerMode::Manual) return timer_.enabled_.load();
+  return gate_.wait(lock, stop, [this] { return timer_.enabled_.load(); });
+}
+
+bool TTimerThread::SpinUntilDue(uint64_t& epoch) {
+  TimerClock& clock = timer_.clock_;
+  for (;;) {
+    if (!timer_.enabled_.load(std::memory_order_relaxed)) return false;
+    const uint32_t now = clock.Now();
+    if (ClockBefore(now, timer_.dueTime_.load(std::memory_order_relaxed))) {
+      clock.SpinPause();
+      continue;
+    }
+    std::lock_guard lock(timer_.stateMutex_);
+    // A disable or re-enable may have come between the readings above.
+    if (!timer_.enabled_.load()) return false;
+    if (ClockBefore(now, timer_.dueTime_.load())) continue;
+    // The next period runs from this tick: lateness is not made up.
+    timer_.dueTime_.store(now + timer_.interval_.load());
+    // Unsigned arithmetic: the count wraps like the clock instead of overflowing.
+    const uint32_t ran = now - timer_.startTime_.load();
+    const auto base = static_cast<uint32_t>(timer_.baseElapsed_.load());
+    timer_.elapsed_.store(static_cast<int32_t>(timer_.countDown_.load() ? base - ran : base + ran));
+    epoch = timer_.enableEpoch_;
+    return true;
+  }
+}
+
+void TTimerThread::HandOver(uint64_t epoch) {
+  TickHandOver& handOver = *handOver_;
+  {
+    std::lock_guard lock(handOver.mutex_);
+    if (handOver.timer_ == nullptr) return;
+    handOver.pending_ = true;
+    handOver.epoch_ = epoch;
+  }
+  timer_.dispatcher_.Post(handOver_);
+  std::unique_lock lock(handOver.mutex_);
+  handOver.done_.wait(lock, [&] { return !handOver.pending_ || handOver.timer_ == nullptr; });
+}
+
+// --- timer -------------------------------------------------------------
+
+TSuperTimer::TSuperTimer(TickDispatcher& dispatcher)
+    : clock_(ownClock_), sleeper_(ownSleeper_), dispatcher_(dispatcher), worker_(*this, TimerWorkerMode::Thread) {}
+
+TSuperTimer::TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper, TimerWorkerMode mode)
+    : clock_(clock), sleeper_(sleeper), dispatcher_(dispatcher), worker_(*this, mode) {}
+
+TSuperTimer::~TSuperTimer() {
+  SetEnabled(false);
+  for (LifeGuard* guard = guards_; guard != nullptr; guard = guard->outer) guard->destroyed = true;
+  worker_.Release();
+}
+
+void TSuperTimer::SetEnabled(bool value) {
+  if (value == enabled_.load()) return;
+  if (!value) {
+    std::lock_guard lock(stateMutex_);
+    enabled_.store(false);
+    return;
+  }
+  if (interval_.load() == 0) return;
+  {
+    std::lock_guard lock(stateMutex_);
+    enabled_.store(true);
+    ++enableEpoch_;
+    baseElapsed_.store(elapsed_.load());
+    startTime_.store(clock_.Now());
+    dueTime_.store(startTime_.load() + interval_.load());
+  }
+  if (worker_.mode_ == TimerWorkerMode::Manual || worker_.Started()) {
+    worker_.Resume();
+    return;
+  }
+  try {
+    worker_.Start();
+  } catch (...) {
+    enabled_.store(false);
+    throw;
+  }
+}
+
+void TSuperTimer::SetInterval(uint16_t value) {
+  if (value == interval_.load()) return;
+  if (value == 0) SetEnabled(false);
+  interval_.store(value);
+}
+
+void TSuperTimer::SetThreadPriority(TThreadPriority value) {
+  if (value == priority_.load()) return;
+  priority_.store(value);
+  worker_.ApplyPriority(value);
+}
+
+void TSuperTimer::SetCountDown(bool value) {
+  if (value == countDown_.load()) return;
+  std::lock_guard lock(stateMutex_);
+  countDown_.store(value);
+  if (enabled_.load()) {
+    startTime_.store(clock_.Now());
+    baseElapsed_.store(elapsed_.load());
+  }
+}
+
+int32_t TSuperTimer::TickCount() const {
+  const int32_t interval = interval_.load();
+  return interval == 0 ? 0 : elapsed_.load() / interval;
+}
+
+bool TSuperTimer::StopRuleMet() const {
+  const int32_t ticks = TickCount();
+  const int32_t stopTick = stopTick_.load();
+  if (countDown_.load()) return ticks <= stopTick || elapsed_.load() <= 0;
+  return stopTick > 0 && ticks >= stopTick;
+}
+
+void TSuperTimer::RunHandedOverTick(uint64_t epoch) {
+  // Disabled (or disabled and enabled again) since the worker fired this
+  // tick: a paused game must not take one more step.
+  if (!enabled_.load() || epoch != enableEpoch_) return;
+  DoTimer();
+}
+
+void TSuperTimer::DoTimer() {
+  if (onTimer_) {
+    LifeGuard guard(*this);
+    onTimer_(*this);
+    if (guard.destroyed) return;
+  }
+  if (!StopRuleMet()) return;
+  SetEnabled(false);
+  if (onStop_) onStop_(*this);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,229 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <stop_token>
+#include <thread>
+
+// TSuperTimer calls its handler on the main thread at a fixed period timed
+// by a worker thread of its own: the worker sleeps through most of each
+// period, busy-waits on the millisecond clock for the last 50 ms, hands the
+// tick to the main thread and waits until the handler has run.
+
+namespace quorvane {
+
+class TSuperTimer;
+
+enum class TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+
+// An unsigned 32-bit millisecond count that wraps every 2^32 ms.
+class TimerClock {
+ public:
+  virtual ~TimerClock() = default;
+  virtual uint32_t Now() = 0;
+  // Called between two readings of the busy wait; must not yield the thread.
+  virtual void SpinPause() {}
+};
+
+class TimerSleeper {
+ public:
+  virtual ~TimerSleeper() = default;
+  // Sleeps the whole time; only |stop| (the timer being destroyed) ends it early.
+  virtual void Sleep(uint32_t milliseconds, std::stop_token stop) = 0;
+};
+
+// CLOCK_MONOTONIC in milliseconds, truncated to 32 bits.
+class MonotonicMillisecondClock final : public TimerClock {
+ public:
+  uint32_t Now() override;
+  void SpinPause() override;
+};
+
+class ThreadSleeper final : public TimerSleeper {
+ public:
+  void Sleep(uint32_t milliseconds, std::stop_token stop) override;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable_any wake_;
+};
+
+// True when clock reading |a| comes before |b|. Readings are compared by
+// their signed distance, which stays right across the wrap as long as the
+// two lie less than 2^31 ms (24 days) apart.
+constexpr bool ClockBefore(uint32_t a, uint32_t b) { return static_cast<int32_t>(a - b) < 0; }
+
+// One tick on its way from the worker to the main thread. The dispatcher
+// keeps it alive until it has run, which may be after the timer is gone;
+// it then does nothing.
+class TickHandOver {
+ public:
+  // Main thread only. Runs the timer's tick unless the timer has been
+  // destroyed or disabled since the worker fired it, then releases the
+  // worker. An exception from the handler propagates to the caller; the
+  // worker is released all the same.
+  void Run();
+
+ private:
+  friend class TTimerThread;
+  explicit TickHandOver(TSuperTimer* timer) : timer_(timer) {}
+
+  std::mutex mutex_;
+  std::condition_variable done_;
+  TSuperTimer* timer_;  // null once the timer is destroyed
+  bool pending_ = false;
+  uint64_t epoch_ = 0;
+};
+
+// Delivers hand-overs to the main thread.
+class TickDispatcher {
+ public:
+  virtual ~TickDispatcher() = default;
+  // Called on the worker thread. Arranges for handOver->Run() on the main
+  // thread and returns without waiting for it.
+  virtual void Post(const std::shared_ptr<TickHandOver>& handOver) = 0;
+};
+
+enum class TimerWorkerMode {
+  Thread,  // the worker runs on its own thread, started at the first enable
+  Manual,  // no thread: the caller runs the loop with Worker().RunOnce()
+};
+
+// The worker of one timer.
+class TTimerThread {
+ public:
+  TTimerThread(TSuperTimer& timer, TimerWorkerMode mode);
+  TTimerThread(const TTimerThread&) = delete;
+  TTimerThread& operator=(const TTimerThread&) = delete;
+  ~TTimerThread();
+
+  // Manual mode: one period of the loop, from the sleep to the end of the
+  // hand-over. Gives false, without waiting, when the timer is disabled.
+  bool RunOnce();
+
+  bool Started() const { return thread_.joinable(); }
+  // The kernel's id of the worker thread; 0 until it has begun to run.
+  int NativeId() const { return nativeId_.load(); }
+
+ private:
+  friend class TSuperTimer;
+
+  void Start();
+  void Resume() { gate_.notify_all(); }
+  void Release();
+  void ApplyPriority(TThreadPriority priority);
+  void Loop(std::stop_token stop);
+  bool RunPass(std::stop_token stop);
+  bool AwaitEnabled(std::stop_token stop);
+  // Busy-waits for the due time and fires: false when parked meanwhile.
+  bool SpinUntilDue(uint64_t& epoch);
+  void HandOver(uint64_t epoch);
+
+  TSuperTimer& timer_;
+  const TimerWorkerMode mode_;
+  const std::shared_ptr<TickHandOver> handOver_;
+  std::condition_variable_any gate_;  // waited on with the timer's stateMutex_
+  std::mutex priorityMutex_;
+  std::atomic<int> nativeId_{0};
+  std::jthread thread_;
+};
+
+// Everything here is for the main thread. The worker thread starts at the
+// first enable; while the timer is disabled it waits on a gate, since Linux
+// cannot suspend a thread from outside.
+class TSuperTimer {
+ public:
+  using TNotifyEvent = std::function<void(TSuperTimer& sender)>;
+
+  static constexpr uint32_t kSpinMargin = 50;  // ms of busy wait before each tick
+
+  // Real clock and sleep; |dispatcher| must outlive the timer.
+  explicit TSuperTimer(TickDispatcher& dispatcher);
+  TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper,
+              TimerWorkerMode mode = TimerWorkerMode::Thread);
+  TSuperTimer(const TSuperTimer&) = delete;
+  TSuperTimer& operator=(const TSuperTimer&) = delete;
+  // Ends the worker and waits for it; a tick still on its way is dropped.
+  // May be called from inside OnTimer or OnStop.
+  virtual ~TSuperTimer();
+
+  bool Enabled() const { return enabled_.load(); }
+  // Enabling a timer whose Interval is 0 is ignored: it could only spin.
+  void SetEnabled(bool value);
+  uint16_t Interval() const { return interval_.load(); }
+  void SetInterval(uint16_t value);
+  const TNotifyEvent& OnTimer() const { return onTimer_; }
+  void SetOnTimer(TNotifyEvent handler) { onTimer_ = std::move(handler); }
+  TThreadPriority ThreadPriority() const { return priority_.load(); }
+  void SetThreadPriority(TThreadPriority value);
+  bool CountDown() const { return countDown_.load(); }
+  void SetCountDown(bool value);
+  const TNotifyEvent& OnStop() const { return onStop_; }
+  void SetOnStop(TNotifyEvent handler) { onStop_ = std::move(handler); }
+  int32_t StopTick() const { return stopTick_.load(); }
+  void SetStopTick(int32_t value) { stopTick_.store(value); }
+
+  int32_t Elapsed() const { return elapsed_.load(); }
+  int32_t BaseElapsed() const { return baseElapsed_.load(); }
+  uint32_t StartTime() const { return startTime_.load(); }
+  uint32_t DueTime() const { return dueTime_.load(); }
+  // Elapsed / Interval, truncated toward zero; 0 while Interval is 0.
+  int32_t TickCount() const;
+
+  TTimerThread& Worker() { return worker_; }
+
+ protected:
+  // The tick, on the main thread: OnTimer, then the stop rule.
+  virtual void DoTimer();
+
+ private:
+  friend class TTimerThread;
+  friend class TickHandOver;
+
+  // Marks a running handler frame so that it can tell whether the timer
+  // was destroyed under it.
+  struct LifeGuard {
+    explicit LifeGuard(TSuperTimer& timer) : timer(timer), outer(timer.guards_) { timer.guards_ = this; }
+    ~LifeGuard() {
+      if (!destroyed) timer.guards_ = outer;
+    }
+    TSuperTimer& timer;
+    LifeGuard* outer;
+    bool destroyed = false;
+  };
+
+  bool StopRuleMet() const;
+  void RunHandedOverTick(uint64_t epoch);
+  void Rebase();
+
+  std::atomic<bool> enabled_{false};
+  std::atomic<uint16_t> interval_{1000};
+  std::atomic<TThreadPriority> priority_{TThreadPriority::tpHigher};
+  std::atomic<bool> countDown_{false};
+  std::atomic<int32_t> stopTick_{-1};
+  std::atomic<int32_t> elapsed_{0};
+  std::atomic<int32_t> baseElapsed_{0};
+  std::atomic<uint32_t> startTime_{0};
+  std::atomic<uint32_t> dueTime_{0};
+  TNotifyEvent onTimer_;
+  TNotifyEvent onStop_;
+
+  // Held by the main thread while it rebases or enables, and by the worker
+  // while it fires a tick, so a tick never mixes old and new values.
+  std::mutex stateMutex_;
+  uint64_t enableEpoch_ = 0;  // counts enables, so a stale hand-over is recognised
+
+  LifeGuard* guards_ = nullptr;
+  MonotonicMillisecondClock ownClock_;
+  ThreadSleeper ownSleeper_;
+  TimerClock& clock_;
+  TimerSleeper& sleeper_;
+  TickDispatcher& dispatcher_;
+  TTimerThread worker_;  // last: it refers to everything above
+};
+
+}  // namespace quorvane

@@ -1,0 +1,51 @@
+#include "widgets/qt_images.h"
+
+#include "game/tiles.h"
+#include "resources/app_icon.h"
+#include "resources/tile_sheet.h"
+
+namespace quorvane {
+
+QImage TileSheetImage() {
+  const TileSheet& sheet = BuildTileSheet();
+  QImage image(TileSheet::Width, TileSheet::Height, QImage::Format_RGB32);
+  for (int y = 0; y < TileSheet::Height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < TileSheet::Width; ++x) line[x] = 0xFF000000u | sheet.At(x, y);
+  }
+  return image;
+}
+
+QImage TileImage(int tile) {
+  if (tile < 0 || tile >= TileCount) return {};
+  // Built once: the board draws tiles on every step.
+  static const QImage sheet = TileSheetImage();
+  return sheet.copy(TileSheetX(tile), TileSheetY(tile), TileSize, TileSize);
+}
+
+QPixmap ArrowButtonPixmap(int tile) {
+  const QImage opaque = TileImage(tile);
+  if (opaque.isNull()) return {};
+  QImage image = opaque.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+      if (qRed(line[x]) == 0 && qGreen(line[x]) == 0 && qBlue(line[x]) == 0) line[x] = 0;
+    }
+  }
+  return QPixmap::fromImage(image);
+}
+
+QImage AppIconImage() {
+  const AppIconPicture& icon = BuildAppIcon();
+  QImage image(AppIconPicture::Size, AppIconPicture::Size, QImage::Format_ARGB32);
+  for (int y = 0; y < AppIconPicture::Size; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < AppIconPicture::Size; ++x) line[x] = icon.At(x, y);
+  }
+  return image;
+}
+
+QIcon AppIcon() { return QIcon(QPixmap::fromImage(AppIconImage())); }
+
+}  // namespace quorvane

@@ -1,0 +1,100 @@
+#include "sound/sound_image.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace quorvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SoundImageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() / ("quorvane_sound_image_" + std::to_string(::getpid()) + "_" + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+    std::string path = (dir_ / name).string();
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+
+  SoundLoadWarning Recorder() {
+    return [this](const std::string& text) { warnings_.push_back(text); };
+  }
+
+  fs::path dir_;
+  std::vector<std::string> warnings_;
+};
+
+TEST_F(SoundImageTest, LoadsTheWholeFileByteForByte) {
+  std::vector<uint8_t> bytes(70001);
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 251);
+  SoundImage image = LoadSoundImage(Write("tone.wav", bytes), Recorder());
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(*image, bytes);
+  EXPECT_TRUE(warnings_.empty());
+}
+
+TEST_F(SoundImageTest, MissingOrEmptyFileIsAbsentWithoutWarning) {
+  std::string regular = Write("plain.wav", {1, 2, 3});
+  EXPECT_EQ(LoadSoundImage((dir_ / "missing.wav").string(), Recorder()), nullptr);
+  EXPECT_EQ(LoadSoundImage("", Recorder()), nullptr);
+  EXPECT_EQ(LoadSoundImage(regular + "/below.wav", Recorder()), nullptr);  // no file can be there
+  EXPECT_EQ(LoadSoundImage(Write("empty.wav", {}), Recorder()), nullptr);
+  EXPECT_TRUE(warnings_.empty());
+}
+
+TEST_F(SoundImageTest, ExistingButUnreadableFileWarnsAndIsAbsent) {
+  fs::create_directory(dir_ / "folder.wav");
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
+  EXPECT_EQ(LoadSoundImage((dir_ / "folder.wav").string(), Recorder()), nullptr);
+  EXPECT_EQ(LoadSoundImage((dir_ / "pipe.wav").string(), Recorder()), nullptr);  // must not hang
+  EXPECT_EQ(warnings_, std::vector<std::string>(2, "Could not load sound file."));
+}
+
+TEST_F(SoundImageTest, FileThatCannotBeOpenedForWritingLoads) {
+  // A running program cannot be opened for writing, not even by root.
+  SoundImage image = LoadSoundImage("/proc/self/exe", Recorder());
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->size(), fs::file_size("/proc/self/exe"));
+  EXPECT_TRUE(warnings_.empty());
+}
+
+TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
+  std::string lower = Write("zap.wav", {1});
+  std::string upper = Write("Zap.wav", {2});  // another file: names are case-sensitive
+  fs::create_directory(dir_ / "folder.wav");
+  SoundImage slot = LoadSoundImage(lower, Recorder());
+  const SoundImage first = slot;
+
+  Write("zap.wav", {3});
+  ReloadSoundIfChanged(lower, lower, slot, Recorder());
+  EXPECT_EQ(slot, first);
+
+  ReloadSoundIfChanged(lower, upper, slot, Recorder());
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(*slot, std::vector<uint8_t>{2});
+
+  ReloadSoundIfChanged(upper, (dir_ / "missing.wav").string(), slot, Recorder());
+  EXPECT_EQ(slot, nullptr);
+  EXPECT_TRUE(warnings_.empty());
+
+  slot = LoadSoundImage(lower, Recorder());
+  ReloadSoundIfChanged(lower, (dir_ / "folder.wav").string(), slot, Recorder());
+  EXPECT_EQ(slot, nullptr);
+  EXPECT_EQ(warnings_.size(), 1u);
+}
+
+}  // namespace
+}  // namespace quorvane

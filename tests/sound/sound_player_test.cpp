@@ -1,0 +1,198 @@
+#include "sound/sound_player.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <numbers>
+#include <thread>
+
+namespace quorvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRate = 44100;  // the player's device rate
+// Two levels that stay apart through any conversion.
+constexpr int16_t kLoud = 20000;
+constexpr int16_t kQuiet = 4000;
+bool IsLoud(int16_t s) { return std::abs(s) > 12000; }
+bool IsQuiet(int16_t s) { return std::abs(s) > 2000 && std::abs(s) < 6000; }
+bool IsSounding(int16_t s) { return std::abs(s) > 64; }
+
+// A 16-bit mono PCM wave file.
+SoundImage MonoWave(int rate, const std::vector<int16_t>& samples) {
+  const auto data = static_cast<uint32_t>(samples.size() * 2), r = static_cast<uint32_t>(rate);
+  const uint32_t header[] = {0x46464952, 36 + data, 0x45564157, 0x20746D66, 16,  0x00010001,
+                             r,          r * 2,     0x00100002, 0x61746164, data};  // little-endian
+  std::vector<uint8_t> out(sizeof header + data);
+  std::memcpy(out.data(), header, sizeof header);
+  std::memcpy(out.data() + sizeof header, samples.data(), data);
+  return std::make_shared<const std::vector<uint8_t>>(std::move(out));
+}
+
+SoundImage Level(double seconds, int16_t value) {
+  return MonoWave(kRate, std::vector<int16_t>(static_cast<size_t>(seconds * kRate), value));
+}
+
+using Channel = std::vector<int16_t>;  // the left channel of what was written
+constexpr size_t kNone = std::string::npos;
+
+size_t Count(const Channel& c, bool (*is)(int16_t)) {
+  return static_cast<size_t>(std::count_if(c.begin(), c.end(), is));
+}
+size_t First(const Channel& c, bool (*is)(int16_t)) {
+  auto it = std::find_if(c.begin(), c.end(), is);
+  return it == c.end() ? kNone : static_cast<size_t>(it - c.begin());
+}
+size_t Last(const Channel& c, bool (*is)(int16_t)) {
+  auto it = std::find_if(c.rbegin(), c.rend(), is);
+  return it == c.rend() ? kNone : static_cast<size_t>(c.rend() - it - 1);
+}
+// True once `is` has been seen and then `after` seconds more were written.
+std::function<bool(const Channel&)> SeenThen(bool (*is)(int16_t), double after) {
+  return [=](const Channel& c) {
+    size_t last = Last(c, is);
+    return last != kNone && c.size() - last > static_cast<size_t>(after * kRate);
+  };
+}
+
+// SDL's disk driver writes what plays to a file, a little faster than real
+// time; the tests poll that file.
+class SoundPlayerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("quorvane_sound_player_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    output_ = (dir_ / "out.raw").string();
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+    ::setenv("SDL_DISKAUDIODELAY", "10", 1);
+    player_ = std::make_unique<SoundPlayer>();
+    ASSERT_TRUE(player_->HasDevice());
+  }
+  void TearDown() override {
+    player_.reset();
+    fs::remove_all(dir_);
+  }
+
+  Channel Output() {
+    std::ifstream file(output_, std::ios::binary);
+    std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+    Channel left(bytes.size() / 4);
+    for (size_t i = 0; i < left.size(); ++i) std::memcpy(&left[i], &bytes[4 * i], 2);
+    return left;
+  }
+
+  // Polls until `done` holds, with a timeout generous for a busy machine.
+  Channel WaitFor(const std::function<bool(const Channel&)>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    Channel out;
+    while (!done(out = Output())) {
+      if (std::chrono::steady_clock::now() > deadline) {
+        ADD_FAILURE() << "output did not arrive; have " << out.size() << " frames";
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return out;
+  }
+
+  void PlayLongLoudSound() {
+    player_->PlaySoundImage(Level(20, kLoud));
+    WaitFor([](const Channel& c) { return Count(c, IsLoud) > 0; });
+  }
+
+  fs::path dir_;
+  std::string output_;
+  std::unique_ptr<SoundPlayer> player_;
+};
+
+TEST_F(SoundPlayerTest, PlaysAWaveConvertedToTheDeviceRateAfterItIsReleased) {
+  // 0.3 s of 1000 Hz at 22050 Hz: at the device rate, 13230 frames and 600
+  // zero crossings.
+  std::vector<int16_t> tone(6615);
+  for (size_t i = 0; i < tone.size(); ++i) {
+    tone[i] = static_cast<int16_t>(12000 * std::sin(2 * std::numbers::pi * 1000 * i / 22050.0));
+  }
+  SoundImage image = MonoWave(22050, tone);
+  player_->PlaySoundImage(image);
+  ReleaseSoundImage(image);  // the player keeps what it plays
+
+  Channel out = WaitFor(SeenThen(IsSounding, 0.2));
+  size_t first = First(out, IsSounding), last = Last(out, IsSounding);
+  ASSERT_NE(first, kNone);
+  EXPECT_NEAR(static_cast<double>(last - first), 13230, 400);
+  int crossings = 0;
+  for (size_t i = first + 1; i <= last; ++i) crossings += (out[i - 1] < 0) != (out[i] < 0);
+  EXPECT_NEAR(crossings, 600, 20);
+}
+
+TEST_F(SoundPlayerTest, NewSoundCutsOffTheOneBefore) {
+  PlayLongLoudSound();
+  player_->PlaySoundImage(Level(0.3, kQuiet));
+  Channel out = WaitFor(SeenThen(IsQuiet, 0.2));
+
+  ASSERT_NE(First(out, IsQuiet), kNone);
+  Channel after(out.begin() + static_cast<long>(First(out, IsQuiet)), out.end());
+  EXPECT_EQ(Count(after, IsLoud), 0u);
+  EXPECT_NEAR(static_cast<double>(Count(after, IsQuiet)), 0.3 * kRate, 1);  // played whole
+  EXPECT_EQ(Count(after, IsSounding), Count(after, IsQuiet));               // then silence
+}
+
+struct SilencingImage {
+  const char* name;
+  SoundImage image;
+  friend std::ostream& operator<<(std::ostream& out, const SilencingImage& s) { return out << s.name; }
+};
+
+class SoundPlayerSilenceTest : public SoundPlayerTest, public ::testing::WithParamInterface<SilencingImage> {};
+
+TEST_P(SoundPlayerSilenceTest, SilencesWhatPlays) {
+  PlayLongLoudSound();
+  player_->PlaySoundImage(GetParam().image);
+  Channel out = WaitFor(SeenThen(IsLoud, 0.3));
+
+  EXPECT_LT(Count(out, IsLoud), static_cast<size_t>(20 * kRate));  // cut off early
+  EXPECT_EQ(Count(Channel(out.begin() + static_cast<long>(Last(out, IsLoud)) + 1, out.end()), IsSounding), 0u);
+}
+
+SoundImage Bytes(std::vector<uint8_t> bytes) { return std::make_shared<const std::vector<uint8_t>>(std::move(bytes)); }
+
+INSTANTIATE_TEST_SUITE_P(AbsentOrInvalid, SoundPlayerSilenceTest,
+                         ::testing::Values(SilencingImage{"Absent", nullptr},
+                                           SilencingImage{"NotAWave", Bytes(std::vector<uint8_t>(4000, 0x5A))},
+                                           SilencingImage{"CutShortHeader",
+                                                          Bytes({'R', 'I', 'F', 'F', 20,  0,  0, 0, 'W', 'A', 'V',
+                                                                 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,   1,   0})}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SoundPlayerTest, DestroyingThePlayerStopsPlaybackAndFreesTheDevice) {
+  PlayLongLoudSound();
+  player_.reset();
+  const auto size = fs::file_size(output_);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(fs::file_size(output_), size);
+
+  player_ = std::make_unique<SoundPlayer>();
+  EXPECT_TRUE(player_->HasDevice());
+}
+
+TEST(SoundPlayerWithoutDeviceTest, DoesNothingQuietly) {
+  ::setenv("SDL_AUDIODRIVER", "quorvane-no-such-driver", 1);
+  SoundPlayer player;
+  EXPECT_FALSE(player.HasDevice());
+  player.PlaySoundImage(Level(0.1, kLoud));
+  player.PlaySoundImage(nullptr);
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,251 @@
+#pragma once
+
+// Recording fakes for the game's ports, and a rig wiring them to a game.
+// Tests read what the fakes recorded; benchmarks switch the log off, so the
+// fakes then record nothing and cost no more than a call.
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/snake_game.h"
+
+namespace quorvane::testing {
+
+// A shared log, so tests can check the order of calls across ports.
+struct CallLog : std::vector<std::string> {
+  bool On = true;  // off: no fake records anything
+};
+
+struct DrawCall {
+  int Column, Row, Tile;
+  bool operator==(const DrawCall&) const = default;
+};
+
+class RecordingSurface : public BoardSurface {
+ public:
+  explicit RecordingSurface(CallLog& log) : log_(log) { Cells.fill(-1); }
+  void DrawCell(int column, int row, int tile) override {
+    if (!log_.On) return;
+    Draws.push_back({column, row, tile});
+    if (column >= 0 && column < BoardColumns && row >= 0 && row < BoardRows) Cells[row * BoardColumns + column] = tile;
+    log_.push_back("draw " + std::to_string(column) + "," + std::to_string(row) + " " + std::to_string(tile));
+  }
+  void ClearSurface() override {
+    if (!log_.On) return;
+    Cells.fill(-1);
+    log_.push_back("clear");
+  }
+  void DrawIntroScreen() override {
+    if (log_.On) log_.push_back("intro");
+  }
+  void RepaintBoard() override {
+    if (!log_.On) return;
+    ++Repaints;
+    log_.push_back("repaint");
+  }
+  int CellAt(int column, int row) const { return Cells[row * BoardColumns + column]; }
+
+  std::vector<DrawCall> Draws;
+  std::array<int, BoardColumns * BoardRows> Cells{};  // -1: black, never drawn
+  int Repaints = 0;
+
+ private:
+  CallLog& log_;
+};
+
+class FakeControls : public GameControls {
+ public:
+  explicit FakeControls(CallLog& log) : log_(log) {}
+  void SetStatusText(int panel, const std::string& text) override {
+    if (!log_.On) return;
+    Panels[panel] = text;
+    log_.push_back("panel " + std::to_string(panel) + " " + text);
+  }
+  void SetControlEnabled(GameControl control, bool enabled) override {
+    if (!log_.On) return;
+    Enabled[control] = enabled;
+    log_.push_back(std::string(enabled ? "enable " : "disable ") + Name(control));
+  }
+  void SetPauseCaption(const std::string& caption) override { PauseCaption = caption; }
+  void SetPauseChecked(bool checked) override { PauseChecked = checked; }
+  void SetBlinkTimerEnabled(bool enabled) override {
+    BlinkEnabled = enabled;
+    if (!log_.On) return;
+    log_.push_back(std::string("blink ") + (enabled ? "on" : "off"));
+  }
+  bool IsEnabled(GameControl c) const {
+    auto it = Enabled.find(c);
+    return it != Enabled.end() && it->second;
+  }
+  static const char* Name(GameControl c) {
+    switch (c) {
+      case GameControl::DownSpeed: return "DownSpeed";
+      case GameControl::LeftSpeed: return "LeftSpeed";
+      case GameControl::RightSpeed: return "RightSpeed";
+      case GameControl::UpSpeed: return "UpSpeed";
+      case GameControl::Button3: return "Button3";
+      case GameControl::Pause1: return "Pause1";
+      case GameControl::Options1: return "Options1";
+    }
+    return "?";
+  }
+
+  std::array<std::string, 4> Panels;
+  std::map<GameControl, bool> Enabled;
+  std::string PauseCaption;
+  bool PauseChecked = false;
+  bool BlinkEnabled = false;
+
+ private:
+  CallLog& log_;
+};
+
+class FakeTimer : public StepTimer {
+ public:
+  explicit FakeTimer(CallLog& log) : log_(log) {}
+  uint16_t Interval() const override { return interval_; }
+  void SetInterval(uint16_t ms) override {
+    interval_ = ms;
+    if (log_.On) Intervals.push_back(ms);
+  }
+  bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override {
+    enabled_ = enabled;
+    if (log_.On) log_.push_back(std::string("timer ") + (enabled ? "on" : "off"));
+  }
+  std::vector<uint16_t> Intervals;  // every value set, in order
+
+ private:
+  CallLog& log_;
+  uint16_t interval_ = 1000;
+  bool enabled_ = false;
+};
+
+class RecordingSounds : public GameSounds {
+ public:
+  explicit RecordingSounds(CallLog& log) : log_(log) {}
+  void PlaySoundImage(GameSound sound) override {
+    if (!log_.On) return;
+    Played.push_back(sound);
+    log_.push_back(sound == GameSound::Blob       ? "sound blob"
+                   : sound == GameSound::GameOver ? "sound gameover"
+                                                  : "sound hiscore");
+  }
+  int Count(GameSound sound) const {
+    int n = 0;
+    for (GameSound s : Played) n += s == sound;
+    return n;
+  }
+  std::vector<GameSound> Played;
+
+ private:
+  CallLog& log_;
+};
+
+class ScriptedQuestions : public GameOverQuestions {
+ public:
+  explicit ScriptedQuestions(CallLog& log) : log_(log) {}
+  std::string AskHiScoreName(int32_t hiScore) override {
+    if (log_.On) log_.push_back("hiscore dialog " + std::to_string(hiScore));
+    return Name;
+  }
+  bool AskPlayAgain() override {
+    if (log_.On) log_.push_back("play again?");
+    if (DuringPlayAgain) DuringPlayAgain();
+    if (PlayAgainAnswers.empty()) return false;
+    bool answer = PlayAgainAnswers.front();
+    PlayAgainAnswers.pop_front();
+    return answer;
+  }
+  std::string Name = "Tester";
+  std::function<void()> DuringPlayAgain;  // runs while the question is open
+  std::deque<bool> PlayAgainAnswers;
+
+ private:
+  CallLog& log_;
+};
+
+// Hands out scripted numbers first, then a seeded generator's.
+class ScriptedRandom : public RandomSource {
+ public:
+  void Reseed(uint32_t seed) override {
+    if (Record) Seeds.push_back(seed);
+  }
+  int Random(int range) override {
+    if (Record) Ranges.push_back(range);
+    if (!Script.empty()) {
+      int v = Script.front();
+      Script.pop_front();
+      return v;
+    }
+    return std::uniform_int_distribution<int>(0, range - 1)(engine_);
+  }
+  void Push(std::initializer_list<int> values) { Script.insert(Script.end(), values); }
+
+  std::deque<int> Script;
+  bool Record = true;
+  std::vector<uint32_t> Seeds;
+  std::vector<int> Ranges;
+
+ private:
+  std::mt19937 engine_{12345};
+};
+
+class FixedClock : public TimeOfDayClock {
+ public:
+  uint32_t MillisecondsSinceMidnight() override { return Now; }
+  uint32_t Now = ((13u * 60 + 5) * 60 + 9) * 1000 + 250;
+};
+
+// A game with every port faked.
+struct GameRig {
+  CallLog Log;
+  RecordingSurface Surface{Log};
+  FakeControls Controls{Log};
+  FakeTimer Timer{Log};
+  RecordingSounds Sounds{Log};
+  ScriptedQuestions Questions{Log};
+  ScriptedRandom Random;
+  FixedClock Clock;
+  GameSettings Settings;
+  SnakeGame Game{Settings, GamePorts{Surface, Controls, Timer, Sounds, Questions, Random, Clock}};
+
+  GameState& S() { return Game.State(); }
+
+  // For benchmarks: the fakes stop recording.
+  void Quiet() {
+    Log.On = false;
+    Random.Record = false;
+  }
+  const SnakeSegment& Head() { return S().Snake.back(); }
+
+  // Steers clockwise round the rectangle of columns 2..17 and rows 1..10,
+  // starting from the default start; the blob should lie inside it.
+  void SteerAroundLoop() {
+    if (!S().DirectionQueue.empty()) return;
+    const SnakeSegment& h = Head();
+    const int d = S().PreviousDirection;
+    if (d == Right && h.Column == 17)
+      Game.QueueDirection(Up);
+    else if (d == Up && h.Row == 1)
+      Game.QueueDirection(Left);
+    else if (d == Left && h.Column == 2)
+      Game.QueueDirection(Down);
+    else if (d == Down && h.Row == 10)
+      Game.QueueDirection(Right);
+  }
+
+  // New game with the first blob at a chosen cell (it must pass the rules).
+  void NewGameWithBlobAt(int column, int row) {
+    Random.Push({column, row});
+    Game.NewGame();
+  }
+};
+
+}  // namespace quorvane::testing

@@ -1,0 +1,107 @@
+// The worker on its own thread with the real clock: parking, stale ticks,
+// destruction and priorities. Bounds are loose; the machine is shared.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "timer/super_timer.h"
+#include "timer/timer_priority.h"
+#include "timer_fakes.h"
+
+namespace quorvane {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+class TimerThread : public ::testing::Test {
+ protected:
+  TimerThread() {
+    timer->SetInterval(30);
+    timer->SetOnTimer([this](TSuperTimer& sender) {
+      elapsed.push_back(sender.Elapsed());
+      if (onTick) onTick();
+    });
+  }
+
+  testing::QueueDispatcher dispatcher;
+  std::unique_ptr<TSuperTimer> timer = std::make_unique<TSuperTimer>(dispatcher);
+  std::vector<int32_t> elapsed;
+  std::function<void()> onTick;
+};
+
+TEST_F(TimerThread, ParkedWorkerHandsNothingOverAndResumes) {
+  timer->SetEnabled(true);
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(dispatcher.RunNext());
+  timer->SetEnabled(false);
+  dispatcher.RunNext(100ms);  // a tick already on its way is dropped
+  EXPECT_FALSE(dispatcher.RunNext(300ms));
+  ASSERT_EQ(elapsed.size(), 3u);
+
+  timer->SetEnabled(true);
+  ASSERT_TRUE(dispatcher.RunNext());
+  ASSERT_EQ(elapsed.size(), 4u);
+  EXPECT_GE(elapsed[3], elapsed[2] + 30);  // counts on from the last tick
+}
+
+TEST_F(TimerThread, TickFromBeforeADisableAndEnableIsDropped) {
+  timer->SetEnabled(true);
+  ASSERT_TRUE(dispatcher.WaitPending());
+  timer->SetEnabled(false);
+  timer->SetEnabled(true);
+  ASSERT_TRUE(dispatcher.RunNext());
+  EXPECT_TRUE(elapsed.empty());
+  ASSERT_TRUE(dispatcher.RunNext());
+  EXPECT_EQ(elapsed.size(), 1u);
+}
+
+TEST_F(TimerThread, DestroyedWhileATickWaitsForTheMainThread) {
+  timer->SetEnabled(true);
+  ASSERT_TRUE(dispatcher.WaitPending());
+  const auto start = Clock::now();
+  timer.reset();
+  EXPECT_LT(Clock::now() - start, 2s);
+  ASSERT_TRUE(dispatcher.RunNext());  // the stale hand-over outlives its timer
+  EXPECT_TRUE(elapsed.empty());
+}
+
+TEST_F(TimerThread, DestroyedFromItsOwnHandler) {
+  onTick = [this] { timer.reset(); };
+  timer->SetEnabled(true);
+  ASSERT_TRUE(dispatcher.RunNext());
+  EXPECT_FALSE(timer);
+  EXPECT_FALSE(dispatcher.RunNext(200ms));
+  EXPECT_EQ(elapsed.size(), 1u);
+}
+
+TEST_F(TimerThread, DestroyedDuringALongSleep) {
+  timer->SetInterval(60000);
+  timer->SetEnabled(true);
+  std::this_thread::sleep_for(50ms);
+  const auto start = Clock::now();
+  timer.reset();
+  EXPECT_LT(Clock::now() - start, 2s);
+}
+
+int NiceOf(int threadId) { return getpriority(PRIO_PROCESS, static_cast<id_t>(threadId)); }
+
+TEST_F(TimerThread, PriorityGoesToTheWorkerOnlyAndAppliesAtOnce) {
+  // Lowering is always permitted, so these hold with or without privileges.
+  const int processNice = NiceOf(getpid());
+  timer->SetThreadPriority(TThreadPriority::tpLower);
+  timer->SetEnabled(true);
+  ASSERT_TRUE(dispatcher.RunNext());
+  const int worker = timer->Worker().NativeId();
+  ASSERT_NE(worker, 0);
+  EXPECT_EQ(NiceOf(worker), TimerThreadNice(TThreadPriority::tpLower, processNice));
+
+  timer->SetThreadPriority(TThreadPriority::tpIdle);
+  EXPECT_EQ(NiceOf(worker), 19);
+  EXPECT_EQ(NiceOf(static_cast<int>(gettid())), processNice);
+}
+
+}  // namespace
+}  // namespace quorvane

@@ -1,0 +1,77 @@
+#include "widgets/qt_images.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+#include "game/tiles.h"
+#include "resources/app_icon.h"
+#include "resources/tile_sheet.h"
+
+namespace quorvane {
+namespace {
+
+// Pixmaps and icons need a running QGuiApplication.
+class GuiEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "qt_images_tests";
+    static char* argv[] = {name, nullptr};
+    app_ = new QGuiApplication(argc, argv);
+  }
+  void TearDown() override { delete app_; }
+
+ private:
+  QGuiApplication* app_ = nullptr;
+};
+[[maybe_unused]] const auto* const environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+TEST(QtImagesTest, TilesKeepTheirExactColours) {
+  const QImage sheet = TileSheetImage();
+  ASSERT_EQ(sheet.size(), QSize(80, 180));
+  for (int tile = 0; tile < TileCount; ++tile) {
+    const QImage image = TileImage(tile);
+    ASSERT_EQ(image.size(), QSize(20, 20));
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 20; ++x) {
+        const QRgb expected = 0xFF000000u | TilePixel(BuildTileSheet(), tile, x, y);
+        ASSERT_EQ(image.pixel(x, y), expected) << "tile " << tile << " (" << x << ", " << y << ")";
+        ASSERT_EQ(sheet.pixel(TileSheetX(tile) + x, TileSheetY(tile) + y), expected);
+      }
+    }
+  }
+  EXPECT_TRUE(TileImage(TileCount).isNull());
+  EXPECT_TRUE(TileImage(-1).isNull());
+}
+
+TEST(QtImagesTest, ArrowButtonsShowTheHeadWithoutItsBlack) {
+  for (int tile : {10, 11, 12, 13}) {
+    const QImage opaque = TileImage(tile);
+    const QImage button = ArrowButtonPixmap(tile).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(button.size(), QSize(20, 20));
+    for (int y = 0; y < 20; ++y) {
+      for (int x = 0; x < 20; ++x) {
+        if (opaque.pixel(x, y) == 0xFF000000u) {
+          EXPECT_EQ(qAlpha(button.pixel(x, y)), 0) << tile << ": " << x << "," << y;
+        } else {
+          EXPECT_EQ(button.pixel(x, y), opaque.pixel(x, y)) << tile << ": " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
+TEST(QtImagesTest, AppIconKeepsItsTransparency) {
+  const QImage image = AppIconImage();
+  ASSERT_EQ(image.size(), QSize(32, 32));
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) ASSERT_EQ(image.pixel(x, y), BuildAppIcon().At(x, y)) << x << "," << y;
+  }
+  const QIcon icon = AppIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), image);
+}
+
+}  // namespace
+}  // namespace quorvane
