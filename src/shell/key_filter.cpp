@@ -1,8 +1,10 @@
 #include "shell/key_filter.h"
 
 #include <QKeyEvent>
+#include <QWidget>
 
 #include "game/snake_game.h"
+#include "help/help_window.h"
 
 namespace quorvane {
 
@@ -25,6 +27,9 @@ bool KeyMessageFilter::eventFilter(QObject* watched, QEvent* event) {
   // A press reaches the native window first and is then sent on to the
   // focus widget: act on the widget's copy only, so that it counts once.
   if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    // Keys typed in the help window are the reader's: they scroll and pick
+    // topics there, and never steer the snake.
+    if (IsHelpWindow(static_cast<QWidget*>(watched)->window())) return QObject::eventFilter(watched, event);
     const int key = VirtualKeyFor(static_cast<QKeyEvent*>(event)->key());
     if (key != 0 && filter_(key)) return true;
   }

@@ -24,5 +24,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   form->show();
-  return app.exec();
+  const int result = app.exec();
+  // On every run, whatever was opened: this also closes a help window that
+  // only the privacy statement showed, which closing the window leaves open.
+  form->Help().Quit();
+  return result;
 }

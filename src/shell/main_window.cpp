@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "dialogs/new_hi_score_dialog.h"
+#include "help/qt_help_service.h"
 #include "settings/settings_store.h"
 #include "shell/board_view.h"
 #include "shell/error_report.h"
@@ -26,22 +27,6 @@ namespace quorvane {
 namespace {
 
 const QString kTitle = QStringLiteral("Quorvane Sinuvar");
-
-// Stands in for the help viewer until the help file is built.
-class UnavailableHelp final : public HelpService {
- public:
-  explicit UnavailableHelp(QWidget* owner) : owner_(owner) {}
-  void ShowTopics() override {
-    QMessageBox::information(owner_, kTitle, QStringLiteral("The help topics are not installed with this version."));
-  }
-  void ShowContext(int) override {
-    QMessageBox::information(owner_, kTitle, QStringLiteral("This help topic is not installed with this version."));
-  }
-  void Quit() override {}
-
- private:
-  QWidget* owner_;
-};
 
 QFont SansSerif(int pixelHeight) {
   QFont font(QStringLiteral("MS Sans Serif"));
@@ -65,7 +50,8 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   setWindowIcon(AppIcon());
   BuildControls();
   BuildMenus();
-  ownHelp_ = std::make_unique<UnavailableHelp>(this);
+  // The help file lies beside the program, wherever it is installed.
+  ownHelp_ = std::make_unique<QtHelpService>(QString::fromStdString(ProgramFolder(RunningProgramPath())));
   help_ = ownHelp_.get();
 
   game_ = std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, steps_, *this, *this, random_, clock_});

@@ -1,0 +1,80 @@
+#include "help/help_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpEngineCore>
+#include <QHelpLink>
+#include <QStringList>
+
+namespace quorvane {
+
+namespace {
+
+// What the collection remembers of the file it registered, to see a rebuilt
+// or replaced file: its path, size and time.
+const QString kStampKey = QStringLiteral("TolvenixHelpFile");
+
+QString Stamp(const QFileInfo& file) {
+  return QStringLiteral("%1|%2|%3")
+      .arg(file.absoluteFilePath())
+      .arg(file.size())
+      .arg(file.lastModified().toMSecsSinceEpoch());
+}
+
+void UnregisterAll(QHelpEngineCore& engine) {
+  for (const QString& name : engine.registeredDocumentations()) engine.unregisterDocumentation(name);
+  engine.removeCustomValue(kStampKey);
+}
+
+}  // namespace
+
+QString HelpFileName() { return QStringLiteral("TOLVENIX.HLP"); }
+
+QString HelpCacheFolder() {
+  // The XDG rules ignore a relative path: it would move with the working folder.
+  const QString cacheHome = qEnvironmentVariable("XDG_CACHE_HOME");
+  const QString base =
+      QDir::isAbsolutePath(cacheHome) ? cacheHome : QDir(QDir::homePath()).filePath(QStringLiteral(".cache"));
+  return QDir::cleanPath(QDir(base).filePath(QStringLiteral("tolvenix")));
+}
+
+QString RegisterHelpFile(QHelpEngineCore& engine, const QString& folder) {
+  const QFileInfo file(QDir(folder).filePath(HelpFileName()));
+  if (!file.isFile()) {
+    UnregisterAll(engine);
+    return QStringLiteral("The help file %1 could not be found in %2.")
+        .arg(HelpFileName(), QDir::toNativeSeparators(folder));
+  }
+  const QString unreadable =
+      QStringLiteral("The help file %1 in %2 could not be read.").arg(HelpFileName(), QDir::toNativeSeparators(folder));
+  const QString name = QHelpEngineCore::namespaceName(file.absoluteFilePath());
+  if (name.isEmpty()) {
+    UnregisterAll(engine);
+    return unreadable;
+  }
+  if (engine.registeredDocumentations() == QStringList{name} && engine.customValue(kStampKey).toString() == Stamp(file))
+    return {};
+  UnregisterAll(engine);
+  if (!engine.registerDocumentation(file.absoluteFilePath())) return unreadable;
+  engine.setCustomValue(kStampKey, Stamp(file));
+  return {};
+}
+
+namespace {
+
+QUrl PageWithId(const QHelpEngineCore& engine, const QString& id) {
+  const QList<QHelpLink> links = engine.documentsForIdentifier(id);
+  return links.isEmpty() ? QUrl() : links.first().url;
+}
+
+}  // namespace
+
+// Each context number is the id of one keyword of the help file, and so is
+// "contents" for the start page.
+QUrl TopicForContext(const QHelpEngineCore& engine, int context) {
+  return PageWithId(engine, QString::number(context));
+}
+
+QUrl StartPage(const QHelpEngineCore& engine) { return PageWithId(engine, QStringLiteral("contents")); }
+
+}  // namespace quorvane

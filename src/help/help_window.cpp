@@ -1,0 +1,166 @@
+#include "help/help_window.h"
+
+#include <QDir>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "help/help_files.h"
+
+namespace quorvane {
+
+namespace {
+
+const char kHelpWindowProperty[] = "quorvaneHelpWindow";
+
+}  // namespace
+
+bool IsHelpWindow(const QWidget* window) { return window && window->property(kHelpWindowProperty).toBool(); }
+
+THelpBrowser::THelpBrowser(QHelpEngineCore& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {}
+
+QVariant THelpBrowser::loadResource(int, const QUrl& name) {
+  // Only the help file's own pages: a topic never makes the game fetch or
+  // open anything else.
+  if (name.scheme() == QLatin1String("qthelp")) return engine_.fileData(name);
+  return {};
+}
+
+THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
+    : programFolder_(std::move(programFolder)), cacheFolder_(std::move(cacheFolder)) {
+  setWindowTitle(QStringLiteral("Quorvane Sinuvar Help"));
+  setProperty(kHelpWindowProperty, true);
+  // The game ends when its main window closes, whether help is open or not.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  resize(780, 540);
+
+  // Made first, so that it goes before the views it feeds.
+  engine_ = new QHelpEngine(QDir(cacheFolder_).filePath(QStringLiteral("help.qhc")), this);
+  engine_->setReadOnly(false);
+
+  Tabs = new QTabWidget;
+  Contents = engine_->contentWidget();
+  Tabs->addTab(Contents, QStringLiteral("&Contents"));
+  auto* indexPage = new QWidget;
+  auto* indexLayout = new QVBoxLayout(indexPage);
+  auto* lookFor = new QLabel(QStringLiteral("&Look for:"));
+  IndexFilter = new QLineEdit;
+  lookFor->setBuddy(IndexFilter);
+  Index = engine_->indexWidget();
+  indexLayout->addWidget(lookFor);
+  indexLayout->addWidget(IndexFilter);
+  indexLayout->addWidget(Index);
+  Tabs->addTab(indexPage, QStringLiteral("&Index"));
+
+  auto* topic = new QWidget;
+  auto* topicLayout = new QVBoxLayout(topic);
+  topicLayout->setContentsMargins(0, 0, 0, 0);
+  Notice = new QLabel;
+  Notice->setWordWrap(true);
+  Notice->hide();
+  Browser = new THelpBrowser(*engine_);
+  topicLayout->addWidget(Notice);
+  topicLayout->addWidget(Browser);
+
+  auto* splitter = new QSplitter;
+  splitter->addWidget(Tabs);
+  splitter->addWidget(topic);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({230, 550});
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(splitter);
+
+  connect(Contents, &QHelpContentWidget::linkActivated, this, &THelpWindow::ShowTopic);
+  connect(Index, &QHelpIndexWidget::documentActivated, this,
+          [this](const QHelpLink& document, const QString&) { ShowTopic(document.url); });
+  connect(Index, &QHelpIndexWidget::documentsActivated, this,
+          [this](const QList<QHelpLink>& documents, const QString&) {
+            if (!documents.isEmpty()) ShowTopic(documents.first().url);
+          });
+  connect(IndexFilter, &QLineEdit::textChanged, Index, [this](const QString& text) { Index->filterIndices(text); });
+  connect(IndexFilter, &QLineEdit::returnPressed, Index, &QHelpIndexWidget::activateCurrentItem);
+  // The contents are read in the background: mark the open topic once they are there.
+  connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
+          [this] { SelectInContents(Browser->source()); });
+  connect(Browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+    Notice->hide();
+    SelectInContents(url);
+  });
+}
+
+THelpWindow::~THelpWindow() = default;
+
+QString THelpWindow::Prepare() {
+  if (ready_) return {};
+  if (!QDir().mkpath(cacheFolder_) || !engine_->setupData())
+    return QStringLiteral("The help viewer could not keep its files in %1.")
+        .arg(QDir::toNativeSeparators(cacheFolder_));
+  const QString problem = RegisterHelpFile(*engine_, programFolder_);
+  // Again, so that the contents and the index show what is registered now.
+  engine_->setupData();
+  ready_ = problem.isEmpty();
+  return problem;
+}
+
+void THelpWindow::Present() {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+}
+
+void THelpWindow::ShowProblem(const QString& text) {
+  Notice->hide();
+  Browser->setHtml(QStringLiteral("<h2>Quorvane Sinuvar Help</h2><p>%1</p>").arg(text.toHtmlEscaped()));
+}
+
+void THelpWindow::ShowTopic(const QUrl& url) {
+  Notice->hide();
+  Browser->setSource(url);
+  SelectInContents(url);
+}
+
+void THelpWindow::SelectInContents(const QUrl& url) {
+  if (!url.isValid() || engine_->contentModel()->isCreatingContents()) return;
+  const QModelIndex item = Contents->indexOf(url);
+  if (item.isValid()) {
+    Contents->setCurrentIndex(item);
+    Contents->scrollTo(item);
+  }
+}
+
+void THelpWindow::ShowTopics() {
+  Present();
+  Tabs->setCurrentIndex(0);
+  if (const QString problem = Prepare(); !problem.isEmpty()) {
+    ShowProblem(problem);
+    return;
+  }
+  ShowTopic(StartPage(*engine_));
+}
+
+void THelpWindow::ShowContext(int context) {
+  Present();
+  if (const QString problem = Prepare(); !problem.isEmpty()) {
+    ShowProblem(problem);
+    return;
+  }
+  const QUrl topic = TopicForContext(*engine_, context);
+  if (topic.isValid()) {
+    ShowTopic(topic);
+    return;
+  }
+  Tabs->setCurrentIndex(0);
+  ShowTopic(StartPage(*engine_));
+  Notice->setText(
+      QStringLiteral("The help topic %1 was not found in the help file. These are its contents.").arg(context));
+  Notice->show();
+}
+
+}  // namespace quorvane

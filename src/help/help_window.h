@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QTextBrowser>
+#include <QWidget>
+
+class QHelpContentWidget;
+class QHelpEngine;
+class QHelpEngineCore;
+class QHelpIndexWidget;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+
+namespace quorvane {
+
+// True for the help window. The game's key filter leaves the keys typed
+// there alone: they belong to the reader, not to the snake.
+bool IsHelpWindow(const QWidget* window);
+
+// Shows help pages straight from the help engine's qthelp:// addresses, and
+// nothing from anywhere else.
+class THelpBrowser final : public QTextBrowser {
+  Q_OBJECT
+ public:
+  explicit THelpBrowser(QHelpEngineCore& engine, QWidget* parent = nullptr);
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ private:
+  QHelpEngineCore& engine_;
+};
+
+// The help viewer: a window of its own beside the game, with the contents
+// and the index of the help file on the left and the topic on the right.
+// Anything the engine writes goes to cacheFolder; the help file is looked
+// for in programFolder.
+class THelpWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  THelpWindow(QString programFolder, QString cacheFolder);
+  ~THelpWindow() override;
+
+  // Brings the window up at the start page, contents in front.
+  void ShowTopics();
+  // Brings the window up at the topic of a context number.
+  void ShowContext(int context);
+
+  QTabWidget* Tabs = nullptr;
+  QHelpContentWidget* Contents = nullptr;
+  QLineEdit* IndexFilter = nullptr;
+  QHelpIndexWidget* Index = nullptr;
+  QLabel* Notice = nullptr;  // a line above the topic, e.g. for a topic not found
+  THelpBrowser* Browser = nullptr;
+
+ private:
+  QString Prepare();
+  void Present();
+  void ShowProblem(const QString& text);
+  void ShowTopic(const QUrl& url);
+  void SelectInContents(const QUrl& url);
+
+  QString programFolder_;
+  QString cacheFolder_;
+  QHelpEngine* engine_ = nullptr;
+  bool ready_ = false;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QHelpContentWidget>
+#include <QHelpEngineCore>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <functional>
+#include <set>
+
+#include "help/help_window.h"
+#include "help/qt_help_service.h"
+
+namespace quorvane {
+namespace {
+
+const QString kBinDir = QStringLiteral(QUORVANE_BIN_DIR);
+
+// The real help viewer on the built help file, with the user's cache folder
+// in a throw-away place.
+class HelpWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(cache_.isValid());
+    saved_ = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", cache_.path().toUtf8());
+  }
+  void TearDown() override { saved_.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved_); }
+  static QString Shown(THelpWindow* window) { return window->Browser->toPlainText().simplified(); }
+
+  QTemporaryDir cache_;
+  QByteArray saved_;
+};
+
+TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
+  QtHelpService help(kBinDir);
+  EXPECT_EQ(help.Window(), nullptr) << "nothing is made before the first request";
+  help.ShowContext(PrivacyHelpContext);
+  THelpWindow* window = help.Window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible() && window->isWindow() && IsHelpWindow(window));
+  EXPECT_EQ(window->windowTitle(), "Quorvane Sinuvar Help");
+  EXPECT_EQ(window->windowModality(), Qt::NonModal);
+  EXPECT_NE(window->minimumSize(), window->maximumSize()) << "resizable";
+  EXPECT_TRUE(Shown(window).contains("sends nothing anywhere")) << Shown(window).toStdString();
+  // What the engine writes lies in the user's cache folder, not beside the program.
+  EXPECT_TRUE(QFile::exists(cache_.filePath("tolvenix/help.qhc")));
+  EXPECT_TRUE(QDir(kBinDir).entryList({"*.qhc"}).isEmpty());
+
+  help.ShowContext(OptionsHelpContext);
+  EXPECT_EQ(help.Window(), window) << "the same window, at the new topic";
+  EXPECT_TRUE(Shown(window).contains("Reset defaults for custom skill level?"));
+  window->Tabs->setCurrentIndex(1);
+  help.ShowTopics();
+  EXPECT_EQ(help.Window(), window);
+  EXPECT_EQ(window->Tabs->currentIndex(), 0) << "contents in front";
+  EXPECT_TRUE(Shown(window).contains("The topics of this help"));
+
+  help.ShowContext(1234);
+  EXPECT_FALSE(window->Notice->isHidden());
+  EXPECT_EQ(window->Notice->text(), "The help topic 1234 was not found in the help file. These are its contents.");
+  EXPECT_TRUE(Shown(window).contains("The topics of this help"));
+
+  help.Quit();
+  EXPECT_FALSE(window->isVisible());
+  help.ShowContext(PrivacyHelpContext);
+  EXPECT_EQ(help.Window(), window);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->Notice->isHidden()) << "the notice goes with the next topic";
+}
+
+TEST_F(HelpWindowTest, MissingHelpFileSaysSoInTheWindow) {
+  QTemporaryDir emptyProgramFolder;
+  QtHelpService help(emptyProgramFolder.path());
+  help.ShowTopics();
+  ASSERT_NE(help.Window(), nullptr);
+  EXPECT_TRUE(help.Window()->isVisible());
+  EXPECT_TRUE(
+      Shown(help.Window())
+          .contains(QString("The help file TOLVENIX.HLP could not be found in %1.").arg(emptyProgramFolder.path())))
+      << Shown(help.Window()).toStdString();
+}
+
+TEST_F(HelpWindowTest, AnOpenHelpWindowDoesNotKeepTheProgramRunning) {
+  QWidget game;
+  game.show();
+  QtHelpService help(kBinDir);
+  help.ShowContext(PrivacyHelpContext);
+  ASSERT_TRUE(help.Window()->isVisible());
+  bool stillRunning = false;
+  QTimer guard;  // ends a loop that the help window would keep going
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [&] {
+    stillRunning = true;
+    qApp->quit();
+  });
+  guard.start(10000);
+  QTimer::singleShot(0, &game, [&] { game.close(); });
+  qApp->exec();
+  EXPECT_FALSE(stillRunning) << "closing the game's window ends the program";
+}
+
+TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
+  QtHelpService help(kBinDir);
+  help.ShowTopics();
+  THelpWindow* window = help.Window();
+  QTRY_VERIFY_WITH_TIMEOUT(window->Contents->model()->rowCount() > 0, 10000);
+  QTRY_VERIFY_WITH_TIMEOUT(window->Index->model()->rowCount() > 0, 10000);
+
+  QHelpEngineCore files(cache_.filePath("tolvenix/help.qhc"));
+  ASSERT_TRUE(files.setupData());
+  std::set<QString> pages, inContents, inIndex;
+  for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
+    pages.insert(url.fileName());
+  ASSERT_GE(pages.size(), 8u);
+  auto* contents = qobject_cast<QHelpContentModel*>(window->Contents->model());
+  std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
+    for (int row = 0; row < contents->rowCount(parent); ++row) {
+      inContents.insert(contents->contentItemAt(contents->index(row, 0, parent))->url().fileName());
+      walk(contents->index(row, 0, parent));
+    }
+  };
+  walk({});
+  QAbstractItemModel* index = window->Index->model();
+  for (int row = 0; row < index->rowCount(); ++row)
+    for (const QHelpLink& link : files.documentsForKeyword(index->index(row, 0).data().toString()))
+      inIndex.insert(link.url.fileName());
+  for (const QString& page : pages) {
+    EXPECT_TRUE(inContents.count(page)) << page.toStdString() << " is in the contents";
+    EXPECT_TRUE(inIndex.count(page)) << page.toStdString() << " is in the index";
+  }
+
+  window->Tabs->setCurrentIndex(1);
+  QTest::keyClicks(window->IndexFilter, "tolven");
+  EXPECT_EQ(window->Index->currentIndex().data().toString(), "Tolvenix.ini");
+  QTest::keyClick(window->IndexFilter, Qt::Key_Return);
+  EXPECT_TRUE(Shown(window).contains("$XDG_CONFIG_HOME/Tolvenix.ini"));
+}
+
+}  // namespace
+}  // namespace quorvane
