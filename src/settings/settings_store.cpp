@@ -3,7 +3,7 @@
 #include <array>
 #include <variant>
 
-#include "settings/ini_file.h"
+#include "settings/profile_file.h"
 
 namespace quorvane {
 
@@ -83,21 +83,26 @@ GameSettings DefaultSettings(const std::string& programPath) {
   return defaults;
 }
 
+GameSettings ReadSettings(const ProfileText& text, const std::string& programPath) {
+  GameSettings settings = DefaultSettings(programPath);
+  for (const StoredKey& key : kKeys) std::visit(ReadInto{settings, text.Get(key.Section, key.Key)}, key.Member);
+  return settings;
+}
+
+void WriteSettings(const GameSettings& settings, ProfileText& text) {
+  for (const StoredKey& key : kKeys) text.Set(key.Section, key.Key, std::visit(FormatFrom{settings}, key.Member));
+}
+
 void LoadSettings(GameSettings& settings, const SettingsLocation& where) {
-  const IniFile file(where.IniFile);
-  settings = DefaultSettings(where.ProgramPath);
-  for (const StoredKey& key : kKeys) {
-    const std::optional<std::string> text = file.Read(key.Section, key.Key);
-    std::visit(ReadInto{settings, text}, key.Member);
-  }
+  settings = ReadSettings(ProfileFile(where.IniFile).Text(), where.ProgramPath);
 }
 
 void SaveSettings(const GameSettings& settings, const SettingsLocation& where) {
-  IniFile file(where.IniFile);
-  for (const StoredKey& key : kKeys) {
-    if (!file.Write(key.Section, key.Key, std::visit(FormatFrom{settings}, key.Member)))
-      throw SettingsWriteError(where.IniFile.filename().string());
-  }
+  // All keys go into the text first and the file is replaced once, so the
+  // best score never reaches the disk without the name that goes with it.
+  ProfileFile file(where.IniFile);
+  WriteSettings(settings, file.Text());
+  if (!file.Save()) throw SettingsWriteError(where.IniFile.filename().string());
 }
 
 }  // namespace quorvane

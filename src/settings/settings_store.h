@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings/game_settings.h"
+#include "settings/profile_text.h"
 #include "settings/settings_paths.h"
 
 namespace quorvane {
@@ -19,14 +20,21 @@ class SettingsWriteError : public std::runtime_error {
 // programPath: the sounds are looked for beside it.
 GameSettings DefaultSettings(const std::string& programPath);
 
+// The twenty fields from a settings text, a default for each missing or
+// unreadable value.
+GameSettings ReadSettings(const ProfileText& text, const std::string& programPath);
+
+// The twenty keys into a settings text, in order; nothing else changes.
+void WriteSettings(const GameSettings& settings, ProfileText& text);
+
 // Fills every field from the file, a default for each missing or unreadable
 // value. Never fails. The game starts from the loaded best score: the caller
 // hands HiScore on to it.
 void LoadSettings(GameSettings& settings, const SettingsLocation& where);
 
-// Writes the twenty keys in order, each one on the disk before the next.
-// Throws SettingsWriteError at the first key that cannot be written; the keys
-// before it stay written.
+// Writes the twenty keys in order, changing nothing else in the file, and
+// replaces the file in one step. Throws SettingsWriteError when the file
+// cannot or may not be replaced; it then stays as it was.
 void SaveSettings(const GameSettings& settings, const SettingsLocation& where);
 
 }  // namespace quorvane

@@ -3,10 +3,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
+#include <random>
 #include <sstream>
+#include <thread>
+
+#include "settings/profile_file.h"
 
 namespace quorvane {
 namespace {
@@ -19,7 +27,7 @@ using ::testing::ThrowsMessage;
 
 constexpr char kProgram[] = "/opt/game/tolvenix";
 
-// A fresh file holds these, section by section, two blank lines apart.
+// A fresh file holds these, section after section.
 constexpr char kSkill[] = "[SKILL]\nLEVEL=1\n";
 constexpr char kSounds[] =
     "[SOUNDS]\nWAVFOLDER=/opt/game\nPLAYWAVS=1\nPLAYBALL=1\nBALLWAV=/opt/game/zap.wav\nPLAYGAMEOVER=1\n"
@@ -36,6 +44,12 @@ std::string ReadText(const fs::path& path) {
 }
 
 void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+std::string WithCrLf(std::string_view text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? "\r\n" : std::string(1, c);
+  return out;
+}
 
 std::vector<std::string> FolderEntries(const fs::path& folder) {
   std::vector<std::string> names;
@@ -79,8 +93,7 @@ TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndSavingWritesEveryKeyInOrder) {
   EXPECT_EQ(std::vector({s.Mode, s.CustomDirection, s.CustomHPos, s.CustomVPos}), std::vector({0, 2, 10, 10}));
 
   SaveSettings(s, where_);
-  EXPECT_EQ(ReadText(where_.IniFile),
-            std::string(kSkill) + "\n\n" + kSounds + "\n\n" + kCustom + "\n\n" + kScore + "\n\n" + kPosition);
+  EXPECT_EQ(ReadText(where_.IniFile), std::string(kSkill) + kSounds + kCustom + kScore + kPosition);
   EXPECT_EQ(FolderEntries(where_.IniFile.parent_path()), std::vector<std::string>{"Tolvenix.ini"});
 }
 
@@ -120,15 +133,15 @@ TEST_F(SettingsStoreTest, ValuesParseLikeTheProfileServiceAndAreWrittenBackAsRea
   EXPECT_EQ(s.Mode, 5);
   EXPECT_EQ(s.CustomDirection, 0);
 
-  // Missing keys join the end of their section; blanks around values go.
+  // Missing keys join the end of their section; blanks around values stay.
   SaveSettings(s, where_);
   EXPECT_EQ(ReadText(where_.IniFile),
-            "[SKILL]\nLEVEL=1\n\n\n"
-            "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=1\nBALLWAV=\nGAMEOVERWAV=/home/p/boing.wav\nHISCOREWAV=" +
+            "[SKILL]\nLEVEL=1\n"
+            "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=1\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
                 longPath.substr(0, 2047) +
-                "\nWAVFOLDER=/opt/game\nPLAYGAMEOVER=1\nPLAYHISCORE=1\n\n\n"
-                "[CUSTOM]\nMOVEMAX=5\nSNAKESPEED=250\nMAXMAX=5\nWALLMAX=-3\nWALLNUM=2\n\n\n"
-                "[SCORE]\nHISCORE=31\nHINAME=Zoë = Ångström\n\n\n"
+                "\nWAVFOLDER=/opt/game\nPLAYGAMEOVER=1\nPLAYHISCORE=1\n"
+                "[CUSTOM]\nMOVEMAX=5\nSNAKESPEED=250\nMAXMAX=5\nWALLMAX= -3\nWALLNUM=2\n"
+                "[SCORE]\nHISCORE=31\nHINAME=Zoë = Ångström\n"
                 "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\nCUSTOMHPOS=10\nCUSTOMVPOS=10\n");
 }
 
@@ -151,27 +164,17 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive)
   EXPECT_EQ(s.Level, 7);
   EXPECT_EQ(s.HiScore, 100);
 
-  // Keys and sections keep their spelling and place, the comment stays with
-  // the section it leads into; a line without "=" and a comment with nothing
-  // after it hold no setting and are not written back.
+  // Keys and sections keep their spelling and place, and every other line
+  // stays where it was; a missing key follows the last key of its section.
   s.HiScore = 500;
   SaveSettings(s, where_);
-  EXPECT_EQ(ReadText(where_.IniFile), std::string("; my notes\n\n\n"
-                                                  "[Skill]\nlevel=7\nTheme=dark\n\n\n"
-                                                  "[score]\nHiScore=500\nHINAME=\n\n\n"
-                                                  "; network settings follow\n[Network]\nproxy=none\n\n\n") +
-                                          kSounds + "\n\n" + kCustom + "\n\n" + kPosition);
-}
-
-TEST_F(SettingsStoreTest, RepeatedNamesMergeAndTheLastValueWins) {
-  WriteText(where_.IniFile, "[SCORE]\nHISCORE=100\nHINAME=Ann\n[SKILL]\nLEVEL=2\n[score]\nhiscore=300\n");
-  GameSettings s = Load();
-  EXPECT_EQ(s.HiScore, 300);
-  EXPECT_EQ(s.HiName, "Ann");
-
-  SaveSettings(s, where_);
-  EXPECT_THAT(ReadText(where_.IniFile),
-              StartsWith("[SCORE]\nHISCORE=300\nHINAME=Ann\n\n\n[SKILL]\nLEVEL=2\n\n\n[SOUNDS]"));
+  EXPECT_EQ(ReadText(where_.IniFile), std::string("; my notes\n"
+                                                  "[Skill]\nlevel = 7\nTheme=dark\n\n"
+                                                  "[score]\nHiScore=500\nHINAME=\n"
+                                                  "a line without an equals sign\n\n"
+                                                  "; network settings follow\n[Network]\nproxy=none\n"
+                                                  "; notes at the very end\n") +
+                                          kSounds + kCustom + kPosition);
 }
 
 TEST_F(SettingsStoreTest, FolderThatCannotHoldTheFileRaisesTheError) {
@@ -191,19 +194,6 @@ TEST_F(SettingsStoreTest, FilesThatMustNotBeReplacedRaiseTheErrorAndStayAsTheyWe
   EXPECT_THAT([&] { SaveSettings(GameSettings{}, where_); },
               ThrowsMessage<SettingsWriteError>(StrEq("Unable to write to Tolvenix.ini")));
   EXPECT_EQ(ReadText(where_.IniFile), old);
-
-  // Values that cannot be read are not thrown away by writing the file: keys
-  // under a header without its "]", and anything after a NUL byte.
-  fs::permissions(where_.IniFile, fs::perms::owner_read | fs::perms::owner_write);
-  for (const std::string& unreadable :
-       {std::string("[SKILL]\nLEVEL=3\n[SCORE\nHISCORE=900\n"), "[SKILL]\nLEVEL=3\n\0[SCORE]\nHISCORE=900\n"s}) {
-    WriteText(where_.IniFile, unreadable);
-    const GameSettings s = Load();
-    EXPECT_EQ(s.Level, 3);
-    EXPECT_EQ(s.HiScore, 0);
-    EXPECT_THROW(SaveSettings(s, where_), SettingsWriteError);
-    EXPECT_EQ(ReadText(where_.IniFile), unreadable);
-  }
 
   // Something that cannot be read as a file is not clobbered either.
   fs::remove(where_.IniFile);
@@ -233,7 +223,7 @@ class FileSizeLimit {
   void (*oldHandler_)(int) = nullptr;
 };
 
-TEST_F(SettingsStoreTest, FailureMidSaveKeepsEarlierKeysAndAWholeFile) {
+TEST_F(SettingsStoreTest, AFailedSaveLeavesTheOldFileWhole) {
   GameSettings before = DefaultSettings(kProgram);
   before.HiScore = 100;
   before.HiName = "Ann";
@@ -244,18 +234,42 @@ TEST_F(SettingsStoreTest, FailureMidSaveKeepsEarlierKeysAndAWholeFile) {
   after.Level = Difficult;
   after.HiScore = 900;
   after.HiName = std::string(400, 'Z');  // too long for the room left
-  after.Mode = RandomStart;
   {
     FileSizeLimit full(oldSize + 100);
     EXPECT_THAT([&] { SaveSettings(after, where_); },
                 ThrowsMessage<SettingsWriteError>(StrEq("Unable to write to Tolvenix.ini")));
   }
-
-  GameSettings expected = after;
-  expected.HiName = "Ann";
-  expected.Mode = DefaultStart;
-  EXPECT_EQ(Load(), expected);
+  EXPECT_EQ(Load(), before);
   EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"Tolvenix.ini"});
+}
+
+TEST_F(SettingsStoreTest, AHandEditedFileKeepsEveryByteButTheValuesWritten) {
+  // CRLF and LF mixed, a quoted name, a repeated key and section, a byte
+  // order mark that is not at the start, a NUL byte and a "[" without "]".
+  const std::string original =
+      "; kept by hand\r\n[SCORE]\r\n  HiScore = 700  ; best\r\nhiname = \"Ann Lee\"\r\nHISCORE=1\r\n"
+      "[SKILL\r\nLEVEL=3\r\n\xEF\xBB\xBF[SKILL]\nLEVEL=2\nnot a key\0=9\r\n[score]\nHISCORE=2\n; the end"s;
+  WriteText(where_.IniFile, original);
+  GameSettings s = Load();
+  EXPECT_EQ(s.HiScore, DefaultSettings(kProgram).HiScore) << "\"700  ; best\" is not a number";
+  EXPECT_EQ(s.HiName, "Ann Lee");
+  EXPECT_EQ(s.Level, 1);
+
+  s.HiScore = 950;
+  s.HiName = "Bo";
+  SaveSettings(s, where_);
+  std::string expected = original;
+  expected.replace(expected.find("700  ; best"), 11, "950");
+  expected.replace(expected.find("Ann Lee"), 7, "Bo");
+  EXPECT_EQ(ReadText(where_.IniFile),
+            expected + "\r\n" + WithCrLf(kSkill) + WithCrLf(kSounds) + WithCrLf(kCustom) + WithCrLf(kPosition));
+
+  // The file stays readable and saveable, save after save.
+  s.HiScore = 960;
+  SaveSettings(s, where_);
+  EXPECT_EQ(Load(), s);
+  expected.replace(expected.find("950"), 3, "960");
+  EXPECT_THAT(ReadText(where_.IniFile), StartsWith(expected));
 }
 
 TEST_F(SettingsStoreTest, LinkedFileStaysLinked) {
@@ -268,6 +282,65 @@ TEST_F(SettingsStoreTest, LinkedFileStaysLinked) {
   SaveSettings(s, where_);
   EXPECT_TRUE(fs::is_symlink(where_.IniFile));
   EXPECT_EQ(Load().HiScore, 6);
+
+  // A link to a file not made yet is relative to the link's own folder.
+  fs::remove(where_.IniFile);
+  fs::create_symlink("new/Tolvenix.ini", where_.IniFile);
+  SaveSettings(s, where_);
+  EXPECT_TRUE(fs::is_symlink(where_.IniFile));
+  EXPECT_EQ(ReadSettings(ProfileText(ReadText(folder_ / "new" / "Tolvenix.ini")), kProgram), s);
+}
+
+TEST_F(SettingsStoreTest, WhatIsNotASettingsFileIsNeitherReadNorReplaced) {
+  // A named pipe would block the open and a device never ends; neither holds
+  // settings, and neither is replaced by saving.
+  ASSERT_EQ(::mkfifo(where_.IniFile.c_str(), 0644), 0);
+  fs::create_symlink("/dev/zero", folder_ / "zero.ini");
+  for (const fs::path& path : {where_.IniFile, folder_ / "zero.ini"}) {
+    where_.IniFile = path;
+    EXPECT_EQ(Load(), DefaultSettings(kProgram)) << path;
+    EXPECT_THROW(SaveSettings(GameSettings{}, where_), SettingsWriteError) << path;
+  }
+  EXPECT_TRUE(fs::is_fifo(folder_ / "Tolvenix.ini"));
+  EXPECT_EQ(fs::read_symlink(folder_ / "zero.ini"), "/dev/zero");
+
+  // A file too large to be ours.
+  where_.IniFile = folder_ / "huge.ini";
+  const std::string huge = "[SCORE]\nHISCORE=5\n" + std::string(kMaxProfileFileSize, ';');
+  WriteText(where_.IniFile, huge);
+  EXPECT_EQ(Load().HiScore, 0);
+  EXPECT_THROW(SaveSettings(GameSettings{}, where_), SettingsWriteError);
+  EXPECT_TRUE(ReadText(where_.IniFile) == huge);
+}
+
+TEST_F(SettingsStoreTest, ASaveKilledAtAnyMomentLeavesOneWholeScoreAndItsHolder) {
+  GameSettings a = DefaultSettings(kProgram), b = a;
+  a.HiScore = 1000;
+  a.HiName = std::string(300, 'a');
+  b.HiScore = 2000;
+  b.HiName = std::string(300, 'b');
+  SaveSettings(a, where_);
+
+  std::mt19937 rng(7);
+  for (int kill = 0; kill < 30; ++kill) {
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      try {
+        for (int i = 0;; ++i) SaveSettings(i % 2 ? b : a, where_);
+      } catch (...) {
+        ::_exit(1);
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution(500, 20000)(rng)));
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+
+    const GameSettings found = Load();
+    EXPECT_TRUE(found == a || found == b) << found.HiScore << " held by " << found.HiName.substr(0, 3);
+    SaveSettings(found, where_);
+    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"Tolvenix.ini"});
+  }
 }
 
 }  // namespace
