@@ -205,10 +205,14 @@ void TForm1::FormShow() {
 
   LoadSettings(settings_, settingsFile_);
   state.PreviousHiScore = settings_.HiScore;
-  const SoundLoadWarning warn = [this](const std::string& text) { WarnSoundLoad(text); };
-  gameOverSound_ = LoadSoundImage(settings_.GameOverWav, warn);
-  hiScoreSound_ = LoadSoundImage(settings_.HiScoreWav, warn);
-  blobSound_ = LoadSoundImage(settings_.BallWav, warn);
+  ReleaseSoundImage(gameOverSound_);
+  ReleaseSoundImage(hiScoreSound_);
+  ReleaseSoundImage(blobSound_);
+  // One loader for the three, so that a file named by several sounds is read once.
+  SoundImageLoader sounds([this](const std::string& text) { WarnSoundLoad(text); });
+  gameOverSound_ = sounds.Load(settings_.GameOverWav);
+  hiScoreSound_ = sounds.Load(settings_.HiScoreWav);
+  blobSound_ = sounds.Load(settings_.BallWav);
 
   state.DisplayMode = Intro;
   ClickNewTimer->start();

@@ -5,8 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace quorvane {
 
@@ -17,9 +19,8 @@ enum class ReadResult { Loaded, Empty, Failed };
 // Reads the open file `fd` whole into `image`.
 ReadResult ReadWhole(int fd, SoundImage& image) {
   struct stat info {};
-  // Only a regular file has a size to take; a directory or a pipe counts as
-  // unreadable rather than as empty.
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  // Checked again on the open file: the path may name another file by now.
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<uintmax_t>(info.st_size) > kMaxSoundFileBytes) {
     return ReadResult::Failed;
   }
   if (info.st_size == 0) {
@@ -52,7 +53,7 @@ ReadResult ReadWhole(int fd, SoundImage& image) {
 
 SoundImage LoadSoundImage(const std::string& path, const SoundLoadWarning& warn) {
   struct stat info {};
-  if (path.empty() || ::stat(path.c_str(), &info) != 0) {
+  if (path.empty() || ::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) {
     return nullptr;  // no file there: the sound is simply absent
   }
   auto fail = [&warn]() -> SoundImage {
@@ -61,6 +62,11 @@ SoundImage LoadSoundImage(const std::string& path, const SoundLoadWarning& warn)
     }
     return nullptr;
   };
+  // A pipe, device or socket is never opened: opening some devices has
+  // effects of its own.
+  if (!S_ISREG(info.st_mode) || static_cast<uintmax_t>(info.st_size) > kMaxSoundFileBytes) {
+    return fail();
+  }
   // Non-blocking so that a FIFO at the path cannot hang the window.
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
@@ -86,6 +92,47 @@ void ReloadSoundIfChanged(const std::string& oldPath, const std::string& newPath
   }
   ReleaseSoundImage(slot);
   slot = LoadSoundImage(newPath, warn);
+}
+
+SoundImageLoader::SoundImageLoader(SoundLoadWarning warn) : warn_(std::move(warn)) {}
+
+void SoundImageLoader::Offer(const std::string& path, const SoundImage& image) {
+  if (image) {
+    entries_.push_back({path, image, false});
+  }
+}
+
+SoundImage SoundImageLoader::Load(const std::string& path) {
+  for (const Entry& entry : entries_) {
+    if (entry.path != path) {
+      continue;
+    }
+    if (entry.failed) {
+      return nullptr;  // warned already
+    }
+    if (SoundImage shared = entry.image.lock()) {
+      return shared;
+    }
+  }
+  bool failed = false;
+  SoundImage image = LoadSoundImage(path, [this, &failed](const std::string& text) {
+    failed = true;
+    if (warn_) {
+      warn_(text);
+    }
+  });
+  if (image || failed) {
+    entries_.push_back({path, image, failed});
+  }
+  return image;
+}
+
+void SoundImageLoader::ReloadIfChanged(const std::string& oldPath, const std::string& newPath, SoundImage& slot) {
+  if (oldPath == newPath) {
+    return;
+  }
+  ReleaseSoundImage(slot);
+  slot = Load(newPath);
 }
 
 }  // namespace quorvane

@@ -1,25 +1,48 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
+#include <mutex>
+#include <vector>
 
 #include "timer/super_timer.h"
 
+class QSocketNotifier;
+
 namespace quorvane {
 
-// Delivers timer ticks as queued calls to an object of the main thread, so
-// they are served by whichever event loop runs there: the application's,
-// or the nested one of a menu, message box or modal dialog. The worker
-// waits on its own hand-over rather than in a blocking queued call, which
-// lets a timer be destroyed while a tick is still on its way.
+// Delivers timer ticks to the main thread through an eventfd watched by a
+// socket notifier, so they are served by whichever event loop runs there:
+// the application's, or the nested one of a menu, message box or modal
+// dialog. The worker waits on its own hand-over rather than on the
+// delivery, which lets a timer be destroyed while a tick is still on its
+// way; the queue keeps that hand-over alive until it has been dropped.
+//
+// Once each timer has posted its first tick, a tick allocates nothing:
+// the queue keeps its capacity and the notifier's event lives on the stack.
 //
 // Create it on the main thread and keep it alive longer than its timers.
-// Each tick costs Qt one small queued-call allocation.
 // A handler's exception leaves through the event delivery, where the
-// application's notify() can report it.
+// application's notify() can report it; ticks queued behind it still come.
 class QtTickDispatcher final : public QObject, public TickDispatcher {
  public:
+  // Throws std::system_error when no eventfd can be had.
   explicit QtTickDispatcher(QObject* parent = nullptr);
+  ~QtTickDispatcher() override;
+
+  QtTickDispatcher(const QtTickDispatcher&) = delete;
+  QtTickDispatcher& operator=(const QtTickDispatcher&) = delete;
+
   void Post(const std::shared_ptr<TickHandOver>& handOver) override;
+
+ private:
+  void Signal();
+  void RunPending();
+
+  int eventFd_ = -1;
+  QSocketNotifier* notifier_ = nullptr;
+  std::mutex mutex_;
+  std::vector<std::shared_ptr<TickHandOver>> pending_;  // oldest first
 };
 
 }  // namespace quorvane

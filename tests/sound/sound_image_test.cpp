@@ -55,11 +55,30 @@ TEST_F(SoundImageTest, MissingOrEmptyFileIsAbsentWithoutWarning) {
   EXPECT_TRUE(warnings_.empty());
 }
 
-TEST_F(SoundImageTest, ExistingButUnreadableFileWarnsAndIsAbsent) {
+TEST_F(SoundImageTest, FolderIsNoFileButPipeAndDeviceWarnWithoutBlocking) {
   fs::create_directory(dir_ / "folder.wav");
   ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
   EXPECT_EQ(LoadSoundImage((dir_ / "folder.wav").string(), Recorder()), nullptr);
+  EXPECT_TRUE(warnings_.empty()) << "a folder is silent";
   EXPECT_EQ(LoadSoundImage((dir_ / "pipe.wav").string(), Recorder()), nullptr);  // must not hang
+  EXPECT_EQ(LoadSoundImage("/dev/zero", Recorder()), nullptr);                   // endless, no size
+  EXPECT_EQ(warnings_, std::vector<std::string>(2, "Could not load sound file."));
+}
+
+TEST_F(SoundImageTest, FileOverTheSizeBoundIsRefusedWithWarning) {
+  // Sparse: they cost no disk.
+  auto sparse = [this](const std::string& name, off_t size) {
+    std::string path = Write(name, {});
+    EXPECT_EQ(::truncate(path.c_str(), size), 0);
+    return path;
+  };
+  const auto bound = static_cast<off_t>(kMaxSoundFileBytes);
+  SoundImage atBound = LoadSoundImage(sparse("at.wav", bound), Recorder());
+  ASSERT_NE(atBound, nullptr);
+  EXPECT_EQ(atBound->size(), kMaxSoundFileBytes);
+  EXPECT_TRUE(warnings_.empty());
+  EXPECT_EQ(LoadSoundImage(sparse("over.wav", bound + 1), Recorder()), nullptr);
+  EXPECT_EQ(LoadSoundImage(sparse("huge.wav", off_t{1} << 40), Recorder()), nullptr);
   EXPECT_EQ(warnings_, std::vector<std::string>(2, "Could not load sound file."));
 }
 
@@ -74,7 +93,6 @@ TEST_F(SoundImageTest, FileThatCannotBeOpenedForWritingLoads) {
 TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
   std::string lower = Write("zap.wav", {1});
   std::string upper = Write("Zap.wav", {2});  // another file: names are case-sensitive
-  fs::create_directory(dir_ / "folder.wav");
   SoundImage slot = LoadSoundImage(lower, Recorder());
   const SoundImage first = slot;
 
@@ -90,9 +108,38 @@ TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
   EXPECT_EQ(slot, nullptr);
   EXPECT_TRUE(warnings_.empty());
 
+  ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
   slot = LoadSoundImage(lower, Recorder());
-  ReloadSoundIfChanged(lower, (dir_ / "folder.wav").string(), slot, Recorder());
+  ReloadSoundIfChanged(lower, (dir_ / "pipe.wav").string(), slot, Recorder());
   EXPECT_EQ(slot, nullptr);
+  EXPECT_EQ(warnings_.size(), 1u);
+}
+
+TEST_F(SoundImageTest, LoaderReadsAFileOnceAndWarnsOnceAFailingOne) {
+  std::string zap = Write("zap.wav", {1});
+  std::string boing = Write("boing.wav", {2});
+  std::string pipe = (dir_ / "pipe.wav").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  SoundImageLoader loader(Recorder());
+  SoundImage blob = loader.Load(zap);
+  Write("zap.wav", {9});  // a second read would see this
+  EXPECT_EQ(loader.Load(zap), blob);
+  EXPECT_EQ(loader.Load(pipe), nullptr);
+  EXPECT_EQ(loader.Load(pipe), nullptr);
+  EXPECT_EQ(warnings_.size(), 1u);
+
+  // Reloads share an image offered under its path, and the loader keeps
+  // none alive: once released, a file is read afresh.
+  SoundImageLoader reloads(Recorder());
+  SoundImage gameOver = LoadSoundImage(boing, Recorder());
+  reloads.Offer(zap, blob);
+  reloads.Offer(boing, gameOver);
+  reloads.ReloadIfChanged(boing, zap, gameOver);
+  EXPECT_EQ(gameOver, blob);
+  gameOver.reset();
+  reloads.ReloadIfChanged(zap, boing, blob);
+  EXPECT_EQ(*blob, std::vector<uint8_t>{2});
+  EXPECT_EQ(*reloads.Load(zap), std::vector<uint8_t>{9});
   EXPECT_EQ(warnings_.size(), 1u);
 }
 

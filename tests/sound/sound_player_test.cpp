@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <csignal>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -33,7 +35,7 @@ SoundImage MonoWave(int rate, const std::vector<int16_t>& samples) {
                              r,          r * 2,     0x00100002, 0x61746164, data};  // little-endian
   std::vector<uint8_t> out(sizeof header + data);
   std::memcpy(out.data(), header, sizeof header);
-  std::memcpy(out.data() + sizeof header, samples.data(), data);
+  if (data != 0) std::memcpy(out.data() + sizeof header, samples.data(), data);
   return std::make_shared<const std::vector<uint8_t>>(std::move(out));
 }
 
@@ -167,12 +169,21 @@ TEST_P(SoundPlayerSilenceTest, SilencesWhatPlays) {
 
 SoundImage Bytes(std::vector<uint8_t> bytes) { return std::make_shared<const std::vector<uint8_t>>(std::move(bytes)); }
 
+// A wave whose data chunk declares `declared` bytes and ends at its header.
+SoundImage WithoutData(uint32_t declared) {
+  std::vector<uint8_t> bytes = *MonoWave(kRate, {});
+  std::memcpy(bytes.data() + bytes.size() - 4, &declared, 4);
+  return Bytes(std::move(bytes));
+}
+
 INSTANTIATE_TEST_SUITE_P(AbsentOrInvalid, SoundPlayerSilenceTest,
                          ::testing::Values(SilencingImage{"Absent", nullptr},
                                            SilencingImage{"NotAWave", Bytes(std::vector<uint8_t>(4000, 0x5A))},
                                            SilencingImage{"CutShortHeader",
                                                           Bytes({'R', 'I', 'F', 'F', 20,  0,  0, 0, 'W', 'A', 'V',
-                                                                 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,   1,   0})}),
+                                                                 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,   1,   0})},
+                                           SilencingImage{"NoSamples", MonoWave(kRate, {})},
+                                           SilencingImage{"DataDeclaredButAbsent", WithoutData(1000)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SoundPlayerTest, DestroyingThePlayerStopsPlaybackAndFreesTheDevice) {
@@ -184,6 +195,26 @@ TEST_F(SoundPlayerTest, DestroyingThePlayerStopsPlaybackAndFreesTheDevice) {
 
   player_ = std::make_unique<SoundPlayer>();
   EXPECT_TRUE(player_->HasDevice());
+}
+
+TEST_F(SoundPlayerTest, DestroyingThePlayerAbandonsALongDecode) {
+  // 60 MB at half the device rate: its decode alone would take seconds.
+  player_->PlaySoundImage(MonoWave(22050, std::vector<int16_t>(30'000'000, kLoud)));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));  // well into the decode
+  const auto start = std::chrono::steady_clock::now();
+  player_.reset();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+TEST(SoundPlayerSignalTest, LeavesSigintAndSigtermToTheProgram) {
+  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+  SoundPlayer player;
+  ASSERT_TRUE(player.HasDevice());
+  for (int signal : {SIGINT, SIGTERM}) {
+    struct sigaction action {};
+    ASSERT_EQ(::sigaction(signal, nullptr, &action), 0);
+    EXPECT_EQ(action.sa_handler, SIG_DFL) << "signal " << signal;
+  }
 }
 
 TEST(SoundPlayerWithoutDeviceTest, DoesNothingQuietly) {
