@@ -11,4 +11,7 @@ target_sources(quorvane_ui PRIVATE
 
 add_executable(tolvenix ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(tolvenix PRIVATE quorvane_ui)
+# The banner control is loaded at run time, so nothing links it: a build of
+# the program builds it too, into the program folder's plugins/.
+add_dependencies(tolvenix quorvane_flexactive)
 install(TARGETS tolvenix RUNTIME DESTINATION bin)
