@@ -34,6 +34,13 @@ QFont SansSerif(int pixelHeight) {
   return font;
 }
 
+// The banner control's plugin lives in the program folder's plugins/.
+std::filesystem::path BannerPluginFolder(const std::string& programPath) {
+  const std::string folder = ProgramFolder(programPath);
+  if (folder.empty()) return {};
+  return std::filesystem::path(folder) / "plugins";
+}
+
 QFrame* EtchedLine(QWidget* parent) {
   auto* line = new QFrame(parent);
   line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -86,8 +93,10 @@ void TForm1::BuildControls() {
   Panel1 = new QWidget(client);
   Bevel3 = EtchedLine(Panel1);
   Bevel4 = EtchedLine(Panel1);
-  FlexActive1 = new QWidget(Panel1);
-  FlexActive1->setObjectName(QStringLiteral("FlexActive1"));
+  // Without its plugin, or with its configuration refused, the banner's
+  // place stays empty and the game goes on as usual.
+  FlexActive1 = new TFlexActive(BannerPluginFolder(settingsFile_.ProgramPath), FlexActive1Block(), Panel1);
+  FlexActive1->setGeometry(designed.Advert.Left, designed.Advert.Top, designed.Advert.Width, designed.Advert.Height);
 
   Panel3 = new QWidget(client);
   Bevel5 = new QFrame(Panel3);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "banner/flex_active.h"
 #include "game/snake_game.h"
 #include "help/help_service.h"
 #include "settings/game_settings.h"
@@ -78,7 +79,7 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   QWidget* Panel2 = nullptr;
   QWidget* Panel3 = nullptr;
   QWidget* Panel4 = nullptr;
-  QWidget* FlexActive1 = nullptr;  // the banner's place
+  TFlexActive* FlexActive1 = nullptr;  // the banner control's host
   QFrame* Bevel1 = nullptr;
   QFrame* Bevel2 = nullptr;
   QFrame* Bevel3 = nullptr;

@@ -15,8 +15,8 @@ struct WindowLayout {
   int AdStripHeight = 75;      // Panel1
   int ButtonStripHeight = 69;  // Panel2
   int StatusBarHeight = 19;
-  int LineBand = 4;           // each etched line's band
-  Box Advert{0, 0, 468, 60};  // FlexActive1, in Panel1
+  int LineBand = 4;            // each etched line's band
+  Box Advert{28, 4, 468, 60};  // FlexActive1, in Panel1
   Box PaintBox{0, 0, 400, 240};
   Box InnerPanel{0, 0, 405, 53};  // Panel4, in Panel2
   Box Frame;                      // Bevel5, in Panel3

@@ -5,7 +5,7 @@
 
 #include "shell/application.h"
 #include "shell/error_report.h"
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {

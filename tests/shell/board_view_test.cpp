@@ -6,7 +6,7 @@
 #include "shell/board_view.h"
 #include "shell/intro_screen.h"
 #include "widgets/qt_images.h"
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {

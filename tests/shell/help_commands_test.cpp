@@ -5,7 +5,7 @@
 
 #include "help/help_window.h"
 #include "help/qt_help_service.h"
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {

@@ -11,7 +11,7 @@
 #include "dialogs/new_hi_score_dialog.h"
 #include "shell/board_view.h"
 #include "shell/status_bar.h"
-#include "window_test_support.h"
+#include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {
