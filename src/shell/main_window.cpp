@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "dialogs/about_box.h"
 #include "dialogs/new_hi_score_dialog.h"
 #include "help/qt_help_service.h"
 #include "settings/settings_store.h"
@@ -334,9 +335,27 @@ void TForm1::Options1Click() {
   QMessageBox::information(this, kTitle, QStringLiteral("The options are not available in this version."));
 }
 
+void TForm1::ShowWarning(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, this);
+  box.exec();
+}
+
 void TForm1::About1Click() {
-  QMessageBox::about(this, QStringLiteral("About Quorvane Sinuvar"),
-                     QStringLiteral("Quorvane Sinuvar\nA snake game by Tolvenix."));
+  // A new box each time, gone again before this returns.
+  std::unique_ptr<TForm5> box;
+  try {
+    box = std::make_unique<TForm5>(this);
+    if (AboutCreateHook) AboutCreateHook();
+  } catch (...) {
+    ShowWarning(QStringLiteral("Could not create About dialog."));
+    return;
+  }
+  try {
+    if (AboutShowHook) AboutShowHook(*box);
+    box->exec();
+  } catch (...) {
+    ShowWarning(QStringLiteral("Could not display About dialog."));
+  }
 }
 
 void TForm1::ClickNewTimerTimer() {

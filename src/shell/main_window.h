@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "banner/flex_active.h"
@@ -24,6 +25,7 @@ class QToolButton;
 namespace quorvane {
 
 class KeyMessageFilter;
+class TForm5;
 class TPaintBox;
 class TStatusBar;
 
@@ -74,6 +76,11 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   // Help was opened in a way that the close of the window must end.
   bool HelpOpened = false;
 
+  // For tests: run as the About box is made, and just before it is shown.
+  // A hook that throws makes that step fail.
+  std::function<void()> AboutCreateHook;
+  std::function<void(TForm5& box)> AboutShowHook;
+
   // Controls, by their names in the window's design.
   QWidget* Panel1 = nullptr;
   QWidget* Panel2 = nullptr;
@@ -118,6 +125,7 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   void BuildMenus();
   QToolButton* MakeArrowButton(int tile, int left, int top);
   void WarnSoundLoad(const std::string& text);
+  void ShowWarning(const QString& text);
 
   SettingsLocation settingsFile_;
   GameSettings settings_;

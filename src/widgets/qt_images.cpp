@@ -1,6 +1,9 @@
 #include "widgets/qt_images.h"
 
+#include <algorithm>
+
 #include "game/tiles.h"
+#include "resources/about_logo.h"
 #include "resources/app_icon.h"
 #include "resources/tile_sheet.h"
 
@@ -47,5 +50,15 @@ QImage AppIconImage() {
 }
 
 QIcon AppIcon() { return QIcon(QPixmap::fromImage(AppIconImage())); }
+
+QImage AboutLogoImage() {
+  const LogoPicture& logo = AboutLogo();
+  QImage image(LogoPicture::Width, LogoPicture::Height, QImage::Format_RGB888);
+  constexpr int lineBytes = LogoPicture::Width * 3;
+  for (int y = 0; y < LogoPicture::Height; ++y) {
+    std::copy_n(logo.Rgb.data() + y * lineBytes, lineBytes, image.scanLine(y));
+  }
+  return image;
+}
 
 }  // namespace quorvane

@@ -23,4 +23,7 @@ QImage AppIconImage();
 // The program and window icon. Needs a QGuiApplication.
 QIcon AppIcon();
 
+// The About box logo, 200 x 77, Format_RGB888.
+QImage AboutLogoImage();
+
 }  // namespace quorvane

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "game/tiles.h"
+#include "resources/about_logo.h"
 #include "resources/app_icon.h"
 #include "resources/tile_sheet.h"
 
@@ -71,6 +72,33 @@ TEST(QtImagesTest, AppIconKeepsItsTransparency) {
   const QIcon icon = AppIcon();
   ASSERT_FALSE(icon.isNull());
   EXPECT_EQ(icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), image);
+}
+
+// Bright enough to read, and yellow rather than white, red or brown.
+bool IsGold(QRgb p) { return qRed(p) >= 150 && qGreen(p) * 10 >= qRed(p) * 6 && qBlue(p) * 10 <= qGreen(p) * 7; }
+
+TEST(QtImagesTest, AboutLogoIsGoldOnBlack) {
+  const QImage image = AboutLogoImage();
+  ASSERT_EQ(image.size(), QSize(200, 77));
+  EXPECT_EQ(image.format(), QImage::Format_RGB888);
+  int black = 0;
+  int gold[3] = {};  // the name's first line, its second, the slogan below the rule
+  for (int y = 0; y < 77; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      const QRgb p = image.pixel(x, y);
+      ASSERT_EQ(p, 0xFF000000u | AboutLogo().At(x, y)) << x << "," << y;
+      // Black, gold, or gold fading into black: swapped channels would
+      // show as blue or green.
+      ASSERT_TRUE(qRed(p) >= qGreen(p) && qGreen(p) >= qBlue(p)) << x << "," << y;
+      black += p == 0xFF000000u;
+      if (IsGold(p) && (y < 60 || y >= 64)) ++gold[y < 30 ? 0 : y < 60 ? 1 : 2];
+    }
+  }
+  EXPECT_GT(black, 200 * 77 * 6 / 10);
+  EXPECT_EQ(image.pixel(0, 0), 0xFF000000u);
+  EXPECT_GT(gold[0], 200);
+  EXPECT_GT(gold[1], 200);
+  EXPECT_GT(gold[2], 60);
 }
 
 }  // namespace

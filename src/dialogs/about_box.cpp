@@ -1,0 +1,118 @@
+#include "dialogs/about_box.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+#include "widgets/qt_images.h"
+#include "widgets/link_labels.h"
+
+namespace quorvane {
+
+QString ProductWebAddress() { return QStringLiteral(QUORVANE_WEB_ADDRESS); }
+QString SupportEmailAddress() { return QStringLiteral(QUORVANE_SUPPORT_EMAIL); }
+
+namespace {
+
+constexpr int kClientWidth = 363;
+constexpr int kClientHeight = 273;
+
+QLabel* TextLabel(QWidget* owner, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, owner);
+  label->setTextFormat(Qt::PlainText);
+  label->adjustSize();
+  label->move(left, top);
+  return label;
+}
+
+// A line of the heading, centred on the box for whatever width its text has.
+QLabel* CentredLine(QWidget* owner, const QString& text, int top) {
+  QLabel* label = TextLabel(owner, text, 0, top);
+  label->move((kClientWidth - label->width()) / 2, top);
+  return label;
+}
+
+QFrame* SunkenFrame(QWidget* owner, int left, int top, int width, int height) {
+  auto* frame = new QFrame(owner);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame->setGeometry(left, top, width, height);
+  return frame;
+}
+
+// A link follows the words that introduce it; a substitute font may set
+// those wider than the box was drawn for, and then the link moves right.
+void PlaceAfter(QLabel& link, const QLabel& words, int left, int top) {
+  link.setTextFormat(Qt::PlainText);
+  link.adjustSize();
+  link.move(std::max(left, words.geometry().right() + 4), top);
+  link.setCursor(Qt::PointingHandCursor);
+}
+
+}  // namespace
+
+TForm5::TForm5(QWidget* owner) : QDialog(owner) {
+  setWindowTitle(QStringLiteral("About Quorvane Sinuvar"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  // Liberation Sans stands in with nearly the same widths where the
+  // original face is missing, so the laid-out lines keep their places.
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+  font.setPixelSize(11);
+  setFont(font);
+  setFixedSize(kClientWidth, kClientHeight);
+
+  Bevel3 = SunkenFrame(this, 17, 10, 329, 153);
+  Label1 = CentredLine(this, QStringLiteral("Quorvane Sinuvar v2.1"), 16);
+  Label6 = CentredLine(this, QStringLiteral("Copyright \u00A9 2026 Tolvenix"), 34);
+  Label2 = CentredLine(this, QStringLiteral("All rights reserved."), 52);
+  Bevel1 = SunkenFrame(this, 79, 74, 205, 81);
+  Image1 = new QLabel(this);
+  Image1->setGeometry(81, 76, 200, 77);
+  Image1->setPixmap(QPixmap::fromImage(AboutLogoImage()));
+
+  Label3 = TextLabel(this, QStringLiteral("For the latest version see"), 60, 174);
+  UrlLabel1 = new TUrlLabel(this);
+  UrlLabel1->setText(ProductWebAddress());
+  UrlLabel1->SetURL(ProductWebAddress());
+  PlaceAfter(*UrlLabel1, *Label3, 192, 174);
+
+  Label4 = TextLabel(this, QStringLiteral("For bug reports / suggestions email"), 18, 194);
+  Emaillabel1 = new TEmaillabel(this);
+  Emaillabel1->setText(SupportEmailAddress());
+  Emaillabel1->SetRecipient(SupportEmailAddress());
+  PlaceAfter(*Emaillabel1, *Label4, 196, 194);
+
+  Bevel2 = new QFrame(this);
+  Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  Bevel2->setGeometry(0, 222, 365, 3);
+
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setGeometry(144, 236, 75, 25);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  Button1->setFocus();
+
+  // Centred on the screen rather than on the window that opened it.
+  QScreen* screen = owner ? owner->screen() : nullptr;
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (screen) {
+    QRect place(QPoint(), size());
+    place.moveCenter(screen->availableGeometry().center());
+    setGeometry(place);
+  }
+}
+
+void TForm5::keyPressEvent(QKeyEvent* event) {
+  // No Cancel button, so Esc has nothing to press.
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace quorvane

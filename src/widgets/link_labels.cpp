@@ -1,0 +1,98 @@
+#include "widgets/link_labels.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+#include <stdexcept>
+
+namespace quorvane {
+
+namespace {
+
+class DesktopLinkOpener final : public LinkOpener {
+ public:
+  void OpenLink(const QString& link) override { QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode)); }
+};
+
+DesktopLinkOpener desktopOpener;
+LinkOpener* currentOpener = &desktopOpener;
+
+// Blue, underlined and nothing else; family and size still come from the
+// window the label sits in.
+void UseLinkLook(QLabel& label) {
+  QFont font;
+  font.setUnderline(true);
+  font.setBold(false);
+  font.setItalic(false);
+  font.setStrikeOut(false);
+  label.setFont(font);
+  QPalette palette = label.palette();
+  palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+  label.setPalette(palette);
+}
+
+}  // namespace
+
+LinkOpener& CurrentLinkOpener() { return *currentOpener; }
+
+void SetLinkOpener(LinkOpener* opener) { currentOpener = opener ? opener : &desktopOpener; }
+
+QString TrimBlanks(const QString& text) {
+  qsizetype first = 0;
+  qsizetype last = text.size();
+  while (first < last && text[first].unicode() <= u' ') ++first;
+  while (last > first && text[last - 1].unicode() <= u' ') --last;
+  return text.mid(first, last - first);
+}
+
+TLinkLabelBase::TLinkLabelBase(QWidget* owner) : QLabel(owner) { setTextFormat(Qt::PlainText); }
+
+void TLinkLabelBase::Click() { emit clicked(); }
+
+void TLinkLabelBase::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressed_ = true;
+  QLabel::mousePressEvent(event);
+}
+
+void TLinkLabelBase::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint());
+  if (event->button() == Qt::LeftButton) pressed_ = false;
+  QLabel::mouseReleaseEvent(event);
+  if (click) Click();
+}
+
+TUrlLabel::TUrlLabel(QWidget* owner) : TLinkLabelBase(owner) { UseLinkLook(*this); }
+
+void TUrlLabel::SetURL(const QString& value) {
+  if (value == url_) return;
+  url_ = value;
+}
+
+void TUrlLabel::Click() {
+  TLinkLabelBase::Click();
+  if (TrimBlanks(url_).isEmpty()) throw std::runtime_error("Error: Property URL not Specified");
+  // Handed on as stored: surrounding blanks are the handler's business.
+  CurrentLinkOpener().OpenLink(url_);
+}
+
+TEmaillabel::TEmaillabel(QWidget* owner) : TLinkLabelBase(owner) { UseLinkLook(*this); }
+
+void TEmaillabel::SetSubject(const QString& value) {
+  if (value == subject_) return;
+  subject_ = value;
+}
+
+void TEmaillabel::SetRecipient(const QString& value) {
+  if (value == recipient_) return;
+  recipient_ = value;
+}
+
+QString TEmaillabel::MailtoLink() const { return QStringLiteral("mailto:") + recipient_ + "?subject=" + subject_; }
+
+void TEmaillabel::Click() {
+  TLinkLabelBase::Click();
+  if (TrimBlanks(recipient_).isEmpty()) throw std::runtime_error("Error: Please Specify a Recipients Email Address");
+  CurrentLinkOpener().OpenLink(MailtoLink());
+}
+
+}  // namespace quorvane

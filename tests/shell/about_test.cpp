@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QWindow>
+#include <stdexcept>
+
+#include "dialogs/about_box.h"
+#include "widgets/link_labels.h"
+#include "support/window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+// Takes a message box: checks its icon and presses OK.
+ModalAnswers::Action PressOk(QMessageBox::Icon icon) {
+  return [icon](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), icon);
+    box->button(QMessageBox::Ok)->click();
+  };
+}
+
+TEST_F(WindowTest, AboutBoxClosesByOkEnterOrCloseBoxAndEachShowingHasItsOwn) {
+  TForm1& form = Show();
+  std::vector<QPointer<TForm5>> boxes;
+  ModalAnswers answers;
+  auto close = [&](std::function<void(TForm5&)> how) {
+    answers.Then([&, how](QWidget* modal) {
+      auto* box = qobject_cast<TForm5*>(modal);
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->parentWidget(), &form);
+      boxes.emplace_back(box);
+      how(*box);
+    });
+  };
+  close([](TForm5& box) { QTest::mouseClick(box.Button1, Qt::LeftButton); });
+  close([](TForm5& box) { QTest::keyClick(&box, Qt::Key_Return); });
+  close([](TForm5& box) {
+    QTest::keyClick(&box, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(box.isVisible()) << "Esc leaves the box open";
+    box.windowHandle()->close();  // as the title bar's close button does
+  });
+  for (size_t i = 0; i < 3; ++i) {
+    form.About1->trigger();
+    ASSERT_EQ(boxes.size(), i + 1);
+    EXPECT_TRUE(boxes.back().isNull()) << "box " << i << " outlived its showing";
+  }
+  EXPECT_EQ(answers.Seen(), std::vector<QString>(3, "About Quorvane Sinuvar"));
+}
+
+TEST_F(WindowTest, AboutBoxFailuresAreReportedAndTheBoxIsStillDestroyed) {
+  TForm1& form = Show();
+  ModalAnswers answers;
+  answers.Then(PressOk(QMessageBox::Warning));
+  answers.Then(PressOk(QMessageBox::Warning));
+  form.AboutCreateHook = [] { throw std::runtime_error("out of handles"); };
+  form.About1Click();
+  form.AboutCreateHook = nullptr;
+  QPointer<TForm5> shown;
+  form.AboutShowHook = [&](TForm5& box) {
+    shown = &box;
+    throw std::runtime_error("cannot show");
+  };
+  form.About1Click();
+  EXPECT_TRUE(shown.isNull());
+  EXPECT_EQ(answers.Seen(), (std::vector<QString>{"Quorvane Sinuvar | Could not create About dialog.",
+                                                  "Quorvane Sinuvar | Could not display About dialog."}));
+}
+
+TEST(LinkLabelErrors, ABlankAddressGivesTheGeneralErrorReport) {
+  QWidget window;
+  auto* url = new TUrlLabel(&window);
+  url->setGeometry(0, 0, 100, 20);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  ModalAnswers answers;
+  answers.Then(PressOk(QMessageBox::Critical));
+  QTest::mouseClick(url, Qt::LeftButton);
+  EXPECT_EQ(answers.Seen(), std::vector<QString>{"Quorvane Sinuvar | Error: Property URL not Specified."});
+}
+
+}  // namespace
+}  // namespace quorvane::testing
