@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "components/qt_tick_dispatcher.h"
 #include "components/sound_image.h"
 #include "components/sound_player.h"
 #include "components/super_timer.h"
+#include "dialogs/wav_file_browser.h"
 #include "game/snake_game.h"
 #include "help/help_service.h"
 #include "settings/game_settings.h"
@@ -25,6 +27,9 @@ namespace quorvane {
 class KeyMessageFilter;
 class TPaintBox;
 class TStatusBar;
+
+// The points of Options1Click at which a test may make it fail.
+enum class OptionsStage { Filled, Showing };
 
 // The main window: the advertisement strip, the board, the buttons, the
 // status bar and the menus. It owns the game, its settings, its sounds and
@@ -73,6 +78,13 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   // Help was opened in a way that the close of the window must end.
   bool HelpOpened = false;
 
+  // The file dialog of the options dialog's "Browse ..." buttons. Tests put
+  // a fake in its place; nullptr gives back the program's own.
+  void SetWavFileBrowser(WavFileBrowser* browser);
+  // Runs at each stage of Options1Click; an error it throws is handled as
+  // one of that stage.
+  void SetOptionsStageHook(std::function<void(OptionsStage)> hook) { optionsStageHook_ = std::move(hook); }
+
   // Controls, by their names in the window's design.
   QWidget* Panel1 = nullptr;
   QWidget* Panel2 = nullptr;
@@ -117,6 +129,7 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   void BuildMenus();
   QToolButton* MakeArrowButton(int tile, int left, int top);
   void WarnSoundLoad(const std::string& text);
+  void ShowWarning(const QString& text);
 
   SettingsLocation settingsFile_;
   GameSettings settings_;
@@ -129,6 +142,9 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   std::unique_ptr<SnakeGame> game_;
   std::unique_ptr<HelpService> ownHelp_;
   HelpService* help_ = nullptr;
+  QtWavFileBrowser ownBrowser_;
+  WavFileBrowser* browser_ = &ownBrowser_;
+  std::function<void(OptionsStage)> optionsStageHook_;
   KeyMessageFilter* keyFilter_ = nullptr;
   int blinkPhase_ = 0;
   bool shown_ = false;
