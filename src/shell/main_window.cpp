@@ -15,6 +15,8 @@
 #include "dialogs/about_box.h"
 #include "dialogs/new_hi_score_dialog.h"
 #include "help/qt_help_service.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/options_exchange.h"
 #include "settings/settings_store.h"
 #include "shell/board_view.h"
 #include "shell/error_report.h"
@@ -310,8 +312,10 @@ bool TForm1::AskPlayAgain() {
   return box.exec() == QMessageBox::Yes;
 }
 
-void TForm1::WarnSoundLoad(const std::string& text) {
-  QMessageBox box(QMessageBox::Warning, kTitle, QString::fromStdString(text), QMessageBox::Ok, this);
+void TForm1::WarnSoundLoad(const std::string& text) { ShowWarning(QString::fromStdString(text)); }
+
+void TForm1::ShowWarning(const QString& text) {
+  QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, this);
   box.exec();
 }
 
@@ -331,13 +335,30 @@ void TForm1::Button4Click() {
 
 void TForm1::Privacystatement1Click() { help_->ShowContext(PrivacyHelpContext); }
 
-void TForm1::Options1Click() {
-  QMessageBox::information(this, kTitle, QStringLiteral("The options are not available in this version."));
-}
+void TForm1::SetWavFileBrowser(WavFileBrowser* browser) { browser_ = browser ? browser : &ownBrowser_; }
 
-void TForm1::ShowWarning(const QString& text) {
-  QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, this);
-  box.exec();
+void TForm1::Options1Click() {
+  std::unique_ptr<TForm3> dialog;
+  try {
+    dialog = std::make_unique<TForm3>(this, *help_, HelpOpened, *browser_);
+    FillOptionsDialog(*dialog, settings_);
+    if (optionsStageHook_) optionsStageHook_(OptionsStage::Filled);
+  } catch (...) {
+    dialog.reset();
+    ShowWarning(QStringLiteral("Could not create options dialog box."));
+    return;
+  }
+  try {
+    if (optionsStageHook_) optionsStageHook_(OptionsStage::Showing);
+    if (dialog->exec() == QDialog::Accepted) {
+      const SoundLoadWarning warn = [this](const std::string& text) { WarnSoundLoad(text); };
+      TakeBackOptions(*dialog, settings_, game_->State().PreviousHiScore,
+                      OptionsSoundImages{blobSound_, gameOverSound_, hiScoreSound_, warn});
+    }
+  } catch (...) {
+    dialog.reset();
+    ShowWarning(QStringLiteral("Could not display options dialog box."));
+  }
 }
 
 void TForm1::About1Click() {

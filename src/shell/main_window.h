@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "banner/flex_active.h"
+#include "dialogs/wav_file_browser.h"
 #include "game/snake_game.h"
 #include "help/help_service.h"
 #include "settings/game_settings.h"
@@ -28,6 +29,9 @@ class KeyMessageFilter;
 class TForm5;
 class TPaintBox;
 class TStatusBar;
+
+// The points of Options1Click at which a test may make it fail.
+enum class OptionsStage { Filled, Showing };
 
 // The main window: the advertisement strip, the board, the buttons, the
 // status bar and the menus. It owns the game, its settings, its sounds and
@@ -80,6 +84,13 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   // A hook that throws makes that step fail.
   std::function<void()> AboutCreateHook;
   std::function<void(TForm5& box)> AboutShowHook;
+
+  // The file dialog of the options dialog's "Browse ..." buttons. Tests put
+  // a fake in its place; nullptr gives back the program's own.
+  void SetWavFileBrowser(WavFileBrowser* browser);
+  // Runs at each stage of Options1Click; an error it throws is handled as
+  // one of that stage.
+  void SetOptionsStageHook(std::function<void(OptionsStage)> hook) { optionsStageHook_ = std::move(hook); }
 
   // Controls, by their names in the window's design.
   QWidget* Panel1 = nullptr;
@@ -139,6 +150,9 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   std::unique_ptr<SnakeGame> game_;
   std::unique_ptr<HelpService> ownHelp_;
   HelpService* help_ = nullptr;
+  QtWavFileBrowser ownBrowser_;
+  WavFileBrowser* browser_ = &ownBrowser_;
+  std::function<void(OptionsStage)> optionsStageHook_;
   KeyMessageFilter* keyFilter_ = nullptr;
   int blinkPhase_ = 0;
   bool shown_ = false;

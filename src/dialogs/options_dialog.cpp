@@ -1,0 +1,480 @@
+#include "dialogs/options_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QFontInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTabWidget>
+
+#include "dialogs/radio_group.h"
+#include "dialogs/up_down.h"
+#include "dialogs/wav_file_browser.h"
+#include "game/game_state.h"
+#include "game/skill_levels.h"
+#include "help/help_service.h"
+
+namespace quorvane {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Quorvane Sinuvar - Options");
+const QString kBrowseTitle = QStringLiteral("Quorvane Sinuvar - Browse for wav file");
+
+QLabel* Text(QWidget* page, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, page);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+QRadioButton* Radio(QWidget* page, const QString& caption, int left, int top, int width) {
+  auto* button = new QRadioButton(caption, page);
+  button->setGeometry(left, top, width, 17);
+  return button;
+}
+
+QCheckBox* Check(QWidget* page, const QString& caption, int left, int top) {
+  auto* box = new QCheckBox(caption, page);
+  box->setGeometry(left, top, 187, 17);
+  return box;
+}
+
+QPushButton* Push(QWidget* parent, const QString& caption, int left, int top, int width, int height) {
+  auto* button = new QPushButton(caption, parent);
+  button->setGeometry(left, top, width, height);
+  return button;
+}
+
+QFrame* FramedBevel(QWidget* page) {
+  auto* bevel = new QFrame(page);
+  bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  bevel->setGeometry(4, 4, 356, 219);
+  return bevel;
+}
+
+QFrame* Rule(QWidget* page) {
+  auto* line = new QFrame(page);
+  line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  line->setGeometry(8, 33, 348, 7);
+  return line;
+}
+
+// A field that can be typed in shows the window colour, one that cannot the
+// button face, whatever the style would paint.
+void PaintField(QLineEdit* edit, bool enabled) {
+  const QColor colour = QApplication::palette().color(QPalette::Active, enabled ? QPalette::Base : QPalette::Button);
+  QPalette palette = edit->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, colour);
+  edit->setPalette(palette);
+}
+
+// The designed font, or where it is missing one of the same measure: the
+// captions were laid out for it and must end before the fields beside them.
+QFont DialogFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setPixelSize(11);
+  if (QFontInfo(font).family() != QStringLiteral("MS Sans Serif")) font.setStretch(95);
+  return font;
+}
+
+void EnableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
+  for (QWidget* widget : widgets) widget->setEnabled(enabled);
+}
+
+}  // namespace
+
+TForm3::TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrowser& browser)
+    : QDialog(owner), help_(help), helpOpened_(helpOpened), browser_(browser) {
+  setFont(DialogFont());
+  setFixedSize(388, 304);
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setGeometry(8, 8, 373, 257);
+  TabSheet1 = new QWidget;
+  TabSheet2 = new QWidget;
+  TabSheet3 = new QWidget;
+  TabSheet4 = new QWidget;
+  PageControl1->addTab(TabSheet1, QStringLiteral("Skill level"));
+  PageControl1->addTab(TabSheet2, QStringLiteral("Position"));
+  PageControl1->addTab(TabSheet3, QStringLiteral("Sounds"));
+  PageControl1->addTab(TabSheet4, QStringLiteral("Hi score"));
+  Bevel1 = FramedBevel(TabSheet1);
+  Bevel2 = FramedBevel(TabSheet2);
+  Bevel3 = FramedBevel(TabSheet3);
+  Bevel4 = FramedBevel(TabSheet4);
+  BuildSkillPage();
+  BuildPositionPage();
+  BuildSoundsPage();
+  BuildHiScorePage();
+
+  Button7 = Push(this, QStringLiteral("&Help"), 8, 272, 75, 25);
+  Button2 = Push(this, QStringLiteral("&Ok"), 226, 272, 75, 25);
+  Button1 = Push(this, QStringLiteral("&Cancel"), 306, 272, 75, 25);
+  Button2->setDefault(true);
+  connect(Button7, &QPushButton::clicked, this, &TForm3::Button7Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+  connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+  SetTabOrder();
+
+  // Centred on the screen rather than on the main window.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+QLineEdit* TForm3::NumberField(QWidget* page, int left, int top, int width, int min, int max, TUpDown** upDown) {
+  auto* edit = new QLineEdit(page);
+  edit->setGeometry(left, top, width, 21);
+  auto* buttons = new TUpDown(page);
+  buttons->SetRange(min, max);
+  buttons->SetAssociate(edit);
+  edit->installEventFilter(this);
+  numberFields_.append(buttons);
+  *upDown = buttons;
+  return edit;
+}
+
+void TForm3::BuildSkillPage() {
+  QWidget* page = TabSheet1;
+  RadioButton1 = Radio(page, QStringLiteral("&Easy"), 20, 12, 51);
+  RadioButton2 = Radio(page, QStringLiteral("&Intermediate"), 107, 12, 89);
+  RadioButton3 = Radio(page, QStringLiteral("&Difficult"), 195, 12, 63);
+  RadioButton4 = Radio(page, QStringLiteral("C&ustom"), 282, 12, 63);
+  Bevel5 = Rule(page);
+  Label1 = Text(page, QStringLiteral("&Grow snake after "), 20, 50);
+  Edit1 = NumberField(page, 104, 46, 25, 1, 20, &UpDown1);
+  Label2 = Text(page, QStringLiteral("moves"), 148, 50);
+  Label3 = Text(page, QStringLiteral("I&nitial snake speed"), 20, 72);
+  TrackBar1 = new QSlider(Qt::Horizontal, page);
+  TrackBar1->setGeometry(12, 86, 335, 33);
+  TrackBar1->setRange(0, SpeedSliderMax);
+  TrackBar1->setTickPosition(QSlider::TicksBelow);
+  TrackBar1->setTickInterval(1);
+  TrackBar1->setPageStep(2);
+  Label4 = Text(page, QStringLiteral("Slow"), 22, 118);
+  Label5 = Text(page, QStringLiteral("Fast"), 320, 118);
+  Label7 = Text(page, QStringLiteral("Inc&rease snake speed after"), 20, 139);
+  Edit2 = NumberField(page, 152, 136, 25, 1, 20, &UpDown2);
+  Label6 = Text(page, QStringLiteral("moves"), 196, 140);
+  Label8 = Text(page, QStringLiteral("&Add walls after eating"), 20, 168);
+  Edit3 = NumberField(page, 124, 164, 25, 1, 20, &UpDown3);
+  Label9 = Text(page, QStringLiteral("blobs"), 168, 168);
+  Label10 = Text(page, QStringLiteral("Number of &walls to add "), 40, 196);
+  Edit4 = NumberField(page, 152, 192, 25, 1, 5, &UpDown4);
+  Button8 = Push(page, QStringLiteral("&Use defaults"), 272, 186, 75, 25);
+  Label1->setBuddy(Edit1);
+  // Its access key would otherwise lead nowhere; the slider is the next field.
+  Label3->setBuddy(TrackBar1);
+  Label7->setBuddy(Edit2);
+  Label8->setBuddy(Edit3);
+  Label10->setBuddy(Edit4);
+
+  for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
+    // Checking a button, by a click or by the program, runs the rule; a
+    // button that is already checked changes nothing.
+    connect(button, &QRadioButton::toggled, this, [this](bool checked) {
+      if (checked) RadioButton1Click();
+    });
+  }
+  connect(Button8, &QPushButton::clicked, this, &TForm3::Button8Click);
+}
+
+void TForm3::BuildPositionPage() {
+  QWidget* page = TabSheet2;
+  RadioButton5 = Radio(page, QStringLiteral("&Default"), 20, 12, 65);
+  RadioButton6 = Radio(page, QStringLiteral("&Random"), 148, 12, 63);
+  RadioButton7 = Radio(page, QStringLiteral("C&ustom"), 276, 12, 65);
+  Bevel6 = Rule(page);
+  RadioGroup1 = new TRadioGroup(
+      QStringLiteral("Initial direction"),
+      {QStringLiteral("Do&wn"), QStringLiteral("&Left"), QStringLiteral("R&ight"), QStringLiteral("U&p")}, page);
+  RadioGroup1->setGeometry(20, 44, 101, 105);
+  Label11 = Text(page, QStringLiteral("&Vertical position :"), 142, 60);
+  Edit8 = NumberField(page, 224, 56, 27, 0, BoardRows - 1, &UpDown5);
+  Label16 = Text(page, QStringLiteral("Hori&zontal position :"), 142, 96);
+  Edit9 = NumberField(page, 236, 94, 27, 0, BoardColumns - 1, &UpDown6);
+  Label11->setBuddy(Edit8);
+  Label16->setBuddy(Edit9);
+
+  for (QRadioButton* button : {RadioButton5, RadioButton6, RadioButton7}) {
+    connect(button, &QRadioButton::toggled, this, [this](bool checked) {
+      if (checked) RadioButton5Click();
+    });
+  }
+  connect(RadioGroup1, &TRadioGroup::itemIndexChanged, this, &TForm3::RadioGroup1Click);
+}
+
+void TForm3::BuildSoundsPage() {
+  QWidget* page = TabSheet3;
+  CheckBox1 = new QCheckBox(QStringLiteral("&Play sounds"), page);
+  CheckBox1->setGeometry(15, 12, 97, 17);
+  CheckBox2 = Check(page, QStringLiteral("Play &sound for blue blob"), 15, 32);
+  Edit5 = new QLineEdit(page);
+  Edit5->setGeometry(32, 52, 247, 21);
+  Button3 = Push(page, QStringLiteral("&Browse ..."), 285, 52, 65, 22);
+  CheckBox3 = Check(page, QStringLiteral("Play so&und for game over"), 15, 82);
+  Edit6 = new QLineEdit(page);
+  Edit6->setGeometry(32, 102, 247, 21);
+  Button4 = Push(page, QStringLiteral("B&rowse ..."), 285, 102, 65, 22);
+  CheckBox4 = Check(page, QStringLiteral("Play soun&d for new hi score"), 15, 130);
+  Edit7 = new QLineEdit(page);
+  Edit7->setGeometry(32, 150, 247, 21);
+  Button5 = Push(page, QStringLiteral("Bro&wse ..."), 285, 150, 65, 22);
+
+  connect(CheckBox1, &QCheckBox::toggled, this, &TForm3::CheckBox1Click);
+  connect(CheckBox2, &QCheckBox::toggled, this, &TForm3::CheckBox2Click);
+  connect(CheckBox3, &QCheckBox::toggled, this, &TForm3::CheckBox3Click);
+  connect(CheckBox4, &QCheckBox::toggled, this, &TForm3::CheckBox4Click);
+  connect(Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TForm3::Button4Click);
+  connect(Button5, &QPushButton::clicked, this, &TForm3::Button5Click);
+}
+
+void TForm3::BuildHiScorePage() {
+  QWidget* page = TabSheet4;
+  Label12 = Text(page, QStringLiteral("Hi score : "), 14, 18);
+  Label14 = Text(page, QStringLiteral("Set by : "), 14, 46);
+  // A substitute font may set the captions wider than they were drawn for.
+  const int valueLeft = std::max({64, Label12->geometry().right() + 2, Label14->geometry().right() + 2});
+  Label13 = new QLabel(page);
+  Label13->setGeometry(valueLeft, 18, 350 - valueLeft, Label12->height());
+  Label15 = new QLabel(page);
+  Label15->setGeometry(valueLeft, 46, 350 - valueLeft, Label14->height());
+  Button6 = Push(page, QStringLiteral("&Reset"), 272, 186, 75, 25);
+  connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
+}
+
+void TForm3::SetTabOrder() {
+  const QList<QWidget*> order{PageControl1,
+                              RadioButton1,
+                              RadioButton2,
+                              RadioButton3,
+                              RadioButton4,
+                              Edit1,
+                              TrackBar1,
+                              Edit2,
+                              Edit3,
+                              Edit4,
+                              Button8,
+                              RadioButton5,
+                              RadioButton6,
+                              RadioButton7,
+                              RadioGroup1->Item(0),
+                              RadioGroup1->Item(1),
+                              RadioGroup1->Item(2),
+                              RadioGroup1->Item(3),
+                              Edit8,
+                              Edit9,
+                              CheckBox1,
+                              CheckBox2,
+                              Edit5,
+                              Button3,
+                              CheckBox3,
+                              Edit6,
+                              Button4,
+                              CheckBox4,
+                              Edit7,
+                              Button5,
+                              Button6,
+                              Button7,
+                              Button1,
+                              Button2};
+  for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+  QDialog::showEvent(event);
+}
+
+void TForm3::FormShow() {
+  setWindowTitle(kCaption);
+  PageControl1->setCurrentIndex(0);
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event) {
+  // The dialog's own help topic, wherever the focus is; unlike the Help
+  // button this does not count as the main window opening help.
+  if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+    help_.ShowContext(OptionsHelpContext);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    // Leaving the field for another control; the window losing the
+    // activation or a context menu opening is not leaving it.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      if (auto* edit = qobject_cast<QLineEdit*>(watched); edit && FieldOf(edit)) Edit1Exit(edit);
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+TUpDown* TForm3::FieldOf(QWidget* edit) const {
+  for (TUpDown* field : numberFields_) {
+    if (edit && field->Associate() == edit) return field;
+  }
+  return nullptr;
+}
+
+void TForm3::RadioButton1Click() {
+  const bool custom = RadioButton4->isChecked();
+  EnableAll({Label1,  Edit1,  UpDown1, Label2, Label3,  TrackBar1, Label4,  Label5, Label7,  Edit2,
+             UpDown2, Label6, Label8,  Edit3,  UpDown3, Label9,    Label10, Edit4,  UpDown4, Button8},
+            custom);
+  for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4}) PaintField(edit, custom);
+}
+
+void TForm3::RadioButton5Click() {
+  const bool custom = RadioButton7->isChecked();
+  EnableAll({RadioGroup1, Label11, Edit8, UpDown5, Label16, Edit9, UpDown6}, custom);
+  PaintField(Edit8, custom);
+  PaintField(Edit9, custom);
+}
+
+void TForm3::RadioGroup1Click() {
+  // The tail's cell must leave room for the whole snake and one free cell
+  // ahead of its head, whatever length the last game had.
+  static const int length = GameState().InitialSnakeLength;
+  int columnMin = 0, columnMax = BoardColumns - 1, rowMin = 0, rowMax = BoardRows - 1;
+  const int direction = RadioGroup1->ItemIndex();
+  switch (direction) {
+    case Down: rowMax = BoardRows - 1 - length; break;
+    case Left: columnMin = length; break;
+    case Right: columnMax = BoardColumns - 1 - length; break;
+    case Up: rowMin = length; break;
+    default: break;
+  }
+  UpDown6->SetRange(columnMin, columnMax);
+  UpDown5->SetRange(rowMin, rowMax);
+  if (direction == CustomDirection) {
+    UpDown5->SetPosition(CustomVPos);
+    UpDown6->SetPosition(CustomHPos);
+  } else {
+    UpDown5->SetPosition(rowMax);
+    UpDown6->SetPosition(columnMax);
+  }
+}
+
+void TForm3::SwitchPath(QLineEdit* edit, QPushButton* browse, bool on) {
+  edit->setEnabled(on);
+  browse->setEnabled(on);
+  PaintField(edit, on);
+  if (on && edit->isVisible()) edit->setFocus();
+}
+
+void TForm3::CheckBox1Click() {
+  const bool play = CheckBox1->isChecked();
+  const struct {
+    QCheckBox* box;
+    QLineEdit* path;
+    QPushButton* browse;
+  } sounds[] = {{CheckBox2, Edit5, Button3}, {CheckBox3, Edit6, Button4}, {CheckBox4, Edit7, Button5}};
+  for (const auto& sound : sounds) {
+    sound.box->setEnabled(play);
+    SwitchPath(sound.path, sound.browse, play && sound.box->isChecked());
+  }
+}
+
+void TForm3::CheckBox2Click() { SwitchPath(Edit5, Button3, CheckBox2->isChecked()); }
+void TForm3::CheckBox3Click() { SwitchPath(Edit6, Button4, CheckBox3->isChecked()); }
+void TForm3::CheckBox4Click() { SwitchPath(Edit7, Button5, CheckBox4->isChecked()); }
+
+void TForm3::Edit1Exit(QLineEdit* sender) {
+  if (TUpDown* field = FieldOf(sender)) field->TakeText();
+}
+
+void TForm3::Browse(QLineEdit* edit) {
+  FileOpenRequest request;
+  request.Title = kBrowseTitle;
+  // Qt would read "*.*" as names with a dot only; every file is meant.
+  request.Filters = {{QStringLiteral("Wav files (*.wav)"), QStringLiteral("*.wav")},
+                     {QStringLiteral("All files (*.*)"), QStringLiteral("*")}};
+  request.FilterIndex = 0;
+  request.StartFolder = browseFolder_;
+  const std::optional<QString> chosen = browser_.ChooseFile(this, request);
+  if (!chosen) return;
+  edit->setText(*chosen);
+  browseFolder_ = QFileInfo(*chosen).absolutePath();
+}
+
+void TForm3::Button3Click() { Browse(Edit5); }
+void TForm3::Button4Click() { Browse(Edit6); }
+void TForm3::Button5Click() { Browse(Edit7); }
+
+bool TForm3::Ask(const QString& question) {
+  QMessageBox box(QMessageBox::Question, kCaption, question, QMessageBox::Yes | QMessageBox::No, this);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void TForm3::Button6Click() {
+  if (!Ask(QStringLiteral("Reset hi score?"))) return;
+  Label13->setText(QStringLiteral("0"));
+  Label15->clear();
+}
+
+void TForm3::Button7Click() {
+  help_.ShowContext(OptionsHelpContext);
+  helpOpened_ = true;
+}
+
+void TForm3::Button8Click() {
+  if (!Ask(QStringLiteral("Reset defaults for custom skill level?"))) return;
+  const GameSettings defaults;
+  UpDown1->SetPosition(defaults.MoveMax);
+  UpDown2->SetPosition(defaults.MaxMax);
+  UpDown3->SetPosition(defaults.WallMax);
+  UpDown4->SetPosition(defaults.WallNum);
+  TrackBar1->setValue(SpeedToSliderPosition(defaults.SnakeSpeed));
+}
+
+void TForm3::Button2Click() {
+  // Enter closes the dialog without the focus leaving the field typed in;
+  // what it shows must still be what is taken.
+  if (TUpDown* field = FieldOf(focusWidget())) field->TakeText();
+
+  if (CheckBox1->isChecked()) {
+    const struct {
+      QCheckBox* box;
+      QLineEdit* path;
+      const char* message;
+    } sounds[] = {{CheckBox2, Edit5, "Invalid blob sound specified."},
+                  {CheckBox3, Edit6, "Invalid game over sound specified."},
+                  {CheckBox4, Edit7, "Invalid new Hi score sounds specified."}};
+    for (const auto& sound : sounds) {
+      // Empty text names no file, and a folder is not one.
+      if (!sound.box->isChecked() || QFileInfo(sound.path->text()).isFile()) continue;
+      PageControl1->setCurrentWidget(TabSheet3);
+      QMessageBox box(QMessageBox::Warning, kCaption, QString::fromUtf8(sound.message), QMessageBox::Ok, this);
+      box.exec();
+      sound.path->setFocus();
+      return;
+    }
+  }
+  accept();
+}
+
+}  // namespace quorvane

@@ -1,0 +1,47 @@
+#include "dialogs/radio_group.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace quorvane {
+
+TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
+  // The items share the space inside the frame evenly.
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 0, 8, 2);
+  column->setSpacing(0);
+  for (int i = 0; i < items.size(); ++i) {
+    auto* item = new QRadioButton(items[i], this);
+    item->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    column->addWidget(item);
+    group_->addButton(item, i);
+    items_.append(item);
+    connect(item, &QRadioButton::toggled, this, [this, i](bool checked) { ItemToggled(i, checked); });
+  }
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  index = std::clamp(index, -1, static_cast<int>(items_.size()) - 1);
+  if (index == itemIndex_) return;
+  if (index >= 0) {
+    items_[index]->setChecked(true);  // ItemToggled records it
+    return;
+  }
+  // An exclusive group will not let its checked item go.
+  group_->setExclusive(false);
+  items_[itemIndex_]->setChecked(false);
+  group_->setExclusive(true);
+  itemIndex_ = -1;
+  emit itemIndexChanged(itemIndex_);
+}
+
+void TRadioGroup::ItemToggled(int index, bool checked) {
+  if (!checked || index == itemIndex_) return;
+  itemIndex_ = index;
+  emit itemIndexChanged(itemIndex_);
+}
+
+}  // namespace quorvane

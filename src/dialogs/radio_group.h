@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QList>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace quorvane {
+
+// A framed group of radio items, one above the other, of which at most one
+// is checked. The item index is that item's number, or -1 while none is.
+class TRadioGroup final : public QGroupBox {
+  Q_OBJECT
+ public:
+  TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent);
+
+  int ItemIndex() const { return itemIndex_; }
+  // Checks the item. An index past the last item checks the last one, and
+  // one below 0 checks none.
+  void SetItemIndex(int index);
+
+  int Count() const { return items_.size(); }
+  QRadioButton* Item(int index) const { return items_.value(index); }
+
+ signals:
+  // The item index has changed, by a click or by SetItemIndex.
+  void itemIndexChanged(int index);
+
+ private:
+  void ItemToggled(int index, bool checked);
+
+  QButtonGroup* group_ = nullptr;
+  QList<QRadioButton*> items_;
+  int itemIndex_ = -1;
+};
+
+}  // namespace quorvane

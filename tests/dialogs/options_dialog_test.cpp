@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "dialog_fakes.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/options_exchange.h"
+#include "dialogs/radio_group.h"
+#include "dialogs/up_down.h"
+#include "support/window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+// The dialog alone, filled as the main window fills it and shown without
+// its own event loop, so that the test can act between the player's moves.
+class OptionsDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    for (const char* name : {"zap.wav", "boing.wav", "yehaw.wav"}) std::ofstream(Path(name).toStdString()) << "RIFF";
+    stored_.WavFolder = dir_.path().toStdString();
+    stored_.BallWav = Path("zap.wav").toStdString();
+    stored_.GameOverWav = Path("boing.wav").toStdString();
+    stored_.HiScoreWav = Path("yehaw.wav").toStdString();
+  }
+  QString Path(const char* name) const { return dir_.filePath(name); }
+
+  TForm3& Open(QWidget* owner = nullptr) {
+    dialog_ = std::make_unique<TForm3>(owner, help_, helpOpened_, browser_);
+    FillOptionsDialog(*dialog_, stored_);
+    dialog_->show();
+    dialog_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+    return *dialog_;
+  }
+
+  // The field's colour, whether or not it is enabled, is the role's.
+  static bool Painted(QLineEdit* edit, QPalette::ColorRole role) {
+    const QColor wanted = QApplication::palette().color(role);
+    return edit->palette().color(QPalette::Disabled, QPalette::Base) == wanted &&
+           edit->palette().color(QPalette::Active, QPalette::Base) == wanted;
+  }
+  static QStringList Texts(std::initializer_list<QLineEdit*> edits) {
+    QStringList texts;
+    for (QLineEdit* edit : edits) texts << edit->text();
+    return texts;
+  }
+
+  QTemporaryDir dir_;
+  GameSettings stored_;
+  RecordingHelp help_;
+  FakeWavBrowser browser_;
+  bool helpOpened_ = false;
+  std::unique_ptr<QWidget> owner_;  // goes after the dialog it may own
+  std::unique_ptr<TForm3> dialog_;
+};
+
+TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
+  stored_.Level = Custom;
+  stored_.MoveMax = 7;
+  stored_.SnakeSpeed = 125;
+  stored_.WallMax = 12;
+  stored_.PlayGameOver = false;
+  stored_.HiScore = 4321;
+  stored_.HiName = "Ada";
+  stored_.Mode = RandomStart;
+  stored_.CustomDirection = Down;
+  stored_.CustomHPos = 3;
+  stored_.CustomVPos = 10;
+  owner_ = std::make_unique<QWidget>();
+  owner_->setGeometry(0, 0, 120, 90);
+  owner_->show();
+  TForm3& d = Open(owner_.get());
+  EXPECT_EQ(d.windowTitle(), "Quorvane Sinuvar - Options");
+  EXPECT_EQ(d.maximumSize(), d.minimumSize());
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_LE((d.frameGeometry().center() - screen.center()).manhattanLength(), 8) << "on the screen, not the owner";
+  EXPECT_EQ(d.UpDown1->geometry(), QRect(129, 46, 15, 21));
+  EXPECT_EQ(d.Label10->buddy(), d.Edit4);
+
+  EXPECT_TRUE(d.RadioButton4->isChecked() && d.Button8->isEnabled() && Painted(d.Edit4, QPalette::Base));
+  EXPECT_EQ(Texts({d.Edit1, d.Edit2, d.Edit3, d.Edit4}), QStringList({"7", "5", "12", "2"}));
+  EXPECT_EQ(d.TrackBar1->value(), 17) << "125 ms shows as 130";
+  EXPECT_TRUE(d.RadioButton6->isChecked());
+  EXPECT_EQ(d.RadioGroup1->ItemIndex(), Down);
+  EXPECT_EQ(Texts({d.Edit8, d.Edit9}), QStringList({"6", "3"})) << "row 10 held within Down's rows";
+  EXPECT_FALSE(d.RadioGroup1->isEnabled() || d.Edit9->isEnabled());
+  EXPECT_TRUE(Painted(d.Edit9, QPalette::Button));
+  EXPECT_TRUE(d.CheckBox1->isChecked() && d.CheckBox2->isChecked() && !d.CheckBox3->isChecked());
+  EXPECT_EQ(d.Edit6->text(), Path("boing.wav"));
+  EXPECT_FALSE(d.Edit6->isEnabled() || d.Button4->isEnabled());
+  EXPECT_TRUE(d.Edit7->isEnabled() && d.Button5->isEnabled());
+  EXPECT_EQ(d.Label13->text() + d.Label15->text(), "4321Ada");
+
+  stored_.Level = 7;
+  stored_.Mode = 5;
+  stored_.CustomDirection = 9;
+  TForm3& odd = Open();
+  for (QRadioButton* b : {odd.RadioButton1, odd.RadioButton2, odd.RadioButton3, odd.RadioButton4, odd.RadioButton5,
+                          odd.RadioButton6, odd.RadioButton7})
+    EXPECT_FALSE(b->isChecked()) << b->text().toStdString();
+  EXPECT_FALSE(odd.Edit1->isEnabled() || odd.TrackBar1->isEnabled() || odd.Edit8->isEnabled());
+  EXPECT_EQ(odd.RadioGroup1->ItemIndex(), Up);
+  stored_.CustomDirection = -1;
+  TForm3& none = Open();
+  EXPECT_EQ(none.RadioGroup1->ItemIndex(), -1);
+  EXPECT_EQ(Texts({none.Edit8, none.Edit9}), QStringList({"10", "3"})) << "no direction narrows nothing";
+}
+
+TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
+  stored_.Level = Custom;
+  stored_.Mode = CustomStart;
+  TForm3& d = Open();
+  d.RadioButton2->click();
+  EXPECT_FALSE(d.Edit2->isEnabled() || d.UpDown2->isEnabled() || d.Label7->isEnabled() || d.Button8->isEnabled());
+  EXPECT_TRUE(Painted(d.Edit2, QPalette::Button));
+  d.RadioButton4->click();
+  EXPECT_TRUE(d.Edit2->isEnabled() && d.Label5->isEnabled() && Painted(d.Edit2, QPalette::Base));
+  d.RadioButton5->click();
+  EXPECT_FALSE(d.RadioGroup1->isEnabled() || d.Edit8->isEnabled() || d.UpDown6->isEnabled() || d.Label11->isEnabled());
+  d.RadioButton7->click();
+  EXPECT_TRUE(d.RadioGroup1->isEnabled() && d.Edit9->isEnabled());
+
+  d.PageControl1->setCurrentWidget(d.TabSheet3);
+  d.Button1->setFocus();
+  d.CheckBox1->click();  // sounds off
+  EXPECT_FALSE(d.CheckBox2->isEnabled() || d.Edit5->isEnabled() || d.Button4->isEnabled() || d.Edit7->isEnabled());
+  EXPECT_EQ(d.focusWidget(), d.Button1) << "switching off moves no focus";
+  d.CheckBox1->click();  // three fields come on; the focus ends in the last
+  EXPECT_TRUE(d.CheckBox3->isEnabled() && d.Edit6->isEnabled() && Painted(d.Edit6, QPalette::Base));
+  EXPECT_EQ(d.focusWidget(), d.Edit7);
+  d.CheckBox3->click();
+  EXPECT_FALSE(d.Edit6->isEnabled() || d.Button4->isEnabled());
+  EXPECT_TRUE(d.Edit5->isEnabled());
+  d.CheckBox3->click();
+  EXPECT_EQ(d.focusWidget(), d.Edit6);
+}
+
+TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
+  stored_.Level = Custom;
+  stored_.Mode = CustomStart;
+  stored_.CustomDirection = Down;
+  stored_.CustomHPos = 3;
+  stored_.CustomVPos = 4;
+  TForm3& d = Open();
+  d.RadioGroup1->Item(Right)->click();
+  EXPECT_EQ(Texts({d.Edit9, d.Edit8}), QStringList({"14", "11"}));
+  d.UpDown6->UpButton()->click();
+  EXPECT_EQ(d.Edit9->text(), "14") << "the spin buttons stop at the range's end";
+  d.RadioGroup1->Item(Up)->click();
+  EXPECT_EQ(d.UpDown5->Min(), 5);
+  d.RadioGroup1->Item(Down)->click();
+  EXPECT_EQ(Texts({d.Edit9, d.Edit8}), QStringList({"3", "4"})) << "the stored cell again";
+
+  d.PageControl1->setCurrentIndex(0);
+  d.Edit1->setFocus();
+  d.Edit1->selectAll();
+  QTest::keyClicks(d.Edit1, "25");
+  EXPECT_EQ(d.Edit1->text(), "25") << "typing is not refused";
+  QTest::keyClick(d.Edit1, Qt::Key_Tab);
+  EXPECT_EQ(d.Edit1->text(), "20");
+  d.Edit1->setFocus();
+  d.Edit1->selectAll();
+  QTest::keyClicks(d.Edit1, "abc");
+  d.Edit3->setFocus();
+  EXPECT_EQ(d.Edit1->text(), "20") << "no number: the previous value";
+  // Enter accepts without leaving the field; what it shows is what counts.
+  d.Edit3->selectAll();
+  QTest::keyClicks(d.Edit3, " -7");
+  QTest::keyClick(d.Edit3, Qt::Key_Return);
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_EQ(d.UpDown3->Position(), 1);
+}
+
+TEST_F(OptionsDialogTest, UseDefaultsAsksFirst) {
+  stored_.Level = Custom;
+  stored_.MoveMax = 9;
+  stored_.SnakeSpeed = 150;
+  TForm3& d = Open();
+  ModalAnswers answers;
+  answers.Then(ModalAnswers::Press(QMessageBox::No));
+  answers.Then(ModalAnswers::Press(QMessageBox::Yes));
+  d.Button8->click();
+  EXPECT_EQ(d.Edit1->text(), "9");
+  d.Button8->click();
+  EXPECT_EQ(Texts({d.Edit1, d.Edit2, d.Edit3, d.Edit4}), QStringList({"5", "5", "1", "2"}));
+  EXPECT_EQ(d.TrackBar1->value(), 0);
+  ASSERT_EQ(answers.Seen().size(), 2u);
+  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - Options | Reset defaults for custom skill level?");
+}
+
+TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
+  stored_.BallWav = "";
+  stored_.GameOverWav = dir_.path().toStdString();  // a folder
+  TForm3& d = Open();
+  ModalAnswers answers;
+  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  d.Button2->click();
+  EXPECT_EQ(d.PageControl1->currentWidget(), d.TabSheet3);
+  EXPECT_EQ(d.focusWidget(), d.Edit5);
+  d.Edit5->setText(Path("zap.wav"));
+  d.Button2->click();
+  EXPECT_EQ(d.focusWidget(), d.Edit6);
+  EXPECT_TRUE(d.isVisible());
+  ASSERT_EQ(answers.Seen().size(), 2u);
+  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - Options | Invalid blob sound specified.");
+  EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar - Options | Invalid game over sound specified.");
+  d.CheckBox3->click();  // an unchecked sound is not looked at
+  d.Button2->click();
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
+TEST_F(OptionsDialogTest, BrowseStartsInTheStoredFolderThenInThatOfTheLastChoice) {
+  stored_.WavFolder = "/no/such/music";
+  TForm3& d = Open();
+  browser_.answers = {dir_.filePath("more/ding.wav"), std::nullopt};
+  d.Button4->click();
+  d.Button5->click();  // cancelled
+  ASSERT_EQ(browser_.requests.size(), 2u);
+  const FileOpenRequest& first = browser_.requests[0];
+  EXPECT_EQ(first.Title, "Quorvane Sinuvar - Browse for wav file");
+  EXPECT_EQ(first.StartFolder, "/no/such/music");
+  EXPECT_TRUE(first.FileName.isEmpty());
+  EXPECT_EQ(browser_.requests[1].StartFolder, dir_.filePath("more"));
+  EXPECT_EQ(d.Edit6->text(), dir_.filePath("more/ding.wav"));
+  EXPECT_EQ(d.Edit7->text(), Path("yehaw.wav")) << "a cancel changes nothing";
+
+  // The real dialog for that request lists every file under "All files".
+  std::ofstream(Path("README").toStdString()) << "x";
+  const auto files = MakeFileOpenDialog(nullptr, first);
+  files->setDirectory(dir_.path());
+  auto* types = files->findChild<QComboBox*>("fileTypeCombo");
+  auto* view = files->findChild<QAbstractItemView*>("listView");
+  ASSERT_TRUE(types && view);
+  EXPECT_EQ(types->currentText(), "Wav files (*.wav)");
+  files->show();
+  QTest::keyClick(types, Qt::Key_Down);  // the player picks the other filter
+  EXPECT_EQ(types->currentText(), "All files (*.*)");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) == 4; }, 10000))
+      << "README has no dot, yet is listed";
+}
+
+}  // namespace
+}  // namespace quorvane::testing

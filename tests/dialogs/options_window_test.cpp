@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "dialog_fakes.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/radio_group.h"
+#include "dialogs/up_down.h"
+#include "support/window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+// The options command of a shown main window, with the player acting on the
+// dialog and on whatever boxes follow.
+class OptionsWindowTest : public WindowTest {
+ protected:
+  void Stored(const std::string& more) {
+    folder_ = dir_.path().toStdString();
+    for (const char* name : {"zap", "boing", "yehaw"}) std::ofstream(folder_ + "/" + name + ".wav") << name;
+    WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + folder_ + "/zap.wav\nGAMEOVERWAV=" + folder_ +
+                  "/boing.wav\nHISCOREWAV=" + folder_ + "/yehaw.wav\n" + more);
+  }
+
+  static ModalAnswers::Action Player(std::function<void(TForm3&)> act) {
+    return [act](QWidget* modal) {
+      auto* dialog = qobject_cast<TForm3*>(modal);
+      if (dialog) act(*dialog);
+      if (auto* left = qobject_cast<QDialog*>(modal); left && left->isVisible()) {
+        ADD_FAILURE() << "the options dialog was expected, and closed by the player";
+        left->reject();
+      }
+    };
+  }
+
+  // Clicks a button of the dialog, answering the question it asks.
+  static void Answering(QMessageBox::StandardButton answer, QPushButton* button) {
+    ModalAnswers inner;
+    inner.Then(ModalAnswers::Press(answer));
+    button->click();
+    EXPECT_TRUE(inner.AllUsed());
+  }
+
+  std::string folder_;
+};
+
+TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
+  Stored("[CUSTOM]\nMOVEMAX=7\nSNAKESPEED=305\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
+  std::ofstream(folder_ + "/new.wav") << "fresh";
+  TForm1& form = Show();
+  const SoundImage gameOverBefore = form.Sound(GameSound::GameOver);
+  ASSERT_EQ(State().PreviousHiScore, 20);
+  ModalAnswers answers;
+  answers.Then(Player([&](TForm3& d) {
+    d.RadioButton3->click();
+    d.Edit5->setText(QString::fromStdString(folder_ + "/new.wav"));
+    d.RadioButton7->click();
+    d.RadioGroup1->Item(Down)->click();  // from the stored Right: row 6, column 19
+    d.UpDown5->DownButton()->click();
+    d.UpDown5->DownButton()->click();
+    d.Button2->click();
+  }));
+  form.Options1->trigger();
+  ASSERT_TRUE(answers.AllUsed());
+
+  const GameSettings& s = form.Settings();
+  EXPECT_EQ(s.Level, Difficult);
+  EXPECT_EQ(s.MoveMax, 7);
+  EXPECT_EQ(s.SnakeSpeed, 300) << "the slider's value, whatever the level";
+  EXPECT_EQ(s.BallWav, folder_ + "/new.wav");
+  const SoundImage& blob = form.Sound(GameSound::Blob);
+  EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", "fresh");
+  EXPECT_EQ(form.Sound(GameSound::GameOver), gameOverBefore) << "same path, not reloaded";
+  EXPECT_EQ(s.WavFolder, folder_);
+  EXPECT_EQ(s.HiName, "Bo");
+  EXPECT_EQ(State().PreviousHiScore, 0);
+  EXPECT_EQ(s.Mode, CustomStart);
+  EXPECT_EQ(s.CustomDirection, Down);
+  EXPECT_EQ(s.CustomVPos, 4);
+  EXPECT_EQ(s.CustomHPos, 19);
+
+  StartHeldGame();
+  EXPECT_EQ(State().Snake.front().Column, 19);
+  EXPECT_EQ(State().Snake.front().Row, 4);
+  EXPECT_EQ(State().Snake.back().Row, 8) << "the head four cells below";
+  EXPECT_EQ(form.SuperTimer1().Interval(), 160) << "Difficult";
+  for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
+  EXPECT_EQ(s.HiScore, 30);
+  EXPECT_FALSE(State().HiScoreSoundPlayed) << "no sound for beating a score just accepted";
+}
+
+TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
+  Stored("[SCORE]\nHISCORE=900\nHINAME=Bo\n[POSITION]\nMODE=2\nCUSTOMDIRECTION=-1\n");
+  TForm1& form = Show();
+  const GameSettings before = form.Settings();
+  ModalAnswers answers;
+  answers.Then(Player([](TForm3& d) {
+    Answering(QMessageBox::No, d.Button6);
+    EXPECT_EQ(d.Label13->text() + d.Label15->text(), "900Bo");
+    Answering(QMessageBox::Yes, d.Button6);
+    EXPECT_EQ(d.Label13->text() + d.Label15->text(), "0");
+    d.RadioButton4->click();
+    d.Button1->click();
+  }));
+  answers.Then(Player([](TForm3& d) {
+    EXPECT_EQ(d.Label13->text(), "900") << "a new dialog starts from the settings";
+    Answering(QMessageBox::Yes, d.Button6);
+    d.Button2->click();
+  }));
+  form.Options1->trigger();
+  EXPECT_EQ(form.Settings(), before) << "Cancel changes nothing";
+  EXPECT_EQ(State().PreviousHiScore, 900);
+  form.Options1->trigger();
+  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_EQ(form.Settings().HiScore, 0);
+  EXPECT_EQ(form.Settings().HiName, "");
+  EXPECT_EQ(form.Settings().CustomDirection, -1);
+  StartHeldGame();
+  EXPECT_EQ(State().Snake.front().Column, 10) << "no direction: the default start";
+  EXPECT_EQ(State().Snake.back().Column, 14);
+}
+
+TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
+  Stored("");
+  TForm1& form = Show();
+  FakeWavBrowser browser;
+  browser.answers = {QStringLiteral("/somewhere/else/beep.wav")};
+  form.SetWavFileBrowser(&browser);
+  const GameSettings before = form.Settings();
+  ModalAnswers answers;
+  answers.Then(Player([](TForm3& d) {
+    d.Edit5->setText("/typed/over.wav");
+    d.Button4->click();
+    d.CheckBox1->click();
+    d.Button2->click();
+  }));
+  answers.Then(Player([](TForm3& d) {
+    for (QCheckBox* box : {d.CheckBox1, d.CheckBox2, d.CheckBox3, d.CheckBox4}) EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(d.CheckBox2->isEnabled() || d.Edit5->isEnabled() || d.Button3->isEnabled());
+    d.Button1->click();
+  }));
+  form.Options1->trigger();
+  const GameSettings& s = form.Settings();
+  EXPECT_FALSE(s.PlayWavs || s.PlayBall || s.PlayGameOver || s.PlayHiScore);
+  EXPECT_EQ(s.BallWav, before.BallWav);
+  EXPECT_EQ(s.GameOverWav, before.GameOverWav);
+  EXPECT_EQ(s.WavFolder, before.WavFolder);
+  form.Options1->trigger();
+  EXPECT_TRUE(answers.AllUsed());
+  form.SetWavFileBrowser(nullptr);
+}
+
+TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
+  Stored("[SCORE]\nHISCORE=900\n");
+  TForm1& form = Show();
+  const GameSettings before = form.Settings();
+  OptionsStage failAt = OptionsStage::Filled;
+  form.SetOptionsStageHook([&](OptionsStage stage) {
+    if (stage == failAt) throw std::runtime_error("test");
+  });
+  ModalAnswers answers;
+  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  form.Options1Click();
+  failAt = OptionsStage::Showing;
+  form.Options1Click();
+  EXPECT_EQ(form.Settings(), before);
+  EXPECT_TRUE(answers.AllUsed());
+  ASSERT_EQ(answers.Seen().size(), 2u);
+  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Could not create options dialog box.");
+  EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar | Could not display options dialog box.");
+  EXPECT_TRUE(form.findChildren<TForm3*>().isEmpty());
+}
+
+TEST_F(OptionsWindowTest, HelpButtonCountsAsOpeningHelpAndF1DoesNot) {
+  Stored("");
+  TForm1& form = Show();
+  RecordingHelp help;
+  form.SetHelpService(&help);
+  ModalAnswers answers;
+  answers.Then(Player([&](TForm3& d) {
+    QTest::keyClick(d.Edit5, Qt::Key_F1);
+    EXPECT_FALSE(form.HelpOpened);
+    d.Button7->click();
+    EXPECT_TRUE(d.isVisible());
+    d.Button1->click();
+  }));
+  form.Options1->trigger();
+  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_EQ(help.contexts, (std::vector<int>{1000, 1000}));
+  EXPECT_TRUE(form.HelpOpened);
+  EXPECT_TRUE(form.close());
+  EXPECT_EQ(help.quits, 1) << "closing the window closes the help it opened";
+}
+
+}  // namespace
+}  // namespace quorvane::testing
