@@ -37,12 +37,12 @@ int CheckedValue(std::initializer_list<QRadioButton*> buttons, int first, int un
 }
 
 void TakeSound(const QCheckBox* box, const QLineEdit* path, bool& play, std::string& file, SoundImage& image,
-               const SoundLoadWarning& warn) {
+               SoundImageLoader& loader) {
   play = box->isChecked();
   // The settings still hold the path the dialog opened with.
   const std::string opened = file;
   file = path->text().toStdString();
-  ReloadSoundIfChanged(opened, file, image, warn);
+  loader.ReloadIfChanged(opened, file, image);
 }
 
 }  // namespace
@@ -97,9 +97,15 @@ void TakeBackOptions(const TForm3& d, GameSettings& s, int& previousHiScore, con
 
   s.PlayWavs = d.CheckBox1->isChecked();
   if (s.PlayWavs) {
-    TakeSound(d.CheckBox2, d.Edit5, s.PlayBall, s.BallWav, sounds.Blob, sounds.Warn);
-    TakeSound(d.CheckBox3, d.Edit6, s.PlayGameOver, s.GameOverWav, sounds.GameOver, sounds.Warn);
-    TakeSound(d.CheckBox4, d.Edit7, s.PlayHiScore, s.HiScoreWav, sounds.HiScore, sounds.Warn);
+    // One loader for the three, offered the images already held, so that a
+    // file named by several sounds is read once.
+    SoundImageLoader loader(sounds.Warn);
+    loader.Offer(s.BallWav, sounds.Blob);
+    loader.Offer(s.GameOverWav, sounds.GameOver);
+    loader.Offer(s.HiScoreWav, sounds.HiScore);
+    TakeSound(d.CheckBox2, d.Edit5, s.PlayBall, s.BallWav, sounds.Blob, loader);
+    TakeSound(d.CheckBox3, d.Edit6, s.PlayGameOver, s.GameOverWav, sounds.GameOver, loader);
+    TakeSound(d.CheckBox4, d.Edit7, s.PlayHiScore, s.HiScoreWav, sounds.HiScore, loader);
     s.WavFolder = d.BrowseFolder().toStdString();
   } else {
     // Sounds off: whatever was typed or browsed on the page is dropped.

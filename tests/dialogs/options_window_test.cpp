@@ -59,6 +59,7 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   answers.Then(Player([&](TForm3& d) {
     d.RadioButton3->click();
     d.Edit5->setText(QString::fromStdString(folder_ + "/new.wav"));
+    d.Edit7->setText(QString::fromStdString(folder_ + "/new.wav"));
     d.RadioButton7->click();
     d.RadioGroup1->Item(Down)->click();  // from the stored Right: row 6, column 19
     d.UpDown5->DownButton()->click();
@@ -76,6 +77,7 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   const SoundImage& blob = form.Sound(GameSound::Blob);
   EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", "fresh");
   EXPECT_EQ(form.Sound(GameSound::GameOver), gameOverBefore) << "same path, not reloaded";
+  EXPECT_EQ(form.Sound(GameSound::HiScore), blob) << "one file named twice is read once";
   EXPECT_EQ(s.WavFolder, folder_);
   EXPECT_EQ(s.HiName, "Bo");
   EXPECT_EQ(State().PreviousHiScore, 0);
