@@ -110,8 +110,8 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   QtHelpService help(kBinDir);
   help.ShowTopics();
   THelpWindow* window = help.Window();
-  QTRY_VERIFY_WITH_TIMEOUT(window->Contents->model()->rowCount() > 0, 10000);
-  QTRY_VERIFY_WITH_TIMEOUT(window->Index->model()->rowCount() > 0, 10000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Contents->model()->rowCount() > 0; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Index->model()->rowCount() > 0; }, 10000));
 
   QHelpEngineCore files(cache_.filePath("tolvenix/help.qhc"));
   ASSERT_TRUE(files.setupData());

@@ -4,8 +4,8 @@
 #include <stdexcept>
 
 #include "dialogs/about_box.h"
-#include "widgets/link_labels.h"
 #include "support/window_test_support.h"
+#include "widgets/link_labels.h"
 
 namespace quorvane::testing {
 namespace {

@@ -32,13 +32,13 @@ TEST(ErrorReport, AHandlersErrorIsShownAndTheProgramGoesOn) {
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
-  QTRY_VERIFY(answers.AllUsed());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answers.AllUsed(); }));
   ASSERT_EQ(answers.Seen().size(), 1u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Link has no address.");
   // And the loop goes on serving events.
   bool later = false;
   QTimer::singleShot(0, [&] { later = true; });
-  QTRY_VERIFY(later);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return later; }));
 }
 
 }  // namespace

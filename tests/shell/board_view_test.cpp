@@ -5,8 +5,8 @@
 
 #include "shell/board_view.h"
 #include "shell/intro_screen.h"
-#include "widgets/qt_images.h"
 #include "support/window_test_support.h"
+#include "widgets/qt_images.h"
 
 namespace quorvane::testing {
 namespace {

@@ -78,7 +78,7 @@ TEST_F(WindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
   QTest::keyClick(window->Browser, Qt::Key_Left);
 
   // Arrows move through the contents and Enter opens the chosen topic.
-  QTRY_VERIFY_WITH_TIMEOUT(window->Contents->model()->rowCount() > 0, 10000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Contents->model()->rowCount() > 0; }, 10000));
   window->Contents->expandAll();
   window->Contents->setCurrentIndex(window->Contents->model()->index(0, 0));
   QTest::keyClick(window->Contents, Qt::Key_Down);

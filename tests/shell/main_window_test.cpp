@@ -95,10 +95,10 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   // The real step timer moves the snake; the key goes through the
   // application's filter whichever widget has the focus.
   QTest::keyClick(form.Button4, Qt::Key_Up);
-  QTRY_VERIFY_WITH_TIMEOUT(State().Snake.back().Row < 10, 10000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return State().Snake.back().Row < 10; }, 10000));
   EXPECT_TRUE(State().DirectionQueue.empty());
   EXPECT_FALSE(form.DownSpeed->isEnabled()) << "moving up, Down is barred";
-  QTRY_VERIFY_WITH_TIMEOUT(form.StatusBar1->PanelText(1).startsWith("Score : "), 5000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.StatusBar1->PanelText(1).startsWith("Score : "); }, 5000));
 }
 
 TEST_F(WindowTest, ArrowButtonsQueueDirections) {
@@ -253,7 +253,7 @@ TEST_F(WindowTest, UnreadableSoundWarnsOnceAtShowAndFolderIsSilent) {
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   TForm1& form = Show();
-  QTRY_VERIFY(answers.AllUsed());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answers.AllUsed(); }));
   QTest::qWait(50);  // room for a second warning that must not come
   ASSERT_EQ(answers.Seen().size(), 1u) << "one warning for the pipe named twice, none for the folder";
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Could not load sound file.");
