@@ -67,9 +67,3 @@ TEST(AboutBox, EveryControlInItsPlace) {
 
 }  // namespace
 }  // namespace quorvane
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  QApplication app(argc, argv);
-  return RUN_ALL_TESTS();
-}

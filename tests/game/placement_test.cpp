@@ -102,8 +102,8 @@ void FillBoardWithWalls(GameRig& rig) {
       if (!ListContains(rig.S().Snake, column, row)) rig.S().Walls.emplace_back(column, row, WallTile);
 }
 
-TEST(Placement, FullBoardGivesUpWithoutDrawing) {
-  GameRig rig;
+// Walls on every cell but the snake's, whose head is at (10, 5) moving right.
+void LayFullBoard(GameRig& rig) {
   LayBoard(rig.S(), {
                         "####################",
                         "####################",
@@ -118,6 +118,11 @@ TEST(Placement, FullBoardGivesUpWithoutDrawing) {
                         "####################",
                         "####################",
                     });
+}
+
+TEST(Placement, FullBoardGivesUpWithoutDrawing) {
+  GameRig rig;
+  LayFullBoard(rig);
   SnakeSegment blob(4, 4, BlobTile);
   EXPECT_FALSE(rig.Game.PlaceItem(blob, PlacementRules::Blob));
   EXPECT_EQ(blob, SnakeSegment(4, 4, BlobTile));
@@ -128,20 +133,9 @@ TEST(Placement, FullBoardGivesUpWithoutDrawing) {
 TEST(Placement, AGeneratorThatKeepsMissingStillEnds) {
   GameRig rig;
   // Only (2, 2) stays free; the script keeps offering a snake cell.
-  LayBoard(rig.S(), {
-                        "####################",
-                        "####################",
-                        "##.#################",
-                        "####################",
-                        "####################",
-                        "######>>>>H#########",
-                        "####################",
-                        "####################",
-                        "####################",
-                        "####################",
-                        "####################",
-                        "###################*",
-                    });
+  LayFullBoard(rig);
+  std::erase_if(rig.S().Walls, [](const SnakeSegment& w) { return w.IsAt(2, 2) || w.IsAt(19, 11); });
+  rig.S().Blob = {19, 11, BlobTile};
   for (int i = 0; i < 10000; ++i) rig.Random.Push({6, 5});
   SnakeSegment blob(0, 0, BlobTile);
   ASSERT_TRUE(rig.Game.PlaceItem(blob, PlacementRules::Wall));

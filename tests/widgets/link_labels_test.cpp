@@ -88,9 +88,3 @@ TEST(LinkLabels, BlankValuesAreErrorsAndOthersAreHandedOnAsStored) {
 
 }  // namespace
 }  // namespace quorvane
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  QApplication app(argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -1,4 +1,4 @@
-// The help window needs an application object before any test runs.
+// Tests of Qt widgets need an application object before any test runs.
 #include <gtest/gtest.h>
 
 #include <QApplication>
