@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sound/sound_image.h"
 #include "settings/game_settings.h"
+#include "sound/sound_image.h"
 
 namespace quorvane {
 

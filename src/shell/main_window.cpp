@@ -14,9 +14,9 @@
 
 #include "dialogs/about_box.h"
 #include "dialogs/new_hi_score_dialog.h"
-#include "help/qt_help_service.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/options_exchange.h"
+#include "help/qt_help_service.h"
 #include "settings/settings_store.h"
 #include "shell/board_view.h"
 #include "shell/error_report.h"

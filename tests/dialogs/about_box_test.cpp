@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "widgets/qt_images.h"
 #include "widgets/link_labels.h"
+#include "widgets/qt_images.h"
 
 namespace quorvane {
 namespace {
