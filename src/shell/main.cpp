@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
   app.setApplicationDisplayName(QStringLiteral("Quorvane Sinuvar"));
   app.setOrganizationName(QStringLiteral("Tolvenix"));
   app.setWindowIcon(quorvane::AppIcon());
+  // Ties the window to the installed desktop entry, whose icon docks show.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
 
   std::unique_ptr<quorvane::TForm1> form;
   try {
