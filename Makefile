@@ -1,12 +1,13 @@
 # Thin wrappers around CMake. `make run` plays, `make test` runs every test headless.
 BUILD ?= build
 JOBS ?= 2
+PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
 ifdef CI
 CMAKE_FLAGS += -DQUORVANE_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package clean
 
 all: build
 
@@ -22,8 +23,19 @@ build: deps configure
 run: build
 	$(BUILD)/bin/tolvenix
 
+# The package's own test runs with `make package`, once there is a package.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 120
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 120 -LE package
+
+# The program folder goes to $(PREFIX)/lib/tolvenix, a link to the program to
+# $(PREFIX)/games; DESTDIR stages the whole tree elsewhere.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+
+# $(BUILD)/tolvenix_<version>_<architecture>.deb, then its test.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 -L package
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; "$$b" || exit 1; done

@@ -4,6 +4,7 @@
 
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "shell/session_end.h"
 #include "timer/timer_priority.h"
 #include "widgets/qt_images.h"
 
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
   app.setApplicationDisplayName(QStringLiteral("Quorvane Sinuvar"));
   app.setOrganizationName(QStringLiteral("Tolvenix"));
   app.setWindowIcon(quorvane::AppIcon());
+  // Ties the window to the installed desktop entry, whose icon docks show.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
 
   std::unique_ptr<quorvane::TForm1> form;
   try {
@@ -24,7 +27,15 @@ int main(int argc, char** argv) {
     return 1;
   }
   form->show();
-  const int result = app.exec();
+  // Only now that the settings are loaded: a signal before this ends the
+  // program at once, with nothing yet to save.
+  std::unique_ptr<quorvane::SessionEnd> sessionEnd;
+  try {
+    sessionEnd = std::make_unique<quorvane::SessionEnd>();
+  } catch (const std::exception&) {
+    // The game still plays; the signals keep their usual effect.
+  }
+  const int result = quorvane::RunMainWindow(*form);
   // On every run, whatever was opened: this also closes a help window that
   // only the privacy statement showed, which closing the window leaves open.
   form->Help().Quit();

@@ -244,8 +244,11 @@ bool TForm1::FormClose() {
     SaveSettings(settings_, settingsFile_);
   } catch (const std::exception& error) {
     // The close is abandoned so that nothing is lost unseen; the next close
-    // tries again and, should that fail too, lets the player go.
-    if (!saveFailed_) {
+    // tries again and, should that fail too, lets the player go. When the
+    // session ends nobody may be there to read it, so the close goes on.
+    if (sessionEnding_) {
+      sessionSaveError_ = error.what();
+    } else if (!saveFailed_) {
       saveFailed_ = true;
       ShowErrorReport(this, QString::fromUtf8(error.what()));
       return false;
@@ -317,6 +320,14 @@ void TForm1::WarnSoundLoad(const std::string& text) { ShowWarning(QString::fromS
 void TForm1::ShowWarning(const QString& text) {
   QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, this);
   box.exec();
+}
+
+std::string TForm1::CloseForSessionEnd() {
+  sessionEnding_ = true;
+  sessionSaveError_.clear();
+  close();
+  sessionEnding_ = false;
+  return sessionSaveError_;
 }
 
 void TForm1::Button1Click() { close(); }

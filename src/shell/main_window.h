@@ -67,6 +67,11 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   void ClickNewTimerTimer();
   void SuperTimer1Timer();
 
+  // Closes the window as Exit does when the session ends. A save that
+  // fails does not keep the window open then; its message is given back,
+  // "" when the settings were saved.
+  std::string CloseForSessionEnd();
+
   SnakeGame& Game() { return *game_; }
   GameSettings& Settings() { return settings_; }
   TSuperTimer& SuperTimer1() { return superTimer1_; }
@@ -157,6 +162,8 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   int blinkPhase_ = 0;
   bool shown_ = false;
   bool saveFailed_ = false;  // the last close could not save
+  bool sessionEnding_ = false;
+  std::string sessionSaveError_;
 };
 
 }  // namespace quorvane

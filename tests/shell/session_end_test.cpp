@@ -1,0 +1,112 @@
+#include "shell/session_end.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <stdexcept>
+
+#include "dialogs/new_hi_score_dialog.h"
+#include "support/window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+class QuitRecordingHelp final : public HelpService {
+ public:
+  void ShowTopics() override {}
+  void ShowContext(int) override {}
+  void Quit() override { ++quits; }
+  int quits = 0;
+};
+
+// Runs the window's event loop, with `during` run inside it.
+int RunWith(TForm1& form, std::function<void()> during) {
+  QTimer::singleShot(0, std::move(during));
+  return RunMainWindow(form);
+}
+
+void StepUntilCrash(TForm1& form) {
+  for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
+}
+
+bool HandledByDefault(int signal) {
+  struct sigaction now {};
+  ::sigaction(signal, nullptr, &now);
+  return now.sa_handler == SIG_DFL;
+}
+
+TEST_F(WindowTest, EachEndSignalClosesTheWindowAsExitDoes) {
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    WriteSettings("[SCORE]\nHISCORE=20\nHINAME=Bo\n");
+    TForm1& form = Show();
+    QuitRecordingHelp help;
+    form.SetHelpService(&help);
+    form.Button4Click();  // help topics: the close must quit them
+    {
+      SessionEnd sessionEnd;
+      EXPECT_THROW(SessionEnd(), std::logic_error) << "two would fight over the handlers";
+      StartHeldGame();
+      for (int i = 0; i < 4; ++i) form.SuperTimer1Timer();
+      EXPECT_EQ(RunWith(form, [signal] { ::raise(signal); }), 0);
+      EXPECT_TRUE(sessionEnd.Requested());
+      EXPECT_FALSE(form.isVisible());
+      EXPECT_EQ(help.quits, 1);
+      EXPECT_FALSE(form.SuperTimer1().Enabled());
+      const std::string text = ReadSettings();
+      EXPECT_NE(text.find("HISCORE=40"), std::string::npos) << "the best score reached in play is kept\n" << text;
+      EXPECT_NE(text.find("LEVEL=1"), std::string::npos) << text;
+    }
+    EXPECT_TRUE(HandledByDefault(signal)) << "the earlier handler is back";
+    form.SetHelpService(nullptr);
+  }
+}
+
+TEST_F(WindowTest, SignalDuringTheGameOverDialogsStillSavesAndEnds) {
+  TForm1& form = Show();
+  SessionEnd sessionEnd;
+  StartHeldGame();
+  ModalAnswers answers;
+  answers.Then([](QWidget* modal) {
+    EXPECT_NE(qobject_cast<TForm4*>(modal), nullptr) << "the new hi score dialog is open";
+    ::raise(SIGTERM);
+  });
+  // The play-again question that follows must not wait for an answer either.
+  EXPECT_EQ(RunWith(form, [&] { StepUntilCrash(form); }), 0);
+  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_EQ(answers.Seen().size(), 1u);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_NE(ReadSettings().find("HISCORE=50"), std::string::npos) << ReadSettings();
+}
+
+// The session manager's "die" reaches the application as a quit request.
+TEST_F(WindowTest, QuitRequestWithTheAboutBoxOpenSavesAndEnds) {
+  TForm1& form = Show();
+  SessionEnd sessionEnd;
+  ModalAnswers answers;
+  answers.Then([](QWidget*) { QCoreApplication::quit(); });
+  EXPECT_EQ(RunWith(form, [&] { form.About1Click(); }), 0);
+  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_TRUE(sessionEnd.Requested());
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_NE(ReadSettings().find("LEVEL=1"), std::string::npos) << "saved";
+}
+
+TEST_F(WindowTest, FailedSaveAtTheEndOfTheSessionStillEndsWithoutABox) {
+  std::ofstream(dir_.path().toStdString() + "/blocker") << "x";
+  location_.IniFile = std::filesystem::path(dir_.path().toStdString()) / "blocker" / "Tolvenix.ini";
+  TForm1& form = Show();
+  SessionEnd sessionEnd;
+  ModalAnswers answers;  // none expected: a box would wait for nobody
+  ::testing::internal::CaptureStderr();
+  const int status = RunWith(form, [] { ::raise(SIGTERM); });
+  const std::string printed = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(status, 1);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(answers.Seen().empty());
+  EXPECT_EQ(printed, "tolvenix: Unable to write to Tolvenix.ini.\n");
+}
+
+}  // namespace
+}  // namespace quorvane::testing
