@@ -5,16 +5,11 @@
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "timer/timer_priority.h"
-#include "widgets/qt_images.h"
 
 int main(int argc, char** argv) {
   // Before any thread starts, so the step timer's worker is raised from here.
   quorvane::RaiseTickReceiverPriority();
   quorvane::TApplication app(argc, argv);
-  app.setApplicationName(QStringLiteral("Quorvane Sinuvar"));
-  app.setApplicationDisplayName(QStringLiteral("Quorvane Sinuvar"));
-  app.setOrganizationName(QStringLiteral("Tolvenix"));
-  app.setWindowIcon(quorvane::AppIcon());
 
   std::unique_ptr<quorvane::TForm1> form;
   try {
