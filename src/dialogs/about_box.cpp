@@ -1,15 +1,14 @@
 #include "dialogs/about_box.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 #include "widgets/link_labels.h"
 #include "widgets/qt_images.h"
+#include "widgets/window_placement.h"
 
 namespace quorvane {
 
@@ -96,14 +95,7 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   Button1->setFocus();
 
-  // Centred on the screen rather than on the window that opened it.
-  QScreen* screen = owner ? owner->screen() : nullptr;
-  if (!screen) screen = QGuiApplication::primaryScreen();
-  if (screen) {
-    QRect place(QPoint(), size());
-    place.moveCenter(screen->availableGeometry().center());
-    setGeometry(place);
-  }
+  CentreOnScreen(*this);
 }
 
 void TForm5::keyPressEvent(QKeyEvent* event) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "settings/registered_owner.h"
+#include "widgets/window_placement.h"
 
 namespace quorvane {
 
@@ -37,6 +38,7 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   Edit1->setFocus();
+  CentreOnScreen(*this);
 }
 
 void TForm4::SetScore(int32_t score) { Label2->setText(QString::number(score)); }

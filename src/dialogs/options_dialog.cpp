@@ -6,14 +6,12 @@
 #include <QFocusEvent>
 #include <QFontInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 
@@ -23,6 +21,7 @@
 #include "game/game_state.h"
 #include "game/skill_levels.h"
 #include "help/help_service.h"
+#include "widgets/window_placement.h"
 
 namespace quorvane {
 
@@ -130,12 +129,7 @@ TForm3::TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrows
   connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
   SetTabOrder();
 
-  // Centred on the screen rather than on the main window.
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(*this);
 }
 
 QLineEdit* TForm3::NumberField(QWidget* page, int left, int top, int width, int min, int max, TUpDown** upDown) {

@@ -8,10 +8,19 @@
 #include <typeinfo>
 
 #include "shell/error_report.h"
+#include "widgets/qt_images.h"
 
 namespace quorvane {
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The name the desktop shows for the program (the window class on X11).
+  // No display name is set: the toolkit would add it to every window title
+  // that does not end with it, and each window's caption is meant to stand
+  // exactly as written.
+  setApplicationName(QStringLiteral("Quorvane Sinuvar"));
+  setOrganizationName(QStringLiteral("Tolvenix"));
+  setWindowIcon(AppIcon());
+}
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {

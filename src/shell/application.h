@@ -4,9 +4,10 @@
 
 namespace quorvane {
 
-// The application object. Every event handler runs inside notify(), so an
-// error that a handler does not handle itself ends up here: it is shown in
-// the general error report and the program goes on.
+// The application object: it names the program and gives it its icon. Every
+// event handler runs inside notify(), so an error that a handler does not
+// handle itself ends up here: it is shown in the general error report and
+// the program goes on.
 class TApplication final : public QApplication {
   Q_OBJECT
  public:

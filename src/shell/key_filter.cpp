@@ -1,6 +1,9 @@
 #include "shell/key_filter.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 
 #include "game/snake_game.h"
@@ -20,6 +23,20 @@ int VirtualKeyFor(int qtKey) {
   }
 }
 
+namespace {
+
+// True while a menu takes the keyboard: an open menu of the bar or a popup,
+// or the bar itself focused for keyboard use. receiver is where the key goes.
+bool MenuHasKeyboard(const QWidget* receiver) {
+  if (qobject_cast<QMenu*>(QApplication::activePopupWidget())) return true;
+  if (receiver && (qobject_cast<const QMenu*>(receiver->window()) || qobject_cast<const QMenuBar*>(receiver)))
+    return true;
+  // Alt or F10 gives the menu bar the focus before any menu drops down.
+  return qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr;
+}
+
+}  // namespace
+
 KeyMessageFilter::KeyMessageFilter(std::function<bool(int)> filter, QObject* parent)
     : QObject(parent), filter_(std::move(filter)) {}
 
@@ -29,8 +46,14 @@ bool KeyMessageFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
     // Keys typed in the help window are the reader's: they scroll and pick
     // topics there, and never steer the snake.
-    if (IsHelpWindow(static_cast<QWidget*>(watched)->window())) return QObject::eventFilter(watched, event);
-    const int key = VirtualKeyFor(static_cast<QKeyEvent*>(event)->key());
+    const auto* widget = static_cast<QWidget*>(watched);
+    const auto* press = static_cast<QKeyEvent*>(event);
+    if (IsHelpWindow(widget->window())) return QObject::eventFilter(watched, event);
+    // An open menu runs the keyboard itself: arrows move its highlight and
+    // Enter picks the item. Keys with Alt held belong to the system.
+    if (MenuHasKeyboard(widget) || press->modifiers().testFlag(Qt::AltModifier))
+      return QObject::eventFilter(watched, event);
+    const int key = VirtualKeyFor(press->key());
     if (key != 0 && filter_(key)) return true;
   }
   return QObject::eventFilter(watched, event);

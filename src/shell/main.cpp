@@ -6,16 +6,11 @@
 #include "shell/main_window.h"
 #include "shell/session_end.h"
 #include "timer/timer_priority.h"
-#include "widgets/qt_images.h"
 
 int main(int argc, char** argv) {
   // Before any thread starts, so the step timer's worker is raised from here.
   quorvane::RaiseTickReceiverPriority();
   quorvane::TApplication app(argc, argv);
-  app.setApplicationName(QStringLiteral("Quorvane Sinuvar"));
-  app.setApplicationDisplayName(QStringLiteral("Quorvane Sinuvar"));
-  app.setOrganizationName(QStringLiteral("Tolvenix"));
-  app.setWindowIcon(quorvane::AppIcon());
   // Ties the window to the installed desktop entry, whose icon docks show.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
 

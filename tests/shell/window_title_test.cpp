@@ -1,0 +1,102 @@
+// Window titles as the X server holds them for the window manager. This
+// program runs under tests/support/with_xvfb.sh, on the xcb platform.
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QProcess>
+#include <stdexcept>
+
+#include "dialogs/about_box.h"
+#include "dialogs/new_hi_score_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "help/help_window.h"
+#include "help/qt_help_service.h"
+#include "shell/application.h"
+#include "shell/error_report.h"
+#include "support/window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+// One property of a window as xprop reads it from the server, e.g.
+// `_NET_WM_NAME = "Quorvane Sinuvar"`.
+QString XProperty(const QWidget& window, const char* property) {
+  QProcess xprop;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));  // text as UTF-8, not escaped
+  xprop.setProcessEnvironment(environment);
+  xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
+                                        QStringLiteral("-notype"), QString::fromLatin1(property)});
+  if (!xprop.waitForFinished(30000)) return QStringLiteral("<xprop did not answer>");
+  return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+}
+
+// The title is set before the window is mapped, so once it is exposed the
+// server holds it.
+void ExpectNativeTitle(QWidget* window, const QString& title) {
+  ASSERT_NE(window, nullptr) << title.toStdString();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window)) << title.toStdString();
+  EXPECT_EQ(XProperty(*window, "_NET_WM_NAME").toStdString(),
+            QStringLiteral("_NET_WM_NAME = \"%1\"").arg(title).toStdString());
+}
+
+// Checks a modal window's title, then closes it the way given.
+ModalAnswers::Action Titled(const QString& title, std::function<void(QWidget*)> close) {
+  return [title, close](QWidget* modal) {
+    ExpectNativeTitle(modal, title);
+    close(modal);
+  };
+}
+void Reject(QWidget* modal) { static_cast<QDialog*>(modal)->reject(); }
+void PressNo(QWidget* modal) { static_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); }
+void PressOk(QWidget* modal) { static_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click(); }
+
+TEST(NativeTitles, RunOnAnXServer) { ASSERT_EQ(QGuiApplication::platformName(), "xcb"); }
+
+TEST_F(WindowTest, MainWindowTitleIsTheProductNameWhichAlsoNamesItsClass) {
+  TForm1& form = Show();
+  ExpectNativeTitle(&form, "Quorvane Sinuvar");
+  EXPECT_TRUE(XProperty(form, "WM_CLASS").endsWith(", \"Quorvane Sinuvar\""))
+      << XProperty(form, "WM_CLASS").toStdString();
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Quorvane Sinuvar");
+}
+
+TEST_F(WindowTest, DialogsAndBoxesShowExactlyTheirCaptions) {
+  TForm1& form = Show();
+  ModalAnswers answers;
+  answers.Then(Titled("Quorvane Sinuvar - New hi score", Reject));
+  answers.Then(Titled("Quorvane Sinuvar", PressNo));
+  answers.Then(Titled("About Quorvane Sinuvar", Reject));
+  // The options dialog opens its question and its file dialog; the nested
+  // windows are answered once the dialog's own answer has returned.
+  answers.Then(Titled("Quorvane Sinuvar - Options", [](QWidget* modal) {
+    QTimer::singleShot(0, modal, [modal] { static_cast<TForm3*>(modal)->Button6Click(); });
+  }));
+  answers.Then(Titled("Quorvane Sinuvar - Options", PressNo));
+  answers.Then(
+      [](QWidget* modal) { QTimer::singleShot(0, modal, [modal] { static_cast<TForm3*>(modal)->Button3Click(); }); });
+  answers.Then(Titled("Quorvane Sinuvar - Browse for wav file", [](QWidget* modal) {
+    EXPECT_NE(qobject_cast<QFileDialog*>(modal), nullptr);
+    Reject(modal);
+  }));
+  answers.Then(Reject);
+  answers.Then(Titled("Quorvane Sinuvar", PressOk));
+  answers.Then(Titled("Application Error", PressOk));
+
+  form.AskHiScoreName(120);
+  form.AskPlayAgain();
+  form.About1Click();
+  form.Options1Click();
+  ShowErrorReport(&form, QStringLiteral("Unable to write to Tolvenix.ini"));
+  ShowApplicationError(std::runtime_error("No banner control"), "tolvenix");
+  EXPECT_TRUE(answers.AllUsed());
+}
+
+TEST_F(WindowTest, HelpWindowTitle) {
+  QtHelpService help(dir_.path(), dir_.filePath(QStringLiteral("cache")));
+  help.ShowTopics();
+  ExpectNativeTitle(help.Window(), "Quorvane Sinuvar Help");
+}
+
+}  // namespace
+}  // namespace quorvane::testing
