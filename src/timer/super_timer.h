@@ -129,6 +129,7 @@ class TTimerThread {
   std::condition_variable_any gate_;  // waited on with the timer's stateMutex_
   std::mutex priorityMutex_;
   std::atomic<int> nativeId_{0};
+  std::atomic<bool> realtime_{false};  // running under SCHED_RR
   std::jthread thread_;
 };
 
