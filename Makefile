@@ -26,7 +26,7 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 120
 
 bench: build
-	@for b in $(BUILD)/bench/*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; "$$b" || exit 1; done
+	@bash bench/bench_table.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
