@@ -142,6 +142,8 @@ const BadSound kBadSounds[] = {
      [](const fs::path& d) { return WriteBytes(d / "file", "x") + "/zap.wav"; }, false, false},
 };
 
+void PrintTo(const BadSound& bad, std::ostream* out) { *out << bad.name; }
+
 class BadSoundTest : public WindowTest, public ::testing::WithParamInterface<BadSound> {};
 
 TEST_P(BadSoundTest, TheGameStartsPlaysAndEndsWithIt) {
