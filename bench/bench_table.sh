@@ -33,6 +33,7 @@ figure() {
     END { if (!found) printf "(missing)" }' "$work/$1"
 }
 value() { awk -v key="$1" '$1 == key { print $2 }' "$work/startup.txt"; }
+mib() { awk -v kib="$(value "$1")" 'BEGIN { printf "%.1f", kib / 1024 }'; }
 # p50 / p99 / max lateness of one timer at one interval under one load.
 lateness() {
   awk -v load="$1" -v timer="$2" -v interval="$3" '$1 == load && $2 == timer {
@@ -58,7 +59,7 @@ echo "| Settings load, 4 MiB file (the largest accepted) | $(figure settings.csv
 echo "| Settings save into that file | $(figure settings.csv BM_SaveIntoLargeFile) | QSettings $(figure qsettings.csv BM_QSettingsSaveIntoLargeFile) |"
 echo "| Start-up to the first painted intro, median of 7 | $(value startup_ms_median) ms | |"
 echo "| Processor time idling at the intro, over 10 s | $(value idle_cpu_percent) % | |"
-echo "| Resident memory at the intro, VmRSS / VmHWM | $(value vmrss_kib) / $(value vmhwm_kib) KiB | |"
+echo "| Resident memory at the intro, VmRSS / VmHWM | $(mib vmrss_kib) / $(mib vmhwm_kib) MiB | |"
 for load in idle busy; do
   for interval in 250 120 51 30; do
     label="Tick lateness p50 / p99 / max, $interval ms"

@@ -44,6 +44,10 @@ Started Start(const std::string& program, const fs::path& home) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("XDG_CONFIG_HOME", home.c_str(), 1);
     setenv("XDG_CACHE_HOME", home.c_str(), 1);
+    // Qt's remarks about the offscreen platform would only clutter the table.
+    const int quiet = open("/dev/null", O_WRONLY);
+    dup2(quiet, STDOUT_FILENO);
+    dup2(quiet, STDERR_FILENO);
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
