@@ -38,7 +38,7 @@ package: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 -L package
 
 bench: build
-	@for b in $(BUILD)/bench/*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$(basename $$b)"; "$$b" || exit 1; done
+	@bash bench/bench_table.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,8 +1,17 @@
 // How late the step timer's ticks reach the main thread, beside a QTimer
 // with Qt::PreciseTimer. Prints figures only; never fails on timing.
 //
-//   timer_precision [ticks]     (or QUORVANE_TIMER_TICKS; default 40)
+//   timer_precision [ticks] [--idle | --load]   (ticks also from QUORVANE_TIMER_TICKS; default 100)
+//
+// Each interval is measured on an otherwise idle machine, then again with
+// busy processes in other sessions competing for every processor.
+#include <sched.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -12,7 +21,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "timer/super_timer.h"
@@ -109,33 +120,87 @@ double Percentile(std::vector<double> values, double fraction) {
   return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
 }
 
-void Print(const char* name, uint16_t interval, const Run& run) {
-  std::printf("%-16s %8u %6zu %9.3f %9.3f %9.3f %12.2f %11s\n", name, interval, run.lateness.size(),
+void Print(const char* condition, const char* name, uint16_t interval, const Run& run) {
+  std::printf("%-5s %-15s %8u %6zu %9.3f %9.3f %9.3f %12.2f %11s\n", condition, name, interval, run.lateness.size(),
               Percentile(run.lateness, 0.50), Percentile(run.lateness, 0.99),
               *std::max_element(run.lateness.begin(), run.lateness.end()), run.cpuMs,
               run.workerLateMax < 0 ? "-" : std::to_string(run.workerLateMax).c_str());
   std::fflush(stdout);
 }
 
+// Busy processes, one per processor, each in a session of its own: the
+// load of someone else's build, which the kernel weighs as another group
+// however nice the game's threads are.
+class CompetingLoad {
+ public:
+  CompetingLoad() {
+    const long processors = sysconf(_SC_NPROCESSORS_ONLN);
+    for (long i = 0; i < std::max(1L, processors); ++i) {
+      const pid_t child = fork();
+      if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        setsid();
+        volatile uint64_t spin = 0;
+        for (;;) spin = spin + 1;
+      }
+      if (child > 0) children_.push_back(child);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let them settle on the processors
+  }
+  ~CompetingLoad() {
+    for (pid_t child : children_) kill(child, SIGKILL);
+    for (pid_t child : children_) waitpid(child, nullptr, 0);
+  }
+  size_t Size() const { return children_.size(); }
+
+ private:
+  std::vector<pid_t> children_;
+};
+
+void MeasureAll(const char* condition, int ticks) {
+  for (uint16_t interval : {250, 120, 51, 30}) {
+    Print(condition, "TSuperTimer", interval, MeasureSuperTimer(interval, ticks));
+    Print(condition, "QTimer precise", interval, MeasureQTimer(interval, ticks));
+  }
+}
+
+std::string MainThreadScheduling() {
+  const int policy = sched_getscheduler(0) & ~SCHED_RESET_ON_FORK;
+  sched_param param{};
+  sched_getparam(0, &param);
+  if (policy == SCHED_RR) return "SCHED_RR " + std::to_string(param.sched_priority);
+  return "nice " + std::to_string(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())));
+}
+
 int TickCount(int argc, char** argv) {
-  const char* text = argc > 1 ? argv[1] : std::getenv("QUORVANE_TIMER_TICKS");
+  const char* text = argc > 1 && argv[1][0] != '-' ? argv[1] : std::getenv("QUORVANE_TIMER_TICKS");
   const int ticks = text != nullptr ? std::atoi(text) : 0;
-  return ticks > 0 ? ticks : 40;
+  return ticks > 0 ? ticks : 100;
+}
+
+bool HasOption(int argc, char** argv, const char* option) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], option) == 0) return true;
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const int ticks = TickCount(argc, argv);
+  const bool idleOnly = HasOption(argc, argv, "--idle"), loadOnly = HasOption(argc, argv, "--load");
   quorvane::RaiseTickReceiverPriority();  // as the game does at start-up
   QCoreApplication app(argc, argv);
   std::printf("Tick lateness: firing on the main thread minus due time, in ms.\n");
   std::printf("Worker max: the most whole ms the worker itself fired after the due time.\n");
-  std::printf("%-16s %8s %6s %9s %9s %9s %12s %11s\n", "timer", "interval", "ticks", "p50", "p99", "max", "cpu ms/tick",
-              "worker max");
-  for (uint16_t interval : {250, 120, 51, 30}) {
-    Print("TSuperTimer", interval, MeasureSuperTimer(interval, ticks));
-    Print("QTimer precise", interval, MeasureQTimer(interval, ticks));
+  std::printf("Main thread: %s. Load: one busy process per processor, each in its own session.\n",
+              MainThreadScheduling().c_str());
+  std::printf("%-5s %-15s %8s %6s %9s %9s %9s %12s %11s\n", "load", "timer", "interval", "ticks", "p50", "p99", "max",
+              "cpu ms/tick", "worker max");
+  if (!loadOnly) MeasureAll("idle", ticks);
+  if (!idleOnly) {
+    CompetingLoad load;
+    MeasureAll("busy", ticks);
   }
   return 0;
 }

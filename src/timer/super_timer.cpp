@@ -77,14 +77,14 @@ void TTimerThread::Release() {
 
 void TTimerThread::ApplyPriority(TThreadPriority priority) {
   std::lock_guard lock(priorityMutex_);
-  if (nativeId_.load() != 0) ApplyTimerThreadPriority(nativeId_.load(), priority);
+  if (nativeId_.load() != 0) realtime_.store(ApplyTimerThreadPriority(nativeId_.load(), priority).RealtimePriority > 0);
 }
 
 void TTimerThread::Loop(std::stop_token stop) {
   {
     std::lock_guard lock(priorityMutex_);
     nativeId_.store(static_cast<int>(gettid()));
-    ApplyTimerThreadPriority(nativeId_.load(), timer_.priority_.load());
+    realtime_.store(ApplyTimerThreadPriority(nativeId_.load(), timer_.priority_.load()).RealtimePriority > 0);
   }
   while (!stop.stop_requested()) RunPass(stop);
 }
@@ -95,7 +95,8 @@ bool TTimerThread::RunPass(std::stop_token stop) {
   for (;;) {
     if (!AwaitEnabled(stop) || stop.stop_requested()) return false;
     const uint32_t interval = timer_.interval_.load();
-    if (interval > TSuperTimer::kSpinMargin) timer_.sleeper_.Sleep(interval - TSuperTimer::kSpinMargin, stop);
+    const uint32_t spin = BusyWaitMilliseconds(interval, realtime_.load(std::memory_order_relaxed));
+    if (interval > spin) timer_.sleeper_.Sleep(interval - spin, stop);
     uint64_t epoch = 0;
     if (SpinUntilDue(epoch)) {
       HandOver(epoch);

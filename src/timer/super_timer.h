@@ -12,7 +12,9 @@
 // TSuperTimer calls its handler on the main thread at a fixed period timed
 // by a worker thread of its own: the worker sleeps through most of each
 // period, busy-waits on the millisecond clock for the last 50 ms, hands the
-// tick to the main thread and waits until the handler has run.
+// tick to the main thread and waits until the handler has run. A worker
+// granted SCHED_RR busy-waits at most half of a period (see
+// BusyWaitMilliseconds in timer/timer_priority.h).
 
 namespace quorvane {
 
@@ -129,6 +131,7 @@ class TTimerThread {
   std::condition_variable_any gate_;  // waited on with the timer's stateMutex_
   std::mutex priorityMutex_;
   std::atomic<int> nativeId_{0};
+  std::atomic<bool> realtime_{false};  // running under SCHED_RR
   std::jthread thread_;
 };
 

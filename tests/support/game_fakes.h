@@ -31,20 +31,22 @@ class RecordingSurface : public BoardSurface {
  public:
   explicit RecordingSurface(CallLog& log) : log_(log) { Cells.fill(-1); }
   void DrawCell(int column, int row, int tile) override {
+    if (!log_.On && !KeepCells) return;
+    if (column >= 0 && column < BoardColumns && row >= 0 && row < BoardRows) Cells[row * BoardColumns + column] = tile;
     if (!log_.On) return;
     Draws.push_back({column, row, tile});
-    if (column >= 0 && column < BoardColumns && row >= 0 && row < BoardRows) Cells[row * BoardColumns + column] = tile;
     log_.push_back("draw " + std::to_string(column) + "," + std::to_string(row) + " " + std::to_string(tile));
   }
   void ClearSurface() override {
-    if (!log_.On) return;
+    if (!log_.On && !KeepCells) return;
     Cells.fill(-1);
-    log_.push_back("clear");
+    if (log_.On) log_.push_back("clear");
   }
   void DrawIntroScreen() override {
     if (log_.On) log_.push_back("intro");
   }
   void RepaintBoard() override {
+    if (OnRepaint) OnRepaint();
     if (!log_.On) return;
     ++Repaints;
     log_.push_back("repaint");
@@ -54,6 +56,8 @@ class RecordingSurface : public BoardSurface {
   std::vector<DrawCall> Draws;
   std::array<int, BoardColumns * BoardRows> Cells{};  // -1: black, never drawn
   int Repaints = 0;
+  bool KeepCells = false;           // with the log off, Cells still follow the drawing
+  std::function<void()> OnRepaint;  // a window repaints through the game's paint handler
 
  private:
   CallLog& log_;
@@ -222,6 +226,13 @@ struct GameRig {
   void Quiet() {
     Log.On = false;
     Random.Record = false;
+  }
+  // For long runs: nothing is recorded but what each cell shows, and a
+  // repaint paints the whole board, as the window's does.
+  void QuietButKeepCells() {
+    Quiet();
+    Surface.KeepCells = true;
+    Surface.OnRepaint = [this] { Game.PaintBox1Paint(); };
   }
   const SnakeSegment& Head() { return S().Snake.back(); }
 

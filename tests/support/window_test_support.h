@@ -37,6 +37,9 @@ class ModalAnswers {
     poll_.start();
   }
   void Then(Action action) { actions_.push_back(std::move(action)); }
+  // For windows that come when the queue is empty, in any number: long
+  // runs cannot know in advance which boxes they will meet.
+  void Otherwise(Action action) { otherwise_ = std::move(action); }
   bool AllUsed() const { return actions_.empty(); }
   const std::vector<QString>& Seen() const { return seen_; }  // window titles and texts
 
@@ -54,6 +57,10 @@ class ModalAnswers {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == last_) return;
     last_ = modal;
+    if (actions_.empty() && otherwise_) {
+      otherwise_(modal);
+      return;
+    }
     if (actions_.empty()) {
       // An unexpected window: fail rather than wait for it for ever.
       ADD_FAILURE() << "unexpected modal window " << modal->windowTitle().toStdString();
@@ -70,6 +77,7 @@ class ModalAnswers {
 
   QTimer poll_;
   std::deque<Action> actions_;
+  Action otherwise_;
   std::vector<QString> seen_;
   QPointer<QWidget> last_;
 };

@@ -1,6 +1,7 @@
 // The worker on its own thread with the real clock: parking, stale ticks,
 // destruction and priorities. Bounds are loose; the machine is shared.
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -101,6 +102,30 @@ TEST_F(TimerThread, PriorityGoesToTheWorkerOnlyAndAppliesAtOnce) {
   timer->SetThreadPriority(TThreadPriority::tpIdle);
   EXPECT_EQ(NiceOf(worker), 19);
   EXPECT_EQ(NiceOf(static_cast<int>(gettid())), processNice);
+}
+
+int PolicyOf(int threadId) { return sched_getscheduler(threadId) & ~SCHED_RESET_ON_FORK; }
+
+TEST_F(TimerThread, RoundRobinGoesToTheWorkerWhereGrantedAndLeavesWithItsPriority) {
+  const int self = static_cast<int>(gettid());
+  const bool granted = ApplyTimerThreadPriority(self, TThreadPriority::tpHighest).RealtimePriority > 0;
+  ApplyTimerThreadPriority(self, TThreadPriority::tpNormal);
+  if (!granted) GTEST_SKIP() << "this system grants no SCHED_RR";
+
+  timer->SetInterval(300);
+  timer->SetThreadPriority(TThreadPriority::tpHighest);
+  int policyAtTick = -1;
+  onTick = [&] { policyAtTick = PolicyOf(timer->Worker().NativeId()); };
+  timer->SetEnabled(true);
+  ASSERT_TRUE(dispatcher.RunNext());
+  const int worker = timer->Worker().NativeId();
+  EXPECT_EQ(policyAtTick, SCHED_RR);
+  std::this_thread::sleep_for(50ms);  // asleep until the next period's wait
+  EXPECT_EQ(PolicyOf(worker), SCHED_RR) << "it must wake on time too";
+  EXPECT_EQ(PolicyOf(self), SCHED_OTHER);
+
+  timer->SetThreadPriority(TThreadPriority::tpNormal);
+  EXPECT_EQ(PolicyOf(worker), SCHED_OTHER);
 }
 
 }  // namespace

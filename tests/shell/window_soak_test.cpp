@@ -1,0 +1,109 @@
+// The real window on its real timer at a 30 ms step, played by a random
+// player: arrow keys, pauses, the About box and the help window opened and
+// closed during play, every box answered, and a clean close at the end.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPushButton>
+#include <random>
+
+#include "dialogs/about_box.h"
+#include "dialogs/new_hi_score_dialog.h"
+#include "help/help_window.h"
+#include "help/qt_help_service.h"
+#include "support/game_invariants.h"
+#include "support/window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+constexpr int kSteps = 300;
+
+TEST_F(WindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
+  const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+  qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
+  QtHelpService help(QStringLiteral(QUORVANE_BIN_DIR));
+  // Faster than any level's floor: only a hand-edited file asks for it.
+  WriteSettings(
+      "[SKILL]\nLEVEL=4\n[CUSTOM]\nSNAKESPEED=30\nMOVEMAX=2\nMAXMAX=3\nWALLMAX=1\nWALLNUM=3\n"
+      "[SCORE]\nHISCORE=30\nHINAME=Old\n[MINE]\nKEPT=yes\n");
+  TForm1& form = Show();
+  form.SetHelpService(&help);
+
+  std::mt19937 rng(99);
+  auto roll = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  int steps = 0, gameOvers = 0, aboutShown = 0, helpShown = 0;
+  std::string fault;
+  form.SuperTimer1().SetOnTimer([&](TSuperTimer&) {
+    form.SuperTimer1Timer();
+    ++steps;
+    if (fault.empty() && form.Game().State().GameRunning) fault = BoardFault(form.Game().State());
+  });
+
+  ModalAnswers answers;
+  answers.Otherwise([&](QWidget* modal) {
+    if (auto* name = qobject_cast<TForm4*>(modal)) {
+      name->Edit1->setText("Soak");
+      name->Button1->click();
+    } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      ASSERT_EQ(box->text(), "Game Over! Would you like to play again?");
+      ++gameOvers;
+      box->button(roll(4) != 0 ? QMessageBox::Yes : QMessageBox::No)->click();
+    } else if (auto* about = qobject_cast<TForm5*>(modal)) {
+      ++aboutShown;
+      // The game runs on behind the box for a while.
+      QTimer::singleShot(400, about, [about] { about->Button1->click(); });
+    } else {
+      ADD_FAILURE() << "unexpected window " << modal->windowTitle().toStdString();
+    }
+  });
+
+  // The player acts every 40 ms, between the boxes.
+  QTimer player;
+  player.setInterval(40);
+  int turns = 0;
+  QObject::connect(&player, &QTimer::timeout, [&] {
+    if (QApplication::activeModalWidget() != nullptr) return;
+    ++turns;
+    const GameState& s = form.Game().State();
+    if (!s.GameRunning) {
+      QTest::mouseClick(form.Button2, Qt::LeftButton);
+    } else if (turns % 60 == 20) {
+      QTimer::singleShot(0, form.About1, &QAction::trigger);  // modal: not from inside this handler
+    } else if (turns % 90 == 45) {
+      QTest::mouseClick(form.Button4, Qt::LeftButton);
+      helpShown += help.Window() != nullptr && help.Window()->isVisible();
+    } else if (turns % 90 == 80 && help.Window() != nullptr) {
+      help.Window()->close();
+    } else if (roll(25) == 0 || !form.SuperTimer1().Enabled()) {
+      QTest::mouseClick(form.Button3, Qt::LeftButton);  // pause, or resume
+    } else {
+      constexpr Qt::Key kArrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+      QTest::keyClick(&form, kArrows[roll(4)]);
+    }
+  });
+  QTest::mouseClick(form.Button2, Qt::LeftButton);
+  player.start();
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return steps >= kSteps || !fault.empty(); }, 120000)) << steps << " steps";
+  player.stop();
+  EXPECT_EQ(fault, "");
+  EXPECT_GT(gameOvers, 0);
+  EXPECT_GT(aboutShown, 0);
+  EXPECT_GT(helpShown, 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, 5000));
+
+  EXPECT_TRUE(form.close());
+  EXPECT_FALSE(form.SuperTimer1().Enabled());
+  EXPECT_TRUE(help.Window() == nullptr || !help.Window()->isVisible()) << "the help the topics opened is quit";
+  const std::string text = ReadSettings();
+  EXPECT_NE(text.find("HISCORE=" + std::to_string(form.Settings().HiScore) + "\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("HINAME=" + form.Settings().HiName + "\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("SNAKESPEED=30\n"), std::string::npos);
+  EXPECT_NE(text.find("KEPT=yes"), std::string::npos);
+  form.SetHelpService(nullptr);
+  savedCache.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache);
+}
+
+}  // namespace
+}  // namespace quorvane::testing
