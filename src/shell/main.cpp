@@ -5,11 +5,13 @@
 #include "shell/application.h"
 #include "shell/main_window.h"
 #include "timer/timer_priority.h"
+#include "widgets/desktop_setup.h"
 #include "widgets/qt_images.h"
 
 int main(int argc, char** argv) {
   // Before any thread starts, so the step timer's worker is raised from here.
   quorvane::RaiseTickReceiverPriority();
+  quorvane::PrepareDesktop();  // screen scale and fonts, before the application exists
   quorvane::TApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Quorvane Sinuvar"));
   app.setApplicationDisplayName(QStringLiteral("Quorvane Sinuvar"));

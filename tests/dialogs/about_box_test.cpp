@@ -8,8 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "widgets/qt_images.h"
+#include "widgets/desktop_setup.h"
 #include "widgets/link_labels.h"
+#include "widgets/qt_images.h"
 
 namespace quorvane {
 namespace {
@@ -70,6 +71,7 @@ TEST(AboutBox, EveryControlInItsPlace) {
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  quorvane::PrepareDesktop();
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }
