@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
+#include "widgets/accessibility.h"
 #include "widgets/link_labels.h"
 #include "widgets/qt_images.h"
 #include "widgets/window_placement.h"
@@ -42,13 +42,13 @@ QFrame* SunkenFrame(QWidget* owner, int left, int top, int width, int height) {
   return frame;
 }
 
-// A link follows the words that introduce it; a substitute font may set
-// those wider than the box was drawn for, and then the link moves right.
-void PlaceAfter(QLabel& link, const QLabel& words, int left, int top) {
+// A link just after the words that introduce it, as wide as its text.
+void PlaceLink(QLabel& link, const QLabel& words, int left, int top) {
   link.setTextFormat(Qt::PlainText);
   link.adjustSize();
-  link.move(std::max(left, words.geometry().right() + 4), top);
+  link.move(left, top);
   link.setCursor(Qt::PointingHandCursor);
+  link.setAccessibleDescription(SpokenCaption(words.text()));
 }
 
 }  // namespace
@@ -56,10 +56,7 @@ void PlaceAfter(QLabel& link, const QLabel& words, int left, int top) {
 TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QStringLiteral("About Quorvane Sinuvar"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  // Liberation Sans stands in with nearly the same widths where the
-  // original face is missing, so the laid-out lines keep their places.
-  QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+  QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
   setFont(font);
   setFixedSize(kClientWidth, kClientHeight);
@@ -77,13 +74,13 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   UrlLabel1 = new TUrlLabel(this);
   UrlLabel1->setText(ProductWebAddress());
   UrlLabel1->SetURL(ProductWebAddress());
-  PlaceAfter(*UrlLabel1, *Label3, 192, 174);
+  PlaceLink(*UrlLabel1, *Label3, 192, 174);
 
   Label4 = TextLabel(this, QStringLiteral("For bug reports / suggestions email"), 18, 194);
   Emaillabel1 = new TEmaillabel(this);
   Emaillabel1->setText(SupportEmailAddress());
   Emaillabel1->SetRecipient(SupportEmailAddress());
-  PlaceAfter(*Emaillabel1, *Label4, 196, 194);
+  PlaceLink(*Emaillabel1, *Label4, 196, 194);
 
   Bevel2 = new QFrame(this);
   Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);

@@ -1,13 +1,12 @@
 #include "dialogs/new_hi_score_dialog.h"
 
-#include <algorithm>
-
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "settings/registered_owner.h"
+#include "widgets/accessibility.h"
 #include "widgets/window_placement.h"
 
 namespace quorvane {
@@ -24,15 +23,15 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   frame->setGeometry(8, 8, 275, 83);
   Label1 = new QLabel(QStringLiteral("Score : "), this);
   Label1->move(20, 20);
-  Label2 = new QLabel(this);
-  // A substitute font may set "Score : " wider than it was drawn for.
   Label1->adjustSize();
-  Label2->setGeometry(std::max(56, Label1->geometry().right() + 2), 20, 97, Label1->height());
+  Label2 = new QLabel(this);
+  Label2->setGeometry(56, 20, 97, 13);
   Label3 = new QLabel(QStringLiteral("Your &name :"), this);
   Label3->move(20, 40);
   Edit1 = new QLineEdit(this);
   Edit1->setGeometry(18, 56, 253, 21);
   Label3->setBuddy(Edit1);
+  Edit1->setAccessibleName(SpokenCaption(Label3->text()));
   Button1 = new QPushButton(QStringLiteral("&Ok"), this);
   Button1->setGeometry(109, 102, 75, 25);
   Button1->setDefault(true);

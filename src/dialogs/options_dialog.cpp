@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFocusEvent>
-#include <QFontInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include "game/game_state.h"
 #include "game/skill_levels.h"
 #include "help/help_service.h"
+#include "widgets/accessibility.h"
 #include "widgets/window_placement.h"
 
 namespace quorvane {
@@ -79,15 +79,15 @@ void PaintField(QLineEdit* edit, bool enabled) {
   edit->setPalette(palette);
 }
 
-// The designed font, or where it is missing one of the same measure: the
-// captions were laid out for it and must end before the fields beside them.
+// 8 points at 96 dots per inch; the start-up substitution picks the face.
 QFont DialogFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
-  if (QFontInfo(font).family() != QStringLiteral("MS Sans Serif")) font.setStretch(95);
   return font;
 }
+
+// A field known to screen readers by the caption that introduces it.
+void NameAfter(QWidget* field, const QString& caption) { field->setAccessibleName(SpokenCaption(caption)); }
 
 void EnableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
   for (QWidget* widget : widgets) widget->setEnabled(enabled);
@@ -111,6 +111,7 @@ TForm3::TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrows
   PageControl1->addTab(TabSheet2, QStringLiteral("Position"));
   PageControl1->addTab(TabSheet3, QStringLiteral("Sounds"));
   PageControl1->addTab(TabSheet4, QStringLiteral("Hi score"));
+  for (int i = 0; i < PageControl1->count(); ++i) PageControl1->widget(i)->setAccessibleName(PageControl1->tabText(i));
   Bevel1 = FramedBevel(TabSheet1);
   Bevel2 = FramedBevel(TabSheet2);
   Bevel3 = FramedBevel(TabSheet3);
@@ -178,6 +179,8 @@ void TForm3::BuildSkillPage() {
   Label7->setBuddy(Edit2);
   Label8->setBuddy(Edit3);
   Label10->setBuddy(Edit4);
+  for (QLabel* label : {Label1, Label3, Label7, Label8, Label10}) NameAfter(label->buddy(), label->text());
+  TrackBar1->setAccessibleDescription(QStringLiteral("From Slow to Fast"));
 
   for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
     // Checking a button, by a click or by the program, runs the rule; a
@@ -205,6 +208,8 @@ void TForm3::BuildPositionPage() {
   Edit9 = NumberField(page, 236, 94, 27, 0, BoardColumns - 1, &UpDown6);
   Label11->setBuddy(Edit8);
   Label16->setBuddy(Edit9);
+  NameAfter(Edit8, Label11->text());
+  NameAfter(Edit9, Label16->text());
 
   for (QRadioButton* button : {RadioButton5, RadioButton6, RadioButton7}) {
     connect(button, &QRadioButton::toggled, this, [this](bool checked) {
@@ -231,6 +236,20 @@ void TForm3::BuildSoundsPage() {
   Edit7->setGeometry(32, 150, 247, 21);
   Button5 = Push(page, QStringLiteral("Bro&wse ..."), 285, 150, 65, 22);
 
+  // Each path field and its button are known by the sound's check box.
+  const struct {
+    QCheckBox* box;
+    QLineEdit* path;
+    QPushButton* browse;
+    const char* purpose;
+  } sounds[] = {{CheckBox2, Edit5, Button3, "Choose the blue blob sound"},
+                {CheckBox3, Edit6, Button4, "Choose the game over sound"},
+                {CheckBox4, Edit7, Button5, "Choose the new hi score sound"}};
+  for (const auto& sound : sounds) {
+    NameAfter(sound.path, sound.box->text());
+    sound.browse->setAccessibleDescription(QString::fromLatin1(sound.purpose));
+  }
+
   connect(CheckBox1, &QCheckBox::toggled, this, &TForm3::CheckBox1Click);
   connect(CheckBox2, &QCheckBox::toggled, this, &TForm3::CheckBox2Click);
   connect(CheckBox3, &QCheckBox::toggled, this, &TForm3::CheckBox3Click);
@@ -244,12 +263,11 @@ void TForm3::BuildHiScorePage() {
   QWidget* page = TabSheet4;
   Label12 = Text(page, QStringLiteral("Hi score : "), 14, 18);
   Label14 = Text(page, QStringLiteral("Set by : "), 14, 46);
-  // A substitute font may set the captions wider than they were drawn for.
-  const int valueLeft = std::max({64, Label12->geometry().right() + 2, Label14->geometry().right() + 2});
+  // The values run to the page's frame: a long name is not cut short.
   Label13 = new QLabel(page);
-  Label13->setGeometry(valueLeft, 18, 350 - valueLeft, Label12->height());
+  Label13->setGeometry(64, 18, 350 - 64, Label12->height());
   Label15 = new QLabel(page);
-  Label15->setGeometry(valueLeft, 46, 350 - valueLeft, Label14->height());
+  Label15->setGeometry(64, 46, 350 - 64, Label14->height());
   Button6 = Push(page, QStringLiteral("&Reset"), 272, 186, 75, 25);
   connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
 }

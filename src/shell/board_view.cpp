@@ -2,19 +2,40 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "game/direction.h"
 #include "shell/intro_screen.h"
+#include "widgets/accessibility.h"
 #include "widgets/qt_images.h"
 
 namespace quorvane {
 
-TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent), image_(PaintBoxWidth, PaintBoxHeight, QImage::Format_RGB32) {
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
   setFixedSize(PaintBoxWidth, PaintBoxHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(QStringLiteral("Board"));
+  SetAccessibleRole(this, QAccessible::Graphic);
+  // A stop for the Tab key, so that a screen reader can be brought to the
+  // board and read its description; the arrow keys steer wherever the focus is.
+  setFocusPolicy(Qt::TabFocus);
+  UseScale(ScreenScale());
+}
+
+int TPaintBox::ScreenScale() const {
+  // Whole scales only: a fractional one (left by an explicit QT_SCALE_FACTOR)
+  // gets the next larger picture, which the paint then shrinks.
+  return std::max(1, static_cast<int>(std::ceil(devicePixelRatioF() - 0.01)));
+}
+
+void TPaintBox::UseScale(int scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  image_ = QImage(PaintBoxWidth * scale, PaintBoxHeight * scale, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(scale);
   image_.fill(Qt::black);
   for (int i = 0; i < TileCount; ++i)
-    tiles_[static_cast<size_t>(i)] = TileImage(i).convertToFormat(QImage::Format_RGB32);
+    tiles_[static_cast<size_t>(i)] = ScaledByBlocks(TileImage(i).convertToFormat(QImage::Format_RGB32), scale);
 }
 
 void TPaintBox::DrawCell(int column, int row, int tile) {
@@ -22,11 +43,12 @@ void TPaintBox::DrawCell(int column, int row, int tile) {
   const QImage& picture = tiles_[static_cast<size_t>(tile)];
   if (column < 0 || column >= BoardColumns || row < 0 || row >= BoardRows) return;
   const int x = CellSize * column, y = CellSize * row;
+  const int side = CellSize * scale_;
   // Copy the rows straight across: the tile and the image share a format.
-  for (int line = 0; line < CellSize; ++line) {
-    auto* target = reinterpret_cast<QRgb*>(image_.scanLine(y + line)) + x;
+  for (int line = 0; line < side; ++line) {
+    auto* target = reinterpret_cast<QRgb*>(image_.scanLine(y * scale_ + line)) + x * scale_;
     const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(line));
-    std::copy(source, source + CellSize, target);
+    std::copy(source, source + side, target);
   }
   if (!repainting_) update(x, y, CellSize, CellSize);
 }
@@ -55,9 +77,23 @@ void TPaintBox::DrawBlinkLine(const QColor& colour) {
   update(box);
 }
 
+void TPaintBox::SetDescription(const QString& text) {
+  // Qt tells screen readers of the change itself.
+  if (accessibleDescription() != text) setAccessibleDescription(text);
+}
+
 void TPaintBox::paintEvent(QPaintEvent* event) {
+  if (const int scale = ScreenScale(); scale != scale_) {
+    // Moved to a screen of another scale: the picture is made again there.
+    UseScale(scale);
+    repainting_ = true;
+    if (paintHandler_) paintHandler_();
+    repainting_ = false;
+  }
   QPainter painter(this);
-  painter.drawImage(event->rect(), image_, event->rect());
+  const QRect area = event->rect();
+  const QRect source(area.topLeft() * scale_, area.size() * scale_);
+  painter.drawImage(area, image_, source);
 }
 
 }  // namespace quorvane

@@ -14,6 +14,10 @@ namespace quorvane {
 // event, so the picture is kept in an image: drawing a cell changes the
 // image and asks for that cell alone to be shown again, and the paint event
 // shows the image.
+//
+// The image is kept at the screen's own resolution: on a screen of scale n
+// (a whole number) each tile pixel is an n x n block and the intro text is
+// drawn at full sharpness, so showing the image never scales it.
 class TPaintBox final : public QWidget, public BoardSurface {
   Q_OBJECT
  public:
@@ -30,13 +34,25 @@ class TPaintBox final : public QWidget, public BoardSurface {
   // The blinking intro line in the given colour, touching only its rectangle.
   void DrawBlinkLine(const QColor& colour);
 
+  // The picture in device pixels: Scale() times the box's size.
   const QImage& Image() const { return image_; }
+  int Scale() const { return scale_; }
+
+  // What a screen reader says about the board; tells it when that changes.
+  void SetDescription(const QString& text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The whole number of device pixels per board pixel on the current screen.
+  int ScreenScale() const;
+  // Makes the image and the tiles for a new scale; the picture must then be
+  // painted again.
+  void UseScale(int scale);
+
   QImage image_;
+  int scale_ = 0;
   std::array<QImage, TileCount> tiles_;
   std::function<void()> paintHandler_;
   bool repainting_ = false;

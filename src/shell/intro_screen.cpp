@@ -17,7 +17,11 @@ QRect DrawCentredText(QPainter& canvas, const QString& fontName, int sizePoints,
   const QFontMetrics metrics(font);
   const int width = metrics.horizontalAdvance(text);
   const int left = (PaintBoxWidth - width) / 2;
-  const QRect box(left, top, width, metrics.height());
+  // The text's cell, grown to every pixel its letters may touch: on a
+  // high-density screen the edges of a letter can reach past the cell, and
+  // what the fill does not cover a redraw in another colour would not cover.
+  const QRectF ink = QFontMetricsF(font).boundingRect(text).translated(left, top + metrics.ascent());
+  const QRect box = QRect(left, top, width, metrics.height()).united(ink.toAlignedRect().adjusted(-1, -1, 1, 1));
   canvas.fillRect(box, Qt::black);
   canvas.drawText(left, top + metrics.ascent(), text);
   return box;

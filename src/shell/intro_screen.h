@@ -17,7 +17,7 @@ int PointsToPixels(int points);
 
 // Draws one line centred on the 400-pixel paint box with its top-left corner
 // at (left, top), opaque on black, in the painter's pen colour. Gives the
-// rectangle it covered.
+// rectangle it covered, which holds every pixel of the line's letters.
 QRect DrawCentredText(QPainter& canvas, const QString& fontName, int sizePoints, int top, const QString& text);
 
 struct IntroLine {

@@ -13,6 +13,7 @@
 #include "shell/main_window.h"
 #include "shell/session_end.h"
 #include "timer/timer_priority.h"
+#include "widgets/desktop_setup.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
   // Before any thread starts: the threads made afterwards start ordinary,
   // and the step timer's worker raises itself.
   quorvane::RaiseTickReceiverPriority();
+  quorvane::PrepareDesktop();  // screen scale and fonts, before the application exists
   quorvane::TApplication app(argc, argv);
   // Ties the window to the installed desktop entry, whose icon docks show.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));

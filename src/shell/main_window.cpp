@@ -18,6 +18,7 @@
 #include "dialogs/options_exchange.h"
 #include "help/qt_help_service.h"
 #include "settings/settings_store.h"
+#include "shell/board_description.h"
 #include "shell/board_view.h"
 #include "shell/error_report.h"
 #include "shell/key_filter.h"
@@ -125,10 +126,10 @@ void TForm1::BuildControls() {
   Button3 = pushButton("Pa&use", 81);
   Button4 = pushButton("He&lp", 246);
   Button1 = pushButton("E&xit", 327);
-  LeftSpeed = MakeArrowButton(11, 163, 15);
-  UpSpeed = MakeArrowButton(12, 189, 4);
-  DownSpeed = MakeArrowButton(10, 189, 29);
-  RightSpeed = MakeArrowButton(13, 215, 15);
+  LeftSpeed = MakeArrowButton(11, "Left", 163, 15);
+  UpSpeed = MakeArrowButton(12, "Up", 189, 4);
+  DownSpeed = MakeArrowButton(10, "Down", 189, 29);
+  RightSpeed = MakeArrowButton(13, "Right", 215, 15);
   for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(LeftSpeed), static_cast<QWidget*>(UpSpeed),
                      static_cast<QWidget*>(DownSpeed), static_cast<QWidget*>(RightSpeed)})
     w->setEnabled(false);
@@ -151,11 +152,15 @@ void TForm1::BuildControls() {
   StatusBar1->setGeometry(0, designed.StatusBarTop(), designed.ClientWidth, designed.StatusBarHeight);
 }
 
-QToolButton* TForm1::MakeArrowButton(int tile, int left, int top) {
+QToolButton* TForm1::MakeArrowButton(int tile, const char* name, int left, int top) {
   auto* button = new QToolButton(Panel4);
   button->setAutoRaise(true);  // flat
   button->setFocusPolicy(Qt::NoFocus);
-  button->setIcon(QIcon(ArrowButtonPixmap(tile)));
+  // A picture says nothing to a screen reader; the arrow keys do the same
+  // from the keyboard.
+  button->setAccessibleName(QString::fromLatin1(name));
+  button->setToolTip(QString::fromLatin1(name));
+  button->setIcon(ArrowButtonIcon(tile));
   button->setIconSize(QSize(20, 20));
   button->setGeometry(left, top, 23, 22);
   return button;
@@ -164,7 +169,10 @@ QToolButton* TForm1::MakeArrowButton(int tile, int left, int top) {
 void TForm1::BuildMenus() {
   Game1 = menuBar()->addMenu(QStringLiteral("&Game"));
   Newgame1 = Game1->addAction(QStringLiteral("&New game"), this, &TForm1::Button2Click);
-  Pause1 = Game1->addAction(QStringLiteral("&Pause"), this, [this] { game_->Pause1Click(); });
+  Pause1 = Game1->addAction(QStringLiteral("&Pause"), this, [this] {
+    game_->Pause1Click();
+    DescribeBoardChange();
+  });
   Pause1->setCheckable(true);
   Pause1->setEnabled(false);
   Options1 = Game1->addAction(QStringLiteral("&Options ..."), this, &TForm1::Options1Click);
@@ -229,6 +237,9 @@ void TForm1::FormShow() {
   state.DisplayMode = Intro;
   ClickNewTimer->start();
   PaintBox1->RepaintBoard();
+  DescribeBoardChange();
+  // The one stop for the Tab key: a screen reader starts on the board.
+  PaintBox1->setFocus();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -266,7 +277,10 @@ bool TForm1::FormClose() {
 
 void TForm1::SetStatusText(int panel, const std::string& text) {
   StatusBar1->SetPanelText(panel, QString::fromStdString(text));
+  DescribeBoardChange();
 }
+
+void TForm1::DescribeBoardChange() { PaintBox1->SetDescription(DescribeBoard(game_->State(), Pause1->isChecked())); }
 
 void TForm1::SetControlEnabled(GameControl control, bool enabled) {
   switch (control) {
@@ -290,6 +304,8 @@ void TForm1::SetBlinkTimerEnabled(bool enabled) {
   } else {
     ClickNewTimer->stop();
   }
+  // The blink starts exactly when the board gives way to the intro.
+  DescribeBoardChange();
 }
 
 const SoundImage& TForm1::Sound(GameSound sound) const {
@@ -303,6 +319,7 @@ const SoundImage& TForm1::Sound(GameSound sound) const {
 void TForm1::PlaySoundImage(GameSound sound) { player_.PlaySoundImage(Sound(sound)); }
 
 std::string TForm1::AskHiScoreName(int32_t hiScore) {
+  DescribeBoardChange();
   TForm4 dialog(this);
   dialog.SetScore(hiScore);
   dialog.exec();
@@ -310,6 +327,7 @@ std::string TForm1::AskHiScoreName(int32_t hiScore) {
 }
 
 bool TForm1::AskPlayAgain() {
+  DescribeBoardChange();
   QMessageBox box(QMessageBox::Warning, kTitle, QStringLiteral("Game Over! Would you like to play again?"),
                   QMessageBox::Yes | QMessageBox::No, this);
   return box.exec() == QMessageBox::Yes;
@@ -332,10 +350,21 @@ std::string TForm1::CloseForSessionEnd() {
 
 void TForm1::Button1Click() { close(); }
 void TForm1::Exit1Click() { close(); }
-void TForm1::Button2Click() { game_->Button2Click(); }
-void TForm1::Button3Click() { game_->Button3Click(); }
+// The game changes its state in several moves; the board's words are
+// brought up to date once it is done.
+void TForm1::Button2Click() {
+  game_->Button2Click();
+  DescribeBoardChange();
+}
+void TForm1::Button3Click() {
+  game_->Button3Click();
+  DescribeBoardChange();
+}
 void TForm1::Game1Click() { game_->Game1Click(); }
-void TForm1::SuperTimer1Timer() { game_->GameStep(); }
+void TForm1::SuperTimer1Timer() {
+  game_->GameStep();
+  DescribeBoardChange();
+}
 
 void TForm1::SetHelpService(HelpService* help) { help_ = help ? help : ownHelp_.get(); }
 

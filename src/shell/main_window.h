@@ -139,7 +139,9 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   bool FormClose();
   void BuildControls();
   void BuildMenus();
-  QToolButton* MakeArrowButton(int tile, int left, int top);
+  QToolButton* MakeArrowButton(int tile, const char* name, int left, int top);
+  // Brings the board's description for screen readers up to date.
+  void DescribeBoardChange();
   void WarnSoundLoad(const std::string& text);
   void ShowWarning(const QString& text);
 

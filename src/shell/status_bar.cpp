@@ -1,23 +1,43 @@
 #include "shell/status_bar.h"
 
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
+#include <QLabel>
+
+#include "widgets/accessibility.h"
 
 namespace quorvane {
 
 namespace {
 constexpr int kRightEdges[TStatusBar::PanelCount - 1] = {129, 258, 387};
-}
+// Names for screen readers, which otherwise know a panel only by its text.
+const char* const kPanelNames[TStatusBar::PanelCount] = {"Game state", "Score", "Hi score", "Skill level"};
+}  // namespace
 
-TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) { setFixedHeight(BarHeight); }
+TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
+  setFixedHeight(BarHeight);
+  setAccessibleName(QStringLiteral("Status bar"));
+  SetAccessibleRole(this, QAccessible::StatusBar);
+  for (int i = 0; i < PanelCount; ++i) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("Panel%1").arg(i));
+    label->setTextFormat(Qt::PlainText);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    label->setIndent(2);
+    label->setAccessibleDescription(QString::fromLatin1(kPanelNames[i]));
+    panels_[static_cast<size_t>(i)] = label;
+  }
+  PlacePanels();
+}
 
 void TStatusBar::SetPanelText(int panel, const QString& text) {
-  QString& slot = texts_.at(static_cast<size_t>(panel));
-  if (slot == text) return;
-  slot = text;
-  update(PanelRect(panel));
+  // A label without an accessible name of its own is known by its text, and
+  // tells screen readers when that changes: the panels keep no other name.
+  QLabel* label = panels_.at(static_cast<size_t>(panel));
+  if (label->text() != text) label->setText(text);
 }
+
+QString TStatusBar::PanelText(int panel) const { return panels_.at(static_cast<size_t>(panel))->text(); }
 
 QRect TStatusBar::PanelRect(int panel) const {
   const int left = panel == 0 ? 0 : kRightEdges[panel - 1];
@@ -25,20 +45,15 @@ QRect TStatusBar::PanelRect(int panel) const {
   return QRect(left, 0, right - left, height());
 }
 
-void TStatusBar::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
+void TStatusBar::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlacePanels();
+}
+
+void TStatusBar::PlacePanels() {
   for (int i = 0; i < PanelCount; ++i) {
-    // Each panel is a sunken box two pixels apart from its neighbour.
-    const QRect box = PanelRect(i).adjusted(0, 2, i < PanelCount - 1 ? -2 : 0, 0);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    frame.rect = box;
-    frame.lineWidth = 1;
-    frame.state |= QStyle::State_Sunken;
-    style()->drawPrimitive(QStyle::PE_Frame, &frame, &painter, this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(box.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                     texts_[static_cast<size_t>(i)]);
+    // Each box is sunken and two pixels apart from its neighbour.
+    panels_[static_cast<size_t>(i)]->setGeometry(PanelRect(i).adjusted(0, 2, i < PanelCount - 1 ? -2 : 0, 0));
   }
 }
 

@@ -1,9 +1,15 @@
 #include "widgets/link_labels.h"
 
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QUrl>
 #include <stdexcept>
+
+#include "widgets/accessibility.h"
 
 namespace quorvane {
 
@@ -45,13 +51,43 @@ QString TrimBlanks(const QString& text) {
   return text.mid(first, last - first);
 }
 
-TLinkLabelBase::TLinkLabelBase(QWidget* owner) : QLabel(owner) { setTextFormat(Qt::PlainText); }
+TLinkLabelBase::TLinkLabelBase(QWidget* owner) : QLabel(owner) {
+  setTextFormat(Qt::PlainText);
+  setFocusPolicy(Qt::StrongFocus);
+  SetAccessibleRole(this, QAccessible::Link);
+}
 
 void TLinkLabelBase::Click() { emit clicked(); }
 
 void TLinkLabelBase::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) pressed_ = true;
   QLabel::mousePressEvent(event);
+}
+
+void TLinkLabelBase::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        event->accept();
+        Click();
+        return;
+      }
+      break;
+    default: break;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+void TLinkLabelBase::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  // A label draws no focus of its own; show where Space and Enter will act.
+  QPainter painter(this);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 void TLinkLabelBase::mouseReleaseEvent(QMouseEvent* event) {

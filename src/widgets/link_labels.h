@@ -23,11 +23,16 @@ void SetLinkOpener(LinkOpener* opener);
 QString TrimBlanks(const QString& text);
 
 // The shared base of the link labels: a plain label that reports a click
-// (a left press and release on it) as clicked().
+// (a left press and release on it) as clicked(). It is also a stop for the
+// Tab key, where Space or Enter click it, and screen readers know it as a
+// link they can follow.
 class TLinkLabelBase : public QLabel {
   Q_OBJECT
  public:
   explicit TLinkLabelBase(QWidget* owner = nullptr);
+
+  // What a click does, for the keyboard and for assistive tools.
+  Q_INVOKABLE void Activate() { Click(); }
 
  signals:
   void clicked();
@@ -38,6 +43,8 @@ class TLinkLabelBase : public QLabel {
 
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool pressed_ = false;

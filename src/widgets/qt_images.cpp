@@ -39,6 +39,38 @@ QPixmap ArrowButtonPixmap(int tile) {
   return QPixmap::fromImage(image);
 }
 
+QImage ScaledByBlocks(const QImage& image, int factor) {
+  if (factor <= 1 || image.isNull()) return image;
+  const QImage source = image.convertToFormat(QImage::Format_ARGB32);
+  QImage scaled(source.width() * factor, source.height() * factor, QImage::Format_ARGB32);
+  for (int y = 0; y < scaled.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y / factor));
+    auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+    for (int x = 0; x < scaled.width(); ++x) to[x] = from[x / factor];
+  }
+  return scaled.convertToFormat(image.format());
+}
+
+namespace {
+
+QIcon IconAtEveryScale(const QImage& picture) {
+  QIcon icon;
+  for (int scale = 1; scale <= LargestIconScale; ++scale) {
+    QPixmap pixmap = QPixmap::fromImage(ScaledByBlocks(picture, scale));
+    pixmap.setDevicePixelRatio(scale);
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+}  // namespace
+
+QIcon ArrowButtonIcon(int tile) {
+  const QPixmap picture = ArrowButtonPixmap(tile);
+  if (picture.isNull()) return {};
+  return IconAtEveryScale(picture.toImage());
+}
+
 QImage AppIconImage() {
   const AppIconPicture& icon = BuildAppIcon();
   QImage image(AppIconPicture::Size, AppIconPicture::Size, QImage::Format_ARGB32);
@@ -49,7 +81,7 @@ QImage AppIconImage() {
   return image;
 }
 
-QIcon AppIcon() { return QIcon(QPixmap::fromImage(AppIconImage())); }
+QIcon AppIcon() { return IconAtEveryScale(AppIconImage()); }
 
 QImage AboutLogoImage() {
   const LogoPicture& logo = AboutLogo();

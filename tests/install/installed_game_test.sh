@@ -110,7 +110,7 @@ case ${1:-} in
     [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "section"
     [[ $(dpkg-deb -f "$deb" Maintainer) == Tolvenix* ]] || fail "maintainer"
     depends=$(dpkg-deb -f "$deb" Depends)
-    for needed in qt6-qpa-plugins libqt6sql6-sqlite fonts-liberation2 libqt6widgets6 libqt6help6 libsdl2; do
+    for needed in qt6-qpa-plugins libqt6sql6-sqlite fonts-freefont-ttf fonts-liberation2 libqt6widgets6 libqt6help6 libsdl2; do
       [[ $depends == *"$needed"* ]] || fail "$needed is not among the dependencies: $depends"
     done
     dpkg -x "$deb" "$scratch/root"

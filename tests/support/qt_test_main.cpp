@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "shell/application.h"
+#include "widgets/desktop_setup.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   // The windows' sounds go nowhere; SDL's dummy device takes them quietly.
   if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+  quorvane::PrepareDesktop();
   quorvane::TApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QtTest/QTest>
@@ -59,6 +60,20 @@ TEST(LinkLabels, BlueUnderlinedPropertiesAndWhatCountsAsAClick) {
   QTest::mouseClick(url, Qt::LeftButton);
   EXPECT_EQ(clicks.count(), 1);
   EXPECT_EQ(opener.links, QStringList{"https://x.example/"});
+
+  // From the keyboard and for screen readers: a Tab stop that Space and
+  // Enter follow, announced as a link that can be pressed.
+  EXPECT_TRUE(url->focusPolicy() & Qt::TabFocus);
+  url->setText(QStringLiteral("x.example"));
+  QTest::keyClick(url, Qt::Key_Space);
+  QTest::keyClick(url, Qt::Key_Return);
+  QTest::keyClick(url, Qt::Key_A);
+  EXPECT_EQ(clicks.count(), 3);
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(url);
+  EXPECT_EQ(face->role(), QAccessible::Link);
+  EXPECT_EQ(face->text(QAccessible::Name), url->text());
+  face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 4; }, 2000));
 }
 
 TEST(LinkLabels, BlankValuesAreErrorsAndOthersAreHandedOnAsStored) {

@@ -1,0 +1,17 @@
+#include "widgets/desktop_setup.h"
+
+#include <QFont>
+#include <QGuiApplication>
+
+namespace quorvane {
+
+void PrepareDesktop() {
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  // Replacing rather than adding, so that running this twice changes nothing.
+  QFont::removeSubstitutions(DesignedSansFamily);
+  QFont::insertSubstitution(DesignedSansFamily, SansStandIn);
+  QFont::removeSubstitutions(DesignedIntroFamily);
+  QFont::insertSubstitution(DesignedIntroFamily, IntroStandIn);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+
+#include "dialog_fakes.h"
+#include "dialogs/about_box.h"
+#include "dialogs/new_hi_score_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "shell/status_bar.h"
+#include "support/window_test_support.h"
+#include "widgets/desktop_setup.h"
+
+namespace quorvane::testing {
+namespace {
+
+// The width a caption's letters take: no access-key mark, no trailing blanks.
+int InkWidth(const QWidget* w, QString text) {
+  text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+  return w->fontMetrics().horizontalAdvance(text.trimmed());
+}
+
+// Every caption within its control, beside the style's frame or indicator,
+// and no label running into the control beside it.
+void ExpectCaptionsFit(QWidget* window) {
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    const auto metric = [w](QStyle::PixelMetric m) { return w->style()->pixelMetric(m, nullptr, w); };
+    int need = 0, room = w->width();
+    if (auto* push = qobject_cast<QPushButton*>(w)) {
+      need = InkWidth(w, push->text()) + 2 * metric(QStyle::PM_ButtonMargin);
+    } else if (qobject_cast<QRadioButton*>(w)) {
+      need = InkWidth(w, static_cast<QRadioButton*>(w)->text()) + metric(QStyle::PM_ExclusiveIndicatorWidth) +
+             metric(QStyle::PM_RadioButtonLabelSpacing);
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+      need = InkWidth(w, check->text()) + metric(QStyle::PM_IndicatorWidth) + metric(QStyle::PM_CheckBoxLabelSpacing);
+    } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+      need = tabs->tabRect(tabs->count() - 1).right() + 1;  // every tab shown, none scrolled away
+      room = tabs->parentWidget()->width();
+    } else if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
+      need = label->contentsMargins().left() + std::max(label->indent(), 0) + InkWidth(w, label->text());
+      room = label->contentsRect().right() + 1;
+      const QRect ink(label->pos(), QSize(need, label->height()));
+      for (QWidget* next : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool beside = next->x() > label->x() && (qobject_cast<QLabel*>(next) || next->focusPolicy());
+        EXPECT_FALSE(beside && next->geometry().intersects(ink)) << label->text().toStdString() << " runs on";
+      }
+    }
+    EXPECT_LE(need, room) << w->metaObject()->className() << " " << w->accessibleName().toStdString();
+  }
+}
+
+TEST_F(WindowTest, OneFaceEverywhereAndEveryCaptionFits) {
+  TForm1& form = Show();
+  EXPECT_EQ(form.font().family(), DesignedSansFamily) << "the window asks for its designed face";
+  EXPECT_EQ(QFontInfo(form.Button2->font()).family(), SansStandIn);
+  EXPECT_EQ(QFontInfo(QFont(DesignedIntroFamily)).family(), IntroStandIn);
+  const char* widest[] = {"Game over", "Score : 99990", "Hi : 99990", "Intermediate"};
+  for (int i = 0; i < TStatusBar::PanelCount; ++i) form.StatusBar1->SetPanelText(i, widest[i]);
+  ExpectCaptionsFit(&form);
+
+  RecordingHelp help;
+  QtWavFileBrowser browser;  // never asked
+  bool helpOpened = false;
+  TForm3 options(&form, help, helpOpened, browser);
+  TForm4 hiScore(&form);
+  hiScore.SetScore(99990);
+  TForm5 about(&form);
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&options, &hiScore, &about}) {
+    EXPECT_EQ(QFontInfo(dialog->font()).family(), SansStandIn) << dialog->metaObject()->className();
+    dialog->show();
+    ExpectCaptionsFit(dialog);
+  }
+}
+
+}  // namespace
+}  // namespace quorvane::testing
