@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <stdexcept>
 
+#include "widgets/handler_errors.h"
+
 namespace quorvane {
 
 namespace {
@@ -58,7 +60,7 @@ void TLinkLabelBase::mouseReleaseEvent(QMouseEvent* event) {
   const bool click = event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint());
   if (event->button() == Qt::LeftButton) pressed_ = false;
   QLabel::mouseReleaseEvent(event);
-  if (click) Click();
+  if (click) ReportHandlerErrors([this] { Click(); });
 }
 
 TUrlLabel::TUrlLabel(QWidget* owner) : TLinkLabelBase(owner) { UseLinkLook(*this); }
