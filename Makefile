@@ -1,4 +1,5 @@
-# Thin wrappers around CMake. `make run` plays, `make test` runs every test headless.
+# Thin wrappers around CMake. `make run` plays, `make test` runs every test
+# headless, `make check` runs what CI adds: sanitizer builds and fuzzing.
 BUILD ?= build
 JOBS ?= 2
 PREFIX ?= /usr/local
@@ -7,7 +8,10 @@ ifdef CI
 CMAKE_FLAGS += -DQUORVANE_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test bench install package clean
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 300
+
+.PHONY: all deps configure build run test check fuzz bench install package clean
 
 all: build
 
@@ -37,8 +41,14 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 -L package
 
+check: deps
+	JOBS=$(JOBS) bash scripts/check
+
+fuzz: deps
+	JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/check fuzz
+
 bench: build
 	@bash bench/bench_table.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-tsan build-fuzz

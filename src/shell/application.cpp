@@ -8,6 +8,7 @@
 #include <typeinfo>
 
 #include "shell/error_report.h"
+#include "widgets/handler_errors.h"
 #include "widgets/qt_images.h"
 
 namespace quorvane {
@@ -24,6 +25,8 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {
+    if (event->type() == HandlerErrorEvent::kType)
+      std::rethrow_exception(static_cast<HandlerErrorEvent*>(event)->Error);
     return QApplication::notify(receiver, event);
   } catch (const std::exception& error) {
     ShowErrorReport(activeWindow(), QString::fromUtf8(error.what()));

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "widgets/accessibility.h"
+#include "widgets/handler_errors.h"
 
 namespace quorvane {
 
@@ -94,7 +95,7 @@ void TLinkLabelBase::mouseReleaseEvent(QMouseEvent* event) {
   const bool click = event->button() == Qt::LeftButton && pressed_ && rect().contains(event->position().toPoint());
   if (event->button() == Qt::LeftButton) pressed_ = false;
   QLabel::mouseReleaseEvent(event);
-  if (click) Click();
+  if (click) ReportHandlerErrors([this] { Click(); });
 }
 
 TUrlLabel::TUrlLabel(QWidget* owner) : TLinkLabelBase(owner) { UseLinkLook(*this); }

@@ -6,6 +6,7 @@
 #include "shell/application.h"
 #include "shell/error_report.h"
 #include "support/window_test_support.h"
+#include "widgets/handler_errors.h"
 
 namespace quorvane::testing {
 namespace {
@@ -39,6 +40,17 @@ TEST(ErrorReport, AHandlersErrorIsShownAndTheProgramGoesOn) {
   bool later = false;
   QTimer::singleShot(0, [&] { later = true; });
   ASSERT_TRUE(QTest::qWaitFor([&] { return later; }));
+}
+
+// The way our own handlers report: the box comes up at once, without the
+// error passing through Qt's frames, and the handler's caller goes on.
+TEST(ErrorReport, AnErrorSentFromAHandlerIsShownAtOnce) {
+  ModalAnswers answers;
+  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  ReportHandlerErrors([] {});
+  EXPECT_TRUE(answers.Seen().empty());
+  ReportHandlerErrors([] { throw std::runtime_error("Error: Property URL not Specified"); });
+  EXPECT_EQ(answers.Seen(), std::vector<QString>{"Quorvane Sinuvar | Error: Property URL not Specified."});
 }
 
 }  // namespace
