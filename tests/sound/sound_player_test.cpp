@@ -70,8 +70,11 @@ std::function<bool(const Channel&)> SeenThen(bool (*is)(int16_t), double after) 
 class SoundPlayerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quorvane_sound_player_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // A parameterised test's name holds a '/', which would nest the folder
+    // and leave its parent behind.
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    dir_ = fs::temp_directory_path() / ("quorvane_sound_player_" + std::to_string(::getpid()) + "_" + name);
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     output_ = (dir_ / "out.raw").string();
