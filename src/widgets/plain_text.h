@@ -12,7 +12,8 @@ namespace quorvane {
 // never as markup. Names come from the settings file and the keyboard, paths
 // from the file system, and a text read as markup could load a file (an
 // <img> of /dev/zero reads for ever), change the look or reach a path.
-// Labels, message boxes and tooltips are therefore made only here.
+// Labels, message boxes and tooltips are therefore made only here (the link
+// labels, labels of their own kind, take the same format themselves).
 
 // A label showing its text exactly as given.
 QLabel* NewLabel(const QString& text, QWidget* parent);

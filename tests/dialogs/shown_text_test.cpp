@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include "dialogs/about_box.h"
 #include "dialogs/new_hi_score_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "help/help_window.h"
@@ -27,6 +28,13 @@ std::string Shown(QWidget* widget) {
   return face ? face->text(QAccessible::Name).toStdString() : "(nothing shown)";
 }
 
+// Every label of a window shows its text as it is, including those that
+// show nothing stored today: the rule holds for whatever they show later.
+void ExpectEveryLabelPlain(QWidget* window) {
+  for (QLabel* label : window->findChildren<QLabel*>())
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << window->metaObject()->className() << " " << Shown(label);
+}
+
 class ShownTextTest : public WindowTest {
  protected:
   // The options dialog's "Hi score" holder and the three sound paths, as the
@@ -37,6 +45,7 @@ class ShownTextTest : public WindowTest {
     answers.Then([&](QWidget* modal) {
       auto* d = qobject_cast<TForm3*>(modal);
       ASSERT_NE(d, nullptr);
+      ExpectEveryLabelPlain(d);
       for (QWidget* w : std::initializer_list<QWidget*>{d->Label15, d->Edit5, d->Edit6, d->Edit7})
         shown.push_back(Shown(w));
       d->Button1->click();
@@ -60,7 +69,7 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
     // From the settings file.
     WriteSettings("[SOUNDS]\nBALLWAV=" + path.toStdString() + "\nGAMEOVERWAV=" + path.toStdString() +
                   "\nHISCOREWAV=" + path.toStdString() + "\n[SCORE]\nHISCORE=10\nHINAME=" + hostile + "\n");
-    Show();
+    ExpectEveryLabelPlain(&Show());
     EXPECT_EQ(OptionsShow(),
               (std::vector<std::string>{hostile, path.toStdString(), path.toStdString(), path.toStdString()}));
 
@@ -70,6 +79,7 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
       answers.Then([&](QWidget* modal) {
         auto* dialog = qobject_cast<TForm4*>(modal);
         ASSERT_NE(dialog, nullptr);
+        ExpectEveryLabelPlain(dialog);
         dialog->Edit1->clear();
         QTest::keyClicks(dialog->Edit1, name);
         EXPECT_EQ(Shown(dialog->Edit1), hostile);
@@ -107,8 +117,11 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
     const QString cache = QString::fromStdString(folder + "/blocker/" + hostile);
     THelpWindow help(dir_.path(), cache);
     help.ShowTopics();
+    ExpectEveryLabelPlain(&help);
     EXPECT_TRUE(help.Browser->toPlainText().contains(cache)) << help.Browser->toPlainText().toStdString();
     help.close();
+
+    ExpectEveryLabelPlain(std::make_unique<TForm5>(form_.get()).get());
 
     TearDown();
     if (HasFailure()) break;  // markup that was read would make the last name read /dev/zero for ever
