@@ -118,7 +118,9 @@ void THelpWindow::Present() {
 
 void THelpWindow::ShowProblem(const QString& text) {
   Notice->hide();
-  Browser->setHtml(QStringLiteral("<h2>Quorvane Sinuvar Help</h2><p>%1</p>").arg(text.toHtmlEscaped()));
+  // The text may hold paths: shown as it is, blanks and all.
+  Browser->setHtml(QStringLiteral("<h2>Quorvane Sinuvar Help</h2><p style=\"white-space: pre-wrap\">%1</p>")
+                       .arg(text.toHtmlEscaped()));
 }
 
 void THelpWindow::ShowTopic(const QUrl& url) {

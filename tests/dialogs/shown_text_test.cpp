@@ -114,7 +114,7 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Description).toStdString(), hostile);
 
     std::ofstream(folder + "/blocker") << "a file, where a folder would have to be";
-    const QString cache = QString::fromStdString(folder + "/blocker/" + hostile);
+    const QString cache = QString::fromStdString(folder + "/blocker/" + hostile + "  two blanks");
     THelpWindow help(dir_.path(), cache);
     help.ShowTopics();
     ExpectEveryLabelPlain(&help);
