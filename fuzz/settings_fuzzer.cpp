@@ -39,6 +39,8 @@ const std::vector<std::string>& HardTexts() {
       "\"quoted\"",
       "\"",
       "\"\"",
+      "'single'",
+      "'",
       "a=b",
       "[SCORE]",
       ";not a comment",

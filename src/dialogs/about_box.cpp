@@ -7,6 +7,7 @@
 
 #include "widgets/accessibility.h"
 #include "widgets/link_labels.h"
+#include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
 #include "widgets/window_placement.h"
 
@@ -21,8 +22,7 @@ constexpr int kClientWidth = 363;
 constexpr int kClientHeight = 273;
 
 QLabel* TextLabel(QWidget* owner, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, owner);
-  label->setTextFormat(Qt::PlainText);
+  QLabel* label = NewLabel(text, owner);
   label->adjustSize();
   label->move(left, top);
   return label;
@@ -66,7 +66,7 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   Label6 = CentredLine(this, QStringLiteral("Copyright \u00A9 2026 Tolvenix"), 34);
   Label2 = CentredLine(this, QStringLiteral("All rights reserved."), 52);
   Bevel1 = SunkenFrame(this, 79, 74, 205, 81);
-  Image1 = new QLabel(this);
+  Image1 = NewLabel(this);
   Image1->setGeometry(81, 76, 200, 77);
   Image1->setPixmap(QPixmap::fromImage(AboutLogoImage()));
 

@@ -7,6 +7,7 @@
 
 #include "settings/registered_owner.h"
 #include "widgets/accessibility.h"
+#include "widgets/plain_text.h"
 #include "widgets/window_placement.h"
 
 namespace quorvane {
@@ -21,12 +22,12 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   auto* frame = new QFrame(this);
   frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
   frame->setGeometry(8, 8, 275, 83);
-  Label1 = new QLabel(QStringLiteral("Score : "), this);
+  Label1 = NewLabel(QStringLiteral("Score : "), this);
   Label1->move(20, 20);
   Label1->adjustSize();
-  Label2 = new QLabel(this);
+  Label2 = NewLabel(this);
   Label2->setGeometry(56, 20, 97, 13);
-  Label3 = new QLabel(QStringLiteral("Your &name :"), this);
+  Label3 = NewLabel(QStringLiteral("Your &name :"), this);
   Label3->move(20, 40);
   Edit1 = new QLineEdit(this);
   Edit1->setGeometry(18, 56, 253, 21);

@@ -21,6 +21,7 @@
 #include "game/skill_levels.h"
 #include "help/help_service.h"
 #include "widgets/accessibility.h"
+#include "widgets/plain_text.h"
 #include "widgets/window_placement.h"
 
 namespace quorvane {
@@ -31,7 +32,7 @@ const QString kCaption = QStringLiteral("Quorvane Sinuvar - Options");
 const QString kBrowseTitle = QStringLiteral("Quorvane Sinuvar - Browse for wav file");
 
 QLabel* Text(QWidget* page, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, page);
+  auto* label = NewLabel(text, page);
   label->move(left, top);
   label->adjustSize();
   return label;
@@ -264,9 +265,9 @@ void TForm3::BuildHiScorePage() {
   Label12 = Text(page, QStringLiteral("Hi score : "), 14, 18);
   Label14 = Text(page, QStringLiteral("Set by : "), 14, 46);
   // The values run to the page's frame: a long name is not cut short.
-  Label13 = new QLabel(page);
+  Label13 = NewLabel(page);
   Label13->setGeometry(64, 18, 350 - 64, Label12->height());
-  Label15 = new QLabel(page);
+  Label15 = NewLabel(page);
   Label15->setGeometry(64, 46, 350 - 64, Label14->height());
   Button6 = Push(page, QStringLiteral("&Reset"), 272, 186, 75, 25);
   connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
@@ -438,7 +439,7 @@ void TForm3::Button4Click() { Browse(Edit6); }
 void TForm3::Button5Click() { Browse(Edit7); }
 
 bool TForm3::Ask(const QString& question) {
-  QMessageBox box(QMessageBox::Question, kCaption, question, QMessageBox::Yes | QMessageBox::No, this);
+  TMessageBox box(QMessageBox::Question, kCaption, question, QMessageBox::Yes | QMessageBox::No, this);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -480,9 +481,11 @@ void TForm3::Button2Click() {
       // Empty text names no file, and a folder is not one.
       if (!sound.box->isChecked() || QFileInfo(sound.path->text()).isFile()) continue;
       PageControl1->setCurrentWidget(TabSheet3);
-      QMessageBox box(QMessageBox::Warning, kCaption, QString::fromUtf8(sound.message), QMessageBox::Ok, this);
+      TMessageBox box(QMessageBox::Warning, kCaption, QString::fromUtf8(sound.message), QMessageBox::Ok, this);
       box.exec();
+      // Selected whole, so that typing replaces the bad path.
       sound.path->setFocus();
+      sound.path->selectAll();
       return;
     }
   }

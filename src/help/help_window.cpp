@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "help/help_files.h"
+#include "widgets/plain_text.h"
 
 namespace quorvane {
 
@@ -49,7 +50,7 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
   Tabs->addTab(Contents, QStringLiteral("&Contents"));
   auto* indexPage = new QWidget;
   auto* indexLayout = new QVBoxLayout(indexPage);
-  auto* lookFor = new QLabel(QStringLiteral("&Look for:"));
+  auto* lookFor = NewLabel(QStringLiteral("&Look for:"), nullptr);
   IndexFilter = new QLineEdit;
   lookFor->setBuddy(IndexFilter);
   Index = engine_->indexWidget();
@@ -61,7 +62,7 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
   auto* topic = new QWidget;
   auto* topicLayout = new QVBoxLayout(topic);
   topicLayout->setContentsMargins(0, 0, 0, 0);
-  Notice = new QLabel;
+  Notice = NewLabel(nullptr);
   Notice->setWordWrap(true);
   Notice->hide();
   Browser = new THelpBrowser(*engine_);
@@ -117,7 +118,9 @@ void THelpWindow::Present() {
 
 void THelpWindow::ShowProblem(const QString& text) {
   Notice->hide();
-  Browser->setHtml(QStringLiteral("<h2>Quorvane Sinuvar Help</h2><p>%1</p>").arg(text.toHtmlEscaped()));
+  // The text may hold paths: shown as it is, blanks and all.
+  Browser->setHtml(QStringLiteral("<h2>Quorvane Sinuvar Help</h2><p style=\"white-space: pre-wrap\">%1</p>")
+                       .arg(text.toHtmlEscaped()));
 }
 
 void THelpWindow::ShowTopic(const QUrl& url) {

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace quorvane {
 
@@ -118,12 +119,28 @@ void SyncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-bool ReplaceAtomically(const fs::path& target, std::string_view contents) {
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
+// Makes the folder and the missing ones above it. Each new folder's entry
+// in its parent is synced, so that a power cut cannot take the new folder,
+// and the settings file in it, away again.
+bool MakeFolders(const fs::path& folder) {
+  std::vector<fs::path> missing;
   std::error_code error;
+  for (fs::path at = folder; !at.empty() && !fs::exists(fs::symlink_status(at, error)); at = at.parent_path()) {
+    missing.push_back(at);
+    if (at == at.parent_path()) break;
+  }
   fs::create_directories(folder, error);
   if (error) return false;
+  for (auto made = missing.rbegin(); made != missing.rend(); ++made)
+    SyncFolder(made->has_parent_path() ? made->parent_path() : fs::path("."));
+  return true;
+}
+
+bool ReplaceAtomically(const fs::path& target, std::string_view contents) {
+  if (contents.size() > kMaxProfileFileSize) return false;  // the next start would not read it
+  fs::path folder = target.parent_path();
+  if (folder.empty()) folder = ".";
+  if (!MakeFolders(folder)) return false;
 
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0;

@@ -7,10 +7,17 @@
 
 namespace quorvane {
 
+// Room for the settings keys at their longest, as a save may add them: the
+// texts at the longest a read gives, the numbers, names, quotes, line ends
+// and section headers (the settings store checks that they fit).
+inline constexpr size_t kProfileRoomForOurKeys = 64 * 1024;
+
 // A settings file is a few hundred bytes; anything larger than this is not
 // ours. It is not read, so that a huge file cannot stall the start, and it is
-// not replaced, so that it is not destroyed.
-inline constexpr size_t kMaxProfileFileSize = 4 * 1024 * 1024;
+// not replaced, so that it is not destroyed. A file grown by hand to 4 MiB
+// is still read and saved, whatever keys the save adds to it; and no save
+// writes a file larger than this, which the next start would refuse.
+inline constexpr size_t kMaxProfileFileSize = 4 * 1024 * 1024 + kProfileRoomForOurKeys;
 
 // The settings file on disk, read whole on construction and written back
 // whole. Nothing stays open in between.
@@ -33,7 +40,8 @@ class ProfileFile {
   // files left by saves that were killed (their process is gone) are
   // removed. False, with the file as it was and no temporary file left,
   // when the file was not readable as described above, has no write
-  // permission for anyone (this holds for root too), or cannot be written.
+  // permission for anyone (this holds for root too), cannot be written, or
+  // the text is larger than kMaxProfileFileSize.
   bool Save() const;
 
  private:

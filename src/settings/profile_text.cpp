@@ -28,18 +28,24 @@ std::string Upper(std::string_view name) {
   return upper;
 }
 
-bool IsQuoted(std::string_view value) { return value.size() >= 2 && value.front() == '"' && value.back() == '"'; }
+// The quote that encloses the value, single or double, or '\0' for none.
+char EnclosingQuote(std::string_view value) {
+  if (value.size() < 2 || value.front() != value.back()) return '\0';
+  return value.front() == '"' || value.front() == '\'' ? value.front() : '\0';
+}
 
 // A value that would lose blanks or quotes on reading goes out in quotes,
-// and so comes back as it was written.
-std::string Formatted(std::string_view value, bool quote) {
-  quote = quote || IsQuoted(value) || (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())));
+// and so comes back as it was written. `quote` is the quote the old value
+// stood in, kept so that an edit changes only the value.
+std::string Formatted(std::string_view value, char quote) {
+  if (!quote && (EnclosingQuote(value) || (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())))))
+    quote = '"';
   if (!quote) return std::string(value);
   std::string text;
   text.reserve(value.size() + 2);
-  text += '"';
+  text += quote;
   text += value;
-  text += '"';
+  text += quote;
   return text;
 }
 
@@ -161,7 +167,7 @@ void ProfileText::Index(Section& section) const {
     // Blanks are not part of the value, and an empty one sits after them.
     const std::string_view value = Trim(content.substr(equals + 1));
     const size_t valueBegin = value.empty() ? line.End : static_cast<size_t>(value.data() - all.data());
-    section.Keys.try_emplace(Upper(name), Key{valueBegin, valueBegin + value.size(), IsQuoted(value), {}});
+    section.Keys.try_emplace(Upper(name), Key{valueBegin, valueBegin + value.size(), EnclosingQuote(value), {}});
     // Added keys go after the section's last key line, or after its header.
     section.InsertAt = line.Next;
     section.AnchorUnended = line.End == line.Next;
@@ -176,7 +182,7 @@ std::optional<std::string> ProfileText::Get(std::string_view section, std::strin
   const Key& k = it->second;
   if (k.NewValue) return k.NewValue;
   std::string_view value = std::string_view(text_).substr(k.ValueBegin, k.ValueEnd - k.ValueBegin);
-  if (k.Quoted) value = value.substr(1, value.size() - 2);
+  if (k.Quote) value = value.substr(1, value.size() - 2);
   return std::string(value);
 }
 
@@ -215,7 +221,7 @@ void ProfileText::AppendAddedKeys(std::string& out, const Section& section) cons
   for (const std::string& name : section.Added) {
     out += name;
     out += '=';
-    out += Formatted(*section.Keys.at(Upper(name)).NewValue, false);
+    out += Formatted(*section.Keys.at(Upper(name)).NewValue, '\0');
     out += eol;
   }
 }
@@ -240,7 +246,7 @@ std::string ProfileText::Text() const {
     }
     for (const std::string& upper : s.Edited) {
       const Key& k = s.Keys.at(upper);
-      splices.push_back({k.ValueBegin, k.ValueEnd, 0, Formatted(*k.NewValue, k.Quoted)});
+      splices.push_back({k.ValueBegin, k.ValueEnd, 0, Formatted(*k.NewValue, k.Quote)});
     }
     if (!s.Added.empty()) {
       std::string lines(s.AnchorUnended ? eol : "");

@@ -21,13 +21,13 @@ std::optional<int32_t> ParseIniInteger(std::string_view text);
 // end (LF, CRLF or a lone CR).
 //
 // A line "[name]" opens a section; a line "name=value" holds a key. Blanks
-// (spaces and tabs) around names and values do not count, and a value in
-// double quotes loses them. Names match without regard to ASCII case; only
-// the first section of a name counts, and in it the first key of a name, as
-// with the Windows profile functions. Anything else is kept but holds
-// nothing: a "[" without "]", a line without "=", a ";" comment, a line with
-// a NUL byte, keys before the first section. A UTF-8 byte order mark counts
-// only at the very start of the text.
+// (spaces and tabs) around names and values do not count, and a value in a
+// pair of double or single quotes loses them. Names match without regard to
+// ASCII case; only the first section of a name counts, and in it the first
+// key of a name, as with the Windows profile functions. Anything else is
+// kept but holds nothing: a "[" without "]", a line without "=", a ";"
+// comment, a line with a NUL byte, keys before the first section. A UTF-8
+// byte order mark counts only at the very start of the text.
 //
 // Finding the sections, indexing the keys of a section and producing the
 // text each take one pass; lookups and edits are hashed, so a large file
@@ -58,7 +58,7 @@ class ProfileText {
   struct Key {
     size_t ValueBegin = kNone;  // the value in text_ without its blanks; kNone for an added key
     size_t ValueEnd = kNone;
-    bool Quoted = false;  // the value in the text stands in double quotes
+    char Quote = '\0';  // the quote the value in the text stands in, single or double
     std::optional<std::string> NewValue;
   };
 

@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include <array>
+#include <string_view>
 #include <variant>
 
 #include "settings/profile_file.h"
@@ -12,6 +13,20 @@ namespace {
 // A text comes back at most this long, as from the Windows profile service.
 constexpr size_t kMaxTextLength = 2047;
 
+// The text cut to at most kMaxTextLength bytes, but never inside a UTF-8
+// character: a lone lead byte would make the next save write a file that is
+// no longer UTF-8. Bytes that are not UTF-8 are cut where they stand.
+std::string CutText(const std::string& text) {
+  if (text.size() <= kMaxTextLength) return text;
+  auto continuation = [&](size_t i) { return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80; };
+  size_t lead = kMaxTextLength;
+  while (lead > 0 && kMaxTextLength - lead < 3 && continuation(lead)) --lead;
+  const auto first = static_cast<unsigned char>(text[lead]);
+  const size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+  const bool split = lead < kMaxTextLength && first >= 0xC0 && lead + length > kMaxTextLength;
+  return text.substr(0, split ? lead : kMaxTextLength);
+}
+
 using Field = std::variant<int32_t GameSettings::*, bool GameSettings::*, std::string GameSettings::*>;
 
 struct StoredKey {
@@ -21,7 +36,7 @@ struct StoredKey {
 };
 
 // The file's keys in the order of reading and writing.
-const std::array<StoredKey, 20> kKeys{{
+constexpr std::array<StoredKey, 20> kKeys{{
     {"SKILL", "LEVEL", &GameSettings::Level},
     {"SOUNDS", "WAVFOLDER", &GameSettings::WavFolder},
     {"SOUNDS", "PLAYWAVS", &GameSettings::PlayWavs},
@@ -56,9 +71,24 @@ struct ReadInto {
     if (auto number = text ? ParseIniInteger(*text) : std::nullopt) settings.*member = *number != 0;
   }
   void operator()(std::string GameSettings::*member) const {
-    if (text) settings.*member = text->substr(0, kMaxTextLength);
+    if (text) settings.*member = CutText(*text);
   }
 };
+
+// The most the twenty keys can add to a file when their texts are no longer
+// than a read gives them: a file that was read in full, saved again, can
+// always be read in full by the next start.
+constexpr size_t LongestKeys() {
+  constexpr size_t kLineEnd = 2, kQuotes = 2, kLongestNumber = 11;  // CRLF, "...", "-2147483648"
+  size_t bytes = 0;
+  for (const StoredKey& key : kKeys) {
+    const bool text = std::holds_alternative<std::string GameSettings::*>(key.Member);
+    bytes += std::string_view(key.Key).size() + 1 + (text ? kMaxTextLength + kQuotes : kLongestNumber) + kLineEnd;
+    bytes += std::string_view(key.Section).size() + 2 + 2 * kLineEnd;  // a header, at worst one per key
+  }
+  return bytes;
+}
+static_assert(LongestKeys() <= kProfileRoomForOurKeys);
 
 struct FormatFrom {
   const GameSettings& settings;

@@ -9,6 +9,7 @@
 
 #include "shell/error_report.h"
 #include "widgets/handler_errors.h"
+#include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
 
 namespace quorvane {
@@ -56,7 +57,7 @@ QString ShowApplicationError(const std::exception& error, const char* programFil
                                   if (!message.endsWith(u'.')) message += u'.';
                                   return message;
                                 }());
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text, QMessageBox::Ok);
+  TMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text, QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
   return text;

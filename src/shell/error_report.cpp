@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "widgets/plain_text.h"
+
 namespace quorvane {
 
 QString ErrorReportText(const QString& message) {
@@ -10,7 +12,7 @@ QString ErrorReportText(const QString& message) {
 }
 
 void ShowErrorReport(QWidget* owner, const QString& message) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Sinuvar"), ErrorReportText(message), QMessageBox::Ok,
+  TMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Sinuvar"), ErrorReportText(message), QMessageBox::Ok,
                   owner);
   box.exec();
 }

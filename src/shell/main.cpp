@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QTimer>
+#include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <memory>
@@ -50,6 +51,10 @@ void SignalFirstPaint(QWidget* board) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Under a file-size limit a write past it fails (EFBIG) instead of killing
+  // the program, so a save that meets the limit is reported like any other
+  // failed save and leaves the old settings file as it was.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Before any thread starts: the threads made afterwards start ordinary,
   // and the step timer's worker raises itself.
   quorvane::RaiseTickReceiverPriority();

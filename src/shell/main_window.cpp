@@ -24,6 +24,7 @@
 #include "shell/key_filter.h"
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
+#include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
 
 namespace quorvane {
@@ -159,7 +160,7 @@ QToolButton* TForm1::MakeArrowButton(int tile, const char* name, int left, int t
   // A picture says nothing to a screen reader; the arrow keys do the same
   // from the keyboard.
   button->setAccessibleName(QString::fromLatin1(name));
-  button->setToolTip(QString::fromLatin1(name));
+  SetToolTip(*button, QString::fromLatin1(name));
   button->setIcon(ArrowButtonIcon(tile));
   button->setIconSize(QSize(20, 20));
   button->setGeometry(left, top, 23, 22);
@@ -328,7 +329,7 @@ std::string TForm1::AskHiScoreName(int32_t hiScore) {
 
 bool TForm1::AskPlayAgain() {
   DescribeBoardChange();
-  QMessageBox box(QMessageBox::Warning, kTitle, QStringLiteral("Game Over! Would you like to play again?"),
+  TMessageBox box(QMessageBox::Warning, kTitle, QStringLiteral("Game Over! Would you like to play again?"),
                   QMessageBox::Yes | QMessageBox::No, this);
   return box.exec() == QMessageBox::Yes;
 }
@@ -336,7 +337,7 @@ bool TForm1::AskPlayAgain() {
 void TForm1::WarnSoundLoad(const std::string& text) { ShowWarning(QString::fromStdString(text)); }
 
 void TForm1::ShowWarning(const QString& text) {
-  QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, this);
+  TMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, this);
   box.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "widgets/accessibility.h"
+#include "widgets/plain_text.h"
 
 namespace quorvane {
 
@@ -17,9 +18,8 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
   setAccessibleName(QStringLiteral("Status bar"));
   SetAccessibleRole(this, QAccessible::StatusBar);
   for (int i = 0; i < PanelCount; ++i) {
-    auto* label = new QLabel(this);
+    QLabel* label = NewLabel(this);
     label->setObjectName(QStringLiteral("Panel%1").arg(i));
-    label->setTextFormat(Qt::PlainText);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);

@@ -1,9 +1,12 @@
 #include "widgets/link_labels.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QUrl>
@@ -16,9 +19,42 @@ namespace quorvane {
 
 namespace {
 
+// The refusal goes to the general error report, as an error in a click
+// handler would.
+void ReportRefusal(const QString& link) {
+  ReportHandlerErrors([&] { throw std::runtime_error("Unable to open " + link.toStdString()); });
+}
+
+// The desktop's opener, xdg-open, gets the link exactly as given: one
+// argument, no shell, nothing trimmed or encoded. Only where there is none
+// does the toolkit's opener take it, which must first make a URL of it.
 class DesktopLinkOpener final : public LinkOpener {
  public:
-  void OpenLink(const QString& link) override { QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode)); }
+  void OpenLink(const QString& link) override {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+      if (!QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode))) ReportRefusal(link);
+      return;
+    }
+    // Owned by the application: the opener may outlive the window clicked.
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(opener);
+    process->setArguments({link});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);  // its reasons, for whoever reads them
+    QObject::connect(process, &QProcess::finished, process, [process, link](int code, QProcess::ExitStatus status) {
+      process->deleteLater();
+      // Not when it was stopped, as happens when the game ends before it.
+      if (status == QProcess::NormalExit && code != 0) ReportRefusal(link);
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, link](QProcess::ProcessError error) {
+      if (error != QProcess::FailedToStart) return;
+      process->deleteLater();
+      ReportRefusal(link);
+    });
+    process->start();
+  }
 };
 
 DesktopLinkOpener desktopOpener;
@@ -108,7 +144,7 @@ void TUrlLabel::SetURL(const QString& value) {
 void TUrlLabel::Click() {
   TLinkLabelBase::Click();
   if (TrimBlanks(url_).isEmpty()) throw std::runtime_error("Error: Property URL not Specified");
-  // Handed on as stored: surrounding blanks are the handler's business.
+  // Handed on as stored: surrounding blanks are the opener's business.
   CurrentLinkOpener().OpenLink(url_);
 }
 

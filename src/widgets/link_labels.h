@@ -6,7 +6,8 @@
 namespace quorvane {
 
 // Hands a link (a web address or a "mailto:" link) to whatever opens it.
-// Whether it could be opened is not reported.
+// The desktop's opener reports a link it cannot open through the general
+// error report, as "Unable to open <link>".
 class LinkOpener {
  public:
   virtual ~LinkOpener() = default;

@@ -214,6 +214,9 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
   d.Edit5->setText(Path("zap.wav"));
   d.Button2->click();
   EXPECT_EQ(d.focusWidget(), d.Edit6);
+  EXPECT_EQ(d.Edit6->selectedText(), dir_.path()) << "the whole bad path is selected";
+  QTest::keyClicks(d.Edit6, Path("boing.wav"));
+  EXPECT_EQ(d.Edit6->text(), Path("boing.wav")) << "typing replaces it";
   EXPECT_TRUE(d.isVisible());
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - Options | Invalid blob sound specified.");

@@ -3,6 +3,9 @@
 #   installed_game_test.sh run <program> <SIGNAL>
 #       starts the program offscreen on a fresh settings folder, ends it with
 #       the signal once its window is up, and checks the settings it saved.
+#   installed_game_test.sh limit <program>
+#       the same under a file-size limit smaller than the settings file: the
+#       save fails, and the game says so and leaves the old file as it was.
 #   installed_game_test.sh install <build folder> <app id>
 #       installs the build into a scratch root and checks the installed tree.
 #   installed_game_test.sh package <.deb> <version> <app id>
@@ -17,6 +20,54 @@ fail() {
   exit 1
 }
 
+# Waits until the program <pid> has shown its window and caught the end
+# signals: it catches them once its window is shown and its settings are
+# loaded, and SIGTERM (bit 15) in the caught-signal mask says so.
+wait_until_up() {
+  local pid=$1 program=$2
+  for _ in $(seq 600); do
+    kill -0 "$pid" 2>/dev/null || break
+    local mask
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
+    if [[ -n $mask ]] && (((0x$mask >> 14) & 1)); then
+      return 0
+    fi
+    sleep 0.1
+  done
+  kill -KILL "$pid" 2>/dev/null || true
+  fail "$program did not come up"
+}
+
+# Starts <program> under a file-size limit of 1 KiB with a settings file of
+# 2 KiB, which its save cannot write again, and ends it with SIGTERM. The
+# failed save must be reported as at any other session end: status 1, the
+# reason on standard error, the old file as it was and no temporary file.
+run_limited() {
+  local program=$1
+  local home="$scratch/limited"
+  mkdir -p "$home/config" "$home/cache"
+  local ini="$home/config/Tolvenix.ini"
+  {
+    printf '[SCORE]\nHISCORE=1234\nHINAME=Bo\n'
+    for i in $(seq 200); do printf '; line %d\n' "$i"; done
+  } >"$ini"
+  cp "$ini" "$scratch/old.ini"
+  # Standard error goes through a pipe: the limit binds the program's own
+  # writes to files, and its report must not be the one that is cut.
+  env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
+    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy prlimit --fsize=1024 "$program" 2> >(cat >"$scratch/stderr") &
+  local pid=$!
+  wait_until_up "$pid" "$program"
+  kill -TERM "$pid"
+  local status=0
+  wait "$pid" || status=$?
+  ((status == 1)) || fail "$program ended with status $status on SIGTERM under a file-size limit"
+  grep -qx 'tolvenix: Unable to write to Tolvenix.ini.' "$scratch/stderr" ||
+    fail "the failed save was not reported: $(cat "$scratch/stderr")"
+  cmp "$scratch/old.ini" "$ini" || fail "the old settings file was changed"
+  [[ $(ls -A "$home/config") == Tolvenix.ini ]] || fail "left in the settings folder: $(ls -A "$home/config")"
+}
+
 # Starts <program> with a settings file holding a best score and a comment,
 # waits until the game has shown its window and caught the end signals,
 # sends <signal> and checks that the game ended with status 0 after saving.
@@ -29,23 +80,7 @@ run_and_end() {
   env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
     QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$program" &
   local pid=$!
-  # The game catches the end signals once its window is shown and its
-  # settings are loaded: SIGTERM (bit 15) in the caught-signal mask says so.
-  local caught=0
-  for _ in $(seq 600); do
-    kill -0 "$pid" 2>/dev/null || break
-    local mask
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
-    if [[ -n $mask ]] && (((0x$mask >> 14) & 1)); then
-      caught=1
-      break
-    fi
-    sleep 0.1
-  done
-  if ((!caught)); then
-    kill -KILL "$pid" 2>/dev/null || true
-    fail "$program did not come up"
-  fi
+  wait_until_up "$pid" "$program"
   kill "-$signal" "$pid"
   local status=0
   wait "$pid" || status=$?
@@ -95,6 +130,9 @@ case ${1:-} in
     program=$(realpath "$2")
     run_and_end "$program" "$3" "$(dirname "$program")"
     ;;
+  limit)
+    run_limited "$(realpath "$2")"
+    ;;
   install)
     DESTDIR="$scratch/root" cmake --install "$2" --prefix /usr >/dev/null
     check_tree "$scratch/root" /usr "$3"
@@ -117,7 +155,7 @@ case ${1:-} in
     check_tree "$scratch/root" /usr "$4"
     ;;
   *)
-    echo "usage: $0 run <program> <SIGNAL> | install <build folder> <app id> | package <.deb> <version> <app id>" >&2
+    echo "usage: $0 run <program> <SIGNAL> | limit <program> | install <build folder> <app id> | package <.deb> <version> <app id>" >&2
     exit 2
     ;;
 esac

@@ -145,6 +145,71 @@ TEST_F(SettingsStoreTest, ValuesParseLikeTheProfileServiceAndAreWrittenBackAsRea
                 "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\nCUSTOMHPOS=10\nCUSTOMVPOS=10\n");
 }
 
+TEST_F(SettingsStoreTest, TextsComeBackAsTheProfileServiceDeliversThem) {
+  const std::string a2044(2044, 'a'), a2045(2045, 'a'), a2046(2046, 'a'), a2047(2047, 'a');
+  const struct {
+    std::string stored, read;
+  } cases[] = {
+      {"'Ann'", "Ann"},
+      {"\"Ann\"", "Ann"},
+      {"'It's'", "It's"},
+      {"'", "'"},
+      {"'Ann\"", "'Ann\""},
+      {a2046 + "\xC3\x96", a2046},                        // Ö would lose its second byte
+      {a2045 + "\xE2\x82\xAC", a2045},                    // so would the euro sign
+      {a2044 + "\xE2\x82\xAC!", a2044 + "\xE2\x82\xAC"},  // which fits whole here
+      {a2045 + "\xF0\x9F\x90\x8D", a2045},                // a four-byte snake
+      {a2047 + "\xC3\x96", a2047},
+      {a2046 + "\x96\x96", a2046 + "\x96"},  // not UTF-8: cut where it stands
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored.substr(0, 12) + "... " + std::to_string(c.stored.size()) + " bytes");
+    WriteText(where_.IniFile, "[SCORE]\nHISCORE='25'\nHINAME=" + c.stored + "\n");
+    GameSettings s = Load();
+    EXPECT_EQ(s.HiScore, 25);
+    EXPECT_EQ(s.HiName, c.read);
+    // Written back in the quotes it stood in, and read back the same.
+    s.HiScore = 30;
+    SaveSettings(s, where_);
+    EXPECT_THAT(ReadText(where_.IniFile), StartsWith("[SCORE]\nHISCORE='30'\n"));
+    EXPECT_EQ(Load(), s);
+  }
+}
+
+// A file the save writes is always one the next start reads in full: up to
+// 4 MiB of anything, plus every key at its longest.
+TEST_F(SettingsStoreTest, ASaveNeverWritesAFileTheNextStartRefuses) {
+  const size_t handGrown = 4 * 1024 * 1024;
+  const struct {
+    size_t fileSize, nameSize;
+    bool saved;
+  } cases[] = {
+      {handGrown, 2047, true},
+      {handGrown, 0, true},
+      {kMaxProfileFileSize - 100, 0, false},  // read, but the added keys do not fit
+      {1000, kMaxProfileFileSize, false},     // a typed name beyond anything the start reads
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.fileSize) + " bytes, a name of " + std::to_string(c.nameSize));
+    const std::string head = "[SCORE]\nHISCORE=5\n;";
+    const std::string old = head + std::string(c.fileSize - head.size() - 1, 'x') + "\n";
+    WriteText(where_.IniFile, old);
+    GameSettings s = Load();
+    ASSERT_EQ(s.HiScore, 5) << "read in full";
+    s.HiScore = 900;
+    s.HiName = std::string(c.nameSize, 'n');
+    for (std::string* text : {&s.WavFolder, &s.BallWav, &s.GameOverWav, &s.HiScoreWav}) *text = std::string(2047, ' ');
+    if (c.saved) {
+      SaveSettings(s, where_);
+      EXPECT_EQ(Load(), s) << "the best score, its holder and every text come back";
+    } else {
+      EXPECT_THROW(SaveSettings(s, where_), SettingsWriteError);
+      EXPECT_TRUE(ReadText(where_.IniFile) == old) << "the file stays as it was";
+    }
+    EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"Tolvenix.ini"});
+  }
+}
+
 TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive) {
   WriteText(where_.IniFile,
             "; my notes\n"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QProcess>
 #include <QWindow>
 #include <stdexcept>
 
@@ -78,6 +80,62 @@ TEST(LinkLabelErrors, ABlankAddressGivesTheGeneralErrorReport) {
   answers.Then(PressOk(QMessageBox::Critical));
   QTest::mouseClick(url, Qt::LeftButton);
   EXPECT_EQ(answers.Seen(), std::vector<QString>{"Quorvane Sinuvar | Error: Property URL not Specified."});
+}
+
+// The desktop's opener gets each link exactly as stored, as its one
+// argument; a link it refuses reaches the general error report.
+TEST(LinkLabelErrors, TheDesktopsOpenerGetsTheLinkAsStoredAndARefusalIsReported) {
+  QTemporaryDir bin;
+  ASSERT_TRUE(bin.isValid());
+  const QString record = bin.filePath("arguments");
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", bin.path().toUtf8() + ":" + path);
+  const struct {
+    QString url, recipient, subject;
+    int status;
+    QString opened, report;
+  } cases[] = {
+      {"  https://x.example/a b\t", "", "", 0, "  https://x.example/a b\t", ""},
+      {"", " a b@x.example ", "Bug & idea?", 0, "mailto: a b@x.example ?subject=Bug & idea?", ""},
+      {"https://x.example/", "", "", 4, "https://x.example/", "Quorvane Sinuvar | Unable to open https://x.example/."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.opened.toStdString());
+    QFile::remove(record);
+    {
+      // A stand-in for xdg-open: it writes its arguments, each ended by a
+      // NUL, and ends with the status given.
+      QFile opener(bin.filePath("xdg-open"));
+      ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+      opener.write(
+          QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" >'%1'\nexit %2\n").arg(record).arg(c.status).toUtf8());
+      opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QWidget window;
+    TLinkLabelBase* label = nullptr;
+    if (c.url.isEmpty()) {
+      auto* mail = new TEmaillabel(&window);
+      mail->SetRecipient(c.recipient);
+      mail->SetSubject(c.subject);
+      label = mail;
+    } else {
+      auto* url = new TUrlLabel(&window);
+      url->SetURL(c.url);
+      label = url;
+    }
+    label->setGeometry(0, 0, 100, 20);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ModalAnswers answers;
+    if (!c.report.isEmpty()) answers.Then(PressOk(QMessageBox::Critical));
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([] { return qApp->findChildren<QProcess*>().isEmpty(); }, 20000)) << "the opener ended";
+    QFile recorded(record);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    EXPECT_EQ(recorded.readAll(), c.opened.toUtf8() + '\0') << "one argument, as stored";
+    EXPECT_EQ(answers.Seen(), c.report.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.report});
+  }
+  qputenv("PATH", path);
 }
 
 }  // namespace

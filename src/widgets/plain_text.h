@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace quorvane {
+
+// Every label, message box and tooltip of the game shows its text as it is,
+// never as markup. Names come from the settings file and the keyboard, paths
+// from the file system, and a text read as markup could load a file (an
+// <img> of /dev/zero reads for ever), change the look or reach a path.
+// Labels, message boxes and tooltips are therefore made only here (the link
+// labels, labels of their own kind, take the same format themselves).
+
+// A label showing its text exactly as given.
+QLabel* NewLabel(const QString& text, QWidget* parent);
+QLabel* NewLabel(QWidget* parent);
+
+// A message box whose text shows exactly as given; otherwise QMessageBox.
+class TMessageBox : public QMessageBox {
+  Q_OBJECT
+ public:
+  TMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons = NoButton,
+              QWidget* parent = nullptr);
+};
+
+// A tooltip showing its text exactly as given. A tooltip has no format of
+// its own and reads whatever looks like markup as markup, so such text is
+// handed over escaped; a screen reader still hears the text itself.
+void SetToolTip(QWidget& widget, const QString& text);
+
+}  // namespace quorvane

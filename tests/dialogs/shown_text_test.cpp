@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "dialogs/about_box.h"
+#include "dialogs/new_hi_score_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "help/help_window.h"
+#include "shell/error_report.h"
+#include "support/window_test_support.h"
+#include "widgets/plain_text.h"
+
+namespace quorvane::testing {
+namespace {
+
+// What a widget shows, as a screen reader reads it too: a label or message
+// box whose text was taken as markup reads without its tags ("<b>x</b>" as
+// "x"), and an <img> as a single object character.
+std::string Shown(QWidget* widget) {
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+  if (auto* box = qobject_cast<QMessageBox*>(widget)) widget = box->findChild<QLabel*>("qt_msgbox_label");
+  QAccessibleInterface* face = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+  return face ? face->text(QAccessible::Name).toStdString() : "(nothing shown)";
+}
+
+// Every label of a window shows its text as it is, including those that
+// show nothing stored today: the rule holds for whatever they show later.
+void ExpectEveryLabelPlain(QWidget* window) {
+  for (QLabel* label : window->findChildren<QLabel*>())
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << window->metaObject()->className() << " " << Shown(label);
+}
+
+class ShownTextTest : public WindowTest {
+ protected:
+  // The options dialog's "Hi score" holder and the three sound paths, as the
+  // dialog shows them; it is then cancelled.
+  std::vector<std::string> OptionsShow() {
+    std::vector<std::string> shown;
+    ModalAnswers answers;
+    answers.Then([&](QWidget* modal) {
+      auto* d = qobject_cast<TForm3*>(modal);
+      ASSERT_NE(d, nullptr);
+      ExpectEveryLabelPlain(d);
+      for (QWidget* w : std::initializer_list<QWidget*>{d->Label15, d->Edit5, d->Edit6, d->Edit7})
+        shown.push_back(Shown(w));
+      d->Button1->click();
+    });
+    form_->Options1->trigger();
+    EXPECT_TRUE(answers.AllUsed());
+    return shown;
+  }
+};
+
+// A hostile name, from the settings file or typed, and a path holding it
+// show as they are stored wherever the game shows them. Markup would load a
+// file (reading /dev/zero for ever), change the look or reach a path.
+TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
+  const std::string folder = dir_.path().toStdString();
+  for (const std::string hostile : {"<b>x</b>", "&amp;", "<img src=\"/dev/zero\">"}) {
+    SCOPED_TRACE(hostile);
+    const QString name = QString::fromStdString(hostile);
+    const QString path = QString::fromStdString(folder + "/" + hostile + ".wav");
+
+    // From the settings file.
+    WriteSettings("[SOUNDS]\nBALLWAV=" + path.toStdString() + "\nGAMEOVERWAV=" + path.toStdString() +
+                  "\nHISCOREWAV=" + path.toStdString() + "\n[SCORE]\nHISCORE=10\nHINAME=" + hostile + "\n");
+    ExpectEveryLabelPlain(&Show());
+    EXPECT_EQ(OptionsShow(),
+              (std::vector<std::string>{hostile, path.toStdString(), path.toStdString(), path.toStdString()}));
+
+    // Typed for a new best score, then shown as its holder.
+    {
+      ModalAnswers answers;
+      answers.Then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TForm4*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        ExpectEveryLabelPlain(dialog);
+        dialog->Edit1->clear();
+        QTest::keyClicks(dialog->Edit1, name);
+        EXPECT_EQ(Shown(dialog->Edit1), hostile);
+        dialog->Button1->click();
+      });
+      answers.Then(ModalAnswers::Press(QMessageBox::No));  // no other game
+      StartHeldGame();
+      for (int i = 0; i < 30 && State().GameRunning; ++i) form_->SuperTimer1Timer();
+      EXPECT_TRUE(answers.AllUsed());
+    }
+    EXPECT_EQ(OptionsShow().at(0), hostile);
+
+    // In the general error report, in a tooltip, and in the help window's
+    // report of a folder it cannot use.
+    ModalAnswers answers;
+    answers.Then([&](QWidget* modal) {
+      EXPECT_EQ(Shown(modal), hostile + ".");
+      ModalAnswers::Press(QMessageBox::Ok)(modal);
+    });
+    ShowErrorReport(form_.get(), name);
+    EXPECT_TRUE(answers.AllUsed());
+
+    QToolButton button;
+    button.show();
+    SetToolTip(button, name);
+    QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&button, &tip);
+    QWidget* tipLabel = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "qtooltip_label" && w->isVisible()) tipLabel = w;
+    EXPECT_EQ(Shown(tipLabel), hostile);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Description).toStdString(), hostile);
+
+    std::ofstream(folder + "/blocker") << "a file, where a folder would have to be";
+    const QString cache = QString::fromStdString(folder + "/blocker/" + hostile + "  two blanks");
+    THelpWindow help(dir_.path(), cache);
+    help.ShowTopics();
+    ExpectEveryLabelPlain(&help);
+    EXPECT_TRUE(help.Browser->toPlainText().contains(cache)) << help.Browser->toPlainText().toStdString();
+    help.close();
+
+    ExpectEveryLabelPlain(std::make_unique<TForm5>(form_.get()).get());
+
+    TearDown();
+    if (HasFailure()) break;  // markup that was read would make the last name read /dev/zero for ever
+  }
+}
+
+}  // namespace
+}  // namespace quorvane::testing
