@@ -23,7 +23,7 @@ void SnakeGame::NewGame() {
   s.Score = 0;
   s.HiScoreSoundPlayed = false;
   s.HiScoreAtStart = settings_.HiScore;
-  s.InitialSnakeLength = 5;
+  s.InitialSnakeLength = StartSnakeLength;
 
   if (ApplySkillLevel(settings_, s, ports_.Timer)) {
     s.SkillApplied = true;
@@ -82,7 +82,7 @@ void SnakeGame::LayOutSnake() {
 void SnakeGame::LayOutRandomStart() {
   GameState& s = state_;
   RandomSource& random = ports_.Random;
-  s.InitialSnakeLength = 5;
+  s.InitialSnakeLength = StartSnakeLength;
   random.Reseed(ports_.Clock.MillisecondsSinceMidnight());
   const int direction = random.Random(4);
   QueueDirection(direction);
