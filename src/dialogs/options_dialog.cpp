@@ -20,6 +20,7 @@
 #include "game/game_state.h"
 #include "game/skill_levels.h"
 #include "help/help_service.h"
+#include "settings/game_settings.h"
 #include "widgets/accessibility.h"
 #include "widgets/window_placement.h"
 

@@ -1,5 +1,6 @@
 #include "game/skill_levels.h"
 #include "game/snake_game.h"
+#include "settings/game_settings.h"
 
 namespace quorvane {
 

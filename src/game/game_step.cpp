@@ -1,6 +1,7 @@
 #include <string>
 
 #include "game/snake_game.h"
+#include "settings/game_settings.h"
 
 namespace quorvane {
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/snake_game.h"
+#include "settings/game_settings.h"
 
 namespace quorvane::testing {
 
