@@ -125,6 +125,7 @@ void SnakeGame::ClearBoard() {
 void SnakeGame::Button2Click() {
   NewGame();
   ports_.Surface.RepaintBoard();
+  ports_.Controls.BoardChanged();
 }
 
 void SnakeGame::Button3Click() {
@@ -142,6 +143,7 @@ void SnakeGame::Button3Click() {
     controls.SetStatusText(0, "");
   }
   SetArrowButtonsEnabled(timer.Enabled());
+  controls.BoardChanged();
 }
 
 void SnakeGame::Game1Click() { ports_.Controls.SetControlEnabled(GameControl::Options1, !state_.GameRunning); }
