@@ -20,6 +20,7 @@
 #include "game/game_state.h"
 #include "game/skill_levels.h"
 #include "help/help_service.h"
+#include "settings/game_settings.h"
 #include "widgets/accessibility.h"
 #include "widgets/plain_text.h"
 #include "widgets/window_placement.h"
@@ -371,7 +372,7 @@ void TForm3::RadioButton5Click() {
 void TForm3::RadioGroup1Click() {
   // The tail's cell must leave room for the whole snake and one free cell
   // ahead of its head, whatever length the last game had.
-  static const int length = GameState().InitialSnakeLength;
+  const int length = StartSnakeLength;
   int columnMin = 0, columnMax = BoardColumns - 1, rowMin = 0, rowMax = BoardRows - 1;
   const int direction = RadioGroup1->ItemIndex();
   switch (direction) {

@@ -1,5 +1,6 @@
 #include "game/skill_levels.h"
 #include "game/snake_game.h"
+#include "settings/game_settings.h"
 
 namespace quorvane {
 
@@ -23,7 +24,7 @@ void SnakeGame::NewGame() {
   s.Score = 0;
   s.HiScoreSoundPlayed = false;
   s.HiScoreAtStart = settings_.HiScore;
-  s.InitialSnakeLength = 5;
+  s.InitialSnakeLength = StartSnakeLength;
 
   if (ApplySkillLevel(settings_, s, ports_.Timer)) {
     s.SkillApplied = true;
@@ -82,7 +83,7 @@ void SnakeGame::LayOutSnake() {
 void SnakeGame::LayOutRandomStart() {
   GameState& s = state_;
   RandomSource& random = ports_.Random;
-  s.InitialSnakeLength = 5;
+  s.InitialSnakeLength = StartSnakeLength;
   random.Reseed(ports_.Clock.MillisecondsSinceMidnight());
   const int direction = random.Random(4);
   QueueDirection(direction);
@@ -124,6 +125,7 @@ void SnakeGame::ClearBoard() {
 void SnakeGame::Button2Click() {
   NewGame();
   ports_.Surface.RepaintBoard();
+  ports_.Controls.BoardChanged();
 }
 
 void SnakeGame::Button3Click() {
@@ -141,6 +143,7 @@ void SnakeGame::Button3Click() {
     controls.SetStatusText(0, "");
   }
   SetArrowButtonsEnabled(timer.Enabled());
+  controls.BoardChanged();
 }
 
 void SnakeGame::Game1Click() { ports_.Controls.SetControlEnabled(GameControl::Options1, !state_.GameRunning); }

@@ -34,6 +34,10 @@ class GameControls {
   virtual void SetPauseCaption(const std::string& caption) = 0;  // Button3
   virtual void SetPauseChecked(bool checked) = 0;                // Pause1
   virtual void SetBlinkTimerEnabled(bool enabled) = 0;           // ClickNewTimer
+  // Sent once when an event (a step, a new game, a pause, a game over, the
+  // return to the intro) has finished changing the board and its status, so
+  // that whatever describes the board in words says it anew.
+  virtual void BoardChanged() = 0;
 };
 
 // The step timer: its interval is an unsigned 16-bit count of milliseconds.

@@ -22,7 +22,7 @@ struct GameState {
   int CurrentDirection = 0;
   int PreviousDirection = 0;
   int ForbiddenDirection = 0;
-  int InitialSnakeLength = 5;
+  int InitialSnakeLength = StartSnakeLength;
 
   int MovesSinceGrowth = 0;
   int MovesPerGrowth = 0;

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "game/snake_game.h"
+#include "settings/game_settings.h"
 
 namespace quorvane {
 
@@ -18,6 +19,7 @@ void SnakeGame::GameStep() {
   if (!TargetCellIsFree(column, row)) {
     GameOver();
     s.StepInProgress = false;
+    ports_.Controls.BoardChanged();
     return;
   }
   const bool swallowed = MoveHead(column, row);
@@ -32,6 +34,7 @@ void SnakeGame::GameStep() {
   }
   ScoreStep();
   s.StepInProgress = false;
+  ports_.Controls.BoardChanged();
 }
 
 // The body follows the head, so the tail leaves its cell; or, every
@@ -172,6 +175,8 @@ void SnakeGame::GameOver() {
   if (settings_.PlayGameOver) ports_.Sounds.PlaySoundImage(GameSound::GameOver);
   ports_.Timer.SetEnabled(false);
   ports_.Controls.SetStatusText(0, "Game over");
+  // The questions come up over a board that already says the game is over.
+  ports_.Controls.BoardChanged();
 
   if (settings_.HiScore > s.HiScoreAtStart) {
     std::string name = ports_.Questions.AskHiScoreName(settings_.HiScore);

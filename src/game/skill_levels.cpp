@@ -1,4 +1,5 @@
 #include "game/skill_levels.h"
+#include "settings/game_settings.h"
 
 #include <algorithm>
 

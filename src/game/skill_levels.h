@@ -5,9 +5,12 @@
 
 #include "game/game_ports.h"
 #include "game/game_state.h"
-#include "settings/game_settings.h"
 
 namespace quorvane {
+
+// The game reads and writes the settings record but does not pass its
+// layout on: users of the game include the settings themselves.
+struct GameSettings;
 
 // The seven parameters a skill level sets at each new game.
 struct SkillPreset {

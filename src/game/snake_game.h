@@ -4,9 +4,12 @@
 
 #include "game/game_ports.h"
 #include "game/game_state.h"
-#include "settings/game_settings.h"
 
 namespace quorvane {
+
+// The game reads and writes the settings record but does not pass its
+// layout on: users of the game include the settings themselves.
+struct GameSettings;
 
 // Everything outside the game that it talks to.
 struct GamePorts {

@@ -12,7 +12,7 @@
 namespace quorvane {
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
-  setFixedSize(PaintBoxWidth, PaintBoxHeight);
+  setFixedSize(BoardWidth, BoardHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAccessibleName(QStringLiteral("Board"));
   SetAccessibleRole(this, QAccessible::Graphic);
@@ -31,7 +31,7 @@ int TPaintBox::ScreenScale() const {
 void TPaintBox::UseScale(int scale) {
   if (scale == scale_) return;
   scale_ = scale;
-  image_ = QImage(PaintBoxWidth * scale, PaintBoxHeight * scale, QImage::Format_RGB32);
+  image_ = QImage(BoardWidth * scale, BoardHeight * scale, QImage::Format_RGB32);
   image_.setDevicePixelRatio(scale);
   image_.fill(Qt::black);
   for (int i = 0; i < TileCount; ++i)

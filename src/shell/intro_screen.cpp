@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "game/board.h"
+
 namespace quorvane {
 
 int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
@@ -16,7 +18,7 @@ QRect DrawCentredText(QPainter& canvas, const QString& fontName, int sizePoints,
   canvas.setFont(font);
   const QFontMetrics metrics(font);
   const int width = metrics.horizontalAdvance(text);
-  const int left = (PaintBoxWidth - width) / 2;
+  const int left = (BoardWidth - width) / 2;
   // The text's cell, grown to every pixel its letters may touch: on a
   // high-density screen the edges of a letter can reach past the cell, and
   // what the fill does not cover a redraw in another colour would not cover.

@@ -8,14 +8,11 @@ class QPainter;
 
 namespace quorvane {
 
-constexpr int PaintBoxWidth = 400;
-constexpr int PaintBoxHeight = 240;
-
 // The pixel size of a font given in points, on the 96 dots per inch the
 // layout is made for: 20 points are 27 pixels, 15 points 20.
 int PointsToPixels(int points);
 
-// Draws one line centred on the 400-pixel paint box with its top-left corner
+// Draws one line centred on the board-wide paint box with its top-left corner
 // at (left, top), opaque on black, in the painter's pen colour. Gives the
 // rectangle it covered, which holds every pixel of the line's letters.
 QRect DrawCentredText(QPainter& canvas, const QString& fontName, int sizePoints, int top, const QString& text);

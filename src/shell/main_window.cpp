@@ -170,10 +170,7 @@ QToolButton* TForm1::MakeArrowButton(int tile, const char* name, int left, int t
 void TForm1::BuildMenus() {
   Game1 = menuBar()->addMenu(QStringLiteral("&Game"));
   Newgame1 = Game1->addAction(QStringLiteral("&New game"), this, &TForm1::Button2Click);
-  Pause1 = Game1->addAction(QStringLiteral("&Pause"), this, [this] {
-    game_->Pause1Click();
-    DescribeBoardChange();
-  });
+  Pause1 = Game1->addAction(QStringLiteral("&Pause"), this, [this] { game_->Pause1Click(); });
   Pause1->setCheckable(true);
   Pause1->setEnabled(false);
   Options1 = Game1->addAction(QStringLiteral("&Options ..."), this, &TForm1::Options1Click);
@@ -278,8 +275,9 @@ bool TForm1::FormClose() {
 
 void TForm1::SetStatusText(int panel, const std::string& text) {
   StatusBar1->SetPanelText(panel, QString::fromStdString(text));
-  DescribeBoardChange();
 }
+
+void TForm1::BoardChanged() { DescribeBoardChange(); }
 
 void TForm1::DescribeBoardChange() { PaintBox1->SetDescription(DescribeBoard(game_->State(), Pause1->isChecked())); }
 
@@ -305,8 +303,6 @@ void TForm1::SetBlinkTimerEnabled(bool enabled) {
   } else {
     ClickNewTimer->stop();
   }
-  // The blink starts exactly when the board gives way to the intro.
-  DescribeBoardChange();
 }
 
 const SoundImage& TForm1::Sound(GameSound sound) const {
@@ -320,7 +316,6 @@ const SoundImage& TForm1::Sound(GameSound sound) const {
 void TForm1::PlaySoundImage(GameSound sound) { player_.PlaySoundImage(Sound(sound)); }
 
 std::string TForm1::AskHiScoreName(int32_t hiScore) {
-  DescribeBoardChange();
   TForm4 dialog(this);
   dialog.SetScore(hiScore);
   dialog.exec();
@@ -328,7 +323,6 @@ std::string TForm1::AskHiScoreName(int32_t hiScore) {
 }
 
 bool TForm1::AskPlayAgain() {
-  DescribeBoardChange();
   TMessageBox box(QMessageBox::Warning, kTitle, QStringLiteral("Game Over! Would you like to play again?"),
                   QMessageBox::Yes | QMessageBox::No, this);
   return box.exec() == QMessageBox::Yes;
@@ -351,21 +345,10 @@ std::string TForm1::CloseForSessionEnd() {
 
 void TForm1::Button1Click() { close(); }
 void TForm1::Exit1Click() { close(); }
-// The game changes its state in several moves; the board's words are
-// brought up to date once it is done.
-void TForm1::Button2Click() {
-  game_->Button2Click();
-  DescribeBoardChange();
-}
-void TForm1::Button3Click() {
-  game_->Button3Click();
-  DescribeBoardChange();
-}
+void TForm1::Button2Click() { game_->Button2Click(); }
+void TForm1::Button3Click() { game_->Button3Click(); }
 void TForm1::Game1Click() { game_->Game1Click(); }
-void TForm1::SuperTimer1Timer() {
-  game_->GameStep();
-  DescribeBoardChange();
-}
+void TForm1::SuperTimer1Timer() { game_->GameStep(); }
 
 void TForm1::SetHelpService(HelpService* help) { help_ = help ? help : ownHelp_.get(); }
 

@@ -48,6 +48,7 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   void SetPauseCaption(const std::string& caption) override;
   void SetPauseChecked(bool checked) override;
   void SetBlinkTimerEnabled(bool enabled) override;
+  void BoardChanged() override;
   // GameSounds
   void PlaySoundImage(GameSound sound) override;
   // GameOverQuestions

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/board.h"
+
 namespace quorvane {
 
 struct Box {
@@ -17,7 +19,7 @@ struct WindowLayout {
   int StatusBarHeight = 19;
   int LineBand = 4;            // each etched line's band
   Box Advert{28, 4, 468, 60};  // FlexActive1, in Panel1
-  Box PaintBox{0, 0, 400, 240};
+  Box PaintBox{0, 0, BoardWidth, BoardHeight};
   Box InnerPanel{0, 0, 405, 53};  // Panel4, in Panel2
   Box Frame;                      // Bevel5, in Panel3
 

@@ -201,7 +201,6 @@ class TSuperTimer {
 
   bool StopRuleMet() const;
   void RunHandedOverTick(uint64_t epoch);
-  void Rebase();
 
   std::atomic<bool> enabled_{false};
   std::atomic<uint16_t> interval_{1000};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <algorithm>
 
 #include "support/game_fakes.h"
@@ -351,6 +353,37 @@ TEST(GameOver, TickDuringTheQuestionDoesNothing) {
   };
   CrashIntoRightEdge(rig);
   EXPECT_FALSE(during.empty());
+}
+
+// Screen readers hear the board anew once per event, not once per change
+// the event makes; a game over speaks before its questions and again after.
+TEST(BoardChanged, OneNoticePerEvent) {
+  struct Case {
+    const char* event;
+    std::function<void(GameRig&)> run;
+    int notices;
+  };
+  const Case cases[] = {
+      {"new game", [](GameRig& rig) { rig.Game.Button2Click(); }, 1},
+      {"step", [](GameRig& rig) { rig.Game.GameStep(); }, 1},
+      {"pause", [](GameRig& rig) { rig.Game.Button3Click(); }, 1},
+      {"pause and resume", [](GameRig& rig) { rig.Game.Pause1Click(), rig.Game.Pause1Click(); }, 2},
+      {"crash",
+       [](GameRig& rig) {
+         for (int i = 0; i < 5; ++i) rig.Game.GameStep();
+         rig.Questions.DuringPlayAgain = [&rig] { EXPECT_EQ(rig.Controls.BoardChanges, 6); };
+         rig.Game.GameStep();
+       },
+       7},
+  };
+  for (const Case& c : cases) {
+    GameRig rig;
+    rig.NewGameWithBlobAt(3, 3);
+    rig.Random.Push({3, 3});
+    rig.Controls.BoardChanges = 0;
+    c.run(rig);
+    EXPECT_EQ(rig.Controls.BoardChanges, c.notices) << c.event;
+  }
 }
 
 // The interval after each step, steering round the loop for `steps` steps.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/tiles.h"
+#include "support/tile_roles.h"
 
 namespace quorvane {
 namespace {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/snake_game.h"
+#include "settings/game_settings.h"
 
 namespace quorvane::testing {
 
@@ -83,6 +84,7 @@ class FakeControls : public GameControls {
     if (!log_.On) return;
     log_.push_back(std::string("blink ") + (enabled ? "on" : "off"));
   }
+  void BoardChanged() override { ++BoardChanges; }
   bool IsEnabled(GameControl c) const {
     auto it = Enabled.find(c);
     return it != Enabled.end() && it->second;
@@ -105,6 +107,7 @@ class FakeControls : public GameControls {
   std::string PauseCaption;
   bool PauseChecked = false;
   bool BlinkEnabled = false;
+  int BoardChanges = 0;
 
  private:
   CallLog& log_;

@@ -1,6 +1,6 @@
-#include "flex_active_plugin.h"
+#include "banner/plugin/flex_active_plugin.h"
 
-#include "house_banner.h"
+#include "banner/plugin/house_banner.h"
 
 namespace quorvane {
 

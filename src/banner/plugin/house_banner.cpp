@@ -1,4 +1,4 @@
-#include "house_banner.h"
+#include "banner/plugin/house_banner.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

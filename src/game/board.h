@@ -1,0 +1,14 @@
+#pragma once
+
+namespace quorvane {
+
+// The board's size in cells and in pixels, and the snake's length when a game
+// starts: the game, the options dialog and the window all lay out from these.
+constexpr int BoardColumns = 20;
+constexpr int BoardRows = 12;
+constexpr int CellSize = 20;  // pixels per board cell
+constexpr int BoardWidth = BoardColumns * CellSize;
+constexpr int BoardHeight = BoardRows * CellSize;
+constexpr int StartSnakeLength = 5;
+
+}  // namespace quorvane
