@@ -24,6 +24,7 @@
 #include "shell/key_filter.h"
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
+#include "widgets/design_names.h"
 #include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
 
@@ -74,6 +75,17 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   ClickNewTimer = new QTimer(this);
   ClickNewTimer->setInterval(500);
   connect(ClickNewTimer, &QTimer::timeout, this, &TForm1::ClickNewTimerTimer);
+  // clang-format off
+  NameAfterDesign({
+      {Panel1, "Panel1"}, {Panel2, "Panel2"}, {Panel3, "Panel3"}, {Panel4, "Panel4"}, {FlexActive1, "FlexActive1"},
+      {Bevel1, "Bevel1"}, {Bevel2, "Bevel2"}, {Bevel3, "Bevel3"}, {Bevel4, "Bevel4"}, {Bevel5, "Bevel5"},
+      {PaintBox1, "PaintBox1"}, {Button1, "Button1"}, {Button2, "Button2"}, {Button3, "Button3"},
+      {Button4, "Button4"}, {LeftSpeed, "LeftSpeed"}, {UpSpeed, "UpSpeed"}, {DownSpeed, "DownSpeed"},
+      {RightSpeed, "RightSpeed"}, {StatusBar1, "StatusBar1"}, {Game1, "Game1"}, {Help1, "Help1"},
+      {Newgame1, "Newgame1"}, {Pause1, "Pause1"}, {Options1, "Options1"}, {Exit1, "Exit1"},
+      {Helptopics1, "Helptopics1"}, {Privacystatement1, "Privacystatement1"}, {About1, "About1"},
+      {ClickNewTimer, "ClickNewTimer"}});
+  // clang-format on
 
   FormCreate();
 }
