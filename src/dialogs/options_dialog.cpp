@@ -403,9 +403,9 @@ void TForm3::RadioGroup1Click() {
   }
   UpDown6->SetRange(columnMin, columnMax);
   UpDown5->SetRange(rowMin, rowMax);
-  if (direction == CustomDirection) {
-    UpDown5->SetPosition(CustomVPos);
-    UpDown6->SetPosition(CustomHPos);
+  if (direction == customDirection_) {
+    UpDown5->SetPosition(customVPos_);
+    UpDown6->SetPosition(customHPos_);
   } else {
     UpDown5->SetPosition(rowMax);
     UpDown6->SetPosition(columnMax);

@@ -1,54 +1,15 @@
 // Quorvane Sinuvar: start-up and the end of the program.
-#include <unistd.h>
-
-#include <QEvent>
-#include <QTimer>
 #include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <memory>
-#include <utility>
 
 #include "shell/application.h"
-#include "shell/board_view.h"
+#include "shell/first_paint_signal.h"
 #include "shell/main_window.h"
 #include "shell/session_end.h"
 #include "timer/timer_priority.h"
 #include "widgets/desktop_setup.h"
-
-namespace {
-
-// For the start-up benchmark: with QUORVANE_FIRST_PAINT_FD naming an open
-// descriptor, one byte goes to it once the board, showing the intro, has
-// been painted for the first time. Nothing else changes.
-class FirstPaintSignal final : public QObject {
- public:
-  FirstPaintSignal(int fd, QObject* parent) : QObject(parent), fd_(fd) {}
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && fd_ >= 0) {
-      // Signalled once this paint event has been handled.
-      QTimer::singleShot(0, [fd = std::exchange(fd_, -1)] {
-        [[maybe_unused]] const ssize_t written = ::write(fd, "p", 1);
-        ::close(fd);
-      });
-    }
-    return false;
-  }
-
- private:
-  int fd_;
-};
-
-void SignalFirstPaint(QWidget* board) {
-  const char* text = std::getenv("QUORVANE_FIRST_PAINT_FD");
-  if (text == nullptr) return;
-  char* end = nullptr;
-  const long fd = std::strtol(text, &end, 10);
-  if (end == text || *end != '\0' || fd < 3 || fd > 1023) return;
-  board->installEventFilter(new FirstPaintSignal(static_cast<int>(fd), board));
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // Under a file-size limit a write past it fails (EFBIG) instead of killing
@@ -70,7 +31,7 @@ int main(int argc, char** argv) {
     quorvane::ShowApplicationError(error, argv[0]);
     return 1;
   }
-  SignalFirstPaint(form->PaintBox1);
+  quorvane::SignalFirstPaint(*form);
   form->show();
   // Only now that the settings are loaded: a signal before this ends the
   // program at once, with nothing yet to save.

@@ -373,20 +373,20 @@ void TForm1::Privacystatement1Click() { help_->ShowContext(PrivacyHelpContext); 
 
 void TForm1::SetWavFileBrowser(WavFileBrowser* browser) { browser_ = browser ? browser : &ownBrowser_; }
 
+void TForm1::SetDialogFactory(DialogFactory* dialogs) { dialogs_ = dialogs ? dialogs : &ownDialogs_; }
+
 void TForm1::Options1Click() {
   std::unique_ptr<TForm3> dialog;
   try {
-    dialog = std::make_unique<TForm3>(this, *help_, HelpOpened, *browser_);
+    dialog = dialogs_->NewOptionsDialog(this, *help_, HelpOpened, *browser_);
     FillOptionsDialog(*dialog, settings_);
-    if (optionsStageHook_) optionsStageHook_(OptionsStage::Filled);
   } catch (...) {
     dialog.reset();
     ShowWarning(QStringLiteral("Could not create options dialog box."));
     return;
   }
   try {
-    if (optionsStageHook_) optionsStageHook_(OptionsStage::Showing);
-    if (dialog->exec() == QDialog::Accepted) {
+    if (dialogs_->ShowModal(*dialog) == QDialog::Accepted) {
       const SoundLoadWarning warn = [this](const std::string& text) { WarnSoundLoad(text); };
       TakeBackOptions(*dialog, settings_, game_->State().PreviousHiScore,
                       OptionsSoundImages{blobSound_, gameOverSound_, hiScoreSound_, warn});
@@ -401,15 +401,13 @@ void TForm1::About1Click() {
   // A new box each time, gone again before this returns.
   std::unique_ptr<TForm5> box;
   try {
-    box = std::make_unique<TForm5>(this);
-    if (AboutCreateHook) AboutCreateHook();
+    box = dialogs_->NewAboutBox(this);
   } catch (...) {
     ShowWarning(QStringLiteral("Could not create About dialog."));
     return;
   }
   try {
-    if (AboutShowHook) AboutShowHook(*box);
-    box->exec();
+    dialogs_->ShowModal(*box);
   } catch (...) {
     ShowWarning(QStringLiteral("Could not display About dialog."));
   }

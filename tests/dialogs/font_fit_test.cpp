@@ -12,6 +12,7 @@
 #include "dialogs/new_hi_score_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "shell/status_bar.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/desktop_setup.h"
 
@@ -56,10 +57,10 @@ void ExpectCaptionsFit(QWidget* window) {
 TEST_F(WindowTest, OneFaceEverywhereAndEveryCaptionFits) {
   TForm1& form = Show();
   EXPECT_EQ(form.font().family(), DesignedSansFamily) << "the window asks for its designed face";
-  EXPECT_EQ(QFontInfo(form.Button2->font()).family(), SansStandIn);
+  EXPECT_EQ(QFontInfo(Control<QPushButton>(form, "Button2")->font()).family(), SansStandIn);
   EXPECT_EQ(QFontInfo(QFont(DesignedIntroFamily)).family(), IntroStandIn);
   const char* widest[] = {"Game over", "Score : 99990", "Hi : 99990", "Intermediate"};
-  for (int i = 0; i < TStatusBar::PanelCount; ++i) form.StatusBar1->SetPanelText(i, widest[i]);
+  for (int i = 0; i < TStatusBar::PanelCount; ++i) Control<TStatusBar>(form, "StatusBar1")->SetPanelText(i, widest[i]);
   ExpectCaptionsFit(&form);
 
   RecordingHelp help;
