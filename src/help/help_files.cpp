@@ -1,5 +1,6 @@
 #include "help/help_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEngineCore>
@@ -42,11 +43,12 @@ QString RegisterHelpFile(QHelpEngineCore& engine, const QString& folder) {
   const QFileInfo file(QDir(folder).filePath(HelpFileName()));
   if (!file.isFile()) {
     UnregisterAll(engine);
-    return QStringLiteral("The help file %1 could not be found in %2.")
+    return QCoreApplication::translate("quorvane::HelpFiles", "The help file %1 could not be found in %2.")
         .arg(HelpFileName(), QDir::toNativeSeparators(folder));
   }
   const QString unreadable =
-      QStringLiteral("The help file %1 in %2 could not be read.").arg(HelpFileName(), QDir::toNativeSeparators(folder));
+      QCoreApplication::translate("quorvane::HelpFiles", "The help file %1 in %2 could not be read.")
+          .arg(HelpFileName(), QDir::toNativeSeparators(folder));
   const QString name = QHelpEngineCore::namespaceName(file.absoluteFilePath());
   if (name.isEmpty()) {
     UnregisterAll(engine);

@@ -34,7 +34,7 @@ QVariant THelpBrowser::loadResource(int, const QUrl& name) {
 
 THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
     : programFolder_(std::move(programFolder)), cacheFolder_(std::move(cacheFolder)) {
-  setWindowTitle(QStringLiteral("Quorvane Sinuvar Help"));
+  setWindowTitle(tr("Quorvane Sinuvar Help"));
   setProperty(kHelpWindowProperty, true);
   // The game ends when its main window closes, whether help is open or not.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -46,17 +46,17 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
 
   Tabs = new QTabWidget;
   Contents = engine_->contentWidget();
-  Tabs->addTab(Contents, QStringLiteral("&Contents"));
+  Tabs->addTab(Contents, tr("&Contents"));
   auto* indexPage = new QWidget;
   auto* indexLayout = new QVBoxLayout(indexPage);
-  auto* lookFor = new QLabel(QStringLiteral("&Look for:"));
+  auto* lookFor = new QLabel(tr("&Look for:"));
   IndexFilter = new QLineEdit;
   lookFor->setBuddy(IndexFilter);
   Index = engine_->indexWidget();
   indexLayout->addWidget(lookFor);
   indexLayout->addWidget(IndexFilter);
   indexLayout->addWidget(Index);
-  Tabs->addTab(indexPage, QStringLiteral("&Index"));
+  Tabs->addTab(indexPage, tr("&Index"));
 
   auto* topic = new QWidget;
   auto* topicLayout = new QVBoxLayout(topic);
@@ -99,8 +99,7 @@ THelpWindow::~THelpWindow() = default;
 QString THelpWindow::Prepare() {
   if (ready_) return {};
   if (!QDir().mkpath(cacheFolder_) || !engine_->setupData())
-    return QStringLiteral("The help viewer could not keep its files in %1.")
-        .arg(QDir::toNativeSeparators(cacheFolder_));
+    return tr("The help viewer could not keep its files in %1.").arg(QDir::toNativeSeparators(cacheFolder_));
   const QString problem = RegisterHelpFile(*engine_, programFolder_);
   // Again, so that the contents and the index show what is registered now.
   engine_->setupData();
@@ -117,7 +116,8 @@ void THelpWindow::Present() {
 
 void THelpWindow::ShowProblem(const QString& text) {
   Notice->hide();
-  Browser->setHtml(QStringLiteral("<h2>Quorvane Sinuvar Help</h2><p>%1</p>").arg(text.toHtmlEscaped()));
+  Browser->setHtml(
+      QStringLiteral("<h2>%1</h2><p>%2</p>").arg(tr("Quorvane Sinuvar Help").toHtmlEscaped(), text.toHtmlEscaped()));
 }
 
 void THelpWindow::ShowTopic(const QUrl& url) {
@@ -158,8 +158,7 @@ void THelpWindow::ShowContext(int context) {
   }
   Tabs->setCurrentIndex(0);
   ShowTopic(StartPage(*engine_));
-  Notice->setText(
-      QStringLiteral("The help topic %1 was not found in the help file. These are its contents.").arg(context));
+  Notice->setText(tr("The help topic %1 was not found in the help file. These are its contents.").arg(context));
   Notice->show();
 }
 
