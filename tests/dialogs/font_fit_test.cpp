@@ -11,7 +11,10 @@
 #include "dialogs/about_box.h"
 #include "dialogs/new_hi_score_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "shell/game_texts.h"
+#include "shell/intro_screen.h"
 #include "shell/status_bar.h"
+#include "support/spoken_language.h"
 #include "support/window_test_support.h"
 #include "widgets/desktop_setup.h"
 
@@ -53,14 +56,36 @@ void ExpectCaptionsFit(QWidget* window) {
   }
 }
 
-TEST_F(WindowTest, OneFaceEverywhereAndEveryCaptionFits) {
+// In English and in every language the game is translated into.
+class CaptionFitTest : public WindowTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CaptionFitTest, OneFaceEverywhereAndEveryCaptionFits) {
+  const SpokenLanguage language(GetParam());
+  if (*GetParam()) {
+    ASSERT_TRUE(language.Installed()) << "built beside the program";
+  }
   TForm1& form = Show();
   EXPECT_EQ(form.font().family(), DesignedSansFamily) << "the window asks for its designed face";
   EXPECT_EQ(QFontInfo(form.Button2->font()).family(), SansStandIn);
   EXPECT_EQ(QFontInfo(QFont(DesignedIntroFamily)).family(), IntroStandIn);
-  const char* widest[] = {"Game over", "Score : 99990", "Hi : 99990", "Intermediate"};
-  for (int i = 0; i < TStatusBar::PanelCount; ++i) form.StatusBar1->SetPanelText(i, widest[i]);
-  ExpectCaptionsFit(&form);
+  // Every text each panel and the Pause button can show, the longest numbers.
+  const std::vector<std::vector<std::string>> panelTexts = {
+      {"Game over", "Paused"}, {"Score : 99990"}, {"Hi : 99990"}, {"Easy", "Intermediate", "Difficult", "Custom"}};
+  for (size_t i = 0; i < panelTexts[3].size(); ++i) {
+    for (int panel = 0; panel < TStatusBar::PanelCount; ++panel) {
+      const auto& texts = panelTexts[static_cast<size_t>(panel)];
+      form.StatusBar1->SetPanelText(panel, GameText(texts[std::min(i, texts.size() - 1)]));
+    }
+    form.Button3->setText(GameText(i % 2 ? "Pa&use" : "Res&ume"));
+    ExpectCaptionsFit(&form);
+  }
+  // The intro's lines within the board, a few pixels to spare at each side.
+  for (int i = 0; i < IntroLineCount; ++i) {
+    QFont font(QString::fromLatin1(IntroFont));
+    font.setPixelSize(PointsToPixels(IntroLines()[i].SizePoints));
+    EXPECT_LE(QFontMetrics(font).horizontalAdvance(IntroLineText(i)), PaintBoxWidth - 8)
+        << IntroLineText(i).toStdString();
+  }
 
   RecordingHelp help;
   QtWavFileBrowser browser;  // never asked
@@ -75,6 +100,8 @@ TEST_F(WindowTest, OneFaceEverywhereAndEveryCaptionFits) {
     ExpectCaptionsFit(dialog);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionFitTest, ::testing::ValuesIn(kEveryLanguage));
 
 }  // namespace
 }  // namespace quorvane::testing
