@@ -81,9 +81,12 @@ QUrl PageInLanguage(const QList<QUrl>& pages, const QString& language) {
 
 namespace {
 
+// An id names one page, so a language's ids carry its code: "de/1000".
 QUrl PageWithId(const QHelpEngineCore& engine, const QString& id, const QString& language) {
   QList<QUrl> pages;
-  for (const QHelpLink& link : engine.documentsForIdentifier(id)) pages << link.url;
+  for (const QString& wanted : {language + u'/' + id, id}) {
+    for (const QHelpLink& link : engine.documentsForIdentifier(wanted)) pages << link.url;
+  }
   return PageInLanguage(pages, language);
 }
 
