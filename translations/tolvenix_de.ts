@@ -574,6 +574,37 @@
     </message>
 </context>
 <context>
+    <name>quorvane::THouseBanner</name>
+    <message>
+        <source>Steer with the arrow keys, or with the four arrow buttons.</source>
+        <translation>Steuere mit den Pfeiltasten oder den vier Pfeilschaltflächen.</translation>
+    </message>
+    <message>
+        <source>Each blue blob is worth 100 points, and every step 10 more.</source>
+        <translation>Jeder blaue Klecks bringt 100 Punkte, jeder Schritt 10 dazu.</translation>
+    </message>
+    <message>
+        <source>The snake speeds up as it grows: plan your turns early.</source>
+        <translation>Die Schlange wird beim Wachsen schneller: Plane deine Kurven früh.</translation>
+    </message>
+    <message>
+        <source>Swallowed blobs bring new walls. Keep an open lane.</source>
+        <translation>Verschluckte Kleckse bringen neue Mauern. Halte dir eine Bahn frei.</translation>
+    </message>
+    <message>
+        <source>Need a break? Pause holds the snake where it is.</source>
+        <translation>Zeit für eine Pause? Pause hält die Schlange an, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>Set your own pace with the Custom skill level in Options.</source>
+        <translation>Bestimme dein eigenes Tempo mit der Stufe „Eigene“ in den Optionen.</translation>
+    </message>
+    <message>
+        <source>a game by Tolvenix</source>
+        <translation>ein Spiel von Tolvenix</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::TPaintBox</name>
     <message>
         <source>Board</source>

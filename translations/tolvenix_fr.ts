@@ -574,6 +574,37 @@
     </message>
 </context>
 <context>
+    <name>quorvane::THouseBanner</name>
+    <message>
+        <source>Steer with the arrow keys, or with the four arrow buttons.</source>
+        <translation>Dirigez avec les flèches du clavier ou les quatre boutons fléchés.</translation>
+    </message>
+    <message>
+        <source>Each blue blob is worth 100 points, and every step 10 more.</source>
+        <translation>Chaque pastille bleue vaut 100 points, et chaque pas 10 de plus.</translation>
+    </message>
+    <message>
+        <source>The snake speeds up as it grows: plan your turns early.</source>
+        <translation>Le serpent accélère en grandissant&#xa0;: prévoyez vos virages tôt.</translation>
+    </message>
+    <message>
+        <source>Swallowed blobs bring new walls. Keep an open lane.</source>
+        <translation>Les pastilles avalées font surgir des murs. Gardez un passage libre.</translation>
+    </message>
+    <message>
+        <source>Need a break? Pause holds the snake where it is.</source>
+        <translation>Besoin d’une pause&#xa0;? Pause arrête le serpent là où il est.</translation>
+    </message>
+    <message>
+        <source>Set your own pace with the Custom skill level in Options.</source>
+        <translation>Choisissez votre rythme avec le niveau Libre dans les options.</translation>
+    </message>
+    <message>
+        <source>a game by Tolvenix</source>
+        <translation>un jeu de Tolvenix</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::TPaintBox</name>
     <message>
         <source>Board</source>
