@@ -19,7 +19,13 @@ QString LanguagePart(const QString& locale) {
 
 }  // namespace
 
-QStringList TranslatedLanguages() { return {QStringLiteral("de"), QStringLiteral("fr")}; }
+QStringList TranslatedLanguages(const QString& programFolder) {
+  QStringList languages;
+  const QDir folder(QDir(programFolder).filePath(QStringLiteral("translations")));
+  for (const QString& file : folder.entryList({QStringLiteral("tolvenix_*.qm")}, QDir::Files, QDir::Name))
+    languages << file.section(u'_', 1).section(u'.', 0, 0);
+  return languages;
+}
 
 QString ChooseLanguage(const std::function<QString(const char*)>& environment, const QStringList& available) {
   QString locale;
@@ -62,7 +68,7 @@ bool InstallLanguage(QCoreApplication& app, const QString& programFolder, const 
 
 QString InstallTranslations(QCoreApplication& app, const QString& programFolder) {
   const QString language =
-      ChooseLanguage([](const char* name) { return qEnvironmentVariable(name); }, TranslatedLanguages());
+      ChooseLanguage([](const char* name) { return qEnvironmentVariable(name); }, TranslatedLanguages(programFolder));
   if (language.isEmpty() || !InstallLanguage(app, programFolder, language)) return {};
   return language;
 }

@@ -8,9 +8,9 @@ class QCoreApplication;
 
 namespace quorvane {
 
-// The languages the game speaks besides English, by their ISO 639 code; each
-// has translations/tolvenix_<code>.qm in the program folder.
-QStringList TranslatedLanguages();
+// The languages the game speaks besides English, by their ISO 639 code: one
+// for each translations/tolvenix_<code>.qm in the program folder.
+QStringList TranslatedLanguages(const QString& programFolder);
 
 // The language to speak, chosen from the environment as gettext chooses:
 // the locale is the first set of LC_ALL, LC_MESSAGES and LANG; under the C

@@ -57,11 +57,11 @@ void ExpectCaptionsFit(QWidget* window) {
 }
 
 // In English and in every language the game is translated into.
-class CaptionFitTest : public WindowTest, public ::testing::WithParamInterface<const char*> {};
+class CaptionFitTest : public WindowTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(CaptionFitTest, OneFaceEverywhereAndEveryCaptionFits) {
-  const SpokenLanguage language(GetParam());
-  if (*GetParam()) {
+  const SpokenLanguage language(QString::fromStdString(GetParam()));
+  if (!GetParam().empty()) {
     ASSERT_TRUE(language.Installed()) << "built beside the program";
   }
   TForm1& form = Show();
@@ -101,7 +101,7 @@ TEST_P(CaptionFitTest, OneFaceEverywhereAndEveryCaptionFits) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, CaptionFitTest, ::testing::ValuesIn(kEveryLanguage));
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionFitTest, ::testing::ValuesIn(EveryLanguage()));
 
 }  // namespace
 }  // namespace quorvane::testing

@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QString>
 #include <QTranslator>
+#include <string>
+#include <vector>
 
 #include "widgets/translations.h"
 
@@ -36,7 +38,12 @@ class SpokenLanguage {
   bool installed_ = false;
 };
 
-// The languages the game is translated into, and English ("").
-inline const char* const kEveryLanguage[] = {"", "de", "fr"};
+// English ("") and every language the build has translated the game into.
+inline std::vector<std::string> EveryLanguage() {
+  std::vector<std::string> languages{""};
+  for (const QString& language : TranslatedLanguages(QStringLiteral(QUORVANE_BIN_DIR)))
+    languages.push_back(language.toStdString());
+  return languages;
+}
 
 }  // namespace quorvane::testing

@@ -55,6 +55,7 @@ TEST(InstallTranslations, GameAndQtTextsUnderGermanNoneUnderC) {
   const QByteArray saved = qgetenv("LANG");
   for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
 
+  EXPECT_EQ(TranslatedLanguages(folder), QStringList({"de", "fr"}));
   qputenv("LANG", "C");
   EXPECT_EQ(InstallTranslations(*QCoreApplication::instance(), folder), "");
   EXPECT_TRUE(QCoreApplication::instance()->findChildren<QTranslator*>().isEmpty());
