@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QHelpEngineCore>
 #include <QTemporaryDir>
-#include <set>
 
 #include "help/help_files.h"
 
@@ -37,36 +36,6 @@ TEST_F(HelpFileTest, BuiltFileHoldsTheOptionsAndPrivacyTopics) {
   EXPECT_TRUE(Page(privacy).contains("sends nothing anywhere"));
   EXPECT_TRUE(Page(StartPage(*engine_)).contains("Quorvane Sinuvar Help"));
   EXPECT_FALSE(TopicForContext(*engine_, 1005).isValid());
-}
-
-// Each language holds every topic under the same context numbers; a
-// language without topics of its own gets the English ones.
-TEST_F(HelpFileTest, EveryLanguageHasEveryTopicUnderTheSameContexts) {
-  ASSERT_EQ(RegisterHelpFile(*engine_, kBinDir), "");
-  const struct {
-    QString language, folder, optionsText;
-  } cases[] = {
-      {"C", "/help/", "Use defaults"},
-      {"en", "/help/", "Use defaults"},
-      {"de", "/help/de/", "Vorgaben für die eigene Schwierigkeit wiederherstellen?"},
-      {"fr", "/help/fr/", "Rétablir les valeurs par défaut du niveau libre"},
-      {"es", "/help/", "Use defaults"},
-  };
-  std::set<QString> english;
-  const QString ns = engine_->registeredDocumentations().value(0);
-  for (const QUrl& url : engine_->files(ns, QString(), "html"))
-    if (PageLanguage(url) == "en") english.insert(url.fileName());
-  ASSERT_EQ(english.size(), 8u);
-  for (const auto& c : cases) {
-    for (const QUrl& page : {TopicForContext(*engine_, 1000, c.language), TopicForContext(*engine_, 1010, c.language),
-                             StartPage(*engine_, c.language)})
-      EXPECT_EQ(page.path().section(u'/', 0, -2) + u'/', c.folder) << c.language.toStdString();
-    EXPECT_TRUE(Page(TopicForContext(*engine_, 1000, c.language)).contains(c.optionsText)) << c.language.toStdString();
-    std::set<QString> own;
-    for (const QUrl& url : engine_->files(ns, QString(), "html"))
-      if (url.path().startsWith(c.folder) && url.path().count(u'/') == c.folder.count(u'/')) own.insert(url.fileName());
-    EXPECT_EQ(own, english) << c.language.toStdString() << " has every topic";
-  }
 }
 
 TEST_F(HelpFileTest, RegistrationFollowsTheFileItFinds) {
