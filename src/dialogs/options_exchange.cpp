@@ -1,6 +1,7 @@
 #include "dialogs/options_exchange.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -115,7 +116,9 @@ void TakeBackOptions(const TForm3& d, GameSettings& s, int& previousHiScore, con
   }
 
   const auto hiScore = ParseIniInteger(d.Label13->text().toStdString());
-  if (!hiScore) throw std::runtime_error("The hi score shown is not a number");
+  if (!hiScore)
+    throw std::runtime_error(
+        QCoreApplication::translate("quorvane::OptionsExchange", "The hi score shown is not a number").toStdString());
   s.HiScore = *hiScore;
   s.HiName = d.Label15->text().toStdString();
   // The next game has no best score to beat audibly.

@@ -57,11 +57,16 @@ class THelpWindow final : public QWidget {
   void ShowProblem(const QString& text);
   void ShowTopic(const QUrl& url);
   void SelectInContents(const QUrl& url);
+  // The contents and the index list the shown language's topics only.
+  void HideOtherLanguages();
 
   QString programFolder_;
   QString cacheFolder_;
   QHelpEngine* engine_ = nullptr;
   bool ready_ = false;
+  // The player's language, and the one the help file has topics in.
+  QString language_;
+  QString shownLanguage_;
 };
 
 }  // namespace quorvane

@@ -14,7 +14,7 @@ namespace quorvane {
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
   setFixedSize(BoardWidth, BoardHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAccessibleName(QStringLiteral("Board"));
+  setAccessibleName(tr("Board"));
   SetAccessibleRole(this, QAccessible::Graphic);
   // A stop for the Tab key, so that a screen reader can be brought to the
   // board and read its description; the arrow keys steer wherever the focus is.

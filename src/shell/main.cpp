@@ -9,12 +9,14 @@
 #include <memory>
 #include <utility>
 
+#include "settings/settings_paths.h"
 #include "shell/application.h"
 #include "shell/board_view.h"
 #include "shell/main_window.h"
 #include "shell/session_end.h"
 #include "timer/timer_priority.h"
 #include "widgets/desktop_setup.h"
+#include "widgets/translations.h"
 
 namespace {
 
@@ -60,6 +62,8 @@ int main(int argc, char** argv) {
   quorvane::RaiseTickReceiverPriority();
   quorvane::PrepareDesktop();  // screen scale and fonts, before the application exists
   quorvane::TApplication app(argc, argv);
+  // Before any window exists, whose texts are translated as it is made.
+  quorvane::InstallTranslations(app, QString::fromStdString(quorvane::ProgramFolder(quorvane::RunningProgramPath())));
   // Ties the window to the installed desktop entry, whose icon docks show.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
 

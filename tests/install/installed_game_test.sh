@@ -98,7 +98,8 @@ check_tree() {
   local root=$1 prefix=$2 id=$3
   local base="$root$prefix"
   local folder="$base/lib/tolvenix"
-  for file in tolvenix zap.wav boing.wav yehaw.wav TOLVENIX.HLP plugins/libflexactive.so; do
+  for file in tolvenix zap.wav boing.wav yehaw.wav TOLVENIX.HLP plugins/libflexactive.so translations/tolvenix_de.qm \
+    translations/tolvenix_fr.qm; do
     [[ -f "$folder/$file" ]] || fail "missing from the program folder: $file"
   done
   [[ -x "$folder/tolvenix" ]] || fail "the program is not executable"
@@ -151,6 +152,7 @@ case ${1:-} in
     for needed in qt6-qpa-plugins libqt6sql6-sqlite fonts-freefont-ttf fonts-liberation2 libqt6widgets6 libqt6help6 libsdl2; do
       [[ $depends == *"$needed"* ]] || fail "$needed is not among the dependencies: $depends"
     done
+    [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-translations-l10n* ]] || fail "Qt's translations are not recommended"
     dpkg -x "$deb" "$scratch/root"
     check_tree "$scratch/root" /usr "$4"
     ;;
