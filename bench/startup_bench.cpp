@@ -44,6 +44,10 @@ Started Start(const std::string& program, const fs::path& home) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("XDG_CONFIG_HOME", home.c_str(), 1);
     setenv("XDG_CACHE_HOME", home.c_str(), 1);
+    // Its own runtime folder and no session bus: a game already running
+    // elsewhere would take the start for a second copy.
+    setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
+    unsetenv("DBUS_SESSION_BUS_ADDRESS");
     // Qt's remarks about the offscreen platform would only clutter the table.
     const int quiet = open("/dev/null", O_WRONLY);
     dup2(quiet, STDOUT_FILENO);
@@ -99,6 +103,8 @@ int main(int argc, char** argv) {
   char pattern[] = "/tmp/quorvane-startup-XXXXXX";
   if (mkdtemp(pattern) == nullptr) return 2;
   const fs::path home = pattern;
+  fs::create_directory(home / "run");
+  fs::permissions(home / "run", fs::perms::owner_all);
 
   std::vector<double> times;
   pid_t kept = -1;
