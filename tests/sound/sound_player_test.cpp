@@ -14,7 +14,6 @@
 #include <functional>
 #include <numbers>
 #include <thread>
-#include <tuple>
 
 namespace quorvane {
 namespace {
@@ -202,16 +201,22 @@ INSTANTIATE_TEST_SUITE_P(AbsentOrInvalid, SoundPlayerSilenceTest,
 // otherwise), and each sound reopens the device before its first sample.
 TEST_F(SoundPlayerTest, StreamsOnlyWhileASoundPlaysAndStartsEachSoundWhole) {
   WaitUntilQuiet([](const Channel&) { return true; });  // the device opened at start-up
-  for (const auto& [seconds, level, is] : {std::tuple{0.3, kLoud, &IsLoud}, std::tuple{0.2, kQuiet, &IsQuiet}}) {
+  struct Sound {
+    double seconds;
+    int16_t level;
+    bool (*is)(int16_t);
+  };
+  for (const Sound& sound : {Sound{0.3, kLoud, &IsLoud}, Sound{0.2, kQuiet, &IsQuiet}}) {
+    const auto is = sound.is;
     const auto idle = fs::exists(output_) ? fs::file_size(output_) : 0;
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(fs::exists(output_) ? fs::file_size(output_) : 0, idle) << "streamed while idle";
 
-    player_->PlaySoundImage(Level(seconds, level));
+    player_->PlaySoundImage(Level(sound.seconds, sound.level));
     Channel out = WaitUntilQuiet([is](const Channel& c) { return Has(c, is); });
     // The reopened device writes a new file, which holds the whole sound in
     // one piece and nothing else.
-    const auto frames = static_cast<size_t>(seconds * kRate);
+    const auto frames = static_cast<size_t>(sound.seconds * kRate);
     EXPECT_EQ(Count(out, is), frames);
     EXPECT_EQ(Last(out, is) - First(out, is) + 1, frames);
     EXPECT_EQ(Count(out, IsSounding), frames);
