@@ -17,6 +17,7 @@
 #include <QThread>
 #include <QVariantMap>
 #include <QWidget>
+#include <cstdio>
 
 namespace quorvane {
 
@@ -61,6 +62,7 @@ bool SessionBusNamed() {
 }
 
 constexpr int kRequestMilliseconds = 5000;
+constexpr const char* kNoAnswer = "Quorvane Sinuvar is running already but did not answer.\n";
 
 }  // namespace
 
@@ -91,10 +93,7 @@ bool SingleCopy::ClaimOnBus(const QString& appId, bool& raisedOther) {
   for (int attempt = 0; attempt < 2; ++attempt) {
     const auto reply = bus.interface()->registerService(appId, QDBusConnectionInterface::DontQueueService,
                                                         QDBusConnectionInterface::DontAllowReplacement);
-    if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
-      guard_ = QStringLiteral("bus");
-      return true;
-    }
+    if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) return true;
     if (!reply.isValid()) break;
     QDBusMessage call = QDBusMessage::createMethodCall(appId, path, QStringLiteral("org.freedesktop.Application"),
                                                        QStringLiteral("Activate"));
@@ -105,6 +104,11 @@ bool SingleCopy::ClaimOnBus(const QString& appId, bool& raisedOther) {
     if (bus.call(call, QDBus::Block, kRequestMilliseconds).type() == QDBusMessage::ReplyMessage) {
       raisedOther = true;
       break;
+    }
+    // Held twice over, by a copy that does not answer: still no second game.
+    if (attempt == 1) {
+      std::fputs(kNoAnswer, stderr);
+      raisedOther = true;
     }
   }
   bus.unregisterObject(path);
@@ -123,7 +127,6 @@ bool SingleCopy::ClaimByLock(const QString& appId, bool& raisedOther) {
   // The kernel drops the lock when its holder ends, however it ends.
   if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
     lockFd_ = fd;
-    guard_ = QStringLiteral("lock");
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(base);  // left by a copy that was killed
@@ -147,7 +150,9 @@ bool SingleCopy::ClaimByLock(const QString& appId, bool& raisedOther) {
     }
     QThread::msleep(50);
   }
-  raisedOther = true;  // a copy holds the lock, if a deaf one: still not a second game
+  // A copy holds the lock, if a deaf one: still no second game.
+  std::fputs(kNoAnswer, stderr);
+  raisedOther = true;
   return false;
 }
 

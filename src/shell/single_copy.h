@@ -32,9 +32,6 @@ class SingleCopy final : public QObject {
   // before it raises it now.
   void SetWindow(QWidget* window);
 
-  // How the claim is held: "bus", "lock" or "none".
-  QString Guard() const { return guard_; }
-
   // Brings the window, and the dialog over it, to the front. `token` is the
   // activation token the starting copy was given, if any.
   void Raise(const QString& token);
@@ -45,7 +42,6 @@ class SingleCopy final : public QObject {
   bool ClaimByLock(const QString& appId, bool& raisedOther);
   void ServeLocalRequests();
 
-  QString guard_ = QStringLiteral("none");
   QPointer<QWidget> window_;
   bool pending_ = false;
   QString pendingToken_;

@@ -42,9 +42,20 @@ mkdir -m 700 "$scratch/run"
 export HOME=$scratch XDG_RUNTIME_DIR=$scratch/run XDG_CONFIG_HOME=$scratch XDG_CACHE_HOME=$scratch SDL_AUDIODRIVER=dummy
 [[ $mode == lock ]] && unset DBUS_SESSION_BUS_ADDRESS
 
-openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-pids+=($!)
-until_true sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+# Now and then openbox finds the new server not yet taking clients: it is
+# given a few tries.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+for _ in 1 2 3; do
+  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+  openbox=$!
+  pids+=("$openbox")
+  for _ in $(seq 100); do
+    wm_up || ! kill -0 "$openbox" 2>/dev/null && break
+    sleep 0.1
+  done
+  wm_up && break
+done
+wm_up || fail "openbox did not start: $(cat "$scratch/openbox.log")"
 
 game_window() { xdotool search --onlyvisible --name '^Quorvane Sinuvar$' 2>/dev/null | head -n1; }
 window_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ { print $3 }'; }
