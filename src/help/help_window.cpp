@@ -1,6 +1,7 @@
 #include "help/help_window.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHelpContentItem>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "help/help_files.h"
@@ -109,8 +111,13 @@ THelpWindow::~THelpWindow() = default;
 
 QString THelpWindow::Prepare() {
   if (ready_) return {};
-  if (!QDir().mkpath(cacheFolder_) || !engine_->setupData())
-    return tr("The help viewer could not keep its files in %1.").arg(QDir::toNativeSeparators(cacheFolder_));
+  if (!UseFolder(cacheFolder_)) {
+    // A cache that takes nothing (a read-only or full home) must not keep a
+    // readable help file shut: this run's files go to a folder of its own.
+    fallbackFolder_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("tolvenix-help-XXXXXX")));
+    if (!fallbackFolder_->isValid() || !UseFolder(fallbackFolder_->path()))
+      return tr("The help viewer could not keep its files in %1.").arg(QDir::toNativeSeparators(cacheFolder_));
+  }
   const QString problem = RegisterHelpFile(*engine_, programFolder_);
   // Again, so that the contents and the index show what is registered now.
   engine_->setupData();
@@ -138,6 +145,13 @@ void THelpWindow::HideOtherLanguages() {
       Index->setRowHidden(row, !ours);
     }
   }
+}
+
+bool THelpWindow::UseFolder(const QString& folder) {
+  if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) return false;
+  const QString collection = QDir(folder).filePath(QStringLiteral("help.qhc"));
+  if (engine_->collectionFile() != collection) engine_->setCollectionFile(collection);
+  return engine_->setupData();
 }
 
 void THelpWindow::Present() {

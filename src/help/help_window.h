@@ -2,6 +2,7 @@
 
 #include <QTextBrowser>
 #include <QWidget>
+#include <memory>
 
 class QHelpContentWidget;
 class QHelpEngine;
@@ -10,6 +11,7 @@ class QHelpIndexWidget;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
+class QTemporaryDir;
 
 namespace quorvane {
 
@@ -53,6 +55,9 @@ class THelpWindow final : public QWidget {
 
  private:
   QString Prepare();
+  // Points the engine at a collection in `folder`; false if it cannot keep
+  // its files there.
+  bool UseFolder(const QString& folder);
   void Present();
   void ShowProblem(const QString& text);
   void ShowTopic(const QUrl& url);
@@ -63,6 +68,8 @@ class THelpWindow final : public QWidget {
   QString programFolder_;
   QString cacheFolder_;
   QHelpEngine* engine_ = nullptr;
+  // Where the files go when the cache folder takes none; removed with the window.
+  std::unique_ptr<QTemporaryDir> fallbackFolder_;
   bool ready_ = false;
   // The player's language, and the one the help file has topics in.
   QString language_;

@@ -14,6 +14,7 @@
 #include "shell/board_view.h"
 #include "shell/main_window.h"
 #include "shell/session_end.h"
+#include "shell/single_copy.h"
 #include "timer/timer_priority.h"
 #include "widgets/desktop_setup.h"
 #include "widgets/translations.h"
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
   quorvane::InstallTranslations(app, QString::fromStdString(quorvane::ProgramFolder(quorvane::RunningProgramPath())));
   // Ties the window to the installed desktop entry, whose icon docks show.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
+  // Before the settings are read: a second start only shows the first copy.
+  const std::unique_ptr<quorvane::SingleCopy> singleCopy = quorvane::SingleCopy::Claim(QStringLiteral(QUORVANE_APP_ID));
+  if (!singleCopy) return 0;
 
   std::unique_ptr<quorvane::TForm1> form;
   try {
@@ -75,6 +79,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   SignalFirstPaint(form->PaintBox1);
+  singleCopy->SetWindow(form.get());
   form->show();
   // Only now that the settings are loaded: a signal before this ends the
   // program at once, with nothing yet to save.

@@ -76,9 +76,13 @@ run_and_end() {
   local program=$1 signal=$2 folder=$3
   local home="$scratch/run-$signal"
   mkdir -p "$home/config" "$home/cache"
+  # A runtime folder of its own and no session bus: a copy of the game that
+  # another test runs at the same time must not count as this one's first.
+  mkdir -m 700 "$home/run"
   printf '; kept by hand\n[SCORE]\nHISCORE=1234\nHINAME=Bo\n' >"$home/config/Tolvenix.ini"
-  env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
-    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$program" &
+  env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$home" XDG_CONFIG_HOME="$home/config" \
+    XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+    "$program" &
   local pid=$!
   wait_until_up "$pid" "$program"
   kill "-$signal" "$pid"
