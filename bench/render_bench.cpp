@@ -64,7 +64,7 @@ void BM_IntroBlink(benchmark::State& state) {
 BENCHMARK(BM_IntroBlink)->Unit(benchmark::kMicrosecond);
 
 void BM_IntroBlinkDrawnAfresh(benchmark::State& state) {
-  QImage image(PaintBoxWidth, PaintBoxHeight, QImage::Format_RGB32);
+  QImage image(BoardWidth, BoardHeight, QImage::Format_RGB32);
   image.fill(Qt::black);
   const QColor looks[2] = {Qt::black, IntroLines()[IntroLineCount - 1].Colour};
   int phase = 0;
