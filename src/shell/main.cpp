@@ -5,11 +5,13 @@
 #include <QTimer>
 #include <cstdlib>
 #include <exception>
+#include <iostream>
 #include <memory>
 #include <utility>
 
 #include "shell/application.h"
 #include "shell/board_view.h"
+#include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "shell/session_end.h"
 #include "timer/timer_priority.h"
@@ -50,6 +52,8 @@ void SignalFirstPaint(QWidget* board) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --version and --help answer without a display, and end the program.
+  if (const auto status = quorvane::AnswerCommandLine(argc, argv, std::cout)) return *status;
   // Before any thread starts: the threads made afterwards start ordinary,
   // and the step timer's worker raises itself.
   quorvane::RaiseTickReceiverPriority();
