@@ -101,7 +101,7 @@ check_tree() {
   # Nothing may be written into the installed tree while the game runs.
   local before="$scratch/before" after="$scratch/after"
   find "$root" -printf '%p %s %T@\n' | sort >"$before"
-  run_and_end "$base/games/tolvenix" TERM "$(realpath "$folder")"
+  run_and_end "$base/$links/tolvenix" TERM "$(realpath "$folder")"
   find "$root" -printf '%p %s %T@\n' | sort >"$after"
   diff "$before" "$after" >&2 || fail "the game wrote into its installed tree"
 }
