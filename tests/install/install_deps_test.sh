@@ -36,7 +36,7 @@ expect() {
 
 missing='echo "unknown ok not-installed"'
 installed='echo "install ok installed"'
-called='echo "$(basename "$0")" >>'"$scratch/called"'; exit 1'
+called='echo "${0##*/}" >>'"$scratch/called"'; exit 1'
 
 # No apt at all.
 stand_in "$scratch/no-apt" id 'echo 1000'
