@@ -62,7 +62,7 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   setFixedSize(kClientWidth, kClientHeight);
 
   Bevel3 = SunkenFrame(this, 17, 10, 329, 153);
-  Label1 = CentredLine(this, QStringLiteral("Quorvane Sinuvar v2.1"), 16);
+  Label1 = CentredLine(this, QStringLiteral("Quorvane Sinuvar v" QUORVANE_VERSION), 16);
   Label6 = CentredLine(this, QStringLiteral("Copyright \u00A9 2026 Tolvenix"), 34);
   Label2 = CentredLine(this, tr("All rights reserved."), 52);
   Bevel1 = SunkenFrame(this, 79, 74, 205, 81);

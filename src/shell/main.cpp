@@ -6,12 +6,14 @@
 #include <csignal>
 #include <cstdlib>
 #include <exception>
+#include <iostream>
 #include <memory>
 #include <utility>
 
 #include "settings/settings_paths.h"
 #include "shell/application.h"
 #include "shell/board_view.h"
+#include "shell/command_line.h"
 #include "shell/main_window.h"
 #include "shell/session_end.h"
 #include "shell/single_copy.h"
@@ -54,6 +56,8 @@ void SignalFirstPaint(QWidget* board) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --version and --help answer without a display, and end the program.
+  if (const auto status = quorvane::AnswerCommandLine(argc, argv, std::cout)) return *status;
   // Under a file-size limit a write past it fails (EFBIG) instead of killing
   // the program, so a save that meets the limit is reported like any other
   // failed save and leaves the old settings file as it was.

@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "sound/audio_drivers.h"
 #include "sound/wave_decoder.h"
 
 namespace quorvane {
@@ -173,7 +174,7 @@ SoundPlayer::SoundPlayer() : impl_(std::make_unique<Impl>()) {
   // SDL would otherwise catch SIGINT and SIGTERM for an event queue that
   // nobody reads, and the game would outlive a logout or a kill.
   SDL_SetHintWithPriority(SDL_HINT_NO_SIGNAL_HANDLERS, "1", SDL_HINT_OVERRIDE);
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+  if (!ChooseAudioDriverOrder() || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     return;
   }
   // Opened once to learn that there is a device; the decoder thread closes
