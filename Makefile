@@ -1,6 +1,8 @@
-# Thin wrappers around CMake. `make run` plays, `make test` runs every test
-# headless, `make check` runs what CI adds: sanitizer builds and fuzzing.
+# Thin wrappers around CMake and its presets (CMakePresets.json); `make help`
+# lists the targets. Two build folders: $(GAME_BUILD) holds the game alone
+# (make run, make install), $(BUILD) the game with its tests and benchmarks.
 BUILD ?= build
+GAME_BUILD ?= build-game
 JOBS ?= 2
 PREFIX ?= /usr/local
 CMAKE_FLAGS ?=
@@ -11,44 +13,70 @@ endif
 # Seconds each fuzz target runs in `make fuzz`.
 FUZZ_SECONDS ?= 300
 
-.PHONY: all deps configure build run test check fuzz bench install package clean
+CONFIGURE = bash scripts/configure
+TEST_ENV = QT_QPA_PLATFORM=offscreen
+
+.PHONY: all help configure build game run test check fuzz bench install uninstall package clean
 
 all: build
 
-deps:
-	bash scripts/install-deps
+help:
+	@echo "make run        build the game alone (in $(GAME_BUILD)/) and play it"
+	@echo "make test       build the game, its tests and benchmarks (in $(BUILD)/), run every test headless"
+	@echo "make check      what CI adds: format check, sanitizer builds, short fuzz runs"
+	@echo "make install    install the game under PREFIX (now $(PREFIX)); DESTDIR stages it elsewhere"
+	@echo "make uninstall  remove what make install put under PREFIX"
+	@echo "make package    build $(BUILD)/tolvenix_<version>_<arch>.deb and check it"
+	@echo "make game       build the game alone without starting it"
+	@echo "make build      build the game, its tests and benchmarks without running them"
+	@echo "make bench      run the benchmarks and print their table (about five minutes)"
+	@echo "make fuzz       run each fuzz target for FUZZ_SECONDS (now $(FUZZ_SECONDS))"
+	@echo "make clean      remove every build folder"
 
+# Each configures only when its folder is new or its flags changed, and asks
+# for the packages of its purpose only then (scripts/configure).
 configure:
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	@$(CONFIGURE) dev $(BUILD) $(CMAKE_FLAGS)
 
-build: deps configure
+build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
-	$(BUILD)/bin/tolvenix
+game:
+	@$(CONFIGURE) game $(GAME_BUILD) $(CMAKE_FLAGS)
+	cmake --build $(GAME_BUILD) -j$(JOBS)
+
+run: game
+	$(GAME_BUILD)/bin/tolvenix
 
 # The package's own test runs with `make package`, once there is a package.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS) --timeout 120 -LE package
+	cd $(BUILD) && $(TEST_ENV) ctest --output-on-failure -j$(JOBS) --timeout 120 -LE package
 
 # The program folder goes to $(PREFIX)/lib/tolvenix, a link to the program to
-# $(PREFIX)/games; DESTDIR stages the whole tree elsewhere.
-install: build
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+# $(PREFIX)/games under /usr and /usr/local, to $(PREFIX)/bin elsewhere (as
+# ~/.local/bin). cmake --install records what it copied in the build folder;
+# that record goes, so a root install leaves nothing of root's there.
+install: game
+	DESTDIR="$(DESTDIR)" cmake --install $(GAME_BUILD) --prefix "$(PREFIX)" --strip
+	@rm -f $(GAME_BUILD)/install_manifest.txt
+
+uninstall:
+	@$(CONFIGURE) game $(GAME_BUILD) $(CMAKE_FLAGS)
+	DESTDIR="$(DESTDIR)" cmake -DCMAKE_INSTALL_PREFIX="$(PREFIX)" -P $(GAME_BUILD)/packaging/uninstall.cmake
 
 # $(BUILD)/tolvenix_<version>_<architecture>.deb, then its test.
 package: build
 	cd $(BUILD) && cpack -G DEB
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 -L package
+	cd $(BUILD) && $(TEST_ENV) ctest --output-on-failure --timeout 120 -L package
 
-check: deps
+check:
 	JOBS=$(JOBS) bash scripts/check
 
-fuzz: deps
+fuzz:
 	JOBS=$(JOBS) FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/check fuzz
 
 bench: build
 	@bash bench/bench_table.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) build-asan build-tsan build-fuzz
+	rm -rf $(BUILD) $(GAME_BUILD) build-asan build-tsan build-fuzz

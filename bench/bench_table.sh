@@ -23,6 +23,9 @@ echo "Running the benchmarks (about five minutes) ..." >&2
 "$bench/settings_bench" --benchmark_format=csv --benchmark_filter='^BM_(Load|Save)' >"$work/settings.csv" 2>/dev/null
 "$bench/qt_settings_bench" --benchmark_format=csv >"$work/qsettings.csv" 2>/dev/null
 "$bench/startup_bench" >"$work/startup.txt"
+# Idling again on an X server, as on a desktop; skipped without Xvfb.
+bash "$(dirname "$0")/../tests/support/with_xvfb.sh" "$bench/startup_bench" 1 10 >"$work/startup-x.txt" 2>/dev/null ||
+  echo "idle_cpu_percent (no Xvfb)" >"$work/startup-x.txt"
 "$bench/timer_precision" >"$work/timer.txt"
 load_after=$(loadavg)
 
@@ -32,7 +35,7 @@ figure() {
     unit = $5 == "us" ? "µs" : $5; printf "%.2f %s", $3, unit; found = 1 }
     END { if (!found) printf "(missing)" }' "$work/$1"
 }
-value() { awk -v key="$1" '$1 == key { print $2 }' "$work/startup.txt"; }
+value() { awk -v key="$1" '$1 == key { print $2 }' "$work/${2:-startup.txt}"; }
 mib() { awk -v kib="$(value "$1")" 'BEGIN { printf "%.1f", kib / 1024 }'; }
 # p50 / p99 / max lateness of one timer at one interval under one load.
 lateness() {
@@ -58,7 +61,10 @@ echo "| Settings save, ordinary file (with fsync) | $(figure settings.csv BM_Sav
 echo "| Settings load, 4 MiB file (the largest accepted) | $(figure settings.csv BM_LoadLargeFile) | QSettings $(figure qsettings.csv BM_QSettingsLoadLargeFile) |"
 echo "| Settings save into that file | $(figure settings.csv BM_SaveIntoLargeFile) | QSettings $(figure qsettings.csv BM_QSettingsSaveIntoLargeFile) |"
 echo "| Start-up to the first painted intro, median of 7 | $(value startup_ms_median) ms | |"
+echo "| One blink of the intro's last line | $(figure render.csv BM_IntroBlink) | drawn afresh each time $(figure render.csv BM_IntroBlinkDrawnAfresh) |"
 echo "| Processor time idling at the intro, over 10 s | $(value idle_cpu_percent) % | |"
+echo "| The same on an X server (Xvfb) | $(value idle_cpu_percent startup-x.txt) % | |"
+echo "| Audio streamed idling at the intro, over 10 s (SDL disk driver) | $(value idle_audio_bytes) bytes | |"
 echo "| Resident memory at the intro, VmRSS / VmHWM | $(mib vmrss_kib) / $(mib vmhwm_kib) MiB | |"
 for load in idle busy; do
   for interval in 250 120 51 30; do

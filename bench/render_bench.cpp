@@ -1,11 +1,13 @@
-// How long the board takes to draw: a whole paint of a crowded board, and
-// the four cell drawings of one step.
+// How long the board takes to draw: a whole paint of a crowded board, the
+// four cell drawings of one step, and one blink of the intro.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPainter>
 
 #include "crowded_board.h"
 #include "shell/board_view.h"
+#include "shell/intro_screen.h"
 #include "support/game_fakes.h"
 
 namespace quorvane {
@@ -45,6 +47,35 @@ void BM_OneStepsCellDrawings(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_OneStepsCellDrawings)->Unit(benchmark::kMicrosecond);
+
+// One blink of the intro's last line, hiding then showing it, as the blink
+// timer draws it; and the same line laid out and rasterised afresh each
+// time, as it once was.
+void BM_IntroBlink(benchmark::State& state) {
+  TPaintBox box;
+  box.DrawIntroScreen();
+  const QColor looks[2] = {Qt::black, IntroLines()[IntroLineCount - 1].Colour};
+  int phase = 0;
+  for (auto _ : state) {
+    box.DrawBlinkLine(looks[phase ^= 1]);
+    benchmark::DoNotOptimize(box.Image().constBits());
+  }
+}
+BENCHMARK(BM_IntroBlink)->Unit(benchmark::kMicrosecond);
+
+void BM_IntroBlinkDrawnAfresh(benchmark::State& state) {
+  QImage image(BoardWidth, BoardHeight, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  const QColor looks[2] = {Qt::black, IntroLines()[IntroLineCount - 1].Colour};
+  int phase = 0;
+  for (auto _ : state) {
+    QPainter canvas(&image);
+    DrawBlinkLine(canvas, looks[phase ^= 1]);
+    canvas.end();
+    benchmark::DoNotOptimize(image.constBits());
+  }
+}
+BENCHMARK(BM_IntroBlinkDrawnAfresh)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quorvane

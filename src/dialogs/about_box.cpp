@@ -55,7 +55,7 @@ void PlaceLink(QLabel& link, const QLabel& words, int left, int top) {
 }  // namespace
 
 TForm5::TForm5(QWidget* owner) : QDialog(owner) {
-  setWindowTitle(QStringLiteral("About Quorvane Sinuvar"));
+  setWindowTitle(tr("About Quorvane Sinuvar"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
@@ -63,21 +63,21 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   setFixedSize(kClientWidth, kClientHeight);
 
   Bevel3 = SunkenFrame(this, 17, 10, 329, 153);
-  Label1 = CentredLine(this, QStringLiteral("Quorvane Sinuvar v2.1"), 16);
+  Label1 = CentredLine(this, QStringLiteral("Quorvane Sinuvar v" QUORVANE_VERSION), 16);
   Label6 = CentredLine(this, QStringLiteral("Copyright \u00A9 2026 Tolvenix"), 34);
-  Label2 = CentredLine(this, QStringLiteral("All rights reserved."), 52);
+  Label2 = CentredLine(this, tr("All rights reserved."), 52);
   Bevel1 = SunkenFrame(this, 79, 74, 205, 81);
   Image1 = NewLabel(this);
   Image1->setGeometry(81, 76, 200, 77);
   Image1->setPixmap(QPixmap::fromImage(AboutLogoImage()));
 
-  Label3 = TextLabel(this, QStringLiteral("For the latest version see"), 60, 174);
+  Label3 = TextLabel(this, tr("For the latest version see"), 60, 174);
   UrlLabel1 = new TUrlLabel(this);
   UrlLabel1->setText(ProductWebAddress());
   UrlLabel1->SetURL(ProductWebAddress());
   PlaceLink(*UrlLabel1, *Label3, 192, 174);
 
-  Label4 = TextLabel(this, QStringLiteral("For bug reports / suggestions email"), 18, 194);
+  Label4 = TextLabel(this, tr("For bug reports / suggestions email"), 18, 194);
   Emaillabel1 = new TEmaillabel(this);
   Emaillabel1->setText(SupportEmailAddress());
   Emaillabel1->SetRecipient(SupportEmailAddress());
@@ -87,7 +87,7 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   Bevel2->setGeometry(0, 222, 365, 3);
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1 = new QPushButton(tr("OK"), this);
   Button1->setGeometry(144, 236, 75, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

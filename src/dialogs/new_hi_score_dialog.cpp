@@ -23,18 +23,18 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   auto* frame = new QFrame(this);
   frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
   frame->setGeometry(8, 8, 275, 83);
-  Label1 = NewLabel(QStringLiteral("Score : "), this);
+  Label1 = NewLabel(tr("Score : "), this);
   Label1->move(20, 20);
   Label1->adjustSize();
   Label2 = NewLabel(this);
   Label2->setGeometry(56, 20, 97, 13);
-  Label3 = NewLabel(QStringLiteral("Your &name :"), this);
+  Label3 = NewLabel(tr("Your &name :"), this);
   Label3->move(20, 40);
   Edit1 = new QLineEdit(this);
   Edit1->setGeometry(18, 56, 253, 21);
   Label3->setBuddy(Edit1);
   Edit1->setAccessibleName(SpokenCaption(Label3->text()));
-  Button1 = new QPushButton(QStringLiteral("&Ok"), this);
+  Button1 = new QPushButton(tr("&Ok"), this);
   Button1->setGeometry(109, 102, 75, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
@@ -56,7 +56,7 @@ void TForm4::showEvent(QShowEvent* event) {
 }
 
 void TForm4::FormShow() {
-  setWindowTitle(QStringLiteral("Quorvane Sinuvar - New hi score"));
+  setWindowTitle(tr("Quorvane Sinuvar - New hi score"));
   Edit1->setText(QString::fromStdString(RegisteredOwnerName()));
   Edit1->selectAll();
 }

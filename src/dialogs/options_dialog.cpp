@@ -30,9 +30,6 @@ namespace quorvane {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Quorvane Sinuvar - Options");
-const QString kBrowseTitle = QStringLiteral("Quorvane Sinuvar - Browse for wav file");
-
 QLabel* Text(QWidget* page, const QString& text, int left, int top) {
   auto* label = NewLabel(text, page);
   label->move(left, top);
@@ -110,10 +107,10 @@ TForm3::TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrows
   TabSheet2 = new QWidget;
   TabSheet3 = new QWidget;
   TabSheet4 = new QWidget;
-  PageControl1->addTab(TabSheet1, QStringLiteral("Skill level"));
-  PageControl1->addTab(TabSheet2, QStringLiteral("Position"));
-  PageControl1->addTab(TabSheet3, QStringLiteral("Sounds"));
-  PageControl1->addTab(TabSheet4, QStringLiteral("Hi score"));
+  PageControl1->addTab(TabSheet1, tr("Skill level"));
+  PageControl1->addTab(TabSheet2, tr("Position"));
+  PageControl1->addTab(TabSheet3, tr("Sounds"));
+  PageControl1->addTab(TabSheet4, tr("Hi score"));
   for (int i = 0; i < PageControl1->count(); ++i) PageControl1->widget(i)->setAccessibleName(PageControl1->tabText(i));
   Bevel1 = FramedBevel(TabSheet1);
   Bevel2 = FramedBevel(TabSheet2);
@@ -124,9 +121,9 @@ TForm3::TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrows
   BuildSoundsPage();
   BuildHiScorePage();
 
-  Button7 = Push(this, QStringLiteral("&Help"), 8, 272, 75, 25);
-  Button2 = Push(this, QStringLiteral("&Ok"), 226, 272, 75, 25);
-  Button1 = Push(this, QStringLiteral("&Cancel"), 306, 272, 75, 25);
+  Button7 = Push(this, tr("&Help"), 8, 272, 75, 25);
+  Button2 = Push(this, tr("&Ok"), 226, 272, 75, 25);
+  Button1 = Push(this, tr("&Cancel"), 306, 272, 75, 25);
   Button2->setDefault(true);
   connect(Button7, &QPushButton::clicked, this, &TForm3::Button7Click);
   connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
@@ -168,32 +165,32 @@ QLineEdit* TForm3::NumberField(QWidget* page, int left, int top, int width, int 
 
 void TForm3::BuildSkillPage() {
   QWidget* page = TabSheet1;
-  RadioButton1 = Radio(page, QStringLiteral("&Easy"), 20, 12, 51);
-  RadioButton2 = Radio(page, QStringLiteral("&Intermediate"), 107, 12, 89);
-  RadioButton3 = Radio(page, QStringLiteral("&Difficult"), 195, 12, 63);
-  RadioButton4 = Radio(page, QStringLiteral("C&ustom"), 282, 12, 63);
+  RadioButton1 = Radio(page, tr("&Easy"), 20, 12, 51);
+  RadioButton2 = Radio(page, tr("&Intermediate"), 107, 12, 89);
+  RadioButton3 = Radio(page, tr("&Difficult"), 195, 12, 63);
+  RadioButton4 = Radio(page, tr("C&ustom", "skill level"), 282, 12, 63);
   Bevel5 = Rule(page);
-  Label1 = Text(page, QStringLiteral("&Grow snake after "), 20, 50);
+  Label1 = Text(page, tr("&Grow snake after "), 20, 50);
   Edit1 = NumberField(page, 104, 46, 25, 1, 20, &UpDown1);
-  Label2 = Text(page, QStringLiteral("moves"), 148, 50);
-  Label3 = Text(page, QStringLiteral("I&nitial snake speed"), 20, 72);
+  Label2 = Text(page, tr("moves"), 148, 50);
+  Label3 = Text(page, tr("I&nitial snake speed"), 20, 72);
   TrackBar1 = new QSlider(Qt::Horizontal, page);
   TrackBar1->setGeometry(12, 86, 335, 33);
   TrackBar1->setRange(0, SpeedSliderMax);
   TrackBar1->setTickPosition(QSlider::TicksBelow);
   TrackBar1->setTickInterval(1);
   TrackBar1->setPageStep(2);
-  Label4 = Text(page, QStringLiteral("Slow"), 22, 118);
-  Label5 = Text(page, QStringLiteral("Fast"), 320, 118);
-  Label7 = Text(page, QStringLiteral("Inc&rease snake speed after"), 20, 139);
+  Label4 = Text(page, tr("Slow"), 22, 118);
+  Label5 = Text(page, tr("Fast"), 320, 118);
+  Label7 = Text(page, tr("Inc&rease snake speed after"), 20, 139);
   Edit2 = NumberField(page, 152, 136, 25, 1, 20, &UpDown2);
-  Label6 = Text(page, QStringLiteral("moves"), 196, 140);
-  Label8 = Text(page, QStringLiteral("&Add walls after eating"), 20, 168);
+  Label6 = Text(page, tr("moves"), 196, 140);
+  Label8 = Text(page, tr("&Add walls after eating"), 20, 168);
   Edit3 = NumberField(page, 124, 164, 25, 1, 20, &UpDown3);
-  Label9 = Text(page, QStringLiteral("blobs"), 168, 168);
-  Label10 = Text(page, QStringLiteral("Number of &walls to add "), 40, 196);
+  Label9 = Text(page, tr("blobs"), 168, 168);
+  Label10 = Text(page, tr("Number of &walls to add "), 40, 196);
   Edit4 = NumberField(page, 152, 192, 25, 1, 5, &UpDown4);
-  Button8 = Push(page, QStringLiteral("&Use defaults"), 272, 186, 75, 25);
+  Button8 = Push(page, tr("&Use defaults"), 272, 186, 75, 25);
   Label1->setBuddy(Edit1);
   // Its access key would otherwise lead nowhere; the slider is the next field.
   Label3->setBuddy(TrackBar1);
@@ -201,7 +198,7 @@ void TForm3::BuildSkillPage() {
   Label8->setBuddy(Edit3);
   Label10->setBuddy(Edit4);
   for (QLabel* label : {Label1, Label3, Label7, Label8, Label10}) NameAfter(label->buddy(), label->text());
-  TrackBar1->setAccessibleDescription(QStringLiteral("From Slow to Fast"));
+  TrackBar1->setAccessibleDescription(tr("From Slow to Fast"));
 
   for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
     // Checking a button, by a click or by the program, runs the rule; a
@@ -215,17 +212,15 @@ void TForm3::BuildSkillPage() {
 
 void TForm3::BuildPositionPage() {
   QWidget* page = TabSheet2;
-  RadioButton5 = Radio(page, QStringLiteral("&Default"), 20, 12, 65);
-  RadioButton6 = Radio(page, QStringLiteral("&Random"), 148, 12, 63);
-  RadioButton7 = Radio(page, QStringLiteral("C&ustom"), 276, 12, 65);
+  RadioButton5 = Radio(page, tr("&Default"), 20, 12, 65);
+  RadioButton6 = Radio(page, tr("&Random"), 148, 12, 63);
+  RadioButton7 = Radio(page, tr("C&ustom", "start position"), 276, 12, 65);
   Bevel6 = Rule(page);
-  RadioGroup1 = new TRadioGroup(
-      QStringLiteral("Initial direction"),
-      {QStringLiteral("Do&wn"), QStringLiteral("&Left"), QStringLiteral("R&ight"), QStringLiteral("U&p")}, page);
+  RadioGroup1 = new TRadioGroup(tr("Initial direction"), {tr("Do&wn"), tr("&Left"), tr("R&ight"), tr("U&p")}, page);
   RadioGroup1->setGeometry(20, 44, 101, 105);
-  Label11 = Text(page, QStringLiteral("&Vertical position :"), 142, 60);
+  Label11 = Text(page, tr("&Vertical position :"), 142, 60);
   Edit8 = NumberField(page, 224, 56, 27, 0, BoardRows - 1, &UpDown5);
-  Label16 = Text(page, QStringLiteral("Hori&zontal position :"), 142, 96);
+  Label16 = Text(page, tr("Hori&zontal position :"), 142, 96);
   Edit9 = NumberField(page, 236, 94, 27, 0, BoardColumns - 1, &UpDown6);
   Label11->setBuddy(Edit8);
   Label16->setBuddy(Edit9);
@@ -242,20 +237,20 @@ void TForm3::BuildPositionPage() {
 
 void TForm3::BuildSoundsPage() {
   QWidget* page = TabSheet3;
-  CheckBox1 = new QCheckBox(QStringLiteral("&Play sounds"), page);
+  CheckBox1 = new QCheckBox(tr("&Play sounds"), page);
   CheckBox1->setGeometry(15, 12, 97, 17);
-  CheckBox2 = Check(page, QStringLiteral("Play &sound for blue blob"), 15, 32);
+  CheckBox2 = Check(page, tr("Play &sound for blue blob"), 15, 32);
   Edit5 = new QLineEdit(page);
   Edit5->setGeometry(32, 52, 247, 21);
-  Button3 = Push(page, QStringLiteral("&Browse ..."), 285, 52, 65, 22);
-  CheckBox3 = Check(page, QStringLiteral("Play so&und for game over"), 15, 82);
+  Button3 = Push(page, tr("&Browse ..."), 285, 52, 65, 22);
+  CheckBox3 = Check(page, tr("Play so&und for game over"), 15, 82);
   Edit6 = new QLineEdit(page);
   Edit6->setGeometry(32, 102, 247, 21);
-  Button4 = Push(page, QStringLiteral("B&rowse ..."), 285, 102, 65, 22);
-  CheckBox4 = Check(page, QStringLiteral("Play soun&d for new hi score"), 15, 130);
+  Button4 = Push(page, tr("B&rowse ..."), 285, 102, 65, 22);
+  CheckBox4 = Check(page, tr("Play soun&d for new hi score"), 15, 130);
   Edit7 = new QLineEdit(page);
   Edit7->setGeometry(32, 150, 247, 21);
-  Button5 = Push(page, QStringLiteral("Bro&wse ..."), 285, 150, 65, 22);
+  Button5 = Push(page, tr("Bro&wse ..."), 285, 150, 65, 22);
 
   // Each path field and its button are known by the sound's check box.
   const struct {
@@ -263,12 +258,12 @@ void TForm3::BuildSoundsPage() {
     QLineEdit* path;
     QPushButton* browse;
     const char* purpose;
-  } sounds[] = {{CheckBox2, Edit5, Button3, "Choose the blue blob sound"},
-                {CheckBox3, Edit6, Button4, "Choose the game over sound"},
-                {CheckBox4, Edit7, Button5, "Choose the new hi score sound"}};
+  } sounds[] = {{CheckBox2, Edit5, Button3, QT_TR_NOOP("Choose the blue blob sound")},
+                {CheckBox3, Edit6, Button4, QT_TR_NOOP("Choose the game over sound")},
+                {CheckBox4, Edit7, Button5, QT_TR_NOOP("Choose the new hi score sound")}};
   for (const auto& sound : sounds) {
     NameAfter(sound.path, sound.box->text());
-    sound.browse->setAccessibleDescription(QString::fromLatin1(sound.purpose));
+    sound.browse->setAccessibleDescription(tr(sound.purpose));
   }
 
   connect(CheckBox1, &QCheckBox::toggled, this, &TForm3::CheckBox1Click);
@@ -282,14 +277,14 @@ void TForm3::BuildSoundsPage() {
 
 void TForm3::BuildHiScorePage() {
   QWidget* page = TabSheet4;
-  Label12 = Text(page, QStringLiteral("Hi score : "), 14, 18);
-  Label14 = Text(page, QStringLiteral("Set by : "), 14, 46);
+  Label12 = Text(page, tr("Hi score : "), 14, 18);
+  Label14 = Text(page, tr("Set by : "), 14, 46);
   // The values run to the page's frame: a long name is not cut short.
   Label13 = NewLabel(page);
   Label13->setGeometry(64, 18, 350 - 64, Label12->height());
   Label15 = NewLabel(page);
   Label15->setGeometry(64, 46, 350 - 64, Label14->height());
-  Button6 = Push(page, QStringLiteral("&Reset"), 272, 186, 75, 25);
+  Button6 = Push(page, tr("&Reset"), 272, 186, 75, 25);
   connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
 }
 
@@ -340,7 +335,7 @@ void TForm3::showEvent(QShowEvent* event) {
 }
 
 void TForm3::FormShow() {
-  setWindowTitle(kCaption);
+  setWindowTitle(tr("Quorvane Sinuvar - Options"));
   PageControl1->setCurrentIndex(0);
 }
 
@@ -442,10 +437,9 @@ void TForm3::Edit1Exit(QLineEdit* sender) {
 
 void TForm3::Browse(QLineEdit* edit) {
   FileOpenRequest request;
-  request.Title = kBrowseTitle;
+  request.Title = tr("Quorvane Sinuvar - Browse for wav file");
   // Qt would read "*.*" as names with a dot only; every file is meant.
-  request.Filters = {{QStringLiteral("Wav files (*.wav)"), QStringLiteral("*.wav")},
-                     {QStringLiteral("All files (*.*)"), QStringLiteral("*")}};
+  request.Filters = {{tr("Wav files (*.wav)"), QStringLiteral("*.wav")}, {tr("All files (*.*)"), QStringLiteral("*")}};
   request.FilterIndex = 0;
   request.StartFolder = browseFolder_;
   const std::optional<QString> chosen = browser_.ChooseFile(this, request);
@@ -459,12 +453,13 @@ void TForm3::Button4Click() { Browse(Edit6); }
 void TForm3::Button5Click() { Browse(Edit7); }
 
 bool TForm3::Ask(const QString& question) {
-  TMessageBox box(QMessageBox::Question, kCaption, question, QMessageBox::Yes | QMessageBox::No, this);
+  TMessageBox box(QMessageBox::Question, tr("Quorvane Sinuvar - Options"), question, QMessageBox::Yes | QMessageBox::No,
+                  this);
   return box.exec() == QMessageBox::Yes;
 }
 
 void TForm3::Button6Click() {
-  if (!Ask(QStringLiteral("Reset hi score?"))) return;
+  if (!Ask(tr("Reset hi score?"))) return;
   Label13->setText(QStringLiteral("0"));
   Label15->clear();
 }
@@ -475,7 +470,7 @@ void TForm3::Button7Click() {
 }
 
 void TForm3::Button8Click() {
-  if (!Ask(QStringLiteral("Reset defaults for custom skill level?"))) return;
+  if (!Ask(tr("Reset defaults for custom skill level?"))) return;
   const GameSettings defaults;
   UpDown1->SetPosition(defaults.MoveMax);
   UpDown2->SetPosition(defaults.MaxMax);
@@ -494,14 +489,14 @@ void TForm3::Button2Click() {
       QCheckBox* box;
       QLineEdit* path;
       const char* message;
-    } sounds[] = {{CheckBox2, Edit5, "Invalid blob sound specified."},
-                  {CheckBox3, Edit6, "Invalid game over sound specified."},
-                  {CheckBox4, Edit7, "Invalid new Hi score sounds specified."}};
+    } sounds[] = {{CheckBox2, Edit5, QT_TR_NOOP("Invalid blob sound specified.")},
+                  {CheckBox3, Edit6, QT_TR_NOOP("Invalid game over sound specified.")},
+                  {CheckBox4, Edit7, QT_TR_NOOP("Invalid new Hi score sounds specified.")}};
     for (const auto& sound : sounds) {
       // Empty text names no file, and a folder is not one.
       if (!sound.box->isChecked() || QFileInfo(sound.path->text()).isFile()) continue;
       PageControl1->setCurrentWidget(TabSheet3);
-      TMessageBox box(QMessageBox::Warning, kCaption, QString::fromUtf8(sound.message), QMessageBox::Ok, this);
+      TMessageBox box(QMessageBox::Warning, tr("Quorvane Sinuvar - Options"), tr(sound.message), QMessageBox::Ok, this);
       box.exec();
       // Selected whole, so that typing replaces the bad path.
       sound.path->setFocus();

@@ -1,5 +1,6 @@
 #include "dialogs/options_exchange.h"
 
+#include <QCoreApplication>
 #include <stdexcept>
 
 #include "dialogs/options_dialog.h"
@@ -78,7 +79,9 @@ void TakeBackOptions(const TForm3& dialog, GameSettings& s, int& previousHiScore
   }
 
   const auto hiScore = ParseIniInteger(v.HiScore.toStdString());
-  if (!hiScore) throw std::runtime_error("The hi score shown is not a number");
+  if (!hiScore)
+    throw std::runtime_error(
+        QCoreApplication::translate("quorvane::OptionsExchange", "The hi score shown is not a number").toStdString());
   s.HiScore = *hiScore;
   s.HiName = v.HiName.toStdString();
   // The next game has no best score to beat audibly.

@@ -13,10 +13,10 @@ namespace {
 
 constexpr int kButtonWidth = 15;
 
-QToolButton* ArrowButton(Qt::ArrowType arrow, const char* name, QWidget* parent) {
+QToolButton* ArrowButton(Qt::ArrowType arrow, const QString& name, QWidget* parent) {
   auto* button = new QToolButton(parent);
   button->setArrowType(arrow);
-  button->setAccessibleName(QString::fromLatin1(name));
+  button->setAccessibleName(name);
   button->setAutoRepeat(true);
   // The box keeps the focus while the buttons are pressed, as in one control.
   button->setFocusPolicy(Qt::NoFocus);
@@ -26,8 +26,8 @@ QToolButton* ArrowButton(Qt::ArrowType arrow, const char* name, QWidget* parent)
 }  // namespace
 
 TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
-  up_ = ArrowButton(Qt::UpArrow, "Up", this);
-  down_ = ArrowButton(Qt::DownArrow, "Down", this);
+  up_ = ArrowButton(Qt::UpArrow, tr("Up"), this);
+  down_ = ArrowButton(Qt::DownArrow, tr("Down"), this);
   connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
   resize(kButtonWidth, 21);

@@ -1,9 +1,11 @@
 #include "help/help_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEngineCore>
 #include <QHelpLink>
+#include <QLocale>
 #include <QStringList>
 
 namespace quorvane {
@@ -42,11 +44,12 @@ QString RegisterHelpFile(QHelpEngineCore& engine, const QString& folder) {
   const QFileInfo file(QDir(folder).filePath(HelpFileName()));
   if (!file.isFile()) {
     UnregisterAll(engine);
-    return QStringLiteral("The help file %1 could not be found in %2.")
+    return QCoreApplication::translate("quorvane::HelpFiles", "The help file %1 could not be found in %2.")
         .arg(HelpFileName(), QDir::toNativeSeparators(folder));
   }
   const QString unreadable =
-      QStringLiteral("The help file %1 in %2 could not be read.").arg(HelpFileName(), QDir::toNativeSeparators(folder));
+      QCoreApplication::translate("quorvane::HelpFiles", "The help file %1 in %2 could not be read.")
+          .arg(HelpFileName(), QDir::toNativeSeparators(folder));
   const QString name = QHelpEngineCore::namespaceName(file.absoluteFilePath());
   if (name.isEmpty()) {
     UnregisterAll(engine);
@@ -60,21 +63,43 @@ QString RegisterHelpFile(QHelpEngineCore& engine, const QString& folder) {
   return {};
 }
 
+QString HelpLanguage() { return QLocale().name().section(u'_', 0, 0); }
+
+QString PageLanguage(const QUrl& page) {
+  // qthelp://<namespace>/<virtual folder>/[<language>/]<page>
+  const QStringList parts = page.path().split(u'/', Qt::SkipEmptyParts);
+  return parts.size() > 2 ? parts.at(parts.size() - 2) : QStringLiteral("en");
+}
+
+QUrl PageInLanguage(const QList<QUrl>& pages, const QString& language) {
+  for (const QString& wanted : {language, QStringLiteral("en")}) {
+    for (const QUrl& page : pages)
+      if (PageLanguage(page) == wanted) return page;
+  }
+  return pages.isEmpty() ? QUrl() : pages.first();
+}
+
 namespace {
 
-QUrl PageWithId(const QHelpEngineCore& engine, const QString& id) {
-  const QList<QHelpLink> links = engine.documentsForIdentifier(id);
-  return links.isEmpty() ? QUrl() : links.first().url;
+// An id names one page, so a language's ids carry its code: "de/1000".
+QUrl PageWithId(const QHelpEngineCore& engine, const QString& id, const QString& language) {
+  QList<QUrl> pages;
+  for (const QString& wanted : {language + u'/' + id, id}) {
+    for (const QHelpLink& link : engine.documentsForIdentifier(wanted)) pages << link.url;
+  }
+  return PageInLanguage(pages, language);
 }
 
 }  // namespace
 
-// Each context number is the id of one keyword of the help file, and so is
-// "contents" for the start page.
-QUrl TopicForContext(const QHelpEngineCore& engine, int context) {
-  return PageWithId(engine, QString::number(context));
+// Each context number is the id of one keyword in each language of the help
+// file, and so is "contents" for the start page.
+QUrl TopicForContext(const QHelpEngineCore& engine, int context, const QString& language) {
+  return PageWithId(engine, QString::number(context), language);
 }
 
-QUrl StartPage(const QHelpEngineCore& engine) { return PageWithId(engine, QStringLiteral("contents")); }
+QUrl StartPage(const QHelpEngineCore& engine, const QString& language) {
+  return PageWithId(engine, QStringLiteral("contents"), language);
+}
 
 }  // namespace quorvane

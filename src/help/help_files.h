@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -21,10 +22,24 @@ QString HelpCacheFolder();
 // for the reader of the help window.
 QString RegisterHelpFile(QHelpEngineCore& engine, const QString& folder);
 
-// The page of the topic with this context number, or an empty URL.
-QUrl TopicForContext(const QHelpEngineCore& engine, int context);
+// The language the help speaks: that of the default locale, which the game
+// sets to the language it speaks ("de", "fr"; "C" or "en" for English).
+QString HelpLanguage();
 
-// The help file's first page, which lists its topics, or an empty URL.
-QUrl StartPage(const QHelpEngineCore& engine);
+// The language of one of the help file's pages: English pages lie at the top
+// of its folder, every other language's in a folder named by its code.
+QString PageLanguage(const QUrl& page);
+
+// Of the pages given, the first in the language, else the first English one,
+// else the first; an empty URL for none.
+QUrl PageInLanguage(const QList<QUrl>& pages, const QString& language);
+
+// The page of the topic with this context number, in the language when the
+// help file has it there and in English otherwise, or an empty URL.
+QUrl TopicForContext(const QHelpEngineCore& engine, int context, const QString& language = HelpLanguage());
+
+// The help file's first page, which lists its topics, in the language as
+// above, or an empty URL.
+QUrl StartPage(const QHelpEngineCore& engine, const QString& language = HelpLanguage());
 
 }  // namespace quorvane

@@ -1,14 +1,18 @@
 #include "help/help_window.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QHelpContentItem>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QHelpIndexModel>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "help/help_files.h"
@@ -34,8 +38,8 @@ QVariant THelpBrowser::loadResource(int, const QUrl& name) {
 }
 
 THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
-    : programFolder_(std::move(programFolder)), cacheFolder_(std::move(cacheFolder)) {
-  setWindowTitle(QStringLiteral("Quorvane Sinuvar Help"));
+    : programFolder_(std::move(programFolder)), cacheFolder_(std::move(cacheFolder)), language_(HelpLanguage()) {
+  setWindowTitle(tr("Quorvane Sinuvar Help"));
   setProperty(kHelpWindowProperty, true);
   // The game ends when its main window closes, whether help is open or not.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -47,17 +51,17 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
 
   Tabs = new QTabWidget;
   Contents = engine_->contentWidget();
-  Tabs->addTab(Contents, QStringLiteral("&Contents"));
+  Tabs->addTab(Contents, tr("&Contents"));
   auto* indexPage = new QWidget;
   auto* indexLayout = new QVBoxLayout(indexPage);
-  auto* lookFor = NewLabel(QStringLiteral("&Look for:"), nullptr);
+  auto* lookFor = NewLabel(tr("&Look for:"), nullptr);
   IndexFilter = new QLineEdit;
   lookFor->setBuddy(IndexFilter);
   Index = engine_->indexWidget();
   indexLayout->addWidget(lookFor);
   indexLayout->addWidget(IndexFilter);
   indexLayout->addWidget(Index);
-  Tabs->addTab(indexPage, QStringLiteral("&Index"));
+  Tabs->addTab(indexPage, tr("&Index"));
 
   auto* topic = new QWidget;
   auto* topicLayout = new QVBoxLayout(topic);
@@ -82,13 +86,21 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
           [this](const QHelpLink& document, const QString&) { ShowTopic(document.url); });
   connect(Index, &QHelpIndexWidget::documentsActivated, this,
           [this](const QList<QHelpLink>& documents, const QString&) {
-            if (!documents.isEmpty()) ShowTopic(documents.first().url);
+            QList<QUrl> pages;
+            for (const QHelpLink& document : documents) pages << document.url;
+            if (!pages.isEmpty()) ShowTopic(PageInLanguage(pages, shownLanguage_));
           });
-  connect(IndexFilter, &QLineEdit::textChanged, Index, [this](const QString& text) { Index->filterIndices(text); });
+  connect(IndexFilter, &QLineEdit::textChanged, Index, [this](const QString& text) {
+    Index->filterIndices(text);
+    HideOtherLanguages();
+  });
+  connect(engine_->indexModel(), &QHelpIndexModel::indexCreated, this, &THelpWindow::HideOtherLanguages);
   connect(IndexFilter, &QLineEdit::returnPressed, Index, &QHelpIndexWidget::activateCurrentItem);
   // The contents are read in the background: mark the open topic once they are there.
-  connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this,
-          [this] { SelectInContents(Browser->source()); });
+  connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+    HideOtherLanguages();
+    SelectInContents(Browser->source());
+  });
   connect(Browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
     Notice->hide();
     SelectInContents(url);
@@ -99,14 +111,47 @@ THelpWindow::~THelpWindow() = default;
 
 QString THelpWindow::Prepare() {
   if (ready_) return {};
-  if (!QDir().mkpath(cacheFolder_) || !engine_->setupData())
-    return QStringLiteral("The help viewer could not keep its files in %1.")
-        .arg(QDir::toNativeSeparators(cacheFolder_));
+  if (!UseFolder(cacheFolder_)) {
+    // A cache that takes nothing (a read-only or full home) must not keep a
+    // readable help file shut: this run's files go to a folder of its own.
+    fallbackFolder_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath(QStringLiteral("tolvenix-help-XXXXXX")));
+    if (!fallbackFolder_->isValid() || !UseFolder(fallbackFolder_->path()))
+      return tr("The help viewer could not keep its files in %1.").arg(QDir::toNativeSeparators(cacheFolder_));
+  }
   const QString problem = RegisterHelpFile(*engine_, programFolder_);
   // Again, so that the contents and the index show what is registered now.
   engine_->setupData();
   ready_ = problem.isEmpty();
+  if (ready_) shownLanguage_ = PageLanguage(StartPage(*engine_, language_));
+  HideOtherLanguages();
   return problem;
+}
+
+void THelpWindow::HideOtherLanguages() {
+  if (shownLanguage_.isEmpty()) return;
+  if (!engine_->contentModel()->isCreatingContents()) {
+    QHelpContentModel* contents = engine_->contentModel();
+    for (int row = 0; row < contents->rowCount(); ++row) {
+      const QHelpContentItem* item = contents->contentItemAt(contents->index(row, 0));
+      Contents->setRowHidden(row, QModelIndex(), item && PageLanguage(item->url()) != shownLanguage_);
+    }
+  }
+  if (!engine_->indexModel()->isCreatingIndex()) {
+    QAbstractItemModel* index = Index->model();
+    for (int row = 0; row < index->rowCount(); ++row) {
+      bool ours = false;
+      for (const QHelpLink& link : engine_->documentsForKeyword(index->index(row, 0).data().toString()))
+        ours = ours || PageLanguage(link.url) == shownLanguage_;
+      Index->setRowHidden(row, !ours);
+    }
+  }
+}
+
+bool THelpWindow::UseFolder(const QString& folder) {
+  if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) return false;
+  const QString collection = QDir(folder).filePath(QStringLiteral("help.qhc"));
+  if (engine_->collectionFile() != collection) engine_->setCollectionFile(collection);
+  return engine_->setupData();
 }
 
 void THelpWindow::Present() {
@@ -119,8 +164,8 @@ void THelpWindow::Present() {
 void THelpWindow::ShowProblem(const QString& text) {
   Notice->hide();
   // The text may hold paths: shown as it is, blanks and all.
-  Browser->setHtml(QStringLiteral("<h2>Quorvane Sinuvar Help</h2><p style=\"white-space: pre-wrap\">%1</p>")
-                       .arg(text.toHtmlEscaped()));
+  Browser->setHtml(QStringLiteral("<h2>%1</h2><p style=\"white-space: pre-wrap\">%2</p>")
+                       .arg(tr("Quorvane Sinuvar Help").toHtmlEscaped(), text.toHtmlEscaped()));
 }
 
 void THelpWindow::ShowTopic(const QUrl& url) {
@@ -145,7 +190,7 @@ void THelpWindow::ShowTopics() {
     ShowProblem(problem);
     return;
   }
-  ShowTopic(StartPage(*engine_));
+  ShowTopic(StartPage(*engine_, language_));
 }
 
 void THelpWindow::ShowContext(int context) {
@@ -154,15 +199,14 @@ void THelpWindow::ShowContext(int context) {
     ShowProblem(problem);
     return;
   }
-  const QUrl topic = TopicForContext(*engine_, context);
+  const QUrl topic = TopicForContext(*engine_, context, language_);
   if (topic.isValid()) {
     ShowTopic(topic);
     return;
   }
   Tabs->setCurrentIndex(0);
-  ShowTopic(StartPage(*engine_));
-  Notice->setText(
-      QStringLiteral("The help topic %1 was not found in the help file. These are its contents.").arg(context));
+  ShowTopic(StartPage(*engine_, language_));
+  Notice->setText(tr("The help topic %1 was not found in the help file. These are its contents.").arg(context));
   Notice->show();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QTextBrowser>
 #include <QWidget>
+#include <memory>
 
 class QHelpContentWidget;
 class QHelpEngine;
@@ -10,6 +11,7 @@ class QHelpIndexWidget;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
+class QTemporaryDir;
 
 namespace quorvane {
 
@@ -53,15 +55,25 @@ class THelpWindow final : public QWidget {
 
  private:
   QString Prepare();
+  // Points the engine at a collection in `folder`; false if it cannot keep
+  // its files there.
+  bool UseFolder(const QString& folder);
   void Present();
   void ShowProblem(const QString& text);
   void ShowTopic(const QUrl& url);
   void SelectInContents(const QUrl& url);
+  // The contents and the index list the shown language's topics only.
+  void HideOtherLanguages();
 
   QString programFolder_;
   QString cacheFolder_;
   QHelpEngine* engine_ = nullptr;
+  // Where the files go when the cache folder takes none; removed with the window.
+  std::unique_ptr<QTemporaryDir> fallbackFolder_;
   bool ready_ = false;
+  // The player's language, and the one the help file has topics in.
+  QString language_;
+  QString shownLanguage_;
 };
 
 }  // namespace quorvane

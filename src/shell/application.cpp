@@ -32,7 +32,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& error) {
     ShowErrorReport(activeWindow(), QString::fromUtf8(error.what()));
   } catch (...) {
-    ShowErrorReport(activeWindow(), QStringLiteral("Unknown error"));
+    ShowErrorReport(activeWindow(), tr("Unknown error"));
   }
   return true;
 }
@@ -50,14 +50,15 @@ QString ClassName(const std::exception& error) {
 }  // namespace
 
 QString ShowApplicationError(const std::exception& error, const char* programFile) {
-  const QString text = QStringLiteral("Exception %1 in module %2 at %3.\n%4")
+  const QString text = QCoreApplication::translate("quorvane::TApplication", "Exception %1 in module %2 at %3.\n%4")
                            .arg(ClassName(error), QFileInfo(QString::fromLocal8Bit(programFile)).fileName(),
                                 QStringLiteral("%1").arg(reinterpret_cast<quintptr>(&error), 8, 16, QChar(u'0')), [&] {
                                   QString message = QString::fromUtf8(error.what());
                                   if (!message.endsWith(u'.')) message += u'.';
                                   return message;
                                 }());
-  TMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text, QMessageBox::Ok);
+  TMessageBox box(QMessageBox::Critical, QCoreApplication::translate("quorvane::TApplication", "Application Error"),
+                  text, QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
   return text;

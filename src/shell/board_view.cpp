@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "game/direction.h"
@@ -14,7 +15,7 @@ namespace quorvane {
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
   setFixedSize(BoardWidth, BoardHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAccessibleName(QStringLiteral("Board"));
+  setAccessibleName(tr("Board"));
   SetAccessibleRole(this, QAccessible::Graphic);
   // A stop for the Tab key, so that a screen reader can be brought to the
   // board and read its description; the arrow keys steer wherever the focus is.
@@ -34,6 +35,7 @@ void TPaintBox::UseScale(int scale) {
   image_ = QImage(BoardWidth * scale, BoardHeight * scale, QImage::Format_RGB32);
   image_.setDevicePixelRatio(scale);
   image_.fill(Qt::black);
+  blinkLooks_.clear();
   for (int i = 0; i < TileCount; ++i)
     tiles_[static_cast<size_t>(i)] = ScaledByBlocks(TileImage(i).convertToFormat(QImage::Format_RGB32), scale);
 }
@@ -69,12 +71,30 @@ void TPaintBox::RepaintBoard() {
 }
 
 void TPaintBox::DrawBlinkLine(const QColor& colour) {
-  QRect box;
-  {
-    QPainter canvas(&image_);
-    box = quorvane::DrawBlinkLine(canvas, colour);
+  // Laying out and rasterising the text took milliseconds twice a second at
+  // the intro; copying its rows takes microseconds.
+  const QRgb rgb = colour.rgb();
+  const auto look =
+      std::find_if(blinkLooks_.begin(), blinkLooks_.end(), [rgb](const BlinkLook& l) { return l.Colour == rgb; });
+  if (look == blinkLooks_.end()) {
+    QRect box;
+    {
+      QPainter canvas(&image_);
+      box = quorvane::DrawBlinkLine(canvas, colour) & rect();
+    }
+    const QRect pixels(box.topLeft() * scale_, box.size() * scale_);
+    blinkLooks_.push_back({rgb, box, image_.copy(pixels)});
+    update(box);
+    return;
   }
-  update(box);
+  const QPoint origin = look->Box.topLeft() * scale_;
+  const QImage& pixels = look->Pixels;
+  for (int line = 0; line < pixels.height(); ++line) {
+    const auto* source = reinterpret_cast<const QRgb*>(pixels.constScanLine(line));
+    auto* target = reinterpret_cast<QRgb*>(image_.scanLine(origin.y() + line)) + origin.x();
+    std::copy(source, source + pixels.width(), target);
+  }
+  update(look->Box);
 }
 
 void TPaintBox::SetDescription(const QString& text) {

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "game/game_ports.h"
 #include "game/tiles.h"
@@ -32,6 +33,7 @@ class TPaintBox final : public QWidget, public BoardSurface {
   void RepaintBoard() override;
 
   // The blinking intro line in the given colour, touching only its rectangle.
+  // Each colour's look is drawn once per scale and copied in after that.
   void DrawBlinkLine(const QColor& colour);
 
   // The picture in device pixels: Scale() times the box's size.
@@ -56,6 +58,15 @@ class TPaintBox final : public QWidget, public BoardSurface {
   std::array<QImage, TileCount> tiles_;
   std::function<void()> paintHandler_;
   bool repainting_ = false;
+
+  // The blinking line's looks at the current scale: its rectangle and the
+  // device pixels there, which its drawing fully determines.
+  struct BlinkLook {
+    QRgb Colour;
+    QRect Box;
+    QImage Pixels;
+  };
+  std::vector<BlinkLook> blinkLooks_;
 };
 
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #include "shell/intro_screen.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -32,26 +33,32 @@ QRect DrawCentredText(QPainter& canvas, const QString& fontName, int sizePoints,
 const IntroLine* IntroLines() {
   static const IntroLine lines[IntroLineCount] = {
       {"Quorvane Sinuvar", 20, QColor(0, 255, 0), 10},
-      {"Use cursor keys to move", 15, QColor(255, 0, 255), 60},
-      {"Collect the blue blobs", 15, QColor(0, 0, 255), 100},
-      {"Avoid the walls", 15, QColor(255, 0, 0), 140},
-      {"Click New Game to play", 15, QColor(255, 255, 0), 190},
+      {QT_TRANSLATE_NOOP("quorvane::IntroScreen", "Use cursor keys to move"), 15, QColor(255, 0, 255), 60},
+      {QT_TRANSLATE_NOOP("quorvane::IntroScreen", "Collect the blue blobs"), 15, QColor(0, 0, 255), 100},
+      {QT_TRANSLATE_NOOP("quorvane::IntroScreen", "Avoid the walls"), 15, QColor(255, 0, 0), 140},
+      {QT_TRANSLATE_NOOP("quorvane::IntroScreen", "Click New Game to play"), 15, QColor(255, 255, 0), 190},
   };
   return lines;
+}
+
+// The first line is the game's name, the same in every language.
+QString IntroLineText(int line) {
+  const char* text = IntroLines()[line].Text;
+  return line == 0 ? QString::fromLatin1(text) : QCoreApplication::translate("quorvane::IntroScreen", text);
 }
 
 void DrawIntroScreen(QPainter& canvas) {
   for (int i = 0; i < IntroLineCount; ++i) {
     const IntroLine& line = IntroLines()[i];
     canvas.setPen(line.Colour);
-    DrawCentredText(canvas, IntroFont, line.SizePoints, line.Top, line.Text);
+    DrawCentredText(canvas, IntroFont, line.SizePoints, line.Top, IntroLineText(i));
   }
 }
 
 QRect DrawBlinkLine(QPainter& canvas, const QColor& colour) {
   const IntroLine& line = IntroLines()[IntroLineCount - 1];
   canvas.setPen(colour);
-  return DrawCentredText(canvas, IntroFont, line.SizePoints, line.Top, line.Text);
+  return DrawCentredText(canvas, IntroFont, line.SizePoints, line.Top, IntroLineText(IntroLineCount - 1));
 }
 
 }  // namespace quorvane

@@ -26,6 +26,8 @@ struct IntroLine {
 
 // The five lines in drawing order; the last one blinks.
 const IntroLine* IntroLines();
+// A line's text in the player's language.
+QString IntroLineText(int line);
 constexpr int IntroLineCount = 5;
 constexpr const char* IntroFont = "Arial";
 

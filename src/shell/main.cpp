@@ -2,16 +2,23 @@
 #include <csignal>
 #include <cstdlib>
 #include <exception>
+#include <iostream>
 #include <memory>
 
+#include "settings/settings_paths.h"
 #include "shell/application.h"
+#include "shell/command_line.h"
 #include "shell/first_paint_signal.h"
 #include "shell/main_window.h"
 #include "shell/session_end.h"
+#include "shell/single_copy.h"
 #include "timer/timer_priority.h"
 #include "widgets/desktop_setup.h"
+#include "widgets/translations.h"
 
 int main(int argc, char** argv) {
+  // --version and --help answer without a display, and end the program.
+  if (const auto status = quorvane::AnswerCommandLine(argc, argv, std::cout)) return *status;
   // Under a file-size limit a write past it fails (EFBIG) instead of killing
   // the program, so a save that meets the limit is reported like any other
   // failed save and leaves the old settings file as it was.
@@ -21,8 +28,13 @@ int main(int argc, char** argv) {
   quorvane::RaiseTickReceiverPriority();
   quorvane::PrepareDesktop();  // screen scale and fonts, before the application exists
   quorvane::TApplication app(argc, argv);
+  // Before any window exists, whose texts are translated as it is made.
+  quorvane::InstallTranslations(app, QString::fromStdString(quorvane::ProgramFolder(quorvane::RunningProgramPath())));
   // Ties the window to the installed desktop entry, whose icon docks show.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
+  // Before the settings are read: a second start only shows the first copy.
+  const std::unique_ptr<quorvane::SingleCopy> singleCopy = quorvane::SingleCopy::Claim(QStringLiteral(QUORVANE_APP_ID));
+  if (!singleCopy) return 0;
 
   std::unique_ptr<quorvane::TForm1> form;
   try {
@@ -32,6 +44,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   quorvane::SignalFirstPaint(*form);
+  singleCopy->SetWindow(form.get());
   form->show();
   // Only now that the settings are loaded: a signal before this ends the
   // program at once, with nothing yet to save.

@@ -21,6 +21,7 @@
 #include "shell/board_description.h"
 #include "shell/board_view.h"
 #include "shell/error_report.h"
+#include "shell/game_texts.h"
 #include "shell/key_filter.h"
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
@@ -127,22 +128,22 @@ void TForm1::BuildControls() {
   Panel4 = new QWidget(Panel2);
   Panel4->resize(designed.InnerPanel.Width, designed.InnerPanel.Height);
 
-  auto pushButton = [this](const char* caption, int left) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), Panel4);
+  auto pushButton = [this](const QString& caption, int left) {
+    auto* button = new QPushButton(caption, Panel4);
     button->setGeometry(left, 13, 75, 25);
     button->setFont(SansSerif(11));
     button->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     button->setAutoDefault(false);
     return button;
   };
-  Button2 = pushButton("&New game", 1);
-  Button3 = pushButton("Pa&use", 81);
-  Button4 = pushButton("He&lp", 246);
-  Button1 = pushButton("E&xit", 327);
-  LeftSpeed = MakeArrowButton(11, "Left", 163, 15);
-  UpSpeed = MakeArrowButton(12, "Up", 189, 4);
-  DownSpeed = MakeArrowButton(10, "Down", 189, 29);
-  RightSpeed = MakeArrowButton(13, "Right", 215, 15);
+  Button2 = pushButton(tr("&New game"), 1);
+  Button3 = pushButton(tr("Pa&use"), 81);
+  Button4 = pushButton(tr("He&lp"), 246);
+  Button1 = pushButton(tr("E&xit"), 327);
+  LeftSpeed = MakeArrowButton(11, QT_TR_NOOP("Left"), 163, 15);
+  UpSpeed = MakeArrowButton(12, QT_TR_NOOP("Up"), 189, 4);
+  DownSpeed = MakeArrowButton(10, QT_TR_NOOP("Down"), 189, 29);
+  RightSpeed = MakeArrowButton(13, QT_TR_NOOP("Right"), 215, 15);
   for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(LeftSpeed), static_cast<QWidget*>(UpSpeed),
                      static_cast<QWidget*>(DownSpeed), static_cast<QWidget*>(RightSpeed)})
     w->setEnabled(false);
@@ -171,8 +172,8 @@ QToolButton* TForm1::MakeArrowButton(int tile, const char* name, int left, int t
   button->setFocusPolicy(Qt::NoFocus);
   // A picture says nothing to a screen reader; the arrow keys do the same
   // from the keyboard.
-  button->setAccessibleName(QString::fromLatin1(name));
-  SetToolTip(*button, QString::fromLatin1(name));
+  button->setAccessibleName(tr(name));
+  SetToolTip(*button, tr(name));
   button->setIcon(ArrowButtonIcon(tile));
   button->setIconSize(QSize(20, 20));
   button->setGeometry(left, top, 23, 22);
@@ -180,22 +181,22 @@ QToolButton* TForm1::MakeArrowButton(int tile, const char* name, int left, int t
 }
 
 void TForm1::BuildMenus() {
-  Game1 = menuBar()->addMenu(QStringLiteral("&Game"));
-  Newgame1 = Game1->addAction(QStringLiteral("&New game"), this, &TForm1::Button2Click);
-  Pause1 = Game1->addAction(QStringLiteral("&Pause"), this, [this] { game_->Pause1Click(); });
+  Game1 = menuBar()->addMenu(tr("&Game"));
+  Newgame1 = Game1->addAction(tr("&New game"), this, &TForm1::Button2Click);
+  Pause1 = Game1->addAction(tr("&Pause"), this, [this] { game_->Pause1Click(); });
   Pause1->setCheckable(true);
   Pause1->setEnabled(false);
-  Options1 = Game1->addAction(QStringLiteral("&Options ..."), this, &TForm1::Options1Click);
+  Options1 = Game1->addAction(tr("&Options ..."), this, &TForm1::Options1Click);
   Game1->addSeparator();
-  Exit1 = Game1->addAction(QStringLiteral("E&xit"), this, &TForm1::Exit1Click);
+  Exit1 = Game1->addAction(tr("E&xit"), this, &TForm1::Exit1Click);
   connect(Game1, &QMenu::aboutToShow, this, &TForm1::Game1Click);
 
-  Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
-  Helptopics1 = Help1->addAction(QStringLiteral("Help &topics ..."), this, &TForm1::Button4Click);
+  Help1 = menuBar()->addMenu(tr("&Help"));
+  Helptopics1 = Help1->addAction(tr("Help &topics ..."), this, &TForm1::Button4Click);
   Helptopics1->setShortcut(QKeySequence(Qt::Key_F1));
-  Privacystatement1 = Help1->addAction(QStringLiteral("Privacy statement ..."), this, &TForm1::Privacystatement1Click);
+  Privacystatement1 = Help1->addAction(tr("Privacy statement ..."), this, &TForm1::Privacystatement1Click);
   Help1->addSeparator();
-  About1 = Help1->addAction(QStringLiteral("&About ..."), this, &TForm1::About1Click);
+  About1 = Help1->addAction(tr("&About ..."), this, &TForm1::About1Click);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -271,7 +272,7 @@ bool TForm1::FormClose() {
       sessionSaveError_ = error.what();
     } else if (!saveFailed_) {
       saveFailed_ = true;
-      ShowErrorReport(this, QString::fromUtf8(error.what()));
+      ShowErrorReport(this, GameText(error.what()));
       return false;
     }
   }
@@ -285,9 +286,7 @@ bool TForm1::FormClose() {
   return true;
 }
 
-void TForm1::SetStatusText(int panel, const std::string& text) {
-  StatusBar1->SetPanelText(panel, QString::fromStdString(text));
-}
+void TForm1::SetStatusText(int panel, const std::string& text) { StatusBar1->SetPanelText(panel, GameText(text)); }
 
 void TForm1::BoardChanged() { DescribeBoardChange(); }
 
@@ -305,7 +304,7 @@ void TForm1::SetControlEnabled(GameControl control, bool enabled) {
   }
 }
 
-void TForm1::SetPauseCaption(const std::string& caption) { Button3->setText(QString::fromStdString(caption)); }
+void TForm1::SetPauseCaption(const std::string& caption) { Button3->setText(GameText(caption)); }
 
 void TForm1::SetPauseChecked(bool checked) { Pause1->setChecked(checked); }
 
@@ -335,12 +334,12 @@ std::string TForm1::AskHiScoreName(int32_t hiScore) {
 }
 
 bool TForm1::AskPlayAgain() {
-  TMessageBox box(QMessageBox::Warning, kTitle, QStringLiteral("Game Over! Would you like to play again?"),
+  TMessageBox box(QMessageBox::Warning, kTitle, tr("Game Over! Would you like to play again?"),
                   QMessageBox::Yes | QMessageBox::No, this);
   return box.exec() == QMessageBox::Yes;
 }
 
-void TForm1::WarnSoundLoad(const std::string& text) { ShowWarning(QString::fromStdString(text)); }
+void TForm1::WarnSoundLoad(const std::string& text) { ShowWarning(GameText(text)); }
 
 void TForm1::ShowWarning(const QString& text) {
   TMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Ok, this);
@@ -382,7 +381,7 @@ void TForm1::Options1Click() {
     FillOptionsDialog(*dialog, settings_);
   } catch (...) {
     dialog.reset();
-    ShowWarning(QStringLiteral("Could not create options dialog box."));
+    ShowWarning(tr("Could not create options dialog box."));
     return;
   }
   try {
@@ -393,7 +392,7 @@ void TForm1::Options1Click() {
     }
   } catch (...) {
     dialog.reset();
-    ShowWarning(QStringLiteral("Could not display options dialog box."));
+    ShowWarning(tr("Could not display options dialog box."));
   }
 }
 
@@ -403,13 +402,13 @@ void TForm1::About1Click() {
   try {
     box = dialogs_->NewAboutBox(this);
   } catch (...) {
-    ShowWarning(QStringLiteral("Could not create About dialog."));
+    ShowWarning(tr("Could not create About dialog."));
     return;
   }
   try {
     dialogs_->ShowModal(*box);
   } catch (...) {
-    ShowWarning(QStringLiteral("Could not display About dialog."));
+    ShowWarning(tr("Could not display About dialog."));
   }
 }
 

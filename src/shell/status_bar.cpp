@@ -10,12 +10,14 @@ namespace quorvane {
 namespace {
 constexpr int kRightEdges[TStatusBar::PanelCount - 1] = {129, 258, 387};
 // Names for screen readers, which otherwise know a panel only by its text.
-const char* const kPanelNames[TStatusBar::PanelCount] = {"Game state", "Score", "Hi score", "Skill level"};
+const char* const kPanelNames[TStatusBar::PanelCount] = {
+    QT_TRANSLATE_NOOP("quorvane::TStatusBar", "Game state"), QT_TRANSLATE_NOOP("quorvane::TStatusBar", "Score"),
+    QT_TRANSLATE_NOOP("quorvane::TStatusBar", "Hi score"), QT_TRANSLATE_NOOP("quorvane::TStatusBar", "Skill level")};
 }  // namespace
 
 TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
   setFixedHeight(BarHeight);
-  setAccessibleName(QStringLiteral("Status bar"));
+  setAccessibleName(tr("Status bar"));
   SetAccessibleRole(this, QAccessible::StatusBar);
   for (int i = 0; i < PanelCount; ++i) {
     QLabel* label = NewLabel(this);
@@ -25,7 +27,7 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     label->setIndent(2);
-    label->setAccessibleDescription(QString::fromLatin1(kPanelNames[i]));
+    label->setAccessibleDescription(tr(kPanelNames[i]));
     panels_[static_cast<size_t>(i)] = label;
   }
   PlacePanels();

@@ -6,8 +6,9 @@
 
 namespace quorvane {
 
-// Plays sound images one at a time on the default audio device. Without a
-// usable device every call quietly does nothing.
+// Plays sound images one at a time on the default audio device, which is
+// open only while a sound plays (and a moment after). Without a usable
+// device every call quietly does nothing.
 class SoundPlayer {
  public:
   SoundPlayer();
@@ -17,7 +18,10 @@ class SoundPlayer {
   SoundPlayer(const SoundPlayer&) = delete;
   SoundPlayer& operator=(const SoundPlayer&) = delete;
 
+  // Whether a device could be opened when the player was made.
   bool HasDevice() const;
+  // Whether the device is open now, streaming a sound or its short tail.
+  bool IsStreaming() const;
 
   // Starts playing `image` and returns at once. A new sound cuts off the one
   // playing; an absent image, or one that is no valid wave, silences it. The

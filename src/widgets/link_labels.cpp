@@ -143,7 +143,7 @@ void TUrlLabel::SetURL(const QString& value) {
 
 void TUrlLabel::Click() {
   TLinkLabelBase::Click();
-  if (TrimBlanks(url_).isEmpty()) throw std::runtime_error("Error: Property URL not Specified");
+  if (TrimBlanks(url_).isEmpty()) throw std::runtime_error(tr("Error: Property URL not Specified").toStdString());
   // Handed on as stored: surrounding blanks are the opener's business.
   CurrentLinkOpener().OpenLink(url_);
 }
@@ -164,7 +164,8 @@ QString TEmaillabel::MailtoLink() const { return QStringLiteral("mailto:") + rec
 
 void TEmaillabel::Click() {
   TLinkLabelBase::Click();
-  if (TrimBlanks(recipient_).isEmpty()) throw std::runtime_error("Error: Please Specify a Recipients Email Address");
+  if (TrimBlanks(recipient_).isEmpty())
+    throw std::runtime_error(tr("Error: Please Specify a Recipients Email Address").toStdString());
   CurrentLinkOpener().OpenLink(MailtoLink());
 }
 

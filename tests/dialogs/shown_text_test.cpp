@@ -96,7 +96,7 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
     EXPECT_EQ(OptionsShow().at(0), hostile);
 
     // In the general error report, in a tooltip, and in the help window's
-    // report of a folder it cannot use.
+    // report of a folder without its help file.
     ModalAnswers answers;
     answers.Then([&](QWidget* modal) {
       EXPECT_EQ(Shown(modal), hostile + ".");
@@ -116,12 +116,11 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
     EXPECT_EQ(Shown(tipLabel), hostile);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Description).toStdString(), hostile);
 
-    std::ofstream(folder + "/blocker") << "a file, where a folder would have to be";
-    const QString cache = QString::fromStdString(folder + "/blocker/" + hostile + "  two blanks");
-    THelpWindow help(dir_.path(), cache);
+    const QString noHelp = QString::fromStdString(folder + "/" + hostile + "  two blanks");
+    THelpWindow help(noHelp, dir_.path() + "/cache");
     help.ShowTopics();
     ExpectEveryLabelPlain(&help);
-    EXPECT_TRUE(help.Browser->toPlainText().contains(cache)) << help.Browser->toPlainText().toStdString();
+    EXPECT_TRUE(help.Browser->toPlainText().contains(noHelp)) << help.Browser->toPlainText().toStdString();
     help.close();
 
     ExpectEveryLabelPlain(std::make_unique<TForm5>(form_.get()).get());

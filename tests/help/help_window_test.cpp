@@ -87,6 +87,29 @@ TEST_F(HelpWindowTest, MissingHelpFileSaysSoInTheWindow) {
       << Shown(help.Window()).toStdString();
 }
 
+TEST_F(HelpWindowTest, ACacheFolderThatCannotBeMadeFallsBackToATemporaryOne) {
+  // A file stands where the cache folder would go: no one, root included,
+  // makes a folder there.
+  QFile blocker(cache_.filePath("blocker"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  qputenv("XDG_CACHE_HOME", blocker.fileName().toUtf8());
+  QTemporaryDir temp;
+  const QByteArray savedTemp = qgetenv("TMPDIR");
+  qputenv("TMPDIR", temp.path().toUtf8());
+  const auto fallbacks = [&] { return QDir(temp.path()).entryList({"tolvenix-help-*"}, QDir::Dirs); };
+  {
+    QtHelpService help(kBinDir);
+    help.ShowContext(PrivacyHelpContext);
+    ASSERT_NE(help.Window(), nullptr);
+    EXPECT_TRUE(Shown(help.Window()).contains("sends nothing anywhere")) << Shown(help.Window()).toStdString();
+    ASSERT_EQ(fallbacks().size(), 1);
+    EXPECT_TRUE(QFile::exists(QDir(temp.filePath(fallbacks().first())).filePath("help.qhc")));
+  }
+  savedTemp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", savedTemp);
+  EXPECT_TRUE(fallbacks().isEmpty()) << "removed with the window";
+}
+
 TEST_F(HelpWindowTest, AnOpenHelpWindowDoesNotKeepTheProgramRunning) {
   QWidget game;
   game.show();

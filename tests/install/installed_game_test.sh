@@ -6,10 +6,13 @@
 #   installed_game_test.sh limit <program>
 #       the same under a file-size limit smaller than the settings file: the
 #       save fails, and the game says so and leaves the old file as it was.
-#   installed_game_test.sh install <build folder> <app id>
-#       installs the build into a scratch root and checks the installed tree.
+#   installed_game_test.sh install <build folder> <version> <app id>
+#       installs the build into a scratch root and checks the installed tree,
+#       that the install wrote nothing into the build folder, a user's
+#       install under ~/.local, and that uninstalling removes every file.
 #   installed_game_test.sh package <.deb> <version> <app id>
-#       unpacks the package into a scratch root and checks it and its fields.
+#       unpacks the package into a scratch root and checks it and its fields,
+#       and lets lintian judge it where lintian is installed.
 # Exit status 77: the package has not been built, so there is nothing to check.
 set -euo pipefail
 
@@ -76,9 +79,13 @@ run_and_end() {
   local program=$1 signal=$2 folder=$3
   local home="$scratch/run-$signal"
   mkdir -p "$home/config" "$home/cache"
+  # A runtime folder of its own and no session bus: a copy of the game that
+  # another test runs at the same time must not count as this one's first.
+  mkdir -m 700 "$home/run"
   printf '; kept by hand\n[SCORE]\nHISCORE=1234\nHINAME=Bo\n' >"$home/config/Tolvenix.ini"
-  env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
-    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$program" &
+  env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$home" XDG_CONFIG_HOME="$home/config" \
+    XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+    "$program" &
   local pid=$!
   wait_until_up "$pid" "$program"
   kill "-$signal" "$pid"
@@ -93,22 +100,30 @@ run_and_end() {
   grep -qx "WAVFOLDER=$folder" "$ini" || fail "the browse folder is not $folder: $(cat "$ini")"
 }
 
-# Checks an installed tree under <root><prefix>, then plays it through its link.
+# Checks an installed tree under <root><prefix>, with the link to the program
+# in <link folder>, then plays it through its link.
 check_tree() {
-  local root=$1 prefix=$2 id=$3
-  local base="$root$prefix"
+  local root=$1 prefix=$2 version=$3 id=$4 links=${5:-games}
+  local base="$root$prefix" other=bin
+  [[ $links == games ]] || other=games
   local folder="$base/lib/tolvenix"
-  for file in tolvenix zap.wav boing.wav yehaw.wav TOLVENIX.HLP plugins/libflexactive.so; do
+  for file in tolvenix zap.wav boing.wav yehaw.wav TOLVENIX.HLP plugins/libflexactive.so translations/tolvenix_de.qm \
+    translations/tolvenix_fr.qm; do
     [[ -f "$folder/$file" ]] || fail "missing from the program folder: $file"
   done
   [[ -x "$folder/tolvenix" ]] || fail "the program is not executable"
-  [[ -L "$base/games/tolvenix" ]] || fail "no link $prefix/games/tolvenix"
-  [[ $(readlink "$base/games/tolvenix") == ../lib/tolvenix/tolvenix ]] || fail "the link does not lead to the program"
-  [[ ! -e "$base/bin/tolvenix" ]] || fail "a second copy in $prefix/bin"
+  [[ -L "$base/$links/tolvenix" ]] || fail "no link $prefix/$links/tolvenix"
+  [[ $(readlink "$base/$links/tolvenix") == ../lib/tolvenix/tolvenix ]] || fail "the link does not lead to the program"
+  [[ ! -e "$base/$other/tolvenix" ]] || fail "a second link in $prefix/$other"
   local desktop="$base/share/applications/$id.desktop"
   [[ -f $desktop ]] || fail "no desktop entry"
-  grep -qx "Exec=$prefix/games/tolvenix" "$desktop" || fail "the desktop entry does not start $prefix/games/tolvenix"
-  [[ -f "$base/share/metainfo/$id.metainfo.xml" ]] || fail "no metainfo"
+  grep -qx "Exec=$prefix/$links/tolvenix" "$desktop" || fail "the desktop entry does not start $prefix/$links/tolvenix"
+  local metainfo="$base/share/metainfo/$id.metainfo.xml"
+  [[ -f $metainfo ]] || fail "no metainfo"
+  grep -q "<release version=\"$version\" date=\"[0-9-]*\"/>" "$metainfo" || fail "the metainfo's release is not $version"
+  [[ -f "$base/share/doc/tolvenix/copyright" ]] || fail "no copyright file"
+  zcat "$base/share/doc/tolvenix/changelog.gz" | head -n 1 | grep -q "^tolvenix ($version)" ||
+    fail "the changelog does not start with version $version"
   for size in 16 24 32 48 64 128 256; do
     [[ -f "$base/share/icons/hicolor/${size}x$size/apps/$id.png" ]] || fail "no ${size}px icon"
   done
@@ -116,11 +131,17 @@ check_tree() {
   [[ -f "$base/share/man/man6/tolvenix.6.gz" ]] || fail "no man page"
   zcat "$base/share/man/man6/tolvenix.6.gz" | grep -q "^\.I $prefix/lib/tolvenix/TOLVENIX.HLP" ||
     fail "the man page does not name the help file in $prefix/lib/tolvenix"
+  zcat "$base/share/man/man6/tolvenix.6.gz" | grep -q "^\.TH TOLVENIX 6 \"[0-9-]*\" \"Quorvane Sinuvar $version\"" ||
+    fail "the man page is not of version $version"
+  local said
+  said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$base/$links/tolvenix" --version) ||
+    fail "tolvenix --version failed"
+  [[ $said == "Quorvane Sinuvar $version" ]] || fail "tolvenix --version said: $said"
 
   # Nothing may be written into the installed tree while the game runs.
   local before="$scratch/before" after="$scratch/after"
   find "$root" -printf '%p %s %T@\n' | sort >"$before"
-  run_and_end "$base/games/tolvenix" TERM "$(realpath "$folder")"
+  run_and_end "$base/$links/tolvenix" TERM "$(realpath "$folder")"
   find "$root" -printf '%p %s %T@\n' | sort >"$after"
   diff "$before" "$after" >&2 || fail "the game wrote into its installed tree"
 }
@@ -134,8 +155,27 @@ case ${1:-} in
     run_limited "$(realpath "$2")"
     ;;
   install)
-    DESTDIR="$scratch/root" cmake --install "$2" --prefix /usr >/dev/null
-    check_tree "$scratch/root" /usr "$3"
+    build=$2
+    # cmake --install itself records what it copied in install_manifest.txt
+    # (make install removes it); nothing else may change in the build.
+    marker="$scratch/marker"
+    touch "$marker"
+    DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr --strip >/dev/null
+    written=$(find "$build" -newer "$marker" -not -type d -not -name 'install_manifest*.txt' -not -path '*/Testing/*')
+    [[ -z $written ]] || fail "the install wrote into the build folder: $written"
+    check_tree "$scratch/root" /usr "$3" "$4"
+
+    # A user's own install: the link lands on the user's PATH.
+    home=$scratch/home/player
+    DESTDIR="$scratch/user" cmake --install "$build" --prefix "$home/.local" >/dev/null
+    check_tree "$scratch/user" "$home/.local" "$3" "$4" bin
+
+    # Uninstalling removes every file the install put there.
+    for tree in "$scratch/root:/usr" "$scratch/user:$home/.local"; do
+      DESTDIR="${tree%%:*}" cmake -DCMAKE_INSTALL_PREFIX="${tree#*:}" -P "$build/packaging/uninstall.cmake" >/dev/null
+      left=$(find "${tree%%:*}" -not -type d)
+      [[ -z $left ]] || fail "left after uninstalling from ${tree#*:}: $left"
+    done
     ;;
   package)
     deb=$2
@@ -151,11 +191,19 @@ case ${1:-} in
     for needed in qt6-qpa-plugins libqt6sql6-sqlite fonts-freefont-ttf fonts-liberation2 libqt6widgets6 libqt6help6 libsdl2; do
       [[ $depends == *"$needed"* ]] || fail "$needed is not among the dependencies: $depends"
     done
+    [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-translations-l10n* ]] || fail "Qt's translations are not recommended"
     dpkg -x "$deb" "$scratch/root"
-    check_tree "$scratch/root" /usr "$4"
+    check_tree "$scratch/root" /usr "$3" "$4"
+    for binary in lib/tolvenix/tolvenix lib/tolvenix/plugins/libflexactive.so; do
+      readelf -S "$scratch/root/usr/$binary" | grep -q '\.comment' && fail "$binary keeps its .comment section"
+      readelf -d "$scratch/root/usr/$binary" | grep -q 'BIND_NOW' || fail "$binary is not bound at start (bind-now)"
+    done
+    if command -v lintian >/dev/null; then
+      lintian --fail-on error,warning "$deb" || fail "lintian: an error or warning"
+    fi
     ;;
   *)
-    echo "usage: $0 run <program> <SIGNAL> | limit <program> | install <build folder> <app id> | package <.deb> <version> <app id>" >&2
+    echo "usage: $0 run <program> <SIGNAL> | limit <program> | install <build folder> <version> <app id> | package <.deb> <version> <app id>" >&2
     exit 2
     ;;
 esac

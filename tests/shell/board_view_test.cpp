@@ -132,6 +132,13 @@ TEST_F(WindowTest, BlinkHidesAndShowsTheLastLineOnly) {
   form.ClickNewTimerTimer();
   EXPECT_EQ(form.BlinkPhase(), 0);
   EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before);
+  // Later blinks copy the looks drawn first: the same pixels.
+  for (int blink = 0; blink < 2; ++blink) {
+    form.ClickNewTimerTimer();
+    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), hidden) << "hidden, blink " << blink;
+    form.ClickNewTimerTimer();
+    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before) << "shown, blink " << blink;
+  }
 
   // No blinking over a board.
   StartHeldGame();

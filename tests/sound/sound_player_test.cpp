@@ -57,14 +57,6 @@ size_t Last(const Channel& c, bool (*is)(int16_t)) {
   auto it = std::find_if(c.rbegin(), c.rend(), is);
   return it == c.rend() ? kNone : static_cast<size_t>(c.rend() - it - 1);
 }
-// True once `is` has been seen and then `after` seconds more were written.
-std::function<bool(const Channel&)> SeenThen(bool (*is)(int16_t), double after) {
-  return [=](const Channel& c) {
-    size_t last = Last(c, is);
-    return last != kNone && c.size() - last > static_cast<size_t>(after * kRate);
-  };
-}
-
 // SDL's disk driver writes what plays to a file, a little faster than real
 // time; the tests poll that file.
 class SoundPlayerTest : public ::testing::Test {
@@ -111,6 +103,22 @@ class SoundPlayerTest : public ::testing::Test {
     return out;
   }
 
+  // Waits until `heard` holds, then until the player has closed its device,
+  // and gives all that was written.
+  Channel WaitUntilQuiet(const std::function<bool(const Channel&)>& heard) {
+    WaitFor(heard);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (player_->IsStreaming()) {
+      if (std::chrono::steady_clock::now() > deadline) {
+        ADD_FAILURE() << "the device stayed open";
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return Output();
+  }
+  static bool Has(const Channel& c, bool (*is)(int16_t)) { return First(c, is) != kNone; }
+
   void PlayLongLoudSound() {
     player_->PlaySoundImage(Level(20, kLoud));
     WaitFor([](const Channel& c) { return Count(c, IsLoud) > 0; });
@@ -132,7 +140,7 @@ TEST_F(SoundPlayerTest, PlaysAWaveConvertedToTheDeviceRateAfterItIsReleased) {
   player_->PlaySoundImage(image);
   ReleaseSoundImage(image);  // the player keeps what it plays
 
-  Channel out = WaitFor(SeenThen(IsSounding, 0.2));
+  Channel out = WaitUntilQuiet([](const Channel& c) { return Has(c, IsSounding); });
   size_t first = First(out, IsSounding), last = Last(out, IsSounding);
   ASSERT_NE(first, kNone);
   EXPECT_NEAR(static_cast<double>(last - first), 13230, 400);
@@ -144,7 +152,7 @@ TEST_F(SoundPlayerTest, PlaysAWaveConvertedToTheDeviceRateAfterItIsReleased) {
 TEST_F(SoundPlayerTest, NewSoundCutsOffTheOneBefore) {
   PlayLongLoudSound();
   player_->PlaySoundImage(Level(0.3, kQuiet));
-  Channel out = WaitFor(SeenThen(IsQuiet, 0.2));
+  Channel out = WaitUntilQuiet([](const Channel& c) { return Has(c, IsQuiet); });
 
   ASSERT_NE(First(out, IsQuiet), kNone);
   Channel after(out.begin() + static_cast<long>(First(out, IsQuiet)), out.end());
@@ -164,7 +172,7 @@ class SoundPlayerSilenceTest : public SoundPlayerTest, public ::testing::WithPar
 TEST_P(SoundPlayerSilenceTest, SilencesWhatPlays) {
   PlayLongLoudSound();
   player_->PlaySoundImage(GetParam().image);
-  Channel out = WaitFor(SeenThen(IsLoud, 0.3));
+  Channel out = WaitUntilQuiet([](const Channel&) { return true; });
 
   EXPECT_LT(Count(out, IsLoud), static_cast<size_t>(20 * kRate));  // cut off early
   EXPECT_EQ(Count(Channel(out.begin() + static_cast<long>(Last(out, IsLoud)) + 1, out.end()), IsSounding), 0u);
@@ -188,6 +196,32 @@ INSTANTIATE_TEST_SUITE_P(AbsentOrInvalid, SoundPlayerSilenceTest,
                                            SilencingImage{"NoSamples", MonoWave(kRate, {})},
                                            SilencingImage{"DataDeclaredButAbsent", WithoutData(1000)}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Nothing streams while nothing plays (the disk driver writes silence
+// otherwise), and each sound reopens the device before its first sample.
+TEST_F(SoundPlayerTest, StreamsOnlyWhileASoundPlaysAndStartsEachSoundWhole) {
+  WaitUntilQuiet([](const Channel&) { return true; });  // the device opened at start-up
+  struct Sound {
+    double seconds;
+    int16_t level;
+    bool (*is)(int16_t);
+  };
+  for (const Sound& sound : {Sound{0.3, kLoud, &IsLoud}, Sound{0.2, kQuiet, &IsQuiet}}) {
+    const auto is = sound.is;
+    const auto idle = fs::exists(output_) ? fs::file_size(output_) : 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(fs::exists(output_) ? fs::file_size(output_) : 0, idle) << "streamed while idle";
+
+    player_->PlaySoundImage(Level(sound.seconds, sound.level));
+    Channel out = WaitUntilQuiet([is](const Channel& c) { return Has(c, is); });
+    // The reopened device writes a new file, which holds the whole sound in
+    // one piece and nothing else.
+    const auto frames = static_cast<size_t>(sound.seconds * kRate);
+    EXPECT_EQ(Count(out, is), frames);
+    EXPECT_EQ(Last(out, is) - First(out, is) + 1, frames);
+    EXPECT_EQ(Count(out, IsSounding), frames);
+  }
+}
 
 TEST_F(SoundPlayerTest, DestroyingThePlayerStopsPlaybackAndFreesTheDevice) {
   PlayLongLoudSound();

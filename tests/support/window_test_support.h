@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest/QTest>
 #include <deque>
 #include <filesystem>
@@ -28,6 +29,7 @@
 #include "shell/board_view.h"
 #include "shell/main_window.h"
 #include "support/controls.h"
+#include "widgets/translations.h"
 
 namespace quorvane::testing {
 
@@ -158,5 +160,24 @@ class WindowTest : public ::testing::Test {
   SettingsLocation location_;
   std::unique_ptr<TForm1> form_;
 };
+
+// The windows speak a language ("" English) from the built program folder
+// for as long as this lives.
+struct SpokenLanguage {
+  explicit SpokenLanguage(const std::string& code) {
+    if (!code.empty()) Installed = InstallLanguage(*qApp, QUORVANE_BIN_DIR, QString::fromStdString(code));
+  }
+  ~SpokenLanguage() {
+    qDeleteAll(qApp->findChildren<QTranslator*>());  // a translator removes itself
+    QLocale::setDefault(QLocale::c());
+  }
+  bool Installed = true;
+};
+
+inline std::vector<std::string> EveryLanguage() {
+  std::vector<std::string> codes{""};
+  for (const QString& code : TranslatedLanguages(QUORVANE_BIN_DIR)) codes.push_back(code.toStdString());
+  return codes;
+}
 
 }  // namespace quorvane::testing

@@ -12,12 +12,12 @@ namespace quorvane {
 namespace {
 
 constexpr std::array<const char*, 6> kHints = {
-    "Steer with the arrow keys, or with the four arrow buttons.",
-    "Each blue blob is worth 100 points, and every step 10 more.",
-    "The snake speeds up as it grows: plan your turns early.",
-    "Swallowed blobs bring new walls. Keep an open lane.",
-    "Need a break? Pause holds the snake where it is.",
-    "Set your own pace with the Custom skill level in Options.",
+    QT_TRANSLATE_NOOP("quorvane::THouseBanner", "Steer with the arrow keys, or with the four arrow buttons."),
+    QT_TRANSLATE_NOOP("quorvane::THouseBanner", "Each blue blob is worth 100 points, and every step 10 more."),
+    QT_TRANSLATE_NOOP("quorvane::THouseBanner", "The snake speeds up as it grows: plan your turns early."),
+    QT_TRANSLATE_NOOP("quorvane::THouseBanner", "Swallowed blobs bring new walls. Keep an open lane."),
+    QT_TRANSLATE_NOOP("quorvane::THouseBanner", "Need a break? Pause holds the snake where it is."),
+    QT_TRANSLATE_NOOP("quorvane::THouseBanner", "Set your own pace with the Custom skill level in Options."),
 };
 
 QFont Pixels(QFont font, int height, bool bold) {
@@ -88,7 +88,7 @@ QSize THouseBanner::sizeHint() const {
   return QSize(HimetricToPixels(block_->WidthHimetric), HimetricToPixels(block_->HeightHimetric));
 }
 
-QString THouseBanner::Hint() const { return QString::fromUtf8(kHints[hint_]); }
+QString THouseBanner::Hint() const { return tr(kHints[hint_]); }
 
 void THouseBanner::NextHint() {
   hint_ = (hint_ + 1) % static_cast<int>(kHints.size());
@@ -136,7 +136,7 @@ void THouseBanner::paintEvent(QPaintEvent*) {
   p.drawText(textArea, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Quorvane Sinuvar"));
   p.setPen(QColor(150, 200, 160));
   p.setFont(Pixels(font(), qMax(6, int(h * 0.2)), false));
-  p.drawText(textArea, Qt::AlignRight | Qt::AlignTop, QStringLiteral("a game by Tolvenix"));
+  p.drawText(textArea, Qt::AlignRight | Qt::AlignTop, tr("a game by Tolvenix"));
   p.setPen(Qt::white);
   const QString hint = Hint();
   p.setFont(Fitting(font(), qMax(7, int(h * 0.22)), hint, textArea.width()));

@@ -1,0 +1,46 @@
+#include "shell/game_texts.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+namespace quorvane {
+
+namespace {
+
+constexpr char kContext[] = "quorvane::GameTexts";
+
+// Whole texts, as the libraries give them.
+const char* const kFixedTexts[] = {
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Game over"),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Paused"),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Pa&use"),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Res&ume"),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Easy"),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Intermediate"),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Difficult"),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Custom"),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Could not load sound file."),
+};
+
+// Leading words followed by a number or a file name.
+const char* const kLeadingTexts[] = {
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Score : "),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Hi : "),
+    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Unable to write to "),
+};
+
+}  // namespace
+
+QString GameText(const std::string& text) {
+  const auto fixed = std::find(std::begin(kFixedTexts), std::end(kFixedTexts), text);
+  if (fixed != std::end(kFixedTexts)) return QCoreApplication::translate(kContext, *fixed);
+  for (const char* leading : kLeadingTexts) {
+    if (text.starts_with(leading))
+      return QCoreApplication::translate(kContext, leading) + QString::fromStdString(text.substr(std::strlen(leading)));
+  }
+  return QString::fromStdString(text);
+}
+
+}  // namespace quorvane

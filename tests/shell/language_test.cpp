@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "help/help_window.h"
+#include "shell/status_bar.h"
+#include "support/controls.h"
+#include "support/window_test_support.h"
+
+namespace quorvane::testing {
+namespace {
+
+// The game started under each locale: its windows, Qt's standard buttons and
+// the help speak the language, and the settings file comes out the same.
+TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
+  const struct {
+    const char* lang;
+    std::vector<std::string> texts;  // New game, score, level, Resume, paused, Qt's Yes
+    const char* help;                // the folder of the topics shown
+  } cases[] = {
+      {"C", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes"}, "/help/"},
+      {"de_DE.UTF-8", {"&Neues Spiel", "Punkte: 10", "Leicht", "&Weiter", "Pause", "&Ja"}, "/help/de/"},
+      {"fr_FR.UTF-8", {"&Nouveau jeu", "Score\u00a0: 10", "Facile", "&Reprendre", "En pause", "&Oui"}, "/help/fr/"},
+      {"es_ES.UTF-8", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes"}, "/help/"},
+  };
+  QTemporaryDir cache;
+  for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
+  const QByteArray savedLang = qgetenv("LANG");
+  std::string englishSettings;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lang);
+    qputenv("LANG", c.lang);
+    const SpokenLanguage english("");  // takes back what the start-up installs
+    InstallTranslations(*qApp, QUORVANE_BIN_DIR);
+    WriteSettings("; by hand\n[SCORE]\nHISCORE=340\nHINAME=Zoë\n");
+    TForm1& form = Show();
+    StartHeldGame();
+    form.SuperTimer1Timer();
+    form.SuperTimer1().SetInterval(60000);  // running, far from its next tick
+    form.SuperTimer1().SetEnabled(true);
+    const QString score = Control<TStatusBar>(form, "StatusBar1")->PanelText(1),
+                  level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
+    form.Button3Click();
+    const std::vector<std::string> shown = {Control<QPushButton>(form, "Button2")->text().toStdString(),
+                                            score.toStdString(),
+                                            level.toStdString(),
+                                            Control<QPushButton>(form, "Button3")->text().toStdString(),
+                                            Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString(),
+                                            QMessageBox().addButton(QMessageBox::Yes)->text().toStdString()};
+    EXPECT_EQ(shown, c.texts);
+
+    THelpWindow help(QUORVANE_BIN_DIR, cache.path());
+    for (int context : {OptionsHelpContext, PrivacyHelpContext}) {
+      help.ShowContext(context);
+      EXPECT_EQ(help.Browser->source().path().section(u'/', 0, -2).toStdString() + '/', c.help);
+    }
+    help.close();
+
+    form_->close();
+    form_.reset();
+    if (englishSettings.empty()) englishSettings = ReadSettings();
+    EXPECT_EQ(ReadSettings(), englishSettings) << "the same settings, byte for byte";
+  }
+  EXPECT_NE(englishSettings.find("HINAME=Zoë"), std::string::npos);
+  qputenv("LANG", savedLang);
+}
+
+}  // namespace
+}  // namespace quorvane::testing

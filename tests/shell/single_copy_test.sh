@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# A second start of the game brings the first copy's window back and ends
+# with status 0, the first copy playing on.
+#   single_copy_test.sh <program> lock|bus
+# "lock": no session bus, the lock and socket in $XDG_RUNTIME_DIR; "bus": a
+# private session bus. Runs on an X server of its own (with_xvfb.sh) under
+# openbox, which iconifies the first window so the second start must raise
+# it. Every copy gets its own runtime folder: other tests start the game too.
+# Exit status 77: a tool is missing.
+set -euo pipefail
+
+program=$1 mode=$2
+for tool in openbox xdotool xprop dbus-run-session dbus-send; do
+  command -v "$tool" >/dev/null || { echo "$tool is not installed; scripts/install-deps installs it"; exit 77; }
+done
+if [[ $mode == bus ]]; then
+  exec dbus-run-session -- bash "$0" "$program" bus-private
+fi
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL ($mode): $*" >&2
+  exit 1
+}
+# Polls a command for up to 30 s.
+until_true() {
+  for _ in $(seq 300); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+mkdir -m 700 "$scratch/run"
+export HOME=$scratch XDG_RUNTIME_DIR=$scratch/run XDG_CONFIG_HOME=$scratch XDG_CACHE_HOME=$scratch SDL_AUDIODRIVER=dummy
+[[ $mode == lock ]] && unset DBUS_SESSION_BUS_ADDRESS
+
+# Now and then openbox finds the new server not yet taking clients: it is
+# given a few tries.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+for _ in 1 2 3; do
+  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+  openbox=$!
+  pids+=("$openbox")
+  for _ in $(seq 100); do
+    wm_up || ! kill -0 "$openbox" 2>/dev/null && break
+    sleep 0.1
+  done
+  wm_up && break
+done
+wm_up || fail "openbox did not start: $(cat "$scratch/openbox.log")"
+
+game_window() { xdotool search --onlyvisible --name '^Quorvane Sinuvar$' 2>/dev/null | head -n1; }
+window_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ { print $3 }'; }
+# Conditions polled by until_true, looked at afresh each time.
+has_window() { [[ -n $(game_window) ]]; }
+no_window() { [[ -z $(game_window) ]]; }
+in_state() { [[ $(window_state "$window") == "$1" ]]; }
+is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$window" ]]; }
+
+"$program" 2>"$scratch/first.err" &
+first=$!
+pids+=("$first")
+until_true has_window || fail "the first copy showed no window: $(cat "$scratch/first.err")"
+window=$(game_window)
+until_true in_state Normal || fail "the window is not in its normal state"
+xdotool windowminimize --sync "$window"
+until_true in_state Iconic || fail "openbox did not iconify the window"
+
+status=0
+timeout 30 "$program" 2>"$scratch/second.err" || status=$?
+((status == 0)) || fail "the second start ended with status $status: $(cat "$scratch/second.err")"
+until_true in_state Normal || fail "the first copy's window stayed iconic"
+until_true is_active || fail "the first copy's window is not active"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended"
+
+if [[ $mode == lock ]]; then
+  [[ -S $XDG_RUNTIME_DIR/com.tolvenix.QuorvaneSinuvar ]] || fail "no socket in the runtime folder"
+  # A killed copy leaves its socket behind; the next start runs all the same.
+  kill -KILL "$first"
+  wait "$first" 2>/dev/null || true
+  until_true no_window || fail "the killed copy's window stayed"
+  "$program" 2>"$scratch/third.err" &
+  first=$!
+  pids+=("$first")
+  until_true has_window || fail "no copy starts after one was killed: $(cat "$scratch/third.err")"
+else
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetNameOwner \
+    string:com.tolvenix.QuorvaneSinuvar >/dev/null || fail "the first copy does not own its bus name"
+  [[ ! -e $XDG_RUNTIME_DIR/com.tolvenix.QuorvaneSinuvar ]] || fail "a socket beside the bus name"
+fi
+
+kill -TERM "$first"
+status=0
+wait "$first" || status=$?
+((status == 0)) || fail "the first copy ended with status $status on SIGTERM"
+echo "PASS ($mode)"
