@@ -49,6 +49,7 @@ run_limited() {
   local program=$1
   local home="$scratch/limited"
   mkdir -p "$home/config" "$home/cache"
+  mkdir -m 700 "$home/run"
   local ini="$home/config/Tolvenix.ini"
   {
     printf '[SCORE]\nHISCORE=1234\nHINAME=Bo\n'
@@ -57,8 +58,9 @@ run_limited() {
   cp "$ini" "$scratch/old.ini"
   # Standard error goes through a pipe: the limit binds the program's own
   # writes to files, and its report must not be the one that is cut.
-  env -u DISPLAY -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
-    QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy prlimit --fsize=1024 "$program" 2> >(cat >"$scratch/stderr") &
+  env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$home" XDG_CONFIG_HOME="$home/config" \
+    XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+    prlimit --fsize=1024 "$program" 2> >(cat >"$scratch/stderr") &
   local pid=$!
   wait_until_up "$pid" "$program"
   kill -TERM "$pid"
@@ -77,7 +79,8 @@ run_limited() {
 # The sound defaults must name <program folder>.
 run_and_end() {
   local program=$1 signal=$2 folder=$3
-  local home="$scratch/run-$signal"
+  local home
+  home=$(mktemp -d "$scratch/run-$signal.XXXXXX")
   mkdir -p "$home/config" "$home/cache"
   # A runtime folder of its own and no session bus: a copy of the game that
   # another test runs at the same time must not count as this one's first.
