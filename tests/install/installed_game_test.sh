@@ -25,13 +25,17 @@ fail() {
 
 # Waits until the program <pid> has shown its window and caught the end
 # signals: it catches them once its window is shown and its settings are
-# loaded, and SIGTERM (bit 15) in the caught-signal mask says so.
+# loaded, and SIGTERM (bit 15) in the caught-signal mask says so. Until the
+# process runs the program itself, the mask is the forked shell's own.
 wait_until_up() {
   local pid=$1 program=$2
+  local binary
+  binary=$(realpath "$program")
   for _ in $(seq 600); do
     kill -0 "$pid" 2>/dev/null || break
-    local mask
-    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
+    local mask=
+    [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == "$binary" ]] &&
+      mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$pid/status" 2>/dev/null || true)
     if [[ -n $mask ]] && (((0x$mask >> 14) & 1)); then
       return 0
     fi
@@ -58,14 +62,18 @@ run_limited() {
   cp "$ini" "$scratch/old.ini"
   # Standard error goes through a pipe: the limit binds the program's own
   # writes to files, and its report must not be the one that is cut.
+  mkfifo "$scratch/stderr.pipe"
+  cat <"$scratch/stderr.pipe" >"$scratch/stderr" &
+  local reader=$!
   env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME="$home" XDG_CONFIG_HOME="$home/config" \
     XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/run" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
-    prlimit --fsize=1024 "$program" 2> >(cat >"$scratch/stderr") &
+    prlimit --fsize=1024 "$program" 2>"$scratch/stderr.pipe" &
   local pid=$!
   wait_until_up "$pid" "$program"
   kill -TERM "$pid"
   local status=0
   wait "$pid" || status=$?
+  wait "$reader"  # all the program wrote is in the file
   ((status == 1)) || fail "$program ended with status $status on SIGTERM under a file-size limit"
   grep -qx 'tolvenix: Unable to write to Tolvenix.ini.' "$scratch/stderr" ||
     fail "the failed save was not reported: $(cat "$scratch/stderr")"
