@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "widgets/accessibility.h"
+#include "widgets/design_names.h"
 #include "widgets/link_labels.h"
 #include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
@@ -93,6 +94,12 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   Button1->setFocus();
 
   CentreOnScreen(*this);
+  // clang-format off
+  NameAfterDesign({
+      {Bevel3, "Bevel3"}, {Label1, "Label1"}, {Label6, "Label6"}, {Label2, "Label2"}, {Bevel1, "Bevel1"},
+      {Image1, "Image1"}, {Label3, "Label3"}, {UrlLabel1, "UrlLabel1"}, {Label4, "Label4"},
+      {Emaillabel1, "Emaillabel1"}, {Bevel2, "Bevel2"}, {Button1, "Button1"}});
+  // clang-format on
 }
 
 void TForm5::keyPressEvent(QKeyEvent* event) {

@@ -22,6 +22,10 @@ class TForm5 final : public QDialog {
  public:
   explicit TForm5(QWidget* owner);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
   QFrame* Bevel3 = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label6 = nullptr;
@@ -34,9 +38,6 @@ class TForm5 final : public QDialog {
   TEmaillabel* Emaillabel1 = nullptr;
   QFrame* Bevel2 = nullptr;
   QPushButton* Button1 = nullptr;
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace quorvane

@@ -7,6 +7,7 @@
 
 #include "settings/registered_owner.h"
 #include "widgets/accessibility.h"
+#include "widgets/design_names.h"
 #include "widgets/plain_text.h"
 #include "widgets/window_placement.h"
 
@@ -39,6 +40,7 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   Edit1->setFocus();
   CentreOnScreen(*this);
+  NameAfterDesign({{Label1, "Label1"}, {Label2, "Label2"}, {Label3, "Label3"}, {Edit1, "Edit1"}, {Button1, "Button1"}});
 }
 
 void TForm4::SetScore(int32_t score) { Label2->setText(QString::number(score)); }

@@ -18,16 +18,16 @@ class TForm4 final : public QDialog {
   void SetScore(int32_t score);
   QString Name() const;
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;
   QLineEdit* Edit1 = nullptr;
   QPushButton* Button1 = nullptr;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
   void FormShow();
   bool shown_ = false;
 };

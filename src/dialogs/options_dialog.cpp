@@ -22,6 +22,7 @@
 #include "help/help_service.h"
 #include "settings/game_settings.h"
 #include "widgets/accessibility.h"
+#include "widgets/design_names.h"
 #include "widgets/plain_text.h"
 #include "widgets/window_placement.h"
 
@@ -130,6 +131,24 @@ TForm3::TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrows
   SetTabOrder();
 
   CentreOnScreen(*this);
+  // clang-format off
+  NameAfterDesign({
+      {PageControl1, "PageControl1"}, {TabSheet1, "TabSheet1"}, {TabSheet2, "TabSheet2"}, {TabSheet3, "TabSheet3"},
+      {TabSheet4, "TabSheet4"}, {Bevel1, "Bevel1"}, {Bevel2, "Bevel2"}, {Bevel3, "Bevel3"}, {Bevel4, "Bevel4"},
+      {Bevel5, "Bevel5"}, {Bevel6, "Bevel6"}, {RadioButton1, "RadioButton1"}, {RadioButton2, "RadioButton2"},
+      {RadioButton3, "RadioButton3"}, {RadioButton4, "RadioButton4"}, {Label1, "Label1"}, {Edit1, "Edit1"},
+      {UpDown1, "UpDown1"}, {Label2, "Label2"}, {Label3, "Label3"}, {TrackBar1, "TrackBar1"}, {Label4, "Label4"},
+      {Label5, "Label5"}, {Label7, "Label7"}, {Edit2, "Edit2"}, {UpDown2, "UpDown2"}, {Label6, "Label6"},
+      {Label8, "Label8"}, {Edit3, "Edit3"}, {UpDown3, "UpDown3"}, {Label9, "Label9"}, {Label10, "Label10"},
+      {Edit4, "Edit4"}, {UpDown4, "UpDown4"}, {Button8, "Button8"}, {RadioButton5, "RadioButton5"},
+      {RadioButton6, "RadioButton6"}, {RadioButton7, "RadioButton7"}, {RadioGroup1, "RadioGroup1"},
+      {Label11, "Label11"}, {Edit8, "Edit8"}, {UpDown5, "UpDown5"}, {Label16, "Label16"}, {Edit9, "Edit9"},
+      {UpDown6, "UpDown6"}, {CheckBox1, "CheckBox1"}, {CheckBox2, "CheckBox2"}, {Edit5, "Edit5"},
+      {Button3, "Button3"}, {CheckBox3, "CheckBox3"}, {Edit6, "Edit6"}, {Button4, "Button4"},
+      {CheckBox4, "CheckBox4"}, {Edit7, "Edit7"}, {Button5, "Button5"}, {Label12, "Label12"}, {Label13, "Label13"},
+      {Label14, "Label14"}, {Label15, "Label15"}, {Button6, "Button6"}, {Button7, "Button7"}, {Button2, "Button2"},
+      {Button1, "Button1"}});
+  // clang-format on
 }
 
 QLineEdit* TForm3::NumberField(QWidget* page, int left, int top, int width, int min, int max, TUpDown** upDown) {
@@ -379,9 +398,9 @@ void TForm3::RadioGroup1Click() {
   }
   UpDown6->SetRange(columnMin, columnMax);
   UpDown5->SetRange(rowMin, rowMax);
-  if (direction == CustomDirection) {
-    UpDown5->SetPosition(CustomVPos);
-    UpDown6->SetPosition(CustomHPos);
+  if (direction == customDirection_) {
+    UpDown5->SetPosition(customVPos_);
+    UpDown6->SetPosition(customHPos_);
   } else {
     UpDown5->SetPosition(rowMax);
     UpDown6->SetPosition(columnMax);

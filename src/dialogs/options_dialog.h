@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "dialogs/options_values.h"
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -28,16 +30,11 @@ class TForm3 final : public QDialog {
   // options topic in its name, so that closing it also closes the viewer.
   TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrowser& browser);
 
-  // The folder the sound-file browser opens in: the stored one at first,
-  // then that of the file chosen last.
-  const QString& BrowseFolder() const { return browseFolder_; }
-  void SetBrowseFolder(const QString& folder) { browseFolder_ = folder; }
-
-  // The stored start at opening; coming back to this direction brings back
-  // this cell.
-  int CustomDirection = 0;
-  int CustomHPos = 0;
-  int CustomVPos = 0;
+  // Shows the values, running each button's handler as a click would and
+  // applying every page's enabling rule at the end.
+  void Fill(const OptionsValues& values);
+  // What the dialog shows now.
+  OptionsValues Values() const;
 
   // Handlers. The level buttons share RadioButton1Click, the mode buttons
   // RadioButton5Click and the number fields Edit1Exit.
@@ -58,6 +55,12 @@ class TForm3 final : public QDialog {
   void Button8Click();
   void Button2Click();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
   // Controls, by their names in the dialog's design.
   QTabWidget* PageControl1 = nullptr;
   QWidget* TabSheet1 = nullptr;  // Skill level
@@ -128,12 +131,6 @@ class TForm3 final : public QDialog {
   QPushButton* Button2 = nullptr;  // Ok
   QPushButton* Button1 = nullptr;  // Cancel
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   void BuildSkillPage();
   void BuildPositionPage();
   void BuildSoundsPage();
@@ -148,7 +145,14 @@ class TForm3 final : public QDialog {
   HelpService& help_;
   bool& helpOpened_;
   WavFileBrowser& browser_;
+  // The folder the sound-file browser opens in: the stored one at first,
+  // then that of the file chosen last.
   QString browseFolder_;
+  // The stored start at opening; coming back to this direction brings back
+  // this cell.
+  int customDirection_ = 0;
+  int customHPos_ = 0;
+  int customVPos_ = 0;
   QList<TUpDown*> numberFields_;
   bool shown_ = false;
 };

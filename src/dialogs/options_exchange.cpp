@@ -1,16 +1,9 @@
 #include "dialogs/options_exchange.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QSlider>
 #include <stdexcept>
 
 #include "dialogs/options_dialog.h"
-#include "dialogs/radio_group.h"
-#include "dialogs/up_down.h"
 #include "game/skill_levels.h"
 #include "settings/profile_text.h"
 
@@ -20,83 +13,53 @@ namespace {
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-// The button of a stored value, or none for a value outside the buttons.
-QRadioButton* ButtonFor(std::initializer_list<QRadioButton*> buttons, int first, int value) {
-  const int index = value - first;
-  if (index < 0 || index >= static_cast<int>(buttons.size())) return nullptr;
-  return *(buttons.begin() + index);
-}
-
-// The value of the first checked button, or `unchanged` when none is.
-int CheckedValue(std::initializer_list<QRadioButton*> buttons, int first, int unchanged) {
-  int value = first;
-  for (QRadioButton* button : buttons) {
-    if (button->isChecked()) return value;
-    ++value;
-  }
-  return unchanged;
-}
-
-void TakeSound(const QCheckBox* box, const QLineEdit* path, bool& play, std::string& file, SoundImage& image,
+void TakeSound(bool checked, const QString& path, bool& play, std::string& file, SoundImage& image,
                SoundImageLoader& loader) {
-  play = box->isChecked();
+  play = checked;
   // The settings still hold the path the dialog opened with.
   const std::string opened = file;
-  file = path->text().toStdString();
+  file = path.toStdString();
   loader.ReloadIfChanged(opened, file, image);
 }
 
 }  // namespace
 
-void FillOptionsDialog(TForm3& d, const GameSettings& s) {
-  if (QRadioButton* level = ButtonFor({d.RadioButton1, d.RadioButton2, d.RadioButton3, d.RadioButton4}, Easy, s.Level))
-    level->setChecked(true);
-
-  // The Custom values are shown whatever the level.
-  d.UpDown1->SetPosition(s.MoveMax);
-  d.TrackBar1->setValue(SpeedToSliderPosition(s.SnakeSpeed));
-  d.UpDown2->SetPosition(s.MaxMax);
-  d.UpDown3->SetPosition(s.WallMax);
-  d.UpDown4->SetPosition(s.WallNum);
-
-  d.SetBrowseFolder(FromStd(s.WavFolder));
-
-  d.CheckBox1->setChecked(s.PlayWavs);
-  d.CheckBox2->setChecked(s.PlayBall);
-  d.Edit5->setText(FromStd(s.BallWav));
-  d.CheckBox3->setChecked(s.PlayGameOver);
-  d.Edit6->setText(FromStd(s.GameOverWav));
-  d.CheckBox4->setChecked(s.PlayHiScore);
-  d.Edit7->setText(FromStd(s.HiScoreWav));
-
-  d.Label13->setText(QString::number(s.HiScore));
-  d.Label15->setText(FromStd(s.HiName));
-
-  if (QRadioButton* mode = ButtonFor({d.RadioButton5, d.RadioButton6, d.RadioButton7}, DefaultStart, s.Mode))
-    mode->setChecked(true);
-
-  d.CustomDirection = s.CustomDirection;
-  d.CustomHPos = s.CustomHPos;
-  d.CustomVPos = s.CustomVPos;
-  d.RadioGroup1->SetItemIndex(s.CustomDirection);
-  d.UpDown5->SetPosition(s.CustomVPos);
-  d.UpDown6->SetPosition(s.CustomHPos);
-
-  d.RadioButton1Click();
-  d.RadioButton5Click();
-  d.CheckBox1Click();
+void FillOptionsDialog(TForm3& dialog, const GameSettings& s) {
+  OptionsValues v;
+  v.Level = s.Level;
+  v.MoveMax = s.MoveMax;
+  v.SpeedPosition = SpeedToSliderPosition(s.SnakeSpeed);
+  v.MaxMax = s.MaxMax;
+  v.WallMax = s.WallMax;
+  v.WallNum = s.WallNum;
+  v.BrowseFolder = FromStd(s.WavFolder);
+  v.PlayWavs = s.PlayWavs;
+  v.PlayBall = s.PlayBall;
+  v.BallWav = FromStd(s.BallWav);
+  v.PlayGameOver = s.PlayGameOver;
+  v.GameOverWav = FromStd(s.GameOverWav);
+  v.PlayHiScore = s.PlayHiScore;
+  v.HiScoreWav = FromStd(s.HiScoreWav);
+  v.HiScore = QString::number(s.HiScore);
+  v.HiName = FromStd(s.HiName);
+  v.Mode = s.Mode;
+  v.CustomDirection = s.CustomDirection;
+  v.CustomHPos = s.CustomHPos;
+  v.CustomVPos = s.CustomVPos;
+  dialog.Fill(v);
 }
 
-void TakeBackOptions(const TForm3& d, GameSettings& s, int& previousHiScore, const OptionsSoundImages& sounds) {
-  s.Level = CheckedValue({d.RadioButton1, d.RadioButton2, d.RadioButton3, d.RadioButton4}, Easy, s.Level);
+void TakeBackOptions(const TForm3& dialog, GameSettings& s, int& previousHiScore, const OptionsSoundImages& sounds) {
+  const OptionsValues v = dialog.Values();
+  s.Level = v.Level.value_or(s.Level);
 
-  s.MoveMax = d.UpDown1->Position();
-  s.MaxMax = d.UpDown2->Position();
-  s.WallMax = d.UpDown3->Position();
-  s.WallNum = d.UpDown4->Position();
-  s.SnakeSpeed = SliderPositionToSpeed(d.TrackBar1->value());
+  s.MoveMax = v.MoveMax;
+  s.MaxMax = v.MaxMax;
+  s.WallMax = v.WallMax;
+  s.WallNum = v.WallNum;
+  s.SnakeSpeed = SliderPositionToSpeed(v.SpeedPosition);
 
-  s.PlayWavs = d.CheckBox1->isChecked();
+  s.PlayWavs = v.PlayWavs;
   if (s.PlayWavs) {
     // One loader for the three, offered the images already held, so that a
     // file named by several sounds is read once.
@@ -104,10 +67,10 @@ void TakeBackOptions(const TForm3& d, GameSettings& s, int& previousHiScore, con
     loader.Offer(s.BallWav, sounds.Blob);
     loader.Offer(s.GameOverWav, sounds.GameOver);
     loader.Offer(s.HiScoreWav, sounds.HiScore);
-    TakeSound(d.CheckBox2, d.Edit5, s.PlayBall, s.BallWav, sounds.Blob, loader);
-    TakeSound(d.CheckBox3, d.Edit6, s.PlayGameOver, s.GameOverWav, sounds.GameOver, loader);
-    TakeSound(d.CheckBox4, d.Edit7, s.PlayHiScore, s.HiScoreWav, sounds.HiScore, loader);
-    s.WavFolder = d.BrowseFolder().toStdString();
+    TakeSound(v.PlayBall, v.BallWav, s.PlayBall, s.BallWav, sounds.Blob, loader);
+    TakeSound(v.PlayGameOver, v.GameOverWav, s.PlayGameOver, s.GameOverWav, sounds.GameOver, loader);
+    TakeSound(v.PlayHiScore, v.HiScoreWav, s.PlayHiScore, s.HiScoreWav, sounds.HiScore, loader);
+    s.WavFolder = v.BrowseFolder.toStdString();
   } else {
     // Sounds off: whatever was typed or browsed on the page is dropped.
     s.PlayBall = false;
@@ -115,20 +78,20 @@ void TakeBackOptions(const TForm3& d, GameSettings& s, int& previousHiScore, con
     s.PlayHiScore = false;
   }
 
-  const auto hiScore = ParseIniInteger(d.Label13->text().toStdString());
+  const auto hiScore = ParseIniInteger(v.HiScore.toStdString());
   if (!hiScore)
     throw std::runtime_error(
         QCoreApplication::translate("quorvane::OptionsExchange", "The hi score shown is not a number").toStdString());
   s.HiScore = *hiScore;
-  s.HiName = d.Label15->text().toStdString();
+  s.HiName = v.HiName.toStdString();
   // The next game has no best score to beat audibly.
   previousHiScore = 0;
 
-  s.Mode = CheckedValue({d.RadioButton5, d.RadioButton6, d.RadioButton7}, DefaultStart, s.Mode);
+  s.Mode = v.Mode.value_or(s.Mode);
 
-  s.CustomDirection = d.RadioGroup1->ItemIndex();
-  s.CustomVPos = d.UpDown5->Position();
-  s.CustomHPos = d.UpDown6->Position();
+  s.CustomDirection = v.CustomDirection;
+  s.CustomVPos = v.CustomVPos;
+  s.CustomHPos = v.CustomHPos;
 }
 
 }  // namespace quorvane

@@ -1,59 +1,20 @@
 // Quorvane Sinuvar: start-up and the end of the program.
-#include <unistd.h>
-
-#include <QEvent>
-#include <QTimer>
 #include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <memory>
-#include <utility>
 
 #include "settings/settings_paths.h"
 #include "shell/application.h"
-#include "shell/board_view.h"
 #include "shell/command_line.h"
+#include "shell/first_paint_signal.h"
 #include "shell/main_window.h"
 #include "shell/session_end.h"
 #include "shell/single_copy.h"
 #include "timer/timer_priority.h"
 #include "widgets/desktop_setup.h"
 #include "widgets/translations.h"
-
-namespace {
-
-// For the start-up benchmark: with QUORVANE_FIRST_PAINT_FD naming an open
-// descriptor, one byte goes to it once the board, showing the intro, has
-// been painted for the first time. Nothing else changes.
-class FirstPaintSignal final : public QObject {
- public:
-  FirstPaintSignal(int fd, QObject* parent) : QObject(parent), fd_(fd) {}
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint && fd_ >= 0) {
-      // Signalled once this paint event has been handled.
-      QTimer::singleShot(0, [fd = std::exchange(fd_, -1)] {
-        [[maybe_unused]] const ssize_t written = ::write(fd, "p", 1);
-        ::close(fd);
-      });
-    }
-    return false;
-  }
-
- private:
-  int fd_;
-};
-
-void SignalFirstPaint(QWidget* board) {
-  const char* text = std::getenv("QUORVANE_FIRST_PAINT_FD");
-  if (text == nullptr) return;
-  char* end = nullptr;
-  const long fd = std::strtol(text, &end, 10);
-  if (end == text || *end != '\0' || fd < 3 || fd > 1023) return;
-  board->installEventFilter(new FirstPaintSignal(static_cast<int>(fd), board));
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // --version and --help answer without a display, and end the program.
@@ -82,7 +43,7 @@ int main(int argc, char** argv) {
     quorvane::ShowApplicationError(error, argv[0]);
     return 1;
   }
-  SignalFirstPaint(form->PaintBox1);
+  quorvane::SignalFirstPaint(*form);
   singleCopy->SetWindow(form.get());
   form->show();
   // Only now that the settings are loaded: a signal before this ends the

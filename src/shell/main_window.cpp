@@ -25,6 +25,7 @@
 #include "shell/key_filter.h"
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
+#include "widgets/design_names.h"
 #include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
 
@@ -75,6 +76,17 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   ClickNewTimer = new QTimer(this);
   ClickNewTimer->setInterval(500);
   connect(ClickNewTimer, &QTimer::timeout, this, &TForm1::ClickNewTimerTimer);
+  // clang-format off
+  NameAfterDesign({
+      {Panel1, "Panel1"}, {Panel2, "Panel2"}, {Panel3, "Panel3"}, {Panel4, "Panel4"}, {FlexActive1, "FlexActive1"},
+      {Bevel1, "Bevel1"}, {Bevel2, "Bevel2"}, {Bevel3, "Bevel3"}, {Bevel4, "Bevel4"}, {Bevel5, "Bevel5"},
+      {PaintBox1, "PaintBox1"}, {Button1, "Button1"}, {Button2, "Button2"}, {Button3, "Button3"},
+      {Button4, "Button4"}, {LeftSpeed, "LeftSpeed"}, {UpSpeed, "UpSpeed"}, {DownSpeed, "DownSpeed"},
+      {RightSpeed, "RightSpeed"}, {StatusBar1, "StatusBar1"}, {Game1, "Game1"}, {Help1, "Help1"},
+      {Newgame1, "Newgame1"}, {Pause1, "Pause1"}, {Options1, "Options1"}, {Exit1, "Exit1"},
+      {Helptopics1, "Helptopics1"}, {Privacystatement1, "Privacystatement1"}, {About1, "About1"},
+      {ClickNewTimer, "ClickNewTimer"}});
+  // clang-format on
 
   FormCreate();
 }
@@ -360,20 +372,20 @@ void TForm1::Privacystatement1Click() { help_->ShowContext(PrivacyHelpContext); 
 
 void TForm1::SetWavFileBrowser(WavFileBrowser* browser) { browser_ = browser ? browser : &ownBrowser_; }
 
+void TForm1::SetDialogFactory(DialogFactory* dialogs) { dialogs_ = dialogs ? dialogs : &ownDialogs_; }
+
 void TForm1::Options1Click() {
   std::unique_ptr<TForm3> dialog;
   try {
-    dialog = std::make_unique<TForm3>(this, *help_, HelpOpened, *browser_);
+    dialog = dialogs_->NewOptionsDialog(this, *help_, HelpOpened, *browser_);
     FillOptionsDialog(*dialog, settings_);
-    if (optionsStageHook_) optionsStageHook_(OptionsStage::Filled);
   } catch (...) {
     dialog.reset();
     ShowWarning(tr("Could not create options dialog box."));
     return;
   }
   try {
-    if (optionsStageHook_) optionsStageHook_(OptionsStage::Showing);
-    if (dialog->exec() == QDialog::Accepted) {
+    if (dialogs_->ShowModal(*dialog) == QDialog::Accepted) {
       const SoundLoadWarning warn = [this](const std::string& text) { WarnSoundLoad(text); };
       TakeBackOptions(*dialog, settings_, game_->State().PreviousHiScore,
                       OptionsSoundImages{blobSound_, gameOverSound_, hiScoreSound_, warn});
@@ -388,15 +400,13 @@ void TForm1::About1Click() {
   // A new box each time, gone again before this returns.
   std::unique_ptr<TForm5> box;
   try {
-    box = std::make_unique<TForm5>(this);
-    if (AboutCreateHook) AboutCreateHook();
+    box = dialogs_->NewAboutBox(this);
   } catch (...) {
     ShowWarning(tr("Could not create About dialog."));
     return;
   }
   try {
-    if (AboutShowHook) AboutShowHook(*box);
-    box->exec();
+    dialogs_->ShowModal(*box);
   } catch (...) {
     ShowWarning(tr("Could not display About dialog."));
   }

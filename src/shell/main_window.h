@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 #include <memory>
 
 #include "banner/flex_active.h"
+#include "dialogs/dialog_factory.h"
 #include "dialogs/wav_file_browser.h"
 #include "game/snake_game.h"
 #include "help/help_service.h"
@@ -29,9 +29,6 @@ class KeyMessageFilter;
 class TForm5;
 class TPaintBox;
 class TStatusBar;
-
-// The points of Options1Click at which a test may make it fail.
-enum class OptionsStage { Filled, Showing };
 
 // The main window: the advertisement strip, the board, the buttons, the
 // status bar and the menus. It owns the game, its settings, its sounds and
@@ -86,18 +83,18 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   // Help was opened in a way that the close of the window must end.
   bool HelpOpened = false;
 
-  // For tests: run as the About box is made, and just before it is shown.
-  // A hook that throws makes that step fail.
-  std::function<void()> AboutCreateHook;
-  std::function<void(TForm5& box)> AboutShowHook;
-
   // The file dialog of the options dialog's "Browse ..." buttons. Tests put
   // a fake in its place; nullptr gives back the program's own.
   void SetWavFileBrowser(WavFileBrowser* browser);
-  // Runs at each stage of Options1Click; an error it throws is handled as
-  // one of that stage.
-  void SetOptionsStageHook(std::function<void(OptionsStage)> hook) { optionsStageHook_ = std::move(hook); }
+  // How the options dialog and the About box are made and shown. Tests put
+  // a fake in its place; nullptr gives back the program's own.
+  void SetDialogFactory(DialogFactory* dialogs);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
   // Controls, by their names in the window's design.
   QWidget* Panel1 = nullptr;
   QWidget* Panel2 = nullptr;
@@ -130,11 +127,6 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   QAction* About1 = nullptr;
   QTimer* ClickNewTimer = nullptr;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-
- private:
   void FormCreate();
   void FormShow();
   bool FormClose();
@@ -160,7 +152,8 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   HelpService* help_ = nullptr;
   QtWavFileBrowser ownBrowser_;
   WavFileBrowser* browser_ = &ownBrowser_;
-  std::function<void(OptionsStage)> optionsStageHook_;
+  QtDialogFactory ownDialogs_;
+  DialogFactory* dialogs_ = &ownDialogs_;
   KeyMessageFilter* keyFilter_ = nullptr;
   int blinkPhase_ = 0;
   bool shown_ = false;

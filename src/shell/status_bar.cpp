@@ -21,7 +21,8 @@ TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
   SetAccessibleRole(this, QAccessible::StatusBar);
   for (int i = 0; i < PanelCount; ++i) {
     QLabel* label = NewLabel(this);
-    label->setObjectName(QStringLiteral("Panel%1").arg(i));
+    // Not "Panel<n>": those are the main window's own panels.
+    label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "banner/flex_active_interfaces.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -17,7 +18,9 @@ class BannerWindowTest : public WindowTest {
     fs::create_directories(plugins);
     for (const auto& [from, name] : files) fs::copy_file(from, plugins / name);
   }
-  static QRect InStrip(QWidget* w, TForm1& form) { return QRect(w->mapTo(form.Panel1, QPoint()), w->size()); }
+  static QRect InStrip(QWidget* w, TForm1& form) {
+    return QRect(w->mapTo(Control<QWidget>(form, "Panel1"), QPoint()), w->size());
+  }
 
   ModalAnswers none_;  // any message box fails the test
 };
@@ -25,7 +28,7 @@ class BannerWindowTest : public WindowTest {
 TEST_F(BannerWindowTest, TheBuildsBannerSitsInTheStrip) {
   location_.ProgramPath = QUORVANE_TEST_BIN_DIR "/tolvenix";
   TForm1& form = Show();
-  QWidget* control = form.FlexActive1->Control();
+  QWidget* control = Control<TFlexActive>(form, "FlexActive1")->Control();
   ASSERT_NE(control, nullptr);
   EXPECT_EQ(InStrip(control, form), QRect(25, 7, 468, 60));
   EXPECT_TRUE(control->isVisible());
@@ -37,20 +40,20 @@ TEST_F(BannerWindowTest, TheBuildsBannerSitsInTheStrip) {
 
 TEST_F(BannerWindowTest, OnlyItsOwnClassIsTaken) {
   PluginsHold({});
-  EXPECT_EQ(Show().FlexActive1->Control(), nullptr) << "an empty folder";
+  EXPECT_EQ(Control<TFlexActive>(Show(), "FlexActive1")->Control(), nullptr) << "an empty folder";
   form_.reset();
   // Sorted by name, the other class comes first.
   PluginsHold({{QUORVANE_TEST_OTHER_PLUGIN, "liba_other.so"}, {QUORVANE_TEST_BANNER_PLUGIN, "libz_banner.so"}});
-  EXPECT_NE(qobject_cast<IFlexActive2*>(Show().FlexActive1->Control()), nullptr);
+  EXPECT_NE(qobject_cast<IFlexActive2*>(Control<TFlexActive>(Show(), "FlexActive1")->Control()), nullptr);
   form_.reset();
 
   fs::remove(fs::path(dir_.path().toStdString()) / "plugins" / "libz_banner.so");
   std::ofstream(fs::path(dir_.path().toStdString()) / "plugins" / "libjunk.so") << "not a library";
   TForm1& form = Show();
-  EXPECT_EQ(form.FlexActive1->Control(), nullptr);
-  EXPECT_TRUE(form.FlexActive1->findChildren<QWidget*>().isEmpty());
-  EXPECT_EQ(InStrip(form.FlexActive1, form), QRect(25, 7, 468, 60)) << "the place is kept";
-  QTest::mouseClick(form.Button2, Qt::LeftButton);
+  EXPECT_EQ(Control<TFlexActive>(form, "FlexActive1")->Control(), nullptr);
+  EXPECT_TRUE(Control<TFlexActive>(form, "FlexActive1")->findChildren<QWidget*>().isEmpty());
+  EXPECT_EQ(InStrip(Control<TFlexActive>(form, "FlexActive1"), form), QRect(25, 7, 468, 60)) << "the place is kept";
+  QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   EXPECT_TRUE(State().GameRunning) << "the game goes on as usual";
   EXPECT_TRUE(none_.Seen().empty()) << "nothing is reported";
 }

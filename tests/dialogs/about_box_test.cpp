@@ -8,11 +8,14 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "support/controls.h"
 #include "widgets/link_labels.h"
 #include "widgets/qt_images.h"
 
 namespace quorvane {
 namespace {
+
+using testing::Control;
 
 TEST(AboutBox, EveryControlInItsPlace) {
   QWidget owner;
@@ -27,42 +30,47 @@ TEST(AboutBox, EveryControlInItsPlace) {
   const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
   EXPECT_LE((box.geometry().center() - centre).manhattanLength(), 1);
 
-  EXPECT_EQ(box.Bevel3->geometry(), QRect(17, 10, 329, 153));
-  EXPECT_EQ(box.Bevel1->geometry(), QRect(79, 74, 205, 81));
-  EXPECT_EQ(box.Image1->geometry(), QRect(81, 76, 200, 77));
-  EXPECT_EQ(box.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB888), AboutLogoImage());
-  EXPECT_EQ(box.Bevel2->geometry(), QRect(0, 222, 365, 3));
-  EXPECT_EQ(box.Button1->geometry(), QRect(144, 236, 75, 25));
-  EXPECT_TRUE(box.Button1->isDefault());
+  EXPECT_EQ(Control<QFrame>(box, "Bevel3")->geometry(), QRect(17, 10, 329, 153));
+  EXPECT_EQ(Control<QFrame>(box, "Bevel1")->geometry(), QRect(79, 74, 205, 81));
+  EXPECT_EQ(Control<QLabel>(box, "Image1")->geometry(), QRect(81, 76, 200, 77));
+  EXPECT_EQ(Control<QLabel>(box, "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
+            AboutLogoImage());
+  EXPECT_EQ(Control<QFrame>(box, "Bevel2")->geometry(), QRect(0, 222, 365, 3));
+  EXPECT_EQ(Control<QPushButton>(box, "Button1")->geometry(), QRect(144, 236, 75, 25));
+  EXPECT_TRUE(Control<QPushButton>(box, "Button1")->isDefault());
 
   // The heading: each line as wide as its text and centred on the box.
-  for (auto [label, top] : {std::pair{box.Label1, 16}, {box.Label6, 34}, {box.Label2, 52}}) {
+  for (auto [label, top] : {std::pair{Control<QLabel>(box, "Label1"), 16},
+                            {Control<QLabel>(box, "Label6"), 34},
+                            {Control<QLabel>(box, "Label2"), 52}}) {
     EXPECT_EQ(label->y(), top);
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
     EXPECT_LE(std::abs(2 * label->x() + label->width() - 363), 1) << label->text().toStdString();
   }
-  EXPECT_EQ(box.Label1->text(), "Quorvane Sinuvar v2.1");
-  EXPECT_LT(box.Label6->x(), box.Label1->x());  // the longer line starts further left
+  EXPECT_EQ(Control<QLabel>(box, "Label1")->text(), "Quorvane Sinuvar v2.1");
+  EXPECT_LT(Control<QLabel>(box, "Label6")->x(),
+            Control<QLabel>(box, "Label1")->x());  // the longer line starts further left
 
   // Each link just after the words that introduce it.
   const std::tuple<QLabel*, QLabel*, QPoint, QPoint> lines[] = {
-      {box.Label3, box.UrlLabel1, QPoint(60, 174), QPoint(192, 174)},
-      {box.Label4, box.Emaillabel1, QPoint(18, 194), QPoint(196, 194)}};
+      {Control<QLabel>(box, "Label3"), Control<TUrlLabel>(box, "UrlLabel1"), QPoint(60, 174), QPoint(192, 174)},
+      {Control<QLabel>(box, "Label4"), Control<TEmaillabel>(box, "Emaillabel1"), QPoint(18, 194), QPoint(196, 194)}};
   for (auto [words, link, wordsAt, linkAt] : lines) {
     EXPECT_EQ(words->pos(), wordsAt);
     EXPECT_EQ(link->pos(), linkAt);
     EXPECT_GT(link->x(), words->geometry().right());
     EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text()));
   }
-  EXPECT_LE(box.UrlLabel1->geometry().right(), 363);
+  EXPECT_LE(Control<TUrlLabel>(box, "UrlLabel1")->geometry().right(), 363);
 
   // The links show and open the addresses this build was given.
-  EXPECT_EQ(box.UrlLabel1->text(), ProductWebAddress());
-  EXPECT_EQ(box.UrlLabel1->URL(), ProductWebAddress());
-  EXPECT_EQ(box.Emaillabel1->text(), SupportEmailAddress());
-  EXPECT_EQ(box.Emaillabel1->Recipient() + box.Emaillabel1->Subject(), SupportEmailAddress());
-  EXPECT_EQ(box.UrlLabel1->cursor().shape(), Qt::PointingHandCursor);
-  EXPECT_EQ(box.Emaillabel1->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(Control<TUrlLabel>(box, "UrlLabel1")->text(), ProductWebAddress());
+  EXPECT_EQ(Control<TUrlLabel>(box, "UrlLabel1")->URL(), ProductWebAddress());
+  EXPECT_EQ(Control<TEmaillabel>(box, "Emaillabel1")->text(), SupportEmailAddress());
+  EXPECT_EQ(Control<TEmaillabel>(box, "Emaillabel1")->Recipient() + Control<TEmaillabel>(box, "Emaillabel1")->Subject(),
+            SupportEmailAddress());
+  EXPECT_EQ(Control<TUrlLabel>(box, "UrlLabel1")->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(Control<TEmaillabel>(box, "Emaillabel1")->cursor().shape(), Qt::PointingHandCursor);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "dialog_fakes.h"
 #include "dialogs/about_box.h"
 #include "dialogs/options_dialog.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/link_labels.h"
 
@@ -21,8 +22,8 @@ TEST(DialogAccess, EveryControlIsNamedAndATabStop) {
   QtWavFileBrowser browser;  // never asked
   bool helpOpened = false;
   TForm3 options(nullptr, help, helpOpened, browser);
-  EXPECT_EQ(Heard(options.Edit9), "Horizontal position");
-  EXPECT_EQ(Heard(options.Edit7), "Play sound for new hi score");
+  EXPECT_EQ(Heard(Control<QLineEdit>(options, "Edit9")), "Horizontal position");
+  EXPECT_EQ(Heard(Control<QLineEdit>(options, "Edit7")), "Play sound for new hi score");
   TForm5 about(nullptr);
   for (QDialog* dialog : {static_cast<QDialog*>(&options), static_cast<QDialog*>(&about)}) {
     for (QWidget* w : dialog->findChildren<QWidget*>()) {

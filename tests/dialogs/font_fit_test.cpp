@@ -16,6 +16,7 @@
 #include "dialogs/options_dialog.h"
 #include "shell/game_texts.h"
 #include "shell/status_bar.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/desktop_setup.h"
 
@@ -86,21 +87,23 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
   ASSERT_TRUE(language.Installed) << "built beside the program";
   TForm1& form = Show();
   EXPECT_EQ(form.font().family(), DesignedSansFamily) << "the window asks for its designed face";
-  EXPECT_EQ(QFontInfo(form.Button2->font()).family(), SansStandIn);
+  EXPECT_EQ(QFontInfo(Control<QPushButton>(form, "Button2")->font()).family(), SansStandIn);
   EXPECT_EQ(QFontInfo(QFont(DesignedIntroFamily)).family(), IntroStandIn);
   // Each level's name, the longest numbers, and the Pause button's two captions.
   QStringList clashes;
   for (const char* level : {"Easy", "Intermediate", "Difficult", "Custom"}) {
     const char* panels[] = {"Game over", "Score : 99990", "Hi : 99990", level};
-    for (int i = 0; i < TStatusBar::PanelCount; ++i) form.StatusBar1->SetPanelText(i, GameText(panels[i]));
+    for (int i = 0; i < TStatusBar::PanelCount; ++i)
+      Control<TStatusBar>(form, "StatusBar1")->SetPanelText(i, GameText(panels[i]));
     ExpectCaptionsFit(&form);
   }
   for (const char* pause : {"Pa&use", "Res&ume"}) {
-    form.Button3->setText(GameText(pause));
+    Control<QPushButton>(form, "Button3")->setText(GameText(pause));
     ExpectCaptionsFit(&form);
     clashes << KeyClashes("main window", Captions(form.centralWidget()) + Captions(form.menuBar()));
   }
-  for (QMenu* menu : {form.Game1, form.Help1}) clashes << KeyClashes(menu->title(), Captions(menu));
+  for (QMenu* menu : {Control<QMenu>(form, "Game1"), Control<QMenu>(form, "Help1")})
+    clashes << KeyClashes(menu->title(), Captions(menu));
 
   RecordingHelp help;
   QtWavFileBrowser browser;  // never asked
@@ -115,9 +118,10 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
     ExpectCaptionsFit(dialog);
   }
   // A hidden page's access keys do nothing: each page counts with the buttons below.
-  for (int i = 0; i < options.PageControl1->count(); ++i) {
-    clashes << KeyClashes(options.PageControl1->tabText(i),
-                          Captions(options.PageControl1->widget(i)) + Captions(&options, Qt::FindDirectChildrenOnly));
+  for (int i = 0; i < Control<QTabWidget>(options, "PageControl1")->count(); ++i) {
+    clashes << KeyClashes(Control<QTabWidget>(options, "PageControl1")->tabText(i),
+                          Captions(Control<QTabWidget>(options, "PageControl1")->widget(i)) +
+                              Captions(&options, Qt::FindDirectChildrenOnly));
   }
   clashes << KeyClashes("new hi score", Captions(&hiScore)) << KeyClashes("about", Captions(&about));
   // The English captions stand as designed, one clash included.

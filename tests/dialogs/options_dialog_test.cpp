@@ -18,6 +18,7 @@
 #include "dialogs/options_exchange.h"
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -87,65 +88,80 @@ TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
   EXPECT_EQ(d.maximumSize(), d.minimumSize());
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_LE((d.frameGeometry().center() - screen.center()).manhattanLength(), 8) << "on the screen, not the owner";
-  EXPECT_EQ(d.UpDown1->geometry(), QRect(129, 46, 15, 21));
-  EXPECT_EQ(d.Label10->buddy(), d.Edit4);
+  EXPECT_EQ(Control<TUpDown>(d, "UpDown1")->geometry(), QRect(129, 46, 15, 21));
+  EXPECT_EQ(Control<QLabel>(d, "Label10")->buddy(), Control<QLineEdit>(d, "Edit4"));
 
-  EXPECT_TRUE(d.RadioButton4->isChecked() && d.Button8->isEnabled() && Painted(d.Edit4, QPalette::Base));
-  EXPECT_EQ(Texts({d.Edit1, d.Edit2, d.Edit3, d.Edit4}), QStringList({"7", "5", "12", "2"}));
-  EXPECT_EQ(d.TrackBar1->value(), 17) << "125 ms shows as 130";
-  EXPECT_TRUE(d.RadioButton6->isChecked());
-  EXPECT_EQ(d.RadioGroup1->ItemIndex(), Down);
-  EXPECT_EQ(Texts({d.Edit8, d.Edit9}), QStringList({"6", "3"})) << "row 10 held within Down's rows";
-  EXPECT_FALSE(d.RadioGroup1->isEnabled() || d.Edit9->isEnabled());
-  EXPECT_TRUE(Painted(d.Edit9, QPalette::Button));
-  EXPECT_TRUE(d.CheckBox1->isChecked() && d.CheckBox2->isChecked() && !d.CheckBox3->isChecked());
-  EXPECT_EQ(d.Edit6->text(), Path("boing.wav"));
-  EXPECT_FALSE(d.Edit6->isEnabled() || d.Button4->isEnabled());
-  EXPECT_TRUE(d.Edit7->isEnabled() && d.Button5->isEnabled());
-  EXPECT_EQ(d.Label13->text() + d.Label15->text(), "4321Ada");
+  EXPECT_TRUE(Control<QRadioButton>(d, "RadioButton4")->isChecked() &&
+              Control<QPushButton>(d, "Button8")->isEnabled() &&
+              Painted(Control<QLineEdit>(d, "Edit4"), QPalette::Base));
+  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit1"), Control<QLineEdit>(d, "Edit2"), Control<QLineEdit>(d, "Edit3"),
+                   Control<QLineEdit>(d, "Edit4")}),
+            QStringList({"7", "5", "12", "2"}));
+  EXPECT_EQ(Control<QSlider>(d, "TrackBar1")->value(), 17) << "125 ms shows as 130";
+  EXPECT_TRUE(Control<QRadioButton>(d, "RadioButton6")->isChecked());
+  EXPECT_EQ(Control<TRadioGroup>(d, "RadioGroup1")->ItemIndex(), Down);
+  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit8"), Control<QLineEdit>(d, "Edit9")}), QStringList({"6", "3"}))
+      << "row 10 held within Down's rows";
+  EXPECT_FALSE(Control<TRadioGroup>(d, "RadioGroup1")->isEnabled() || Control<QLineEdit>(d, "Edit9")->isEnabled());
+  EXPECT_TRUE(Painted(Control<QLineEdit>(d, "Edit9"), QPalette::Button));
+  EXPECT_TRUE(Control<QCheckBox>(d, "CheckBox1")->isChecked() && Control<QCheckBox>(d, "CheckBox2")->isChecked() &&
+              !Control<QCheckBox>(d, "CheckBox3")->isChecked());
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->text(), Path("boing.wav"));
+  EXPECT_FALSE(Control<QLineEdit>(d, "Edit6")->isEnabled() || Control<QPushButton>(d, "Button4")->isEnabled());
+  EXPECT_TRUE(Control<QLineEdit>(d, "Edit7")->isEnabled() && Control<QPushButton>(d, "Button5")->isEnabled());
+  EXPECT_EQ(Control<QLabel>(d, "Label13")->text() + Control<QLabel>(d, "Label15")->text(), "4321Ada");
 
   stored_.Level = 7;
   stored_.Mode = 5;
   stored_.CustomDirection = 9;
   TForm3& odd = Open();
-  for (QRadioButton* b : {odd.RadioButton1, odd.RadioButton2, odd.RadioButton3, odd.RadioButton4, odd.RadioButton5,
-                          odd.RadioButton6, odd.RadioButton7})
+  for (QRadioButton* b : {Control<QRadioButton>(odd, "RadioButton1"), Control<QRadioButton>(odd, "RadioButton2"),
+                          Control<QRadioButton>(odd, "RadioButton3"), Control<QRadioButton>(odd, "RadioButton4"),
+                          Control<QRadioButton>(odd, "RadioButton5"), Control<QRadioButton>(odd, "RadioButton6"),
+                          Control<QRadioButton>(odd, "RadioButton7")})
     EXPECT_FALSE(b->isChecked()) << b->text().toStdString();
-  EXPECT_FALSE(odd.Edit1->isEnabled() || odd.TrackBar1->isEnabled() || odd.Edit8->isEnabled());
-  EXPECT_EQ(odd.RadioGroup1->ItemIndex(), Up);
+  EXPECT_FALSE(Control<QLineEdit>(odd, "Edit1")->isEnabled() || Control<QSlider>(odd, "TrackBar1")->isEnabled() ||
+               Control<QLineEdit>(odd, "Edit8")->isEnabled());
+  EXPECT_EQ(Control<TRadioGroup>(odd, "RadioGroup1")->ItemIndex(), Up);
   stored_.CustomDirection = -1;
   TForm3& none = Open();
-  EXPECT_EQ(none.RadioGroup1->ItemIndex(), -1);
-  EXPECT_EQ(Texts({none.Edit8, none.Edit9}), QStringList({"10", "3"})) << "no direction narrows nothing";
+  EXPECT_EQ(Control<TRadioGroup>(none, "RadioGroup1")->ItemIndex(), -1);
+  EXPECT_EQ(Texts({Control<QLineEdit>(none, "Edit8"), Control<QLineEdit>(none, "Edit9")}), QStringList({"10", "3"}))
+      << "no direction narrows nothing";
 }
 
 TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
   stored_.Level = Custom;
   stored_.Mode = CustomStart;
   TForm3& d = Open();
-  d.RadioButton2->click();
-  EXPECT_FALSE(d.Edit2->isEnabled() || d.UpDown2->isEnabled() || d.Label7->isEnabled() || d.Button8->isEnabled());
-  EXPECT_TRUE(Painted(d.Edit2, QPalette::Button));
-  d.RadioButton4->click();
-  EXPECT_TRUE(d.Edit2->isEnabled() && d.Label5->isEnabled() && Painted(d.Edit2, QPalette::Base));
-  d.RadioButton5->click();
-  EXPECT_FALSE(d.RadioGroup1->isEnabled() || d.Edit8->isEnabled() || d.UpDown6->isEnabled() || d.Label11->isEnabled());
-  d.RadioButton7->click();
-  EXPECT_TRUE(d.RadioGroup1->isEnabled() && d.Edit9->isEnabled());
+  Control<QRadioButton>(d, "RadioButton2")->click();
+  EXPECT_FALSE(Control<QLineEdit>(d, "Edit2")->isEnabled() || Control<TUpDown>(d, "UpDown2")->isEnabled() ||
+               Control<QLabel>(d, "Label7")->isEnabled() || Control<QPushButton>(d, "Button8")->isEnabled());
+  EXPECT_TRUE(Painted(Control<QLineEdit>(d, "Edit2"), QPalette::Button));
+  Control<QRadioButton>(d, "RadioButton4")->click();
+  EXPECT_TRUE(Control<QLineEdit>(d, "Edit2")->isEnabled() && Control<QLabel>(d, "Label5")->isEnabled() &&
+              Painted(Control<QLineEdit>(d, "Edit2"), QPalette::Base));
+  Control<QRadioButton>(d, "RadioButton5")->click();
+  EXPECT_FALSE(Control<TRadioGroup>(d, "RadioGroup1")->isEnabled() || Control<QLineEdit>(d, "Edit8")->isEnabled() ||
+               Control<TUpDown>(d, "UpDown6")->isEnabled() || Control<QLabel>(d, "Label11")->isEnabled());
+  Control<QRadioButton>(d, "RadioButton7")->click();
+  EXPECT_TRUE(Control<TRadioGroup>(d, "RadioGroup1")->isEnabled() && Control<QLineEdit>(d, "Edit9")->isEnabled());
 
-  d.PageControl1->setCurrentWidget(d.TabSheet3);
-  d.Button1->setFocus();
-  d.CheckBox1->click();  // sounds off
-  EXPECT_FALSE(d.CheckBox2->isEnabled() || d.Edit5->isEnabled() || d.Button4->isEnabled() || d.Edit7->isEnabled());
-  EXPECT_EQ(d.focusWidget(), d.Button1) << "switching off moves no focus";
-  d.CheckBox1->click();  // three fields come on; the focus ends in the last
-  EXPECT_TRUE(d.CheckBox3->isEnabled() && d.Edit6->isEnabled() && Painted(d.Edit6, QPalette::Base));
-  EXPECT_EQ(d.focusWidget(), d.Edit7);
-  d.CheckBox3->click();
-  EXPECT_FALSE(d.Edit6->isEnabled() || d.Button4->isEnabled());
-  EXPECT_TRUE(d.Edit5->isEnabled());
-  d.CheckBox3->click();
-  EXPECT_EQ(d.focusWidget(), d.Edit6);
+  Control<QTabWidget>(d, "PageControl1")->setCurrentWidget(Control<QWidget>(d, "TabSheet3"));
+  Control<QPushButton>(d, "Button1")->setFocus();
+  Control<QCheckBox>(d, "CheckBox1")->click();  // sounds off
+  EXPECT_FALSE(Control<QCheckBox>(d, "CheckBox2")->isEnabled() || Control<QLineEdit>(d, "Edit5")->isEnabled() ||
+               Control<QPushButton>(d, "Button4")->isEnabled() || Control<QLineEdit>(d, "Edit7")->isEnabled());
+  EXPECT_EQ(d.focusWidget(), Control<QPushButton>(d, "Button1")) << "switching off moves no focus";
+  Control<QCheckBox>(d, "CheckBox1")->click();  // three fields come on; the focus ends in the last
+  EXPECT_TRUE(Control<QCheckBox>(d, "CheckBox3")->isEnabled() && Control<QLineEdit>(d, "Edit6")->isEnabled() &&
+              Painted(Control<QLineEdit>(d, "Edit6"), QPalette::Base));
+  EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit7"));
+  Control<QCheckBox>(d, "CheckBox3")->click();
+  EXPECT_FALSE(Control<QLineEdit>(d, "Edit6")->isEnabled() || Control<QPushButton>(d, "Button4")->isEnabled());
+  EXPECT_TRUE(Control<QLineEdit>(d, "Edit5")->isEnabled());
+  Control<QCheckBox>(d, "CheckBox3")->click();
+  EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit6"));
 }
 
 TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
@@ -155,33 +171,34 @@ TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
   stored_.CustomHPos = 3;
   stored_.CustomVPos = 4;
   TForm3& d = Open();
-  d.RadioGroup1->Item(Right)->click();
-  EXPECT_EQ(Texts({d.Edit9, d.Edit8}), QStringList({"14", "11"}));
-  d.UpDown6->UpButton()->click();
-  EXPECT_EQ(d.Edit9->text(), "14") << "the spin buttons stop at the range's end";
-  d.RadioGroup1->Item(Up)->click();
-  EXPECT_EQ(d.UpDown5->Min(), 5);
-  d.RadioGroup1->Item(Down)->click();
-  EXPECT_EQ(Texts({d.Edit9, d.Edit8}), QStringList({"3", "4"})) << "the stored cell again";
+  Control<TRadioGroup>(d, "RadioGroup1")->Item(Right)->click();
+  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit9"), Control<QLineEdit>(d, "Edit8")}), QStringList({"14", "11"}));
+  Control<TUpDown>(d, "UpDown6")->UpButton()->click();
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit9")->text(), "14") << "the spin buttons stop at the range's end";
+  Control<TRadioGroup>(d, "RadioGroup1")->Item(Up)->click();
+  EXPECT_EQ(Control<TUpDown>(d, "UpDown5")->Min(), 5);
+  Control<TRadioGroup>(d, "RadioGroup1")->Item(Down)->click();
+  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit9"), Control<QLineEdit>(d, "Edit8")}), QStringList({"3", "4"}))
+      << "the stored cell again";
 
-  d.PageControl1->setCurrentIndex(0);
-  d.Edit1->setFocus();
-  d.Edit1->selectAll();
-  QTest::keyClicks(d.Edit1, "25");
-  EXPECT_EQ(d.Edit1->text(), "25") << "typing is not refused";
-  QTest::keyClick(d.Edit1, Qt::Key_Tab);
-  EXPECT_EQ(d.Edit1->text(), "20");
-  d.Edit1->setFocus();
-  d.Edit1->selectAll();
-  QTest::keyClicks(d.Edit1, "abc");
-  d.Edit3->setFocus();
-  EXPECT_EQ(d.Edit1->text(), "20") << "no number: the previous value";
+  Control<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
+  Control<QLineEdit>(d, "Edit1")->setFocus();
+  Control<QLineEdit>(d, "Edit1")->selectAll();
+  QTest::keyClicks(Control<QLineEdit>(d, "Edit1"), "25");
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "25") << "typing is not refused";
+  QTest::keyClick(Control<QLineEdit>(d, "Edit1"), Qt::Key_Tab);
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "20");
+  Control<QLineEdit>(d, "Edit1")->setFocus();
+  Control<QLineEdit>(d, "Edit1")->selectAll();
+  QTest::keyClicks(Control<QLineEdit>(d, "Edit1"), "abc");
+  Control<QLineEdit>(d, "Edit3")->setFocus();
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "20") << "no number: the previous value";
   // Enter accepts without leaving the field; what it shows is what counts.
-  d.Edit3->selectAll();
-  QTest::keyClicks(d.Edit3, " -7");
-  QTest::keyClick(d.Edit3, Qt::Key_Return);
+  Control<QLineEdit>(d, "Edit3")->selectAll();
+  QTest::keyClicks(Control<QLineEdit>(d, "Edit3"), " -7");
+  QTest::keyClick(Control<QLineEdit>(d, "Edit3"), Qt::Key_Return);
   EXPECT_EQ(d.result(), QDialog::Accepted);
-  EXPECT_EQ(d.UpDown3->Position(), 1);
+  EXPECT_EQ(Control<TUpDown>(d, "UpDown3")->Position(), 1);
 }
 
 TEST_F(OptionsDialogTest, UseDefaultsAsksFirst) {
@@ -192,11 +209,13 @@ TEST_F(OptionsDialogTest, UseDefaultsAsksFirst) {
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::No));
   answers.Then(ModalAnswers::Press(QMessageBox::Yes));
-  d.Button8->click();
-  EXPECT_EQ(d.Edit1->text(), "9");
-  d.Button8->click();
-  EXPECT_EQ(Texts({d.Edit1, d.Edit2, d.Edit3, d.Edit4}), QStringList({"5", "5", "1", "2"}));
-  EXPECT_EQ(d.TrackBar1->value(), 0);
+  Control<QPushButton>(d, "Button8")->click();
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "9");
+  Control<QPushButton>(d, "Button8")->click();
+  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit1"), Control<QLineEdit>(d, "Edit2"), Control<QLineEdit>(d, "Edit3"),
+                   Control<QLineEdit>(d, "Edit4")}),
+            QStringList({"5", "5", "1", "2"}));
+  EXPECT_EQ(Control<QSlider>(d, "TrackBar1")->value(), 0);
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - Options | Reset defaults for custom skill level?");
 }
@@ -208,21 +227,21 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
-  d.Button2->click();
-  EXPECT_EQ(d.PageControl1->currentWidget(), d.TabSheet3);
-  EXPECT_EQ(d.focusWidget(), d.Edit5);
-  d.Edit5->setText(Path("zap.wav"));
-  d.Button2->click();
-  EXPECT_EQ(d.focusWidget(), d.Edit6);
-  EXPECT_EQ(d.Edit6->selectedText(), dir_.path()) << "the whole bad path is selected";
-  QTest::keyClicks(d.Edit6, Path("boing.wav"));
-  EXPECT_EQ(d.Edit6->text(), Path("boing.wav")) << "typing replaces it";
+  Control<QPushButton>(d, "Button2")->click();
+  EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->currentWidget(), Control<QWidget>(d, "TabSheet3"));
+  EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit5"));
+  Control<QLineEdit>(d, "Edit5")->setText(Path("zap.wav"));
+  Control<QPushButton>(d, "Button2")->click();
+  EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit6"));
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->selectedText(), dir_.path()) << "the whole bad path is selected";
+  QTest::keyClicks(Control<QLineEdit>(d, "Edit6"), Path("boing.wav"));
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->text(), Path("boing.wav")) << "typing replaces it";
   EXPECT_TRUE(d.isVisible());
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - Options | Invalid blob sound specified.");
   EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar - Options | Invalid game over sound specified.");
-  d.CheckBox3->click();  // an unchecked sound is not looked at
-  d.Button2->click();
+  Control<QCheckBox>(d, "CheckBox3")->click();  // an unchecked sound is not looked at
+  Control<QPushButton>(d, "Button2")->click();
   EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
@@ -230,16 +249,16 @@ TEST_F(OptionsDialogTest, BrowseStartsInTheStoredFolderThenInThatOfTheLastChoice
   stored_.WavFolder = "/no/such/music";
   TForm3& d = Open();
   browser_.answers = {dir_.filePath("more/ding.wav"), std::nullopt};
-  d.Button4->click();
-  d.Button5->click();  // cancelled
+  Control<QPushButton>(d, "Button4")->click();
+  Control<QPushButton>(d, "Button5")->click();  // cancelled
   ASSERT_EQ(browser_.requests.size(), 2u);
   const FileOpenRequest& first = browser_.requests[0];
   EXPECT_EQ(first.Title, "Quorvane Sinuvar - Browse for wav file");
   EXPECT_EQ(first.StartFolder, "/no/such/music");
   EXPECT_TRUE(first.FileName.isEmpty());
   EXPECT_EQ(browser_.requests[1].StartFolder, dir_.filePath("more"));
-  EXPECT_EQ(d.Edit6->text(), dir_.filePath("more/ding.wav"));
-  EXPECT_EQ(d.Edit7->text(), Path("yehaw.wav")) << "a cancel changes nothing";
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->text(), dir_.filePath("more/ding.wav"));
+  EXPECT_EQ(Control<QLineEdit>(d, "Edit7")->text(), Path("yehaw.wav")) << "a cancel changes nothing";
 
   // The real dialog for that request lists every file under "All files".
   std::ofstream(Path("README").toStdString()) << "x";

@@ -11,6 +11,7 @@
 #include "dialogs/options_dialog.h"
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -57,16 +58,16 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   ASSERT_EQ(State().PreviousHiScore, 20);
   ModalAnswers answers;
   answers.Then(Player([&](TForm3& d) {
-    d.RadioButton3->click();
-    d.Edit5->setText(QString::fromStdString(folder_ + "/new.wav"));
-    d.Edit7->setText(QString::fromStdString(folder_ + "/new.wav"));
-    d.RadioButton7->click();
-    d.RadioGroup1->Item(Down)->click();  // from the stored Right: row 6, column 19
-    d.UpDown5->DownButton()->click();
-    d.UpDown5->DownButton()->click();
-    d.Button2->click();
+    Control<QRadioButton>(d, "RadioButton3")->click();
+    Control<QLineEdit>(d, "Edit5")->setText(QString::fromStdString(folder_ + "/new.wav"));
+    Control<QLineEdit>(d, "Edit7")->setText(QString::fromStdString(folder_ + "/new.wav"));
+    Control<QRadioButton>(d, "RadioButton7")->click();
+    Control<TRadioGroup>(d, "RadioGroup1")->Item(Down)->click();  // from the stored Right: row 6, column 19
+    Control<TUpDown>(d, "UpDown5")->DownButton()->click();
+    Control<TUpDown>(d, "UpDown5")->DownButton()->click();
+    Control<QPushButton>(d, "Button2")->click();
   }));
-  form.Options1->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   ASSERT_TRUE(answers.AllUsed());
 
   const GameSettings& s = form.Settings();
@@ -102,22 +103,22 @@ TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
   const GameSettings before = form.Settings();
   ModalAnswers answers;
   answers.Then(Player([](TForm3& d) {
-    Answering(QMessageBox::No, d.Button6);
-    EXPECT_EQ(d.Label13->text() + d.Label15->text(), "900Bo");
-    Answering(QMessageBox::Yes, d.Button6);
-    EXPECT_EQ(d.Label13->text() + d.Label15->text(), "0");
-    d.RadioButton4->click();
-    d.Button1->click();
+    Answering(QMessageBox::No, Control<QPushButton>(d, "Button6"));
+    EXPECT_EQ(Control<QLabel>(d, "Label13")->text() + Control<QLabel>(d, "Label15")->text(), "900Bo");
+    Answering(QMessageBox::Yes, Control<QPushButton>(d, "Button6"));
+    EXPECT_EQ(Control<QLabel>(d, "Label13")->text() + Control<QLabel>(d, "Label15")->text(), "0");
+    Control<QRadioButton>(d, "RadioButton4")->click();
+    Control<QPushButton>(d, "Button1")->click();
   }));
   answers.Then(Player([](TForm3& d) {
-    EXPECT_EQ(d.Label13->text(), "900") << "a new dialog starts from the settings";
-    Answering(QMessageBox::Yes, d.Button6);
-    d.Button2->click();
+    EXPECT_EQ(Control<QLabel>(d, "Label13")->text(), "900") << "a new dialog starts from the settings";
+    Answering(QMessageBox::Yes, Control<QPushButton>(d, "Button6"));
+    Control<QPushButton>(d, "Button2")->click();
   }));
-  form.Options1->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   EXPECT_EQ(form.Settings(), before) << "Cancel changes nothing";
   EXPECT_EQ(State().PreviousHiScore, 900);
-  form.Options1->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(form.Settings().HiScore, 0);
   EXPECT_EQ(form.Settings().HiName, "");
@@ -136,23 +137,26 @@ TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
   const GameSettings before = form.Settings();
   ModalAnswers answers;
   answers.Then(Player([](TForm3& d) {
-    d.Edit5->setText("/typed/over.wav");
-    d.Button4->click();
-    d.CheckBox1->click();
-    d.Button2->click();
+    Control<QLineEdit>(d, "Edit5")->setText("/typed/over.wav");
+    Control<QPushButton>(d, "Button4")->click();
+    Control<QCheckBox>(d, "CheckBox1")->click();
+    Control<QPushButton>(d, "Button2")->click();
   }));
   answers.Then(Player([](TForm3& d) {
-    for (QCheckBox* box : {d.CheckBox1, d.CheckBox2, d.CheckBox3, d.CheckBox4}) EXPECT_FALSE(box->isChecked());
-    EXPECT_FALSE(d.CheckBox2->isEnabled() || d.Edit5->isEnabled() || d.Button3->isEnabled());
-    d.Button1->click();
+    for (QCheckBox* box : {Control<QCheckBox>(d, "CheckBox1"), Control<QCheckBox>(d, "CheckBox2"),
+                           Control<QCheckBox>(d, "CheckBox3"), Control<QCheckBox>(d, "CheckBox4")})
+      EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(d, "CheckBox2")->isEnabled() || Control<QLineEdit>(d, "Edit5")->isEnabled() ||
+                 Control<QPushButton>(d, "Button3")->isEnabled());
+    Control<QPushButton>(d, "Button1")->click();
   }));
-  form.Options1->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   const GameSettings& s = form.Settings();
   EXPECT_FALSE(s.PlayWavs || s.PlayBall || s.PlayGameOver || s.PlayHiScore);
   EXPECT_EQ(s.BallWav, before.BallWav);
   EXPECT_EQ(s.GameOverWav, before.GameOverWav);
   EXPECT_EQ(s.WavFolder, before.WavFolder);
-  form.Options1->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   form.SetWavFileBrowser(nullptr);
 }
@@ -161,16 +165,16 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
   Stored("[SCORE]\nHISCORE=900\n");
   TForm1& form = Show();
   const GameSettings before = form.Settings();
-  OptionsStage failAt = OptionsStage::Filled;
-  form.SetOptionsStageHook([&](OptionsStage stage) {
-    if (stage == failAt) throw std::runtime_error("test");
-  });
+  FailingDialogs dialogs;
+  form.SetDialogFactory(&dialogs);
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  dialogs.FailAt = FailingDialogs::Stage::Create;
   form.Options1Click();
-  failAt = OptionsStage::Showing;
+  dialogs.FailAt = FailingDialogs::Stage::Show;
   form.Options1Click();
+  form.SetDialogFactory(nullptr);
   EXPECT_EQ(form.Settings(), before);
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(answers.Seen().size(), 2u);
@@ -186,13 +190,13 @@ TEST_F(OptionsWindowTest, HelpButtonCountsAsOpeningHelpAndF1DoesNot) {
   form.SetHelpService(&help);
   ModalAnswers answers;
   answers.Then(Player([&](TForm3& d) {
-    QTest::keyClick(d.Edit5, Qt::Key_F1);
+    QTest::keyClick(Control<QLineEdit>(d, "Edit5"), Qt::Key_F1);
     EXPECT_FALSE(form.HelpOpened);
-    d.Button7->click();
+    Control<QPushButton>(d, "Button7")->click();
     EXPECT_TRUE(d.isVisible());
-    d.Button1->click();
+    Control<QPushButton>(d, "Button1")->click();
   }));
-  form.Options1->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(help.contexts, (std::vector<int>{1000, 1000}));
   EXPECT_TRUE(form.HelpOpened);

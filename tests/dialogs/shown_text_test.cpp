@@ -12,6 +12,7 @@
 #include "dialogs/options_dialog.h"
 #include "help/help_window.h"
 #include "shell/error_report.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/plain_text.h"
 
@@ -46,11 +47,13 @@ class ShownTextTest : public WindowTest {
       auto* d = qobject_cast<TForm3*>(modal);
       ASSERT_NE(d, nullptr);
       ExpectEveryLabelPlain(d);
-      for (QWidget* w : std::initializer_list<QWidget*>{d->Label15, d->Edit5, d->Edit6, d->Edit7})
+      for (QWidget* w :
+           std::initializer_list<QWidget*>{Control<QLabel>(*d, "Label15"), Control<QLineEdit>(*d, "Edit5"),
+                                           Control<QLineEdit>(*d, "Edit6"), Control<QLineEdit>(*d, "Edit7")})
         shown.push_back(Shown(w));
-      d->Button1->click();
+      Control<QPushButton>(*d, "Button1")->click();
     });
-    form_->Options1->trigger();
+    Control<QAction>(*form_, "Options1")->trigger();
     EXPECT_TRUE(answers.AllUsed());
     return shown;
   }
@@ -80,10 +83,10 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
         auto* dialog = qobject_cast<TForm4*>(modal);
         ASSERT_NE(dialog, nullptr);
         ExpectEveryLabelPlain(dialog);
-        dialog->Edit1->clear();
-        QTest::keyClicks(dialog->Edit1, name);
-        EXPECT_EQ(Shown(dialog->Edit1), hostile);
-        dialog->Button1->click();
+        Control<QLineEdit>(*dialog, "Edit1")->clear();
+        QTest::keyClicks(Control<QLineEdit>(*dialog, "Edit1"), name);
+        EXPECT_EQ(Shown(Control<QLineEdit>(*dialog, "Edit1")), hostile);
+        Control<QPushButton>(*dialog, "Button1")->click();
       });
       answers.Then(ModalAnswers::Press(QMessageBox::No));  // no other game
       StartHeldGame();

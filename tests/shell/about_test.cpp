@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "dialogs/about_box.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/link_labels.h"
 
@@ -35,7 +36,7 @@ TEST_F(WindowTest, AboutBoxClosesByOkEnterOrCloseBoxAndEachShowingHasItsOwn) {
       how(*box);
     });
   };
-  close([](TForm5& box) { QTest::mouseClick(box.Button1, Qt::LeftButton); });
+  close([](TForm5& box) { QTest::mouseClick(Control<QPushButton>(box, "Button1"), Qt::LeftButton); });
   close([](TForm5& box) { QTest::keyClick(&box, Qt::Key_Return); });
   close([](TForm5& box) {
     QTest::keyClick(&box, Qt::Key_Escape);
@@ -44,7 +45,7 @@ TEST_F(WindowTest, AboutBoxClosesByOkEnterOrCloseBoxAndEachShowingHasItsOwn) {
     box.windowHandle()->close();  // as the title bar's close button does
   });
   for (size_t i = 0; i < 3; ++i) {
-    form.About1->trigger();
+    Control<QAction>(form, "About1")->trigger();
     ASSERT_EQ(boxes.size(), i + 1);
     EXPECT_TRUE(boxes.back().isNull()) << "box " << i << " outlived its showing";
   }
@@ -56,16 +57,14 @@ TEST_F(WindowTest, AboutBoxFailuresAreReportedAndTheBoxIsStillDestroyed) {
   ModalAnswers answers;
   answers.Then(PressOk(QMessageBox::Warning));
   answers.Then(PressOk(QMessageBox::Warning));
-  form.AboutCreateHook = [] { throw std::runtime_error("out of handles"); };
+  FailingDialogs dialogs;
+  form.SetDialogFactory(&dialogs);
+  dialogs.FailAt = FailingDialogs::Stage::Create;
   form.About1Click();
-  form.AboutCreateHook = nullptr;
-  QPointer<TForm5> shown;
-  form.AboutShowHook = [&](TForm5& box) {
-    shown = &box;
-    throw std::runtime_error("cannot show");
-  };
+  dialogs.FailAt = FailingDialogs::Stage::Show;
   form.About1Click();
-  EXPECT_TRUE(shown.isNull());
+  form.SetDialogFactory(nullptr);
+  EXPECT_TRUE(dialogs.Shown.isNull());
   EXPECT_EQ(answers.Seen(), (std::vector<QString>{"Quorvane Sinuvar | Could not create About dialog.",
                                                   "Quorvane Sinuvar | Could not display About dialog."}));
 }

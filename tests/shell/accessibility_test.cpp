@@ -8,6 +8,7 @@
 #include "dialogs/new_hi_score_dialog.h"
 #include "shell/board_view.h"
 #include "shell/status_bar.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -21,54 +22,59 @@ QAccessible::Role Role(QObject* object) { return QAccessible::queryAccessibleInt
 
 QStringList Panels(TForm1& form) {
   QStringList texts;
-  for (int i = 0; i < TStatusBar::PanelCount; ++i) texts << Heard(form.StatusBar1->Panel(i));
+  for (int i = 0; i < TStatusBar::PanelCount; ++i) texts << Heard(Control<TStatusBar>(form, "StatusBar1")->Panel(i));
   return texts;
 }
 
 TEST_F(WindowTest, ScreenReaderHearsTheControlsTheStatusAndTheBoard) {
   TForm1& form = Show();
   const std::pair<QWidget*, const char*> named[] = {
-      {form.Button2, "New game"}, {form.Button3, "Pause"}, {form.Button4, "Help"},   {form.Button1, "Exit"},
-      {form.LeftSpeed, "Left"},   {form.UpSpeed, "Up"},    {form.DownSpeed, "Down"}, {form.RightSpeed, "Right"}};
+      {Control<QPushButton>(form, "Button2"), "New game"}, {Control<QPushButton>(form, "Button3"), "Pause"},
+      {Control<QPushButton>(form, "Button4"), "Help"},     {Control<QPushButton>(form, "Button1"), "Exit"},
+      {Control<QToolButton>(form, "LeftSpeed"), "Left"},   {Control<QToolButton>(form, "UpSpeed"), "Up"},
+      {Control<QToolButton>(form, "DownSpeed"), "Down"},   {Control<QToolButton>(form, "RightSpeed"), "Right"}};
   for (auto [button, name] : named) {
     EXPECT_EQ(Heard(button), name);
     EXPECT_EQ(Role(button), QAccessible::Button);
   }
-  EXPECT_EQ(form.RightSpeed->toolTip(), "Right");
-  EXPECT_EQ(Heard(form.PaintBox1), "Board");
-  EXPECT_EQ(Role(form.PaintBox1), QAccessible::Graphic);
-  EXPECT_EQ(Heard(form.PaintBox1, QAccessible::Description),
+  EXPECT_EQ(Control<QToolButton>(form, "RightSpeed")->toolTip(), "Right");
+  EXPECT_EQ(Heard(Control<TPaintBox>(form, "PaintBox1")), "Board");
+  EXPECT_EQ(Role(Control<TPaintBox>(form, "PaintBox1")), QAccessible::Graphic);
+  EXPECT_EQ(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description),
             "Quorvane Sinuvar. Use cursor keys to move. Collect the blue blobs. Avoid the walls. "
             "Click New Game to play.");
-  EXPECT_EQ(QApplication::focusWidget(), form.PaintBox1) << "the reader starts on the board";
-  EXPECT_EQ(Role(form.StatusBar1->Panel(0)), QAccessible::StaticText);
-  EXPECT_EQ(form.StatusBar1->Panel(2)->geometry(), QRect(258, 2, 127, 17)) << "a sunken box in its slot";
+  EXPECT_EQ(QApplication::focusWidget(), Control<TPaintBox>(form, "PaintBox1")) << "the reader starts on the board";
+  EXPECT_EQ(Role(Control<TStatusBar>(form, "StatusBar1")->Panel(0)), QAccessible::StaticText);
+  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->Panel(2)->geometry(), QRect(258, 2, 127, 17))
+      << "a sunken box in its slot";
 
   StartHeldGame();
   form.SuperTimer1Timer();
   EXPECT_EQ(Panels(form), (QStringList{"", "Score : 10", "Hi : 10", "Easy"}));
   // The head is at (15, 10) heading right; the blob waits at (2, 2).
-  EXPECT_EQ(Heard(form.PaintBox1, QAccessible::Description),
+  EXPECT_EQ(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description),
             "Playing. Score 10. The snake is 5 cells long, heading right. "
             "The blob is 13 cells left and 8 cells up of the head.");
   form.SuperTimer1().SetEnabled(true);  // running, so that the button pauses
-  QTest::mouseClick(form.Button3, Qt::LeftButton);
+  QTest::mouseClick(Control<QPushButton>(form, "Button3"), Qt::LeftButton);
   EXPECT_EQ(Panels(form)[0], "Paused");
-  EXPECT_EQ(Heard(form.Button3), "Resume");
-  EXPECT_TRUE(Heard(form.PaintBox1, QAccessible::Description).startsWith("Paused. Score 10."));
+  EXPECT_EQ(Heard(Control<QPushButton>(form, "Button3")), "Resume");
+  EXPECT_TRUE(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description).startsWith("Paused. Score 10."));
 
   ModalAnswers answers;
   answers.Then([&](QWidget* modal) {
     auto* dialog = static_cast<TForm4*>(modal);
-    EXPECT_EQ(Heard(dialog->Edit1), "Your name");
-    EXPECT_EQ(Heard(form.PaintBox1, QAccessible::Description), "Game over. Score 50. The snake is 5 cells long.");
+    EXPECT_EQ(Heard(Control<QLineEdit>(*dialog, "Edit1")), "Your name");
+    EXPECT_EQ(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description),
+              "Game over. Score 50. The snake is 5 cells long.");
     EXPECT_EQ(Panels(form), (QStringList{"Game over", "Score : 50", "Hi : 50", "Easy"}));
     dialog->accept();
   });
   answers.Then(ModalAnswers::Press(QMessageBox::No));
   for (int i = 0; i < 10 && State().GameRunning; ++i) form.SuperTimer1Timer();
   EXPECT_TRUE(answers.AllUsed());
-  EXPECT_TRUE(Heard(form.PaintBox1, QAccessible::Description).startsWith("Quorvane Sinuvar. Use cursor keys"));
+  EXPECT_TRUE(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description)
+                  .startsWith("Quorvane Sinuvar. Use cursor keys"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "shell/board_view.h"
 #include "shell/intro_screen.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/qt_images.h"
 
@@ -34,7 +35,7 @@ void ExpectBoardMatchesState(const QImage& board, const SnakeGame& game) {
 TEST_F(WindowTest, NewGameShowsTheSnakeAndTheBlobOnly) {
   TForm1& form = Show();
   StartHeldGame();
-  const QImage board = form.PaintBox1->Image();
+  const QImage board = Control<TPaintBox>(form, "PaintBox1")->Image();
   const SegmentList expected{{10, 10, 2}, {11, 10, 4}, {12, 10, 4}, {13, 10, 4}, {14, 10, 13}};
   EXPECT_EQ(State().Snake, expected);
   EXPECT_TRUE(State().Walls.empty());
@@ -53,10 +54,10 @@ TEST_F(WindowTest, CellByCellDrawingEqualsAFullPaint) {
   form.Game().State().Walls.emplace_back(0, 0, WallTile);
   form.Game().PlaceItem(form.Game().State().Walls.back(), PlacementRules::Wall);
   ASSERT_TRUE(State().GameRunning);
-  const QImage stepped = form.PaintBox1->Image();
+  const QImage stepped = Control<TPaintBox>(form, "PaintBox1")->Image();
   ExpectBoardMatchesState(stepped, form.Game());
-  form.PaintBox1->RepaintBoard();
-  EXPECT_EQ(form.PaintBox1->Image(), stepped);
+  Control<TPaintBox>(form, "PaintBox1")->RepaintBoard();
+  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), stepped);
 }
 
 TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
@@ -66,7 +67,7 @@ TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
   answers.Then([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
   answers.Then([](QWidget* modal) {
     // While the question is open the board still shows the crash.
-    EXPECT_EQ(Cell(static_cast<TForm1*>(modal->parentWidget())->PaintBox1->Image(), 19, 10), Tile(23));
+    EXPECT_EQ(Cell(Control<TPaintBox>(*modal->parentWidget(), "PaintBox1")->Image(), 19, 10), Tile(23));
     static_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click();
   });
   for (int i = 0; i < 6; ++i) form.SuperTimer1Timer();
@@ -88,7 +89,7 @@ std::pair<int, int> ColourSpan(const QImage& image, QRgb colour, int top, int he
 
 TEST_F(WindowTest, IntroLinesInTheirColoursEachCentredOnItsOwnWidth) {
   TForm1& form = Show();
-  const QImage intro = form.PaintBox1->Image();
+  const QImage intro = Control<TPaintBox>(form, "PaintBox1")->Image();
   std::vector<int> lefts;
   for (int i = 0; i < IntroLineCount; ++i) {
     const IntroLine& line = IntroLines()[i];
@@ -113,38 +114,38 @@ TEST_F(WindowTest, IntroLinesInTheirColoursEachCentredOnItsOwnWidth) {
 
 TEST_F(WindowTest, BlinkHidesAndShowsTheLastLineOnly) {
   TForm1& form = Show();
-  form.ClickNewTimer->stop();  // the test blinks
+  Control<QTimer>(form, "ClickNewTimer")->stop();  // the test blinks
   const IntroLine& last = IntroLines()[IntroLineCount - 1];
   const QRgb yellow = last.Colour.rgb();
-  const QImage before = form.PaintBox1->Image();
+  const QImage before = Control<TPaintBox>(form, "PaintBox1")->Image();
   ASSERT_GE(ColourSpan(before, yellow, 190, 30).second, 0);
 
   form.ClickNewTimerTimer();
   EXPECT_EQ(form.BlinkPhase(), 1);
-  QImage hidden = form.PaintBox1->Image();
+  QImage hidden = Control<TPaintBox>(form, "PaintBox1")->Image();
   EXPECT_LT(ColourSpan(hidden, yellow, 190, 30).second, 0) << "line 5 is gone";
   EXPECT_EQ(hidden.copy(0, 0, 400, 185), before.copy(0, 0, 400, 185)) << "the other lines are untouched";
 
   // A repaint while hidden draws the line again; the next tick keeps it.
-  form.PaintBox1->RepaintBoard();
-  EXPECT_EQ(form.PaintBox1->Image(), before);
+  Control<TPaintBox>(form, "PaintBox1")->RepaintBoard();
+  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before);
   form.ClickNewTimerTimer();
   EXPECT_EQ(form.BlinkPhase(), 0);
-  EXPECT_EQ(form.PaintBox1->Image(), before);
+  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before);
   // Later blinks copy the looks drawn first: the same pixels.
   for (int blink = 0; blink < 2; ++blink) {
     form.ClickNewTimerTimer();
-    EXPECT_EQ(form.PaintBox1->Image(), hidden) << "hidden, blink " << blink;
+    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), hidden) << "hidden, blink " << blink;
     form.ClickNewTimerTimer();
-    EXPECT_EQ(form.PaintBox1->Image(), before) << "shown, blink " << blink;
+    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before) << "shown, blink " << blink;
   }
 
   // No blinking over a board.
   StartHeldGame();
-  const QImage board = form.PaintBox1->Image();
+  const QImage board = Control<TPaintBox>(form, "PaintBox1")->Image();
   form.ClickNewTimerTimer();
   EXPECT_EQ(form.BlinkPhase(), 0);
-  EXPECT_EQ(form.PaintBox1->Image(), board);
+  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), board);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <random>
 
 #include "dialogs/new_hi_score_dialog.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -162,12 +163,12 @@ TEST_P(BadSoundTest, TheGameStartsPlaysAndEndsWithIt) {
 
   StartHeldGame();
   State().Blob = SnakeSegment(16, 10, BlobTile);  // two cells ahead of the head
-  form.PaintBox1->RepaintBoard();
+  Control<TPaintBox>(form, "PaintBox1")->RepaintBoard();
   answers.Then([](QWidget* modal) {
     auto* dialog = qobject_cast<TForm4*>(modal);
     ASSERT_NE(dialog, nullptr);
-    dialog->Edit1->setText("Ann");
-    dialog->Button1->click();
+    Control<QLineEdit>(*dialog, "Edit1")->setText("Ann");
+    Control<QPushButton>(*dialog, "Button1")->click();
   });
   answers.Then(ModalAnswers::Press(QMessageBox::Yes));
   // The blob, the new best, then the right edge; Yes starts the next game.

@@ -5,6 +5,7 @@
 
 #include "help/help_window.h"
 #include "help/qt_help_service.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -25,10 +26,10 @@ TEST_F(WindowTest, HelpButtonMenuAndF1ShowTheTopicsAndMarkHelpOpened) {
   RecordingHelp help;
   form.SetHelpService(&help);
   EXPECT_FALSE(form.HelpOpened);
-  QTest::mouseClick(form.Button4, Qt::LeftButton);
+  QTest::mouseClick(Control<QPushButton>(form, "Button4"), Qt::LeftButton);
   EXPECT_TRUE(form.HelpOpened);
   form.HelpOpened = false;
-  form.Helptopics1->trigger();
+  Control<QAction>(form, "Helptopics1")->trigger();
   EXPECT_TRUE(form.HelpOpened);
   form.HelpOpened = false;
   form.activateWindow();
@@ -42,7 +43,7 @@ TEST_F(WindowTest, PrivacyStatementAloneIsNotQuitAtClose) {
   TForm1& form = Show();
   RecordingHelp help;
   form.SetHelpService(&help);
-  form.Privacystatement1->trigger();
+  Control<QAction>(form, "Privacystatement1")->trigger();
   EXPECT_FALSE(form.HelpOpened);
   EXPECT_TRUE(form.close());
   EXPECT_EQ(help.calls, Calls{"context 1010"}) << "the end of the program quits it instead";
@@ -87,7 +88,7 @@ TEST_F(WindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
       << window->Browser->source().toString().toStdString();
   EXPECT_TRUE(State().DirectionQueue.empty()) << "no key in the help window steers";
 
-  QTest::keyClick(form.Button4, Qt::Key_Up);
+  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
   ASSERT_EQ(State().DirectionQueue.size(), 1u) << "the main window still steers";
   EXPECT_EQ(State().DirectionQueue[0].Value, Up);
   form.SetHelpService(nullptr);

@@ -7,6 +7,7 @@
 
 #include "shell/application.h"
 #include "shell/intro_screen.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/desktop_setup.h"
 #include "widgets/qt_images.h"
@@ -20,14 +21,14 @@ TEST_F(WindowTest, TilesArrowsAndIconScaleByBlocksTheLayoutKeepsItsSize) {
   TForm1& form = Show();
   ASSERT_EQ(form.devicePixelRatio(), kScale);
   EXPECT_EQ(form.centralWidget()->size(), QSize(518, 401));
-  EXPECT_EQ(form.PaintBox1->size(), QSize(400, 240));
+  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->size(), QSize(400, 240));
   StartHeldGame();
 
   std::array<int, BoardColumns * BoardRows> tiles;
   tiles.fill(EmptyTile);
   for (const SnakeSegment& seg : State().Snake) tiles[seg.Row * BoardColumns + seg.Column] = seg.Tile;
   tiles[State().Blob.Row * BoardColumns + State().Blob.Column] = BlobTile;
-  const QImage shown = form.PaintBox1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage shown = Control<TPaintBox>(form, "PaintBox1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(shown.size(), QSize(400 * kScale, 240 * kScale));
   for (int y = 0; y < shown.height(); ++y)
     for (int x = 0; x < shown.width(); ++x) {
@@ -36,7 +37,9 @@ TEST_F(WindowTest, TilesArrowsAndIconScaleByBlocksTheLayoutKeepsItsSize) {
           << "tile " << tile << " at device pixel " << x << "," << y;
     }
 
-  for (auto [button, tile] : {std::pair{form.LeftSpeed, 11}, {form.UpSpeed, 12}, {form.RightSpeed, 13}})
+  for (auto [button, tile] : {std::pair{Control<QToolButton>(form, "LeftSpeed"), 11},
+                              {Control<QToolButton>(form, "UpSpeed"), 12},
+                              {Control<QToolButton>(form, "RightSpeed"), 13}})
     EXPECT_EQ(button->icon().pixmap(QSize(20, 20), kScale).toImage().convertToFormat(QImage::Format_ARGB32),
               ScaledByBlocks(ArrowButtonPixmap(tile).toImage(), kScale).convertToFormat(QImage::Format_ARGB32));
   EXPECT_EQ(form.windowIcon().pixmap(QSize(32, 32), kScale).toImage().convertToFormat(QImage::Format_ARGB32),
@@ -45,8 +48,8 @@ TEST_F(WindowTest, TilesArrowsAndIconScaleByBlocksTheLayoutKeepsItsSize) {
 
 TEST_F(WindowTest, IntroIsDrawnAtTheScreensResolutionAndTheBlinkLeavesNothing) {
   TForm1& form = Show();
-  form.ClickNewTimer->stop();  // the test blinks
-  const QImage before = form.PaintBox1->Image();
+  Control<QTimer>(form, "ClickNewTimer")->stop();  // the test blinks
+  const QImage before = Control<TPaintBox>(form, "PaintBox1")->Image();
   ASSERT_EQ(before.size(), QSize(400 * kScale, 240 * kScale));
   // Hidden, the picture is exactly the first four lines drawn on black at 2x.
   QImage fourLines(before.size(), QImage::Format_RGB32);
@@ -60,9 +63,9 @@ TEST_F(WindowTest, IntroIsDrawnAtTheScreensResolutionAndTheBlinkLeavesNothing) {
   canvas.end();
   for (int blink = 0; blink < 2; ++blink) {
     form.ClickNewTimerTimer();
-    EXPECT_EQ(form.PaintBox1->Image(), fourLines) << "hidden, blink " << blink;
+    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), fourLines) << "hidden, blink " << blink;
     form.ClickNewTimerTimer();
-    EXPECT_EQ(form.PaintBox1->Image(), before) << "shown, blink " << blink;
+    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before) << "shown, blink " << blink;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "help/help_window.h"
 #include "shell/status_bar.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -35,13 +36,14 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     form.SuperTimer1Timer();
     form.SuperTimer1().SetInterval(60000);  // running, far from its next tick
     form.SuperTimer1().SetEnabled(true);
-    const QString score = form.StatusBar1->PanelText(1), level = form.StatusBar1->PanelText(3);
+    const QString score = Control<TStatusBar>(form, "StatusBar1")->PanelText(1),
+                  level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
     form.Button3Click();
-    const std::vector<std::string> shown = {form.Button2->text().toStdString(),
+    const std::vector<std::string> shown = {Control<QPushButton>(form, "Button2")->text().toStdString(),
                                             score.toStdString(),
                                             level.toStdString(),
-                                            form.Button3->text().toStdString(),
-                                            form.StatusBar1->PanelText(0).toStdString(),
+                                            Control<QPushButton>(form, "Button3")->text().toStdString(),
+                                            Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString(),
                                             QMessageBox().addButton(QMessageBox::Yes)->text().toStdString()};
     EXPECT_EQ(shown, c.texts);
 

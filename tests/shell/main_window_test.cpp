@@ -11,6 +11,7 @@
 #include "dialogs/new_hi_score_dialog.h"
 #include "shell/board_view.h"
 #include "shell/status_bar.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -24,21 +25,22 @@ TEST_F(WindowTest, LayoutAfterShow) {
   TForm1& form = Show();
   EXPECT_EQ(form.centralWidget()->size(), QSize(518, 401));
   EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "fixed size";
-  EXPECT_EQ(InClient(form.PaintBox1, form), QRect(59, 78, 400, 240));
-  EXPECT_EQ(InClient(form.Bevel5, form), QRect(56, 75, 406, 246));
-  EXPECT_EQ(InClient(form.FlexActive1, form), QRect(25, 7, 468, 60));
-  EXPECT_EQ(InClient(form.Panel4, form), QRect(58, 325, 405, 53));
-  EXPECT_EQ(InClient(form.Panel3, form), QRect(0, 75, 518, 246));
-  EXPECT_EQ(InClient(form.Panel2, form), QRect(0, 321, 518, 61));
-  EXPECT_EQ(InClient(form.StatusBar1, form), QRect(0, 382, 518, 19));
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(form.StatusBar1->PanelRect(i).right() + 1, 129 * (i + 1));
-  EXPECT_EQ(form.StatusBar1->PanelRect(3).width(), 131);
-  EXPECT_EQ(InClient(form.Button2, form).left(), 59) << "New game lines up with the board";
+  EXPECT_EQ(InClient(Control<TPaintBox>(form, "PaintBox1"), form), QRect(59, 78, 400, 240));
+  EXPECT_EQ(InClient(Control<QFrame>(form, "Bevel5"), form), QRect(56, 75, 406, 246));
+  EXPECT_EQ(InClient(Control<TFlexActive>(form, "FlexActive1"), form), QRect(25, 7, 468, 60));
+  EXPECT_EQ(InClient(Control<QWidget>(form, "Panel4"), form), QRect(58, 325, 405, 53));
+  EXPECT_EQ(InClient(Control<QWidget>(form, "Panel3"), form), QRect(0, 75, 518, 246));
+  EXPECT_EQ(InClient(Control<QWidget>(form, "Panel2"), form), QRect(0, 321, 518, 61));
+  EXPECT_EQ(InClient(Control<TStatusBar>(form, "StatusBar1"), form), QRect(0, 382, 518, 19));
+  for (int i = 0; i < 3; ++i)
+    EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelRect(i).right() + 1, 129 * (i + 1));
+  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelRect(3).width(), 131);
+  EXPECT_EQ(InClient(Control<QPushButton>(form, "Button2"), form).left(), 59) << "New game lines up with the board";
   // The arrow buttons form a cross.
-  EXPECT_EQ(form.UpSpeed->geometry(), QRect(189, 4, 23, 22));
-  EXPECT_EQ(form.DownSpeed->geometry(), QRect(189, 29, 23, 22));
-  EXPECT_EQ(form.LeftSpeed->geometry(), QRect(163, 15, 23, 22));
-  EXPECT_EQ(form.RightSpeed->geometry(), QRect(215, 15, 23, 22));
+  EXPECT_EQ(Control<QToolButton>(form, "UpSpeed")->geometry(), QRect(189, 4, 23, 22));
+  EXPECT_EQ(Control<QToolButton>(form, "DownSpeed")->geometry(), QRect(189, 29, 23, 22));
+  EXPECT_EQ(Control<QToolButton>(form, "LeftSpeed")->geometry(), QRect(163, 15, 23, 22));
+  EXPECT_EQ(Control<QToolButton>(form, "RightSpeed")->geometry(), QRect(215, 15, 23, 22));
   EXPECT_EQ(form.windowTitle(), "Quorvane Sinuvar");
   EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 }
@@ -50,14 +52,17 @@ TEST_F(WindowTest, ControlsAtStart) {
     const char* caption;
     bool enabled;
   };
-  for (const Button& b : {Button{form.Button2, "&New game", true}, Button{form.Button3, "Pa&use", false},
-                          Button{form.Button4, "He&lp", true}, Button{form.Button1, "E&xit", true}}) {
+  for (const Button& b : {Button{Control<QPushButton>(form, "Button2"), "&New game", true},
+                          Button{Control<QPushButton>(form, "Button3"), "Pa&use", false},
+                          Button{Control<QPushButton>(form, "Button4"), "He&lp", true},
+                          Button{Control<QPushButton>(form, "Button1"), "E&xit", true}}) {
     EXPECT_EQ(b.button->text(), b.caption);
     EXPECT_EQ(b.button->isEnabled(), b.enabled) << b.caption;
     EXPECT_FALSE(b.button->focusPolicy() & Qt::TabFocus) << b.caption << " is no tab stop";
     EXPECT_EQ(b.button->size(), QSize(75, 25));
   }
-  for (QToolButton* arrow : {form.LeftSpeed, form.UpSpeed, form.DownSpeed, form.RightSpeed}) {
+  for (QToolButton* arrow : {Control<QToolButton>(form, "LeftSpeed"), Control<QToolButton>(form, "UpSpeed"),
+                             Control<QToolButton>(form, "DownSpeed"), Control<QToolButton>(form, "RightSpeed")}) {
     EXPECT_FALSE(arrow->isEnabled());
     EXPECT_TRUE(arrow->autoRaise());
   }
@@ -66,16 +71,17 @@ TEST_F(WindowTest, ControlsAtStart) {
   EXPECT_EQ(menus[0]->text(), "&Game");
   EXPECT_EQ(menus[1]->text(), "&Help");
   QStringList gameItems, helpItems;
-  for (QAction* a : form.Game1->actions()) gameItems << (a->isSeparator() ? "-" : a->text());
-  for (QAction* a : form.Help1->actions()) helpItems << (a->isSeparator() ? "-" : a->text());
+  for (QAction* a : Control<QMenu>(form, "Game1")->actions()) gameItems << (a->isSeparator() ? "-" : a->text());
+  for (QAction* a : Control<QMenu>(form, "Help1")->actions()) helpItems << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(gameItems, (QStringList{"&New game", "&Pause", "&Options ...", "-", "E&xit"}));
   EXPECT_EQ(helpItems, (QStringList{"Help &topics ...", "Privacy statement ...", "-", "&About ..."}));
-  EXPECT_FALSE(form.Pause1->isEnabled());
-  EXPECT_TRUE(form.Options1->isEnabled());
-  EXPECT_EQ(form.Helptopics1->shortcut(), QKeySequence(Qt::Key_F1));
-  for (int i = 0; i < TStatusBar::PanelCount; ++i) EXPECT_TRUE(form.StatusBar1->PanelText(i).isEmpty());
-  EXPECT_TRUE(form.ClickNewTimer->isActive());
-  EXPECT_EQ(form.ClickNewTimer->interval(), 500);
+  EXPECT_FALSE(Control<QAction>(form, "Pause1")->isEnabled());
+  EXPECT_TRUE(Control<QAction>(form, "Options1")->isEnabled());
+  EXPECT_EQ(Control<QAction>(form, "Helptopics1")->shortcut(), QKeySequence(Qt::Key_F1));
+  for (int i = 0; i < TStatusBar::PanelCount; ++i)
+    EXPECT_TRUE(Control<TStatusBar>(form, "StatusBar1")->PanelText(i).isEmpty());
+  EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
+  EXPECT_EQ(Control<QTimer>(form, "ClickNewTimer")->interval(), 500);
   EXPECT_FALSE(form.SuperTimer1().Enabled());
   EXPECT_EQ(form.SuperTimer1().ThreadPriority(), TThreadPriority::tpHighest);
   EXPECT_EQ(State().DisplayMode, Intro);
@@ -84,29 +90,30 @@ TEST_F(WindowTest, ControlsAtStart) {
 
 TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   TForm1& form = Show();
-  QTest::mouseClick(form.Button2, Qt::LeftButton);
+  QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   EXPECT_TRUE(State().GameRunning);
   EXPECT_TRUE(form.SuperTimer1().Enabled());
   EXPECT_EQ(form.SuperTimer1().Interval(), 250);
-  EXPECT_EQ(form.StatusBar1->PanelText(3), "Easy");
-  EXPECT_TRUE(form.UpSpeed->isEnabled());
-  EXPECT_FALSE(form.ClickNewTimer->isActive());
+  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(3), "Easy");
+  EXPECT_TRUE(Control<QToolButton>(form, "UpSpeed")->isEnabled());
+  EXPECT_FALSE(Control<QTimer>(form, "ClickNewTimer")->isActive());
 
   // The real step timer moves the snake; the key goes through the
   // application's filter whichever widget has the focus.
-  QTest::keyClick(form.Button4, Qt::Key_Up);
+  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
   ASSERT_TRUE(QTest::qWaitFor([&] { return State().Snake.back().Row < 10; }, 10000));
   EXPECT_TRUE(State().DirectionQueue.empty());
-  EXPECT_FALSE(form.DownSpeed->isEnabled()) << "moving up, Down is barred";
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form.StatusBar1->PanelText(1).startsWith("Score : "); }, 5000));
+  EXPECT_FALSE(Control<QToolButton>(form, "DownSpeed")->isEnabled()) << "moving up, Down is barred";
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return Control<TStatusBar>(form, "StatusBar1")->PanelText(1).startsWith("Score : "); }, 5000));
 }
 
 TEST_F(WindowTest, ArrowButtonsQueueDirections) {
   TForm1& form = Show();
   StartHeldGame();
   State().DirectionQueue.clear();
-  QTest::mouseClick(form.UpSpeed, Qt::LeftButton);
-  QTest::mouseClick(form.LeftSpeed, Qt::LeftButton);
+  QTest::mouseClick(Control<QToolButton>(form, "UpSpeed"), Qt::LeftButton);
+  QTest::mouseClick(Control<QToolButton>(form, "LeftSpeed"), Qt::LeftButton);
   ASSERT_EQ(State().DirectionQueue.size(), 2u);
   EXPECT_EQ(State().DirectionQueue[0].Value, Up);
   EXPECT_EQ(State().DirectionQueue[1].Value, Left);
@@ -125,40 +132,40 @@ class KeySpy : public QObject {
 TEST_F(WindowTest, EnterIsSwallowedOnlyDuringAGame) {
   TForm1& form = Show();
   KeySpy spy;
-  form.Button4->installEventFilter(&spy);
-  QTest::keyClick(form.Button4, Qt::Key_Return);
-  QTest::keyClick(form.Button4, Qt::Key_Up);
+  Control<QPushButton>(form, "Button4")->installEventFilter(&spy);
+  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Return);
+  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
   EXPECT_EQ(spy.presses, 2) << "between games keys reach the window";
   EXPECT_TRUE(State().DirectionQueue.empty());
 
   StartHeldGame();
   spy.presses = 0;
-  QTest::keyClick(form.Button4, Qt::Key_Return);
-  QTest::keyClick(form.Button4, Qt::Key_Enter);
-  QTest::keyClick(form.Button4, Qt::Key_Down);
-  QTest::keyClick(form.Button4, Qt::Key_A);
+  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Return);
+  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Enter);
+  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Down);
+  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_A);
   EXPECT_EQ(spy.presses, 1) << "only the A key gets through";
   EXPECT_EQ(State().DirectionQueue.size(), 2u) << "the start direction and Down";
 }
 
 TEST_F(WindowTest, PauseAndResume) {
   TForm1& form = Show();
-  QTest::mouseClick(form.Button2, Qt::LeftButton);
-  QTest::mouseClick(form.Button3, Qt::LeftButton);
+  QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
+  QTest::mouseClick(Control<QPushButton>(form, "Button3"), Qt::LeftButton);
   EXPECT_FALSE(form.SuperTimer1().Enabled());
-  EXPECT_EQ(form.Button3->text(), "Res&ume");
-  EXPECT_TRUE(form.Pause1->isChecked());
-  EXPECT_EQ(form.StatusBar1->PanelText(0), "Paused");
-  EXPECT_FALSE(form.LeftSpeed->isEnabled());
+  EXPECT_EQ(Control<QPushButton>(form, "Button3")->text(), "Res&ume");
+  EXPECT_TRUE(Control<QAction>(form, "Pause1")->isChecked());
+  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
+  EXPECT_FALSE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
   form.Game1Click();
-  EXPECT_FALSE(form.Options1->isEnabled()) << "no options while paused";
+  EXPECT_FALSE(Control<QAction>(form, "Options1")->isEnabled()) << "no options while paused";
 
-  form.Pause1->trigger();
+  Control<QAction>(form, "Pause1")->trigger();
   EXPECT_TRUE(form.SuperTimer1().Enabled());
-  EXPECT_EQ(form.Button3->text(), "Pa&use");
-  EXPECT_FALSE(form.Pause1->isChecked());
-  EXPECT_EQ(form.StatusBar1->PanelText(0), "");
-  EXPECT_TRUE(form.LeftSpeed->isEnabled());
+  EXPECT_EQ(Control<QPushButton>(form, "Button3")->text(), "Pa&use");
+  EXPECT_FALSE(Control<QAction>(form, "Pause1")->isChecked());
+  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "");
+  EXPECT_TRUE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
 }
 
 // Steps the held game until it ends, answering the boxes on the way.
@@ -173,9 +180,9 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
   answers.Then([](QWidget* modal) {
     auto* dialog = qobject_cast<TForm4*>(modal);
     ASSERT_NE(dialog, nullptr) << "the new hi score dialog comes first";
-    EXPECT_EQ(dialog->Label2->text(), "50");
-    dialog->Edit1->setText("Ada");
-    dialog->Button1->click();
+    EXPECT_EQ(Control<QLabel>(*dialog, "Label2")->text(), "50");
+    Control<QLineEdit>(*dialog, "Edit1")->setText("Ada");
+    Control<QPushButton>(*dialog, "Button1")->click();
   });
   answers.Then(ModalAnswers::Press(QMessageBox::No));
   StepUntilCrash(form);
@@ -186,15 +193,17 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
   EXPECT_EQ(form.Settings().HiName, "Ada");
   EXPECT_EQ(form.Settings().HiScore, 50);
   EXPECT_EQ(State().DisplayMode, Intro);
-  EXPECT_EQ(form.StatusBar1->PanelText(0), "Game over");
-  for (QWidget* w : {static_cast<QWidget*>(form.LeftSpeed), static_cast<QWidget*>(form.UpSpeed),
-                     static_cast<QWidget*>(form.DownSpeed), static_cast<QWidget*>(form.RightSpeed),
-                     static_cast<QWidget*>(form.Button3)})
+  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Game over");
+  for (QWidget* w : {static_cast<QWidget*>(Control<QToolButton>(form, "LeftSpeed")),
+                     static_cast<QWidget*>(Control<QToolButton>(form, "UpSpeed")),
+                     static_cast<QWidget*>(Control<QToolButton>(form, "DownSpeed")),
+                     static_cast<QWidget*>(Control<QToolButton>(form, "RightSpeed")),
+                     static_cast<QWidget*>(Control<QPushButton>(form, "Button3"))})
     EXPECT_FALSE(w->isEnabled());
-  EXPECT_FALSE(form.Pause1->isEnabled());
-  EXPECT_TRUE(form.ClickNewTimer->isActive());
+  EXPECT_FALSE(Control<QAction>(form, "Pause1")->isEnabled());
+  EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
   form.Game1Click();
-  EXPECT_TRUE(form.Options1->isEnabled());
+  EXPECT_TRUE(Control<QAction>(form, "Options1")->isEnabled());
 }
 
 TEST_F(WindowTest, CrashAnsweredYesStartsTheNextGame) {
@@ -234,13 +243,13 @@ TEST_F(WindowTest, UnwritableSettingsKeepTheWindowOpenOnce) {
   TForm1& form = Show();
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
-  QTest::mouseClick(form.Button1, Qt::LeftButton);
+  QTest::mouseClick(Control<QPushButton>(form, "Button1"), Qt::LeftButton);
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(answers.Seen().size(), 1u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Unable to write to Tolvenix.ini.");
   EXPECT_TRUE(form.isVisible()) << "the close was abandoned";
 
-  form.Exit1->trigger();
+  Control<QAction>(form, "Exit1")->trigger();
   EXPECT_FALSE(form.isVisible()) << "the second close lets the player go";
   EXPECT_EQ(answers.Seen().size(), 1u);
 }

@@ -7,6 +7,7 @@
 
 #include "dialogs/about_box.h"
 #include "shell/status_bar.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -29,23 +30,25 @@ class MenuKeysTest : public WindowTest {
 TEST_F(MenuKeysTest, AnOpenMenuTakesArrowsAndEnterDuringAGame) {
   TForm1& form = RunningGame();
   const size_t queued = Queued();
-  form.menuBar()->setActiveAction(form.Game1->menuAction());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == form.Game1; }, 2000));
-  QWindow* menu = form.Game1->windowHandle();
+  form.menuBar()->setActiveAction(Control<QMenu>(form, "Game1")->menuAction());
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return QApplication::activePopupWidget() == Control<QMenu>(form, "Game1"); }, 2000));
+  QWindow* menu = Control<QMenu>(form, "Game1")->windowHandle();
   ASSERT_NE(menu, nullptr);
 
-  QAction* before = form.Game1->activeAction();
+  QAction* before = Control<QMenu>(form, "Game1")->activeAction();
   QTest::keyClick(menu, Qt::Key_Down);
-  EXPECT_NE(form.Game1->activeAction(), before) << "Down moves the highlight";
-  EXPECT_NE(form.Game1->activeAction(), nullptr);
-  for (int i = 0; i < 5 && form.Game1->activeAction() != form.Pause1; ++i) QTest::keyClick(menu, Qt::Key_Down);
-  ASSERT_EQ(form.Game1->activeAction(), form.Pause1);
+  EXPECT_NE(Control<QMenu>(form, "Game1")->activeAction(), before) << "Down moves the highlight";
+  EXPECT_NE(Control<QMenu>(form, "Game1")->activeAction(), nullptr);
+  for (int i = 0; i < 5 && Control<QMenu>(form, "Game1")->activeAction() != Control<QAction>(form, "Pause1"); ++i)
+    QTest::keyClick(menu, Qt::Key_Down);
+  ASSERT_EQ(Control<QMenu>(form, "Game1")->activeAction(), Control<QAction>(form, "Pause1"));
   EXPECT_EQ(Queued(), queued) << "no key in the menu steers";
 
   QTest::keyClick(menu, Qt::Key_Return);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !form.SuperTimer1().Enabled(); }, 2000)) << "Enter picks Pause";
-  EXPECT_EQ(form.StatusBar1->PanelText(0), "Paused");
-  EXPECT_TRUE(form.Pause1->isChecked());
+  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
+  EXPECT_TRUE(Control<QAction>(form, "Pause1")->isChecked());
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
   // With the menus closed again the arrows steer as before.
@@ -78,7 +81,7 @@ TEST_F(MenuKeysTest, TheAboutBoxIsNoMenuArrowsSteerAndEnterIsSwallowed) {
     QTest::keyClick(box->windowHandle(), Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_TRUE(box->isVisible()) << "Enter does not press OK during a game";
-    QTest::mouseClick(box->Button1, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*box, "Button1"), Qt::LeftButton);
   });
   form.About1Click();
   EXPECT_TRUE(answers.AllUsed());

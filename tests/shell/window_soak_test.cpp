@@ -11,6 +11,7 @@
 #include "dialogs/new_hi_score_dialog.h"
 #include "help/help_window.h"
 #include "help/qt_help_service.h"
+#include "support/controls.h"
 #include "support/game_invariants.h"
 #include "support/window_test_support.h"
 
@@ -43,8 +44,8 @@ TEST_F(WindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   ModalAnswers answers;
   answers.Otherwise([&](QWidget* modal) {
     if (auto* name = qobject_cast<TForm4*>(modal)) {
-      name->Edit1->setText("Soak");
-      name->Button1->click();
+      Control<QLineEdit>(*name, "Edit1")->setText("Soak");
+      Control<QPushButton>(*name, "Button1")->click();
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       ASSERT_EQ(box->text(), "Game Over! Would you like to play again?");
       ++gameOvers;
@@ -52,7 +53,7 @@ TEST_F(WindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
     } else if (auto* about = qobject_cast<TForm5*>(modal)) {
       ++aboutShown;
       // The game runs on behind the box for a while.
-      QTimer::singleShot(400, about, [about] { about->Button1->click(); });
+      QTimer::singleShot(400, about, [about] { Control<QPushButton>(*about, "Button1")->click(); });
     } else {
       ADD_FAILURE() << "unexpected window " << modal->windowTitle().toStdString();
     }
@@ -67,22 +68,23 @@ TEST_F(WindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
     ++turns;
     const GameState& s = form.Game().State();
     if (!s.GameRunning) {
-      QTest::mouseClick(form.Button2, Qt::LeftButton);
+      QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
     } else if (turns % 60 == 20) {
-      QTimer::singleShot(0, form.About1, &QAction::trigger);  // modal: not from inside this handler
+      QTimer::singleShot(0, Control<QAction>(form, "About1"),
+                         &QAction::trigger);  // modal: not from inside this handler
     } else if (turns % 90 == 45) {
-      QTest::mouseClick(form.Button4, Qt::LeftButton);
+      QTest::mouseClick(Control<QPushButton>(form, "Button4"), Qt::LeftButton);
       helpShown += help.Window() != nullptr && help.Window()->isVisible();
     } else if (turns % 90 == 80 && help.Window() != nullptr) {
       help.Window()->close();
     } else if (roll(25) == 0 || !form.SuperTimer1().Enabled()) {
-      QTest::mouseClick(form.Button3, Qt::LeftButton);  // pause, or resume
+      QTest::mouseClick(Control<QPushButton>(form, "Button3"), Qt::LeftButton);  // pause, or resume
     } else {
       constexpr Qt::Key kArrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
       QTest::keyClick(&form, kArrows[roll(4)]);
     }
   });
-  QTest::mouseClick(form.Button2, Qt::LeftButton);
+  QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   player.start();
 
   ASSERT_TRUE(QTest::qWaitFor([&] { return steps >= kSteps || !fault.empty(); }, 120000)) << steps << " steps";

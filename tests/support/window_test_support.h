@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -22,8 +23,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/about_box.h"
+#include "dialogs/dialog_factory.h"
+#include "dialogs/options_dialog.h"
 #include "shell/board_view.h"
 #include "shell/main_window.h"
+#include "support/controls.h"
 #include "widgets/translations.h"
 
 namespace quorvane::testing {
@@ -86,6 +91,30 @@ class ModalAnswers {
 
 // A shown main window on its own settings file, with the step timer held
 // still so the test makes the steps itself.
+// The game's dialogs, failing at the chosen step as a lack of resources
+// would make them fail.
+class FailingDialogs : public QtDialogFactory {
+ public:
+  enum class Stage { None, Create, Show };
+  Stage FailAt = Stage::None;
+  QPointer<QDialog> Shown;  // the last dialog that was to be shown
+
+  std::unique_ptr<TForm3> NewOptionsDialog(QWidget* owner, HelpService& help, bool& helpOpened,
+                                           WavFileBrowser& browser) override {
+    if (FailAt == Stage::Create) throw std::runtime_error("out of handles");
+    return QtDialogFactory::NewOptionsDialog(owner, help, helpOpened, browser);
+  }
+  std::unique_ptr<TForm5> NewAboutBox(QWidget* owner) override {
+    if (FailAt == Stage::Create) throw std::runtime_error("out of handles");
+    return QtDialogFactory::NewAboutBox(owner);
+  }
+  int ShowModal(QDialog& dialog) override {
+    Shown = &dialog;
+    if (FailAt == Stage::Show) throw std::runtime_error("cannot show");
+    return QtDialogFactory::ShowModal(dialog);
+  }
+};
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -119,10 +148,10 @@ class WindowTest : public ::testing::Test {
   // New game by the button, then the timer is stopped: the test steps. The
   // blob goes to a corner, out of the snake's way, so scores are certain.
   void StartHeldGame() {
-    QTest::mouseClick(form_->Button2, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(*form_, "Button2"), Qt::LeftButton);
     form_->SuperTimer1().SetEnabled(false);
     form_->Game().State().Blob = SnakeSegment(2, 2, BlobTile);
-    form_->PaintBox1->RepaintBoard();
+    Control<TPaintBox>(*form_, "PaintBox1")->RepaintBoard();
   }
 
   GameState& State() { return form_->Game().State(); }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace quorvane {
+
+// What the options dialog shows, as plain values: the main window fills a
+// dialog from one and takes one back, and never reaches into its controls.
+struct OptionsValues {
+  // Skill page. A level or mode outside its buttons checks none; reading
+  // back gives none when no button is checked.
+  std::optional<int> Level;
+  int MoveMax = 0;
+  int SpeedPosition = 0;  // the speed slider's position
+  int MaxMax = 0;
+  int WallMax = 0;
+  int WallNum = 0;
+
+  // Sounds page, and the folder the file browser opens in.
+  QString BrowseFolder;
+  bool PlayWavs = false;
+  bool PlayBall = false;
+  QString BallWav;
+  bool PlayGameOver = false;
+  QString GameOverWav;
+  bool PlayHiScore = false;
+  QString HiScoreWav;
+
+  // Hi score page, as shown: the score is text until it is taken back.
+  QString HiScore;
+  QString HiName;
+
+  // Position page.
+  std::optional<int> Mode;
+  int CustomDirection = 0;
+  int CustomHPos = 0;
+  int CustomVPos = 0;
+};
+
+}  // namespace quorvane
