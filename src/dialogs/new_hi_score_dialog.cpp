@@ -8,6 +8,7 @@
 #include "settings/registered_owner.h"
 #include "widgets/accessibility.h"
 #include "widgets/design_names.h"
+#include "widgets/first_show.h"
 #include "widgets/plain_text.h"
 #include "widgets/window_placement.h"
 
@@ -38,6 +39,7 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   Button1->setGeometry(109, 102, 75, 25);
   Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+  RunOnFirstShow(*this, [this] { FormShow(); });
   Edit1->setFocus();
   CentreOnScreen(*this);
   NameAfterDesign({{Label1, "Label1"}, {Label2, "Label2"}, {Label3, "Label3"}, {Edit1, "Edit1"}, {Button1, "Button1"}});
@@ -46,14 +48,6 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
 void TForm4::SetScore(int32_t score) { Label2->setText(QString::number(score)); }
 
 QString TForm4::Name() const { return Edit1->text(); }
-
-void TForm4::showEvent(QShowEvent* event) {
-  if (!shown_) {
-    shown_ = true;
-    FormShow();
-  }
-  QDialog::showEvent(event);
-}
 
 void TForm4::FormShow() {
   setWindowTitle(tr("Quorvane Sinuvar - New hi score"));

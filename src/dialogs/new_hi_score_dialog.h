@@ -18,9 +18,6 @@ class TForm4 final : public QDialog {
   void SetScore(int32_t score);
   QString Name() const;
 
- protected:
-  void showEvent(QShowEvent* event) override;
-
  private:
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
@@ -29,7 +26,6 @@ class TForm4 final : public QDialog {
   QPushButton* Button1 = nullptr;
 
   void FormShow();
-  bool shown_ = false;
 };
 
 }  // namespace quorvane

@@ -23,6 +23,7 @@
 #include "settings/game_settings.h"
 #include "widgets/accessibility.h"
 #include "widgets/design_names.h"
+#include "widgets/first_show.h"
 #include "widgets/plain_text.h"
 #include "widgets/window_placement.h"
 
@@ -129,6 +130,7 @@ TForm3::TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrows
   connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
   connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
   SetTabOrder();
+  RunOnFirstShow(*this, [this] { FormShow(); });
 
   CentreOnScreen(*this);
   // clang-format off
@@ -252,18 +254,15 @@ void TForm3::BuildSoundsPage() {
   Edit7->setGeometry(32, 150, 247, 21);
   Button5 = Push(page, tr("Bro&wse ..."), 285, 150, 65, 22);
 
-  // Each path field and its button are known by the sound's check box.
-  const struct {
-    QCheckBox* box;
-    QLineEdit* path;
-    QPushButton* browse;
-    const char* purpose;
-  } sounds[] = {{CheckBox2, Edit5, Button3, QT_TR_NOOP("Choose the blue blob sound")},
-                {CheckBox3, Edit6, Button4, QT_TR_NOOP("Choose the game over sound")},
-                {CheckBox4, Edit7, Button5, QT_TR_NOOP("Choose the new hi score sound")}};
-  for (const auto& sound : sounds) {
-    NameAfter(sound.path, sound.box->text());
-    sound.browse->setAccessibleDescription(tr(sound.purpose));
+  soundRows_ = {{{CheckBox2, Edit5, Button3, QT_TR_NOOP("Choose the blue blob sound"),
+                  QT_TR_NOOP("Invalid blob sound specified.")},
+                 {CheckBox3, Edit6, Button4, QT_TR_NOOP("Choose the game over sound"),
+                  QT_TR_NOOP("Invalid game over sound specified.")},
+                 {CheckBox4, Edit7, Button5, QT_TR_NOOP("Choose the new hi score sound"),
+                  QT_TR_NOOP("Invalid new Hi score sounds specified.")}}};
+  for (const SoundRow& sound : soundRows_) {
+    NameAfter(sound.Path, sound.Box->text());
+    sound.Browse->setAccessibleDescription(tr(sound.Purpose));
   }
 
   connect(CheckBox1, &QCheckBox::toggled, this, &TForm3::CheckBox1Click);
@@ -324,14 +323,6 @@ void TForm3::SetTabOrder() {
                               Button1,
                               Button2};
   for (int i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-}
-
-void TForm3::showEvent(QShowEvent* event) {
-  if (!shown_) {
-    shown_ = true;
-    FormShow();
-  }
-  QDialog::showEvent(event);
 }
 
 void TForm3::FormShow() {
@@ -416,14 +407,9 @@ void TForm3::SwitchPath(QLineEdit* edit, QPushButton* browse, bool on) {
 
 void TForm3::CheckBox1Click() {
   const bool play = CheckBox1->isChecked();
-  const struct {
-    QCheckBox* box;
-    QLineEdit* path;
-    QPushButton* browse;
-  } sounds[] = {{CheckBox2, Edit5, Button3}, {CheckBox3, Edit6, Button4}, {CheckBox4, Edit7, Button5}};
-  for (const auto& sound : sounds) {
-    sound.box->setEnabled(play);
-    SwitchPath(sound.path, sound.browse, play && sound.box->isChecked());
+  for (const SoundRow& sound : soundRows_) {
+    sound.Box->setEnabled(play);
+    SwitchPath(sound.Path, sound.Browse, play && sound.Box->isChecked());
   }
 }
 
@@ -485,22 +471,15 @@ void TForm3::Button2Click() {
   if (TUpDown* field = FieldOf(focusWidget())) field->TakeText();
 
   if (CheckBox1->isChecked()) {
-    const struct {
-      QCheckBox* box;
-      QLineEdit* path;
-      const char* message;
-    } sounds[] = {{CheckBox2, Edit5, QT_TR_NOOP("Invalid blob sound specified.")},
-                  {CheckBox3, Edit6, QT_TR_NOOP("Invalid game over sound specified.")},
-                  {CheckBox4, Edit7, QT_TR_NOOP("Invalid new Hi score sounds specified.")}};
-    for (const auto& sound : sounds) {
+    for (const SoundRow& sound : soundRows_) {
       // Empty text names no file, and a folder is not one.
-      if (!sound.box->isChecked() || QFileInfo(sound.path->text()).isFile()) continue;
+      if (!sound.Box->isChecked() || QFileInfo(sound.Path->text()).isFile()) continue;
       PageControl1->setCurrentWidget(TabSheet3);
-      TMessageBox box(QMessageBox::Warning, tr("Quorvane Sinuvar - Options"), tr(sound.message), QMessageBox::Ok, this);
+      TMessageBox box(QMessageBox::Warning, tr("Quorvane Sinuvar - Options"), tr(sound.Invalid), QMessageBox::Ok, this);
       box.exec();
       // Selected whole, so that typing replaces the bad path.
-      sound.path->setFocus();
-      sound.path->selectAll();
+      sound.Path->setFocus();
+      sound.Path->selectAll();
       return;
     }
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "dialogs/options_values.h"
 
@@ -56,7 +57,6 @@ class TForm3 final : public QDialog {
   void Button2Click();
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -154,7 +154,16 @@ class TForm3 final : public QDialog {
   int customHPos_ = 0;
   int customVPos_ = 0;
   QList<TUpDown*> numberFields_;
-  bool shown_ = false;
+  // The three sounds' rows on the Sounds page, each known by its check box:
+  // what its browse button is for, and what Ok says of a path that is no file.
+  struct SoundRow {
+    QCheckBox* Box;
+    QLineEdit* Path;
+    QPushButton* Browse;
+    const char* Purpose;
+    const char* Invalid;
+  };
+  std::array<SoundRow, 3> soundRows_{};
 };
 
 }  // namespace quorvane

@@ -26,6 +26,7 @@
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
 #include "widgets/design_names.h"
+#include "widgets/first_show.h"
 #include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
 
@@ -76,6 +77,7 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   ClickNewTimer = new QTimer(this);
   ClickNewTimer->setInterval(500);
   connect(ClickNewTimer, &QTimer::timeout, this, &TForm1::ClickNewTimerTimer);
+  RunOnFirstShow(*this, [this] { FormShow(); });
   // clang-format off
   NameAfterDesign({
       {Panel1, "Panel1"}, {Panel2, "Panel2"}, {Panel3, "Panel3"}, {Panel4, "Panel4"}, {FlexActive1, "FlexActive1"},
@@ -197,14 +199,6 @@ void TForm1::BuildMenus() {
   Privacystatement1 = Help1->addAction(tr("Privacy statement ..."), this, &TForm1::Privacystatement1Click);
   Help1->addSeparator();
   About1 = Help1->addAction(tr("&About ..."), this, &TForm1::About1Click);
-}
-
-void TForm1::showEvent(QShowEvent* event) {
-  if (!shown_) {
-    shown_ = true;
-    FormShow();
-  }
-  QMainWindow::showEvent(event);
 }
 
 void TForm1::FormShow() {

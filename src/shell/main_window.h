@@ -91,7 +91,6 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   void SetDialogFactory(DialogFactory* dialogs);
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -156,7 +155,6 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   DialogFactory* dialogs_ = &ownDialogs_;
   KeyMessageFilter* keyFilter_ = nullptr;
   int blinkPhase_ = 0;
-  bool shown_ = false;
   bool saveFailed_ = false;  // the last close could not save
   bool sessionEnding_ = false;
   std::string sessionSaveError_;
