@@ -1,6 +1,7 @@
 #include "help/help_window.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -10,6 +11,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "help/help_files.h"
 
@@ -96,6 +98,47 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
 
 THelpWindow::~THelpWindow() = default;
 
+void THelpWindow::SetOwner(QWidget* owner) {
+  owner_ = owner;
+  FollowFront();
+}
+
+// A modal window blocks every window of the program except its own
+// transient ones, and a window manager keeps a transient window over its
+// parent: as a transient of the modal window on top, the help window stays
+// usable while a dialog runs, and the dialog stays modal to the game.
+QWindow* THelpWindow::FrontWindow() {
+  QWindow* self = windowHandle();
+  QWindow* modal = QGuiApplication::modalWindow();
+  // A box the help window itself opened (an error report) stays its own.
+  if (modal && modal != self && !(self && self->isAncestorOf(modal, QWindow::IncludeTransients))) return modal;
+  return owner_ ? owner_->window()->windowHandle() : nullptr;
+}
+
+void THelpWindow::FollowFront() {
+  if (!windowHandle()) winId();  // the native window that takes the transient parent
+  QWindow* front = FrontWindow();
+  if (front == front_ && windowHandle()->transientParent() == front) return;
+  if (front_) front_->removeEventFilter(this);
+  front_ = front;
+  if (front_) front_->installEventFilter(this);
+  windowHandle()->setTransientParent(front);
+}
+
+bool THelpWindow::event(QEvent* event) {
+  // A modal dialog has just come up: go over to it before any input is lost.
+  if (event->type() == QEvent::WindowBlocked) FollowFront();
+  return QWidget::event(event);
+}
+
+bool THelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The dialog on top is closing: back to the next one, or to the owner,
+  // once it is gone from the modal windows.
+  if (watched == front_ && event->type() == QEvent::Hide)
+    QMetaObject::invokeMethod(this, &THelpWindow::FollowFront, Qt::QueuedConnection);
+  return QWidget::eventFilter(watched, event);
+}
+
 QString THelpWindow::Prepare() {
   if (ready_) return {};
   if (!QDir().mkpath(cacheFolder_) || !engine_->setupData())
@@ -109,6 +152,7 @@ QString THelpWindow::Prepare() {
 }
 
 void THelpWindow::Present() {
+  FollowFront();
   if (isMinimized()) showNormal();
   show();
   raise();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTextBrowser>
 #include <QWidget>
 
@@ -10,6 +11,7 @@ class QHelpIndexWidget;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
+class QWindow;
 
 namespace quorvane {
 
@@ -44,6 +46,11 @@ class THelpWindow final : public QWidget {
   // Brings the window up at the topic of a context number.
   void ShowContext(int context);
 
+  // The window help is shown for: the game's main window. While one of the
+  // game's modal dialogs is open, the help window belongs to the dialog on
+  // top instead, so that it stays over it and usable beside it.
+  void SetOwner(QWidget* owner);
+
   QTabWidget* Tabs = nullptr;
   QHelpContentWidget* Contents = nullptr;
   QLineEdit* IndexFilter = nullptr;
@@ -51,7 +58,13 @@ class THelpWindow final : public QWidget {
   QLabel* Notice = nullptr;  // a line above the topic, e.g. for a topic not found
   THelpBrowser* Browser = nullptr;
 
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  QWindow* FrontWindow();
+  void FollowFront();
   QString Prepare();
   void Present();
   void ShowProblem(const QString& text);
@@ -62,6 +75,8 @@ class THelpWindow final : public QWidget {
   QString cacheFolder_;
   QHelpEngine* engine_ = nullptr;
   bool ready_ = false;
+  QPointer<QWidget> owner_;
+  QPointer<QWindow> front_;  // the transient parent, watched for its hiding
 };
 
 }  // namespace quorvane
