@@ -153,6 +153,11 @@ QString THelpWindow::Prepare() {
 
 void THelpWindow::Present() {
   FollowFront();
+  // The window system learns of a transient parent as the window is shown:
+  // shown again, the window goes over the dialog now in front, and a window
+  // manager lets a dialog's own window take the focus from it.
+  if (isVisible() && shownOver_ != windowHandle()->transientParent()) hide();
+  shownOver_ = windowHandle()->transientParent();
   if (isMinimized()) showNormal();
   show();
   raise();

@@ -76,7 +76,8 @@ class THelpWindow final : public QWidget {
   QHelpEngine* engine_ = nullptr;
   bool ready_ = false;
   QPointer<QWidget> owner_;
-  QPointer<QWindow> front_;  // the transient parent, watched for its hiding
+  QPointer<QWindow> front_;      // the transient parent, watched for its hiding
+  QPointer<QWindow> shownOver_;  // the transient parent the window system was told of
 };
 
 }  // namespace quorvane

@@ -1,14 +1,13 @@
 #include "shell/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -25,6 +24,7 @@
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
 #include "widgets/qt_images.h"
+#include "widgets/window_placement.h"
 
 namespace quorvane {
 
@@ -62,7 +62,9 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   BuildControls();
   BuildMenus();
   // The help file lies beside the program, wherever it is installed.
-  ownHelp_ = std::make_unique<QtHelpService>(QString::fromStdString(ProgramFolder(RunningProgramPath())));
+  auto help = std::make_unique<QtHelpService>(QString::fromStdString(ProgramFolder(RunningProgramPath())));
+  help->SetOwner(this);
+  ownHelp_ = std::move(help);
   help_ = ownHelp_.get();
 
   game_ = std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, steps_, *this, *this, random_, clock_});
@@ -211,11 +213,7 @@ void TForm1::FormShow() {
   StatusBar1->setGeometry(0, l.StatusBarTop(), l.ClientWidth, l.StatusBarHeight);
   centralWidget()->setFixedSize(l.ClientWidth, l.ClientHeight);
   setFixedSize(l.ClientWidth, l.ClientHeight + menuBar()->sizeHint().height());
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(*this);
 
   GameState& state = game_->State();
   blinkPhase_ = 0;
