@@ -21,19 +21,27 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Its own settings folder: no user's openbox configuration takes part.
-XDG_CONFIG_HOME=$work openbox --sm-disable >"$work/log" 2>&1 &
-manager=$!
-# The manager is up once it names itself on the root window.
-for _ in $(seq 300); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  if ! kill -0 "$manager" 2>/dev/null; then
-    echo "openbox did not start:" && cat "$work/log"
-    exit 1
-  fi
-  sleep 0.1
+# Its own settings folder: no user's openbox configuration takes part. A
+# manager that could not yet reach a server only just started is tried again.
+started=0
+for _attempt in 1 2 3; do
+  XDG_CONFIG_HOME=$work openbox --sm-disable >"$work/log" 2>&1 &
+  manager=$!
+  # The manager is up once it names itself on the root window.
+  for _ in $(seq 300); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      started=1
+      break 2
+    fi
+    kill -0 "$manager" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill "$manager" 2>/dev/null || true
+  wait "$manager" 2>/dev/null || true
+  manager=
+  sleep 0.5
 done
-if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+if ((!started)); then
   echo "openbox did not take over the display:" && cat "$work/log"
   exit 1
 fi
