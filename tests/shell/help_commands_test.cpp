@@ -124,8 +124,10 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   EXPECT_EQ(window->windowHandle()->transientParent(), form.windowHandle()) << "the game owns it";
 
-  auto expectUsable = [&](QWidget* modal, const char* what) {
+  auto expectUsable = [&](QWidget* modal, const char* what, QWidget* owner = nullptr) {
     SCOPED_TRACE(what);
+    // Each dialog belongs to its owner, so a compositor puts it over the game.
+    EXPECT_EQ(modal->windowHandle()->transientParent(), (owner ? owner : &form)->windowHandle());
     if (!window->isVisible()) help.ShowTopics();  // a help request
     ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << "brought up and activated";
     EXPECT_EQ(window->windowHandle()->transientParent(), modal->windowHandle()) << "kept over the dialog";
@@ -166,8 +168,9 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
   });
   // F1 in the options dialog shows its topic; a question on top of the
   // dialog takes the help window over, and gives it back when answered.
+  TForm3* options = nullptr;
   answers.Then([&](QWidget* modal) {
-    auto* options = qobject_cast<TForm3*>(modal);
+    options = qobject_cast<TForm3*>(modal);
     ASSERT_NE(options, nullptr);
     window->close();
     QTest::keyClick(options->windowHandle(), Qt::Key_F1);
@@ -177,7 +180,7 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
     QTimer::singleShot(0, options, [options] { options->Button6Click(); });
   });
   answers.Then([&](QWidget* modal) {
-    expectUsable(modal, "question over the options dialog");
+    expectUsable(modal, "question over the options dialog", options);
     ModalAnswers::Press(QMessageBox::No)(modal);
   });
   answers.Then([&](QWidget* modal) {
