@@ -209,6 +209,7 @@ void TForm3::BuildSkillPage() {
       if (checked) RadioButton1Click();
     });
   }
+  MakeOneTabStop({RadioButton1, RadioButton2, RadioButton3, RadioButton4});
   connect(Button8, &QPushButton::clicked, this, &TForm3::Button8Click);
 }
 
@@ -234,6 +235,7 @@ void TForm3::BuildPositionPage() {
       if (checked) RadioButton5Click();
     });
   }
+  MakeOneTabStop({RadioButton5, RadioButton6, RadioButton7});
   connect(RadioGroup1, &TRadioGroup::itemIndexChanged, this, &TForm3::RadioGroup1Click);
 }
 

@@ -7,6 +7,23 @@
 
 namespace quorvane {
 
+void MakeOneTabStop(const QList<QAbstractButton*>& buttons) {
+  if (buttons.isEmpty()) return;
+  auto follow = [buttons] {
+    QAbstractButton* stop = buttons.front();
+    for (QAbstractButton* button : buttons) {
+      if (button->isChecked()) {
+        stop = button;
+        break;
+      }
+    }
+    // The others still take the focus from a click or an arrow key.
+    for (QAbstractButton* button : buttons) button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+  };
+  for (QAbstractButton* button : buttons) QObject::connect(button, &QAbstractButton::toggled, button, follow);
+  follow();
+}
+
 TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
   // The items share the space inside the frame evenly.
@@ -21,6 +38,7 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidg
     items_.append(item);
     connect(item, &QRadioButton::toggled, this, [this, i](bool checked) { ItemToggled(i, checked); });
   }
+  MakeOneTabStop({items_.begin(), items_.end()});
 }
 
 void TRadioGroup::SetItemIndex(int index) {

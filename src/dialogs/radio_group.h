@@ -3,10 +3,16 @@
 #include <QGroupBox>
 #include <QList>
 
+class QAbstractButton;
 class QButtonGroup;
 class QRadioButton;
 
 namespace quorvane {
+
+// Makes a set of radio buttons one stop for the Tab key, as a group of them
+// is: Tab lands on the checked button, or on the first while none is, so a
+// stray Space cannot choose another. The arrow keys still move within the set.
+void MakeOneTabStop(const QList<QAbstractButton*>& buttons);
 
 // A framed group of radio items, one above the other, of which at most one
 // is checked. The item index is that item's number, or -1 while none is.

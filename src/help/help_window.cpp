@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHelpContentItem>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "help/help_files.h"
 #include "widgets/plain_text.h"
@@ -109,6 +111,47 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
 
 THelpWindow::~THelpWindow() = default;
 
+void THelpWindow::SetOwner(QWidget* owner) {
+  owner_ = owner;
+  FollowFront();
+}
+
+// A modal window blocks every window of the program except its own
+// transient ones, and a window manager keeps a transient window over its
+// parent: as a transient of the modal window on top, the help window stays
+// usable while a dialog runs, and the dialog stays modal to the game.
+QWindow* THelpWindow::FrontWindow() {
+  QWindow* self = windowHandle();
+  QWindow* modal = QGuiApplication::modalWindow();
+  // A box the help window itself opened (an error report) stays its own.
+  if (modal && modal != self && !(self && self->isAncestorOf(modal, QWindow::IncludeTransients))) return modal;
+  return owner_ ? owner_->window()->windowHandle() : nullptr;
+}
+
+void THelpWindow::FollowFront() {
+  if (!windowHandle()) winId();  // the native window that takes the transient parent
+  QWindow* front = FrontWindow();
+  if (front == front_ && windowHandle()->transientParent() == front) return;
+  if (front_) front_->removeEventFilter(this);
+  front_ = front;
+  if (front_) front_->installEventFilter(this);
+  windowHandle()->setTransientParent(front);
+}
+
+bool THelpWindow::event(QEvent* event) {
+  // A modal dialog has just come up: go over to it before any input is lost.
+  if (event->type() == QEvent::WindowBlocked) FollowFront();
+  return QWidget::event(event);
+}
+
+bool THelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The dialog on top is closing: back to the next one, or to the owner,
+  // once it is gone from the modal windows.
+  if (watched == front_ && event->type() == QEvent::Hide)
+    QMetaObject::invokeMethod(this, &THelpWindow::FollowFront, Qt::QueuedConnection);
+  return QWidget::eventFilter(watched, event);
+}
+
 QString THelpWindow::Prepare() {
   if (ready_) return {};
   if (!UseFolder(cacheFolder_)) {
@@ -155,6 +198,12 @@ bool THelpWindow::UseFolder(const QString& folder) {
 }
 
 void THelpWindow::Present() {
+  FollowFront();
+  // The window system learns of a transient parent as the window is shown:
+  // shown again, the window goes over the dialog now in front, and a window
+  // manager lets a dialog's own window take the focus from it.
+  if (isVisible() && shownOver_ != windowHandle()->transientParent()) hide();
+  shownOver_ = windowHandle()->transientParent();
   if (isMinimized()) showNormal();
   show();
   raise();

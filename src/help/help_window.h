@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTextBrowser>
 #include <QWidget>
 #include <memory>
@@ -12,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTemporaryDir;
+class QWindow;
 
 namespace quorvane {
 
@@ -46,6 +48,11 @@ class THelpWindow final : public QWidget {
   // Brings the window up at the topic of a context number.
   void ShowContext(int context);
 
+  // The window help is shown for: the game's main window. While one of the
+  // game's modal dialogs is open, the help window belongs to the dialog on
+  // top instead, so that it stays over it and usable beside it.
+  void SetOwner(QWidget* owner);
+
   QTabWidget* Tabs = nullptr;
   QHelpContentWidget* Contents = nullptr;
   QLineEdit* IndexFilter = nullptr;
@@ -53,7 +60,13 @@ class THelpWindow final : public QWidget {
   QLabel* Notice = nullptr;  // a line above the topic, e.g. for a topic not found
   THelpBrowser* Browser = nullptr;
 
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  QWindow* FrontWindow();
+  void FollowFront();
   QString Prepare();
   // Points the engine at a collection in `folder`; false if it cannot keep
   // its files there.
@@ -74,6 +87,9 @@ class THelpWindow final : public QWidget {
   // The player's language, and the one the help file has topics in.
   QString language_;
   QString shownLanguage_;
+  QPointer<QWidget> owner_;
+  QPointer<QWindow> front_;      // the transient parent, watched for its hiding
+  QPointer<QWindow> shownOver_;  // the transient parent the window system was told of
 };
 
 }  // namespace quorvane

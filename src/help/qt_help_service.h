@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <memory>
 
 #include "help/help_files.h"
@@ -22,6 +24,9 @@ class QtHelpService final : public HelpService {
   void ShowContext(int context) override;
   void Quit() override;
 
+  // The window help is shown for (see THelpWindow::SetOwner).
+  void SetOwner(QWidget* owner);
+
   // The help window, or nullptr before the first request.
   THelpWindow* Window() const { return window_.get(); }
 
@@ -30,6 +35,7 @@ class QtHelpService final : public HelpService {
 
   QString programFolder_;
   QString cacheFolder_;
+  QPointer<QWidget> owner_;
   std::unique_ptr<THelpWindow> window_;
 };
 

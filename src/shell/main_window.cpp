@@ -1,14 +1,13 @@
 #include "shell/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -29,6 +28,7 @@
 #include "widgets/first_show.h"
 #include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
+#include "widgets/window_placement.h"
 
 namespace quorvane {
 
@@ -66,7 +66,9 @@ TForm1::TForm1(SettingsLocation settingsFile, QWidget* parent)
   BuildControls();
   BuildMenus();
   // The help file lies beside the program, wherever it is installed.
-  ownHelp_ = std::make_unique<QtHelpService>(QString::fromStdString(ProgramFolder(RunningProgramPath())));
+  auto help = std::make_unique<QtHelpService>(QString::fromStdString(ProgramFolder(RunningProgramPath())));
+  help->SetOwner(this);
+  ownHelp_ = std::move(help);
   help_ = ownHelp_.get();
 
   game_ = std::make_unique<SnakeGame>(settings_, GamePorts{*PaintBox1, *this, steps_, *this, *this, random_, clock_});
@@ -216,11 +218,7 @@ void TForm1::FormShow() {
   StatusBar1->setGeometry(0, l.StatusBarTop(), l.ClientWidth, l.StatusBarHeight);
   centralWidget()->setFixedSize(l.ClientWidth, l.ClientHeight);
   setFixedSize(l.ClientWidth, l.ClientHeight + menuBar()->sizeHint().height());
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnScreen(*this);
 
   GameState& state = game_->State();
   blinkPhase_ = 0;

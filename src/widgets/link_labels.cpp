@@ -90,7 +90,9 @@ QString TrimBlanks(const QString& text) {
 
 TLinkLabelBase::TLinkLabelBase(QWidget* owner) : QLabel(owner) {
   setTextFormat(Qt::PlainText);
-  setFocusPolicy(Qt::StrongFocus);
+  // Tab reaches it, a click does not: after a click Enter still presses the
+  // window's default button instead of following the link again.
+  setFocusPolicy(Qt::TabFocus);
   SetAccessibleRole(this, QAccessible::Link);
 }
 

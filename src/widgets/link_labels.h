@@ -26,7 +26,7 @@ QString TrimBlanks(const QString& text);
 // The shared base of the link labels: a plain label that reports a click
 // (a left press and release on it) as clicked(). It is also a stop for the
 // Tab key, where Space or Enter click it, and screen readers know it as a
-// link they can follow.
+// link they can follow. A click leaves the keyboard focus where it was.
 class TLinkLabelBase : public QLabel {
   Q_OBJECT
  public:

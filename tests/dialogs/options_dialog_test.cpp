@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -273,6 +274,63 @@ TEST_F(OptionsDialogTest, BrowseStartsInTheStoredFolderThenInThatOfTheLastChoice
   EXPECT_EQ(types->currentText(), "All files (*.*)");
   EXPECT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) == 4; }, 10000))
       << "README has no dot, yet is listed";
+}
+
+}  // namespace
+}  // namespace quorvane::testing
+
+namespace quorvane::testing {
+namespace {
+
+// Tab enters each group of radio buttons at its checked button (at the first
+// while none is checked), and leaves the group with the next Tab.
+TEST_F(OptionsDialogTest, TabEntersEachRadioGroupAtItsCheckedButton) {
+  const struct {
+    int32_t level, mode, direction;
+    int levelStop, modeStop, directionStop;  // button indexes; -1: the group is not reached
+  } rows[] = {
+      {Difficult, CustomStart, 3, 2, 2, 3},
+      {9, CustomStart, -1, 0, 2, 0},  // none checked: the first
+      {Custom, -1, 1, 3, 0, -1},      // the direction is off while Custom is not checked
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.level);
+    stored_.Level = row.level;
+    stored_.Mode = row.mode;
+    stored_.CustomDirection = row.direction;
+    TForm3& dialog = Open();
+    const QList<QWidget*> levels{dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3, dialog.RadioButton4};
+    const QList<QWidget*> modes{dialog.RadioButton5, dialog.RadioButton6, dialog.RadioButton7};
+    auto tab = [] {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      return QApplication::focusWidget();
+    };
+
+    QWidget* tabBar = dialog.PageControl1->findChild<QTabBar*>();
+    tabBar->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(tab(), levels[row.levelStop]);
+    if (row.levelStop < 3) {
+      // The arrows still move within the group, choosing as they go once a
+      // button is checked; the next Tab leaves the group.
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+      EXPECT_EQ(QApplication::focusWidget(), levels[row.levelStop + 1]);
+      EXPECT_EQ(static_cast<QRadioButton*>(levels[row.levelStop + 1])->isChecked(), row.level <= Custom);
+      const QWidget* after = tab();
+      EXPECT_FALSE(levels.contains(after)) << after->metaObject()->className();
+    }
+
+    dialog.PageControl1->setCurrentIndex(1);
+    tabBar->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(tab(), modes[row.modeStop]);
+    QWidget* next = tab();
+    if (row.directionStop >= 0) {
+      EXPECT_EQ(next, dialog.RadioGroup1->Item(row.directionStop));
+      EXPECT_EQ(tab(), dialog.Edit8) << "one stop for the whole group";
+    } else {
+      EXPECT_FALSE(dialog.RadioGroup1->isAncestorOf(next));
+    }
+    dialog_.reset();
+  }
 }
 
 }  // namespace

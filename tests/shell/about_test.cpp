@@ -69,6 +69,47 @@ TEST_F(WindowTest, AboutBoxFailuresAreReportedAndTheBoxIsStillDestroyed) {
                                                   "Quorvane Sinuvar | Could not display About dialog."}));
 }
 
+// A click on a link follows it and leaves the focus on OK, so that Enter
+// then closes the box; Tab still reaches both links, and Enter follows one
+// that has the focus.
+TEST_F(WindowTest, AfterAClickOnALinkEnterPressesOk) {
+  struct Recording final : LinkOpener {
+    void OpenLink(const QString& link) override { links << link; }
+    QStringList links;
+  } opener;
+  SetLinkOpener(&opener);
+  TForm1& form = Show();
+  ModalAnswers answers;
+  answers.Then([](QWidget* modal) {
+    auto* box = qobject_cast<TForm5*>(modal);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    for (TLinkLabelBase* link :
+         {static_cast<TLinkLabelBase*>(box->UrlLabel1), static_cast<TLinkLabelBase*>(box->Emaillabel1)}) {
+      QTest::mouseClick(link, Qt::LeftButton);
+      EXPECT_EQ(QApplication::focusWidget(), box->Button1);
+    }
+    QWidget* reached[2] = {};
+    for (QWidget*& stop : reached) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      stop = QApplication::focusWidget();
+    }
+    EXPECT_EQ(reached[0], box->UrlLabel1);
+    EXPECT_EQ(reached[1], box->Emaillabel1);
+    QTest::keyClick(box->Emaillabel1, Qt::Key_Return);
+    EXPECT_TRUE(box->isVisible());
+    box->Button1->setFocus();
+    QTest::mouseClick(box->UrlLabel1, Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(box->isVisible()) << "Enter pressed OK";
+    if (box->isVisible()) box->reject();
+  });
+  form.About1Click();
+  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_EQ(opener.links.size(), 4) << opener.links.join(u' ').toStdString();
+  SetLinkOpener(nullptr);
+}
+
 TEST(LinkLabelErrors, ABlankAddressGivesTheGeneralErrorReport) {
   QWidget window;
   auto* url = new TUrlLabel(&window);

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QHelpContentWidget>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QWindow>
+
+#include "dialogs/options_dialog.h"
 
 #include "help/help_window.h"
 #include "help/qt_help_service.h"
@@ -91,6 +97,106 @@ TEST_F(WindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
   QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
   ASSERT_EQ(State().DirectionQueue.size(), 1u) << "the main window still steers";
   EXPECT_EQ(State().DirectionQueue[0].Value, Up);
+  form.SetHelpService(nullptr);
+  savedCache.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache);
+}
+
+// A click as the window system delivers it, where Qt holds back what a
+// modal window blocks (a click sent to the widget itself would get through).
+void ClickThroughTheWindowSystem(QWidget* widget, QPoint at) {
+  QWidget* top = widget->window();
+  QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
+}
+
+// While any of the game's modal windows is open, the help window takes the
+// mouse, the keyboard and its close box, and a help request brings it up
+// over the dialog; the dialog still keeps the main window from the player.
+TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
+  const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+  qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
+  QtHelpService help(QStringLiteral(QUORVANE_BIN_DIR));
+  TForm1& form = Show();
+  help.SetOwner(&form);
+  form.SetHelpService(&help);
+  StartHeldGame();
+  form.Button4Click();
+  THelpWindow* window = help.Window();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  EXPECT_EQ(window->windowHandle()->transientParent(), form.windowHandle()) << "the game owns it";
+
+  auto expectUsable = [&](QWidget* modal, const char* what, QWidget* owner = nullptr) {
+    SCOPED_TRACE(what);
+    // Each dialog belongs to its owner, so a compositor puts it over the game.
+    EXPECT_EQ(modal->windowHandle()->transientParent(), (owner ? owner : &form)->windowHandle());
+    if (!window->isVisible()) help.ShowTopics();  // a help request
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << "brought up and activated";
+    EXPECT_EQ(window->windowHandle()->transientParent(), modal->windowHandle()) << "kept over the dialog";
+    QTabBar* tabs = window->Tabs->tabBar();
+    const int other = 1 - window->Tabs->currentIndex();
+    ClickThroughTheWindowSystem(tabs, tabs->tabRect(other).center());
+    EXPECT_EQ(window->Tabs->currentIndex(), other) << "a click";
+    window->Tabs->setCurrentIndex(1);
+    window->IndexFilter->setFocus();
+    window->IndexFilter->clear();
+    State().DirectionQueue.clear();
+    QTest::keyClick(window->windowHandle(), Qt::Key_O);
+    QTest::keyClick(window->windowHandle(), Qt::Key_P);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+    EXPECT_EQ(window->IndexFilter->text(), "op") << "typing";
+    EXPECT_TRUE(State().DirectionQueue.empty()) << "no key steers";
+    const bool ran = State().GameRunning;
+    ClickThroughTheWindowSystem(form.Button2, form.Button2->rect().center());  // New game, behind the dialog
+    EXPECT_EQ(State().GameRunning, ran) << "the main window is still held";
+    window->windowHandle()->close();  // the close box
+    EXPECT_FALSE(window->isVisible());
+    help.ShowTopics();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  };
+
+  ModalAnswers answers;
+  answers.Then([&](QWidget* modal) {
+    expectUsable(modal, "about box over a running game");
+    static_cast<QDialog*>(modal)->reject();
+  });
+  answers.Then([&](QWidget* modal) {
+    expectUsable(modal, "new hi score");
+    static_cast<QDialog*>(modal)->reject();
+  });
+  answers.Then([&](QWidget* modal) {
+    expectUsable(modal, "message box");
+    ModalAnswers::Press(QMessageBox::No)(modal);
+  });
+  // F1 in the options dialog shows its topic; a question on top of the
+  // dialog takes the help window over, and gives it back when answered.
+  TForm3* options = nullptr;
+  answers.Then([&](QWidget* modal) {
+    options = qobject_cast<TForm3*>(modal);
+    ASSERT_NE(options, nullptr);
+    window->close();
+    QTest::keyClick(options->windowHandle(), Qt::Key_F1);
+    EXPECT_TRUE(window->Browser->source().path().endsWith("/options.html"))
+        << window->Browser->source().toString().toStdString();
+    expectUsable(modal, "options dialog");
+    QTimer::singleShot(0, options, [options] { options->Button6Click(); });
+  });
+  answers.Then([&](QWidget* modal) {
+    expectUsable(modal, "question over the options dialog", options);
+    ModalAnswers::Press(QMessageBox::No)(modal);
+  });
+  answers.Then([&](QWidget* modal) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->windowHandle()->transientParent() == modal->windowHandle(); }));
+    static_cast<QDialog*>(modal)->reject();
+  });
+
+  form.About1Click();
+  form.AskHiScoreName(120);
+  form.AskPlayAgain();
+  form.Game().State().GameRunning = false;
+  form.Options1Click();
+  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowHandle()->transientParent() == form.windowHandle(); }))
+      << "back with the game";
   form.SetHelpService(nullptr);
   savedCache.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache);
 }
