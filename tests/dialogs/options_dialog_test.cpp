@@ -299,14 +299,18 @@ TEST_F(OptionsDialogTest, TabEntersEachRadioGroupAtItsCheckedButton) {
     stored_.Mode = row.mode;
     stored_.CustomDirection = row.direction;
     TForm3& dialog = Open();
-    const QList<QWidget*> levels{dialog.RadioButton1, dialog.RadioButton2, dialog.RadioButton3, dialog.RadioButton4};
-    const QList<QWidget*> modes{dialog.RadioButton5, dialog.RadioButton6, dialog.RadioButton7};
+    const QList<QWidget*> levels{
+        Control<QRadioButton>(dialog, "RadioButton1"), Control<QRadioButton>(dialog, "RadioButton2"),
+        Control<QRadioButton>(dialog, "RadioButton3"), Control<QRadioButton>(dialog, "RadioButton4")};
+    const QList<QWidget*> modes{Control<QRadioButton>(dialog, "RadioButton5"),
+                                Control<QRadioButton>(dialog, "RadioButton6"),
+                                Control<QRadioButton>(dialog, "RadioButton7")};
     auto tab = [] {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       return QApplication::focusWidget();
     };
 
-    QWidget* tabBar = dialog.PageControl1->findChild<QTabBar*>();
+    QWidget* tabBar = Control<QTabWidget>(dialog, "PageControl1")->findChild<QTabBar*>();
     tabBar->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(tab(), levels[row.levelStop]);
     if (row.levelStop < 3) {
@@ -319,15 +323,15 @@ TEST_F(OptionsDialogTest, TabEntersEachRadioGroupAtItsCheckedButton) {
       EXPECT_FALSE(levels.contains(after)) << after->metaObject()->className();
     }
 
-    dialog.PageControl1->setCurrentIndex(1);
+    Control<QTabWidget>(dialog, "PageControl1")->setCurrentIndex(1);
     tabBar->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(tab(), modes[row.modeStop]);
     QWidget* next = tab();
     if (row.directionStop >= 0) {
-      EXPECT_EQ(next, dialog.RadioGroup1->Item(row.directionStop));
-      EXPECT_EQ(tab(), dialog.Edit8) << "one stop for the whole group";
+      EXPECT_EQ(next, Control<TRadioGroup>(dialog, "RadioGroup1")->Item(row.directionStop));
+      EXPECT_EQ(tab(), Control<QLineEdit>(dialog, "Edit8")) << "one stop for the whole group";
     } else {
-      EXPECT_FALSE(dialog.RadioGroup1->isAncestorOf(next));
+      EXPECT_FALSE(Control<TRadioGroup>(dialog, "RadioGroup1")->isAncestorOf(next));
     }
     dialog_.reset();
   }

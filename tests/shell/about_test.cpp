@@ -84,22 +84,22 @@ TEST_F(WindowTest, AfterAClickOnALinkEnterPressesOk) {
     auto* box = qobject_cast<TForm5*>(modal);
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(box));
-    for (TLinkLabelBase* link :
-         {static_cast<TLinkLabelBase*>(box->UrlLabel1), static_cast<TLinkLabelBase*>(box->Emaillabel1)}) {
+    for (TLinkLabelBase* link : {static_cast<TLinkLabelBase*>(Control<TUrlLabel>(*box, "UrlLabel1")),
+                                 static_cast<TLinkLabelBase*>(Control<TEmaillabel>(*box, "Emaillabel1"))}) {
       QTest::mouseClick(link, Qt::LeftButton);
-      EXPECT_EQ(QApplication::focusWidget(), box->Button1);
+      EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>(*box, "Button1"));
     }
     QWidget* reached[2] = {};
     for (QWidget*& stop : reached) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       stop = QApplication::focusWidget();
     }
-    EXPECT_EQ(reached[0], box->UrlLabel1);
-    EXPECT_EQ(reached[1], box->Emaillabel1);
-    QTest::keyClick(box->Emaillabel1, Qt::Key_Return);
+    EXPECT_EQ(reached[0], Control<TUrlLabel>(*box, "UrlLabel1"));
+    EXPECT_EQ(reached[1], Control<TEmaillabel>(*box, "Emaillabel1"));
+    QTest::keyClick(Control<TEmaillabel>(*box, "Emaillabel1"), Qt::Key_Return);
     EXPECT_TRUE(box->isVisible());
-    box->Button1->setFocus();
-    QTest::mouseClick(box->UrlLabel1, Qt::LeftButton);
+    Control<QPushButton>(*box, "Button1")->setFocus();
+    QTest::mouseClick(Control<TUrlLabel>(*box, "UrlLabel1"), Qt::LeftButton);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(box->isVisible()) << "Enter pressed OK";
     if (box->isVisible()) box->reject();

@@ -146,7 +146,8 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
     EXPECT_EQ(window->IndexFilter->text(), "op") << "typing";
     EXPECT_TRUE(State().DirectionQueue.empty()) << "no key steers";
     const bool ran = State().GameRunning;
-    ClickThroughTheWindowSystem(form.Button2, form.Button2->rect().center());  // New game, behind the dialog
+    ClickThroughTheWindowSystem(Control<QPushButton>(form, "Button2"),
+                                Control<QPushButton>(form, "Button2")->rect().center());  // New game, behind the dialog
     EXPECT_EQ(State().GameRunning, ran) << "the main window is still held";
     window->windowHandle()->close();  // the close box
     EXPECT_FALSE(window->isVisible());

@@ -11,6 +11,7 @@
 #include "dialogs/options_dialog.h"
 #include "help/help_window.h"
 #include "help/qt_help_service.h"
+#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -84,7 +85,7 @@ TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
       SCOPED_TRACE(round);
       auto* options = static_cast<TForm3*>(modal);
       ASSERT_TRUE(QTest::qWaitForWindowActive(options));
-      options->Button7->click();
+      Control<QPushButton>(*options, "Button7")->click();
       THelpWindow* window = help.Window();
       ASSERT_NE(window, nullptr);
       ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
