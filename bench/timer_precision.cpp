@@ -26,9 +26,9 @@
 #include <thread>
 #include <vector>
 
+#include "qt_glue/qt_tick_dispatcher.h"
 #include "timer/super_timer.h"
 #include "timer/timer_priority.h"
-#include "widgets/qt_tick_dispatcher.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <typeinfo>
 
+#include "qt_glue/handler_errors.h"
 #include "shell/error_report.h"
-#include "widgets/handler_errors.h"
 #include "widgets/plain_text.h"
 #include "widgets/qt_images.h"
 

@@ -5,6 +5,8 @@
 #include <iostream>
 #include <memory>
 
+#include "qt_glue/desktop_setup.h"
+#include "qt_glue/translations.h"
 #include "settings/settings_paths.h"
 #include "shell/application.h"
 #include "shell/command_line.h"
@@ -13,8 +15,6 @@
 #include "shell/session_end.h"
 #include "shell/single_copy.h"
 #include "timer/timer_priority.h"
-#include "widgets/desktop_setup.h"
-#include "widgets/translations.h"
 
 int main(int argc, char** argv) {
   // --version and --help answer without a display, and end the program.

@@ -8,13 +8,13 @@
 #include "dialogs/wav_file_browser.h"
 #include "game/snake_game.h"
 #include "help/help_service.h"
+#include "qt_glue/qt_tick_dispatcher.h"
 #include "settings/game_settings.h"
 #include "settings/settings_paths.h"
 #include "shell/system_sources.h"
 #include "sound/sound_image.h"
 #include "sound/sound_player.h"
 #include "timer/super_timer.h"
-#include "widgets/qt_tick_dispatcher.h"
 
 class QAction;
 class QFrame;

@@ -12,8 +12,8 @@
 #include <QUrl>
 #include <stdexcept>
 
+#include "qt_glue/handler_errors.h"
 #include "widgets/accessibility.h"
-#include "widgets/handler_errors.h"
 
 namespace quorvane {
 

@@ -14,11 +14,11 @@
 #include "dialogs/about_box.h"
 #include "dialogs/new_hi_score_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "qt_glue/desktop_setup.h"
 #include "shell/game_texts.h"
 #include "shell/status_bar.h"
 #include "support/controls.h"
 #include "support/window_test_support.h"
-#include "widgets/desktop_setup.h"
 
 namespace quorvane::testing {
 namespace {

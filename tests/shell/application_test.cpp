@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <stdexcept>
 
+#include "qt_glue/handler_errors.h"
 #include "shell/application.h"
 #include "shell/error_report.h"
 #include "support/window_test_support.h"
-#include "widgets/handler_errors.h"
 
 namespace quorvane::testing {
 namespace {

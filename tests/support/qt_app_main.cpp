@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "widgets/desktop_setup.h"
+#include "qt_glue/desktop_setup.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

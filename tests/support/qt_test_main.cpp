@@ -1,8 +1,8 @@
 // Window tests need the game's application object before any test runs.
 #include <gtest/gtest.h>
 
+#include "qt_glue/desktop_setup.h"
 #include "shell/application.h"
-#include "widgets/desktop_setup.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

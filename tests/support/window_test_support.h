@@ -26,10 +26,10 @@
 #include "dialogs/about_box.h"
 #include "dialogs/dialog_factory.h"
 #include "dialogs/options_dialog.h"
+#include "qt_glue/translations.h"
 #include "shell/board_view.h"
 #include "shell/main_window.h"
 #include "support/controls.h"
-#include "widgets/translations.h"
 
 namespace quorvane::testing {
 

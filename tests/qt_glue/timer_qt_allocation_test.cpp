@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <new>
 
+#include "qt_glue/qt_tick_dispatcher.h"
 #include "timer/super_timer.h"
-#include "widgets/qt_tick_dispatcher.h"
 
 namespace {
 

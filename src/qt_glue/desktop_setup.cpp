@@ -1,4 +1,4 @@
-#include "widgets/desktop_setup.h"
+#include "qt_glue/desktop_setup.h"
 
 #include <QFont>
 #include <QGuiApplication>

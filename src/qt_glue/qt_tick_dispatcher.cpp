@@ -1,4 +1,4 @@
-#include "widgets/qt_tick_dispatcher.h"
+#include "qt_glue/qt_tick_dispatcher.h"
 
 #include <sys/eventfd.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "widgets/translations.h"
+#include "qt_glue/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
-#include "widgets/translations.h"
+#include "qt_glue/translations.h"
 
 namespace quorvane {
 namespace {

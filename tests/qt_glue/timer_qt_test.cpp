@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "qt_glue/qt_tick_dispatcher.h"
 #include "timer/super_timer.h"
-#include "widgets/qt_tick_dispatcher.h"
 
 namespace quorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "widgets/handler_errors.h"
+#include "qt_glue/handler_errors.h"
 
 #include <QCoreApplication>
 
