@@ -458,12 +458,12 @@
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <source>Quorvane Sinuvar - Options</source>
-        <translation>Quorvane Sinuvar - Optionen</translation>
+        <source>%1 - Options</source>
+        <translation>%1 - Optionen</translation>
     </message>
     <message>
-        <source>Quorvane Sinuvar - Browse for wav file</source>
-        <translation>Quorvane Sinuvar - WAV-Datei wählen</translation>
+        <source>%1 - Browse for wav file</source>
+        <translation>%1 - WAV-Datei wählen</translation>
     </message>
     <message>
         <source>Wav files (*.wav)</source>
@@ -519,15 +519,15 @@
         <translation>O&amp;K</translation>
     </message>
     <message>
-        <source>Quorvane Sinuvar - New hi score</source>
-        <translation>Quorvane Sinuvar - Neuer Rekord</translation>
+        <source>%1 - New hi score</source>
+        <translation>%1 - Neuer Rekord</translation>
     </message>
 </context>
 <context>
     <name>quorvane::TForm5</name>
     <message>
-        <source>About Quorvane Sinuvar</source>
-        <translation>Über Quorvane Sinuvar</translation>
+        <source>About %1</source>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>All rights reserved.</source>
@@ -549,8 +549,8 @@
 <context>
     <name>quorvane::THelpWindow</name>
     <message>
-        <source>Quorvane Sinuvar Help</source>
-        <translation>Hilfe zu Quorvane Sinuvar</translation>
+        <source>%1 Help</source>
+        <translation>Hilfe zu %1</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -600,8 +600,8 @@
         <translation>Bestimme dein eigenes Tempo mit der Stufe „Eigene“ in den Optionen.</translation>
     </message>
     <message>
-        <source>a game by Tolvenix</source>
-        <translation>ein Spiel von Tolvenix</translation>
+        <source>a game by %1</source>
+        <translation>ein Spiel von %1</translation>
     </message>
 </context>
 <context>

@@ -458,12 +458,12 @@
         <translation>&amp;Effacer</translation>
     </message>
     <message>
-        <source>Quorvane Sinuvar - Options</source>
-        <translation>Quorvane Sinuvar - Options</translation>
+        <source>%1 - Options</source>
+        <translation>%1 - Options</translation>
     </message>
     <message>
-        <source>Quorvane Sinuvar - Browse for wav file</source>
-        <translation>Quorvane Sinuvar - Choisir un fichier wav</translation>
+        <source>%1 - Browse for wav file</source>
+        <translation>%1 - Choisir un fichier wav</translation>
     </message>
     <message>
         <source>Wav files (*.wav)</source>
@@ -519,15 +519,15 @@
         <translation>O&amp;K</translation>
     </message>
     <message>
-        <source>Quorvane Sinuvar - New hi score</source>
-        <translation>Quorvane Sinuvar - Nouveau record</translation>
+        <source>%1 - New hi score</source>
+        <translation>%1 - Nouveau record</translation>
     </message>
 </context>
 <context>
     <name>quorvane::TForm5</name>
     <message>
-        <source>About Quorvane Sinuvar</source>
-        <translation>À propos de Quorvane Sinuvar</translation>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>All rights reserved.</source>
@@ -549,8 +549,8 @@
 <context>
     <name>quorvane::THelpWindow</name>
     <message>
-        <source>Quorvane Sinuvar Help</source>
-        <translation>Aide de Quorvane Sinuvar</translation>
+        <source>%1 Help</source>
+        <translation>Aide de %1</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -600,8 +600,8 @@
         <translation>Choisissez votre rythme avec le niveau Libre dans les options.</translation>
     </message>
     <message>
-        <source>a game by Tolvenix</source>
-        <translation>un jeu de Tolvenix</translation>
+        <source>a game by %1</source>
+        <translation>un jeu de %1</translation>
     </message>
 </context>
 <context>

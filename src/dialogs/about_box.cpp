@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "product/product.h"
 #include "widgets/accessibility.h"
 #include "widgets/design_names.h"
 #include "widgets/link_labels.h"
@@ -55,7 +56,7 @@ void PlaceLink(QLabel& link, const QLabel& words, int left, int top) {
 }  // namespace
 
 TForm5::TForm5(QWidget* owner) : QDialog(owner) {
-  setWindowTitle(tr("About Quorvane Sinuvar"));
+  setWindowTitle(tr("About %1").arg(QString::fromLatin1(ProductName)));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
@@ -63,8 +64,9 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner) {
   setFixedSize(kClientWidth, kClientHeight);
 
   Bevel3 = SunkenFrame(this, 17, 10, 329, 153);
-  Label1 = CentredLine(this, QStringLiteral("Quorvane Sinuvar v" QUORVANE_VERSION), 16);
-  Label6 = CentredLine(this, QStringLiteral("Copyright \u00A9 2026 Tolvenix"), 34);
+  Label1 = CentredLine(
+      this, QStringLiteral("%1 v%2").arg(QString::fromLatin1(ProductName), QString::fromLatin1(ProductVersion)), 16);
+  Label6 = CentredLine(this, QStringLiteral("Copyright \u00A9 2026 %1").arg(QString::fromLatin1(StudioName)), 34);
   Label2 = CentredLine(this, tr("All rights reserved."), 52);
   Bevel1 = SunkenFrame(this, 79, 74, 205, 81);
   Image1 = NewLabel(this);

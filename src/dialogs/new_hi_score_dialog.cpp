@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "product/product.h"
 #include "settings/registered_owner.h"
 #include "widgets/accessibility.h"
 #include "widgets/design_names.h"
@@ -50,7 +51,7 @@ void TForm4::SetScore(int32_t score) { Label2->setText(QString::number(score)); 
 QString TForm4::Name() const { return Edit1->text(); }
 
 void TForm4::FormShow() {
-  setWindowTitle(tr("Quorvane Sinuvar - New hi score"));
+  setWindowTitle(tr("%1 - New hi score").arg(QString::fromLatin1(ProductName)));
   Edit1->setText(QString::fromStdString(RegisteredOwnerName()));
   Edit1->selectAll();
 }

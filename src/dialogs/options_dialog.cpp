@@ -20,6 +20,7 @@
 #include "game/game_state.h"
 #include "game/skill_levels.h"
 #include "help/help_service.h"
+#include "product/product.h"
 #include "settings/game_settings.h"
 #include "widgets/accessibility.h"
 #include "widgets/design_names.h"
@@ -30,6 +31,8 @@
 namespace quorvane {
 
 namespace {
+
+QString OptionsTitle() { return TForm3::tr("%1 - Options").arg(QString::fromLatin1(ProductName)); }
 
 QLabel* Text(QWidget* page, const QString& text, int left, int top) {
   auto* label = NewLabel(text, page);
@@ -328,7 +331,7 @@ void TForm3::SetTabOrder() {
 }
 
 void TForm3::FormShow() {
-  setWindowTitle(tr("Quorvane Sinuvar - Options"));
+  setWindowTitle(OptionsTitle());
   PageControl1->setCurrentIndex(0);
 }
 
@@ -425,7 +428,7 @@ void TForm3::Edit1Exit(QLineEdit* sender) {
 
 void TForm3::Browse(QLineEdit* edit) {
   FileOpenRequest request;
-  request.Title = tr("Quorvane Sinuvar - Browse for wav file");
+  request.Title = tr("%1 - Browse for wav file").arg(QString::fromLatin1(ProductName));
   // Qt would read "*.*" as names with a dot only; every file is meant.
   request.Filters = {{tr("Wav files (*.wav)"), QStringLiteral("*.wav")}, {tr("All files (*.*)"), QStringLiteral("*")}};
   request.FilterIndex = 0;
@@ -441,8 +444,7 @@ void TForm3::Button4Click() { Browse(Edit6); }
 void TForm3::Button5Click() { Browse(Edit7); }
 
 bool TForm3::Ask(const QString& question) {
-  TMessageBox box(QMessageBox::Question, tr("Quorvane Sinuvar - Options"), question, QMessageBox::Yes | QMessageBox::No,
-                  this);
+  TMessageBox box(QMessageBox::Question, OptionsTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
   return box.exec() == QMessageBox::Yes;
 }
 
@@ -477,7 +479,7 @@ void TForm3::Button2Click() {
       // Empty text names no file, and a folder is not one.
       if (!sound.Box->isChecked() || QFileInfo(sound.Path->text()).isFile()) continue;
       PageControl1->setCurrentWidget(TabSheet3);
-      TMessageBox box(QMessageBox::Warning, tr("Quorvane Sinuvar - Options"), tr(sound.Invalid), QMessageBox::Ok, this);
+      TMessageBox box(QMessageBox::Warning, OptionsTitle(), tr(sound.Invalid), QMessageBox::Ok, this);
       box.exec();
       // Selected whole, so that typing replaces the bad path.
       sound.Path->setFocus();

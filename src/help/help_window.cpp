@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "help/help_files.h"
+#include "product/product.h"
 #include "widgets/plain_text.h"
 
 namespace quorvane {
@@ -41,7 +42,7 @@ QVariant THelpBrowser::loadResource(int, const QUrl& name) {
 
 THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
     : programFolder_(std::move(programFolder)), cacheFolder_(std::move(cacheFolder)), language_(HelpLanguage()) {
-  setWindowTitle(tr("Quorvane Sinuvar Help"));
+  setWindowTitle(tr("%1 Help").arg(QString::fromLatin1(ProductName)));
   setProperty(kHelpWindowProperty, true);
   // The game ends when its main window closes, whether help is open or not.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -214,7 +215,7 @@ void THelpWindow::ShowProblem(const QString& text) {
   Notice->hide();
   // The text may hold paths: shown as it is, blanks and all.
   Browser->setHtml(QStringLiteral("<h2>%1</h2><p style=\"white-space: pre-wrap\">%2</p>")
-                       .arg(tr("Quorvane Sinuvar Help").toHtmlEscaped(), text.toHtmlEscaped()));
+                       .arg(windowTitle().toHtmlEscaped(), text.toHtmlEscaped()));
 }
 
 void THelpWindow::ShowTopic(const QUrl& url) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <typeinfo>
 
+#include "product/product.h"
 #include "qt_glue/handler_errors.h"
 #include "shell/error_report.h"
 #include "widgets/plain_text.h"
@@ -19,8 +20,8 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // No display name is set: the toolkit would add it to every window title
   // that does not end with it, and each window's caption is meant to stand
   // exactly as written.
-  setApplicationName(QStringLiteral("Quorvane Sinuvar"));
-  setOrganizationName(QStringLiteral("Tolvenix"));
+  setApplicationName(QString::fromLatin1(ProductName));
+  setOrganizationName(QString::fromLatin1(StudioName));
   setWindowIcon(AppIcon());
 }
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "product/product.h"
 #include "settings/settings_paths.h"
 
 namespace quorvane {
@@ -10,12 +11,13 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::ost
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--version") {
-      out << "Quorvane Sinuvar " QUORVANE_VERSION "\n";
+      out << ProductName << ' ' << ProductVersion << '\n';
       return 0;
     }
     if (argument == "--help") {
       out << "Usage: tolvenix [--help | --version]\n"
-             "Quorvane Sinuvar, a snake game in one window; it takes no other arguments.\n"
+          << ProductName
+          << ", a snake game in one window; it takes no other arguments.\n"
              "Settings and best score: "
           << SettingsFilePath().string()
           << "\n"

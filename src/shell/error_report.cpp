@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "product/product.h"
 #include "widgets/plain_text.h"
 
 namespace quorvane {
@@ -12,7 +13,7 @@ QString ErrorReportText(const QString& message) {
 }
 
 void ShowErrorReport(QWidget* owner, const QString& message) {
-  TMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane Sinuvar"), ErrorReportText(message), QMessageBox::Ok,
+  TMessageBox box(QMessageBox::Critical, QString::fromLatin1(ProductName), ErrorReportText(message), QMessageBox::Ok,
                   owner);
   box.exec();
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "game/board.h"
+#include "product/product.h"
 
 namespace quorvane {
 
@@ -32,7 +33,7 @@ QRect DrawCentredText(QPainter& canvas, const QString& fontName, int sizePoints,
 
 const IntroLine* IntroLines() {
   static const IntroLine lines[IntroLineCount] = {
-      {"Quorvane Sinuvar", 20, QColor(0, 255, 0), 10},
+      {ProductName, 20, QColor(0, 255, 0), 10},
       {QT_TRANSLATE_NOOP("quorvane::IntroScreen", "Use cursor keys to move"), 15, QColor(255, 0, 255), 60},
       {QT_TRANSLATE_NOOP("quorvane::IntroScreen", "Collect the blue blobs"), 15, QColor(0, 0, 255), 100},
       {QT_TRANSLATE_NOOP("quorvane::IntroScreen", "Avoid the walls"), 15, QColor(255, 0, 0), 140},

@@ -16,6 +16,7 @@
 #include "dialogs/options_dialog.h"
 #include "dialogs/options_exchange.h"
 #include "help/qt_help_service.h"
+#include "product/product.h"
 #include "settings/settings_store.h"
 #include "shell/board_description.h"
 #include "shell/board_view.h"
@@ -34,7 +35,7 @@ namespace quorvane {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quorvane Sinuvar");
+const QString kTitle = QString::fromLatin1(ProductName);
 
 QFont SansSerif(int pixelHeight) {
   QFont font(QStringLiteral("MS Sans Serif"));
@@ -132,22 +133,22 @@ void TForm1::BuildControls() {
   Panel4 = new QWidget(Panel2);
   Panel4->resize(designed.InnerPanel.Width, designed.InnerPanel.Height);
 
-  auto pushButton = [this](const QString& caption, int left) {
+  auto pushButton = [this](const QString& caption, const Box& place) {
     auto* button = new QPushButton(caption, Panel4);
-    button->setGeometry(left, 13, 75, 25);
+    button->setGeometry(place.Left, place.Top, place.Width, place.Height);
     button->setFont(SansSerif(11));
     button->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     button->setAutoDefault(false);
     return button;
   };
-  Button2 = pushButton(tr("&New game"), 1);
-  Button3 = pushButton(tr("Pa&use"), 81);
-  Button4 = pushButton(tr("He&lp"), 246);
-  Button1 = pushButton(tr("E&xit"), 327);
-  LeftSpeed = MakeArrowButton(11, QT_TR_NOOP("Left"), 163, 15);
-  UpSpeed = MakeArrowButton(12, QT_TR_NOOP("Up"), 189, 4);
-  DownSpeed = MakeArrowButton(10, QT_TR_NOOP("Down"), 189, 29);
-  RightSpeed = MakeArrowButton(13, QT_TR_NOOP("Right"), 215, 15);
+  Button2 = pushButton(tr("&New game"), designed.NewGameButton);
+  Button3 = pushButton(tr("Pa&use"), designed.PauseButton);
+  Button4 = pushButton(tr("He&lp"), designed.HelpButton);
+  Button1 = pushButton(tr("E&xit"), designed.ExitButton);
+  LeftSpeed = MakeArrowButton(11, QT_TR_NOOP("Left"), designed.LeftArrow);
+  UpSpeed = MakeArrowButton(12, QT_TR_NOOP("Up"), designed.UpArrow);
+  DownSpeed = MakeArrowButton(10, QT_TR_NOOP("Down"), designed.DownArrow);
+  RightSpeed = MakeArrowButton(13, QT_TR_NOOP("Right"), designed.RightArrow);
   for (QWidget* w : {static_cast<QWidget*>(Button3), static_cast<QWidget*>(LeftSpeed), static_cast<QWidget*>(UpSpeed),
                      static_cast<QWidget*>(DownSpeed), static_cast<QWidget*>(RightSpeed)})
     w->setEnabled(false);
@@ -170,7 +171,7 @@ void TForm1::BuildControls() {
   StatusBar1->setGeometry(0, designed.StatusBarTop(), designed.ClientWidth, designed.StatusBarHeight);
 }
 
-QToolButton* TForm1::MakeArrowButton(int tile, const char* name, int left, int top) {
+QToolButton* TForm1::MakeArrowButton(int tile, const char* name, const Box& place) {
   auto* button = new QToolButton(Panel4);
   button->setAutoRaise(true);  // flat
   button->setFocusPolicy(Qt::NoFocus);
@@ -180,7 +181,7 @@ QToolButton* TForm1::MakeArrowButton(int tile, const char* name, int left, int t
   SetToolTip(*button, tr(name));
   button->setIcon(ArrowButtonIcon(tile));
   button->setIconSize(QSize(20, 20));
-  button->setGeometry(left, top, 23, 22);
+  button->setGeometry(place.Left, place.Top, place.Width, place.Height);
   return button;
 }
 

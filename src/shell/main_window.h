@@ -25,6 +25,7 @@ class QToolButton;
 
 namespace quorvane {
 
+struct Box;
 class KeyMessageFilter;
 class TForm5;
 class TPaintBox;
@@ -131,7 +132,7 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   bool FormClose();
   void BuildControls();
   void BuildMenus();
-  QToolButton* MakeArrowButton(int tile, const char* name, int left, int top);
+  QToolButton* MakeArrowButton(int tile, const char* name, const Box& place);
   // Brings the board's description for screen readers up to date.
   void DescribeBoardChange();
   void WarnSoundLoad(const std::string& text);

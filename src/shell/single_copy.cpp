@@ -19,6 +19,8 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "product/product.h"
+
 namespace quorvane {
 
 namespace {
@@ -62,7 +64,10 @@ bool SessionBusNamed() {
 }
 
 constexpr int kRequestMilliseconds = 5000;
-constexpr const char* kNoAnswer = "Quorvane Sinuvar is running already but did not answer.\n";
+void SayNoAnswer() {
+  std::fputs(ProductName, stderr);
+  std::fputs(" is running already but did not answer.\n", stderr);
+}
 
 }  // namespace
 
@@ -107,7 +112,7 @@ bool SingleCopy::ClaimOnBus(const QString& appId, bool& raisedOther) {
     }
     // Held twice over, by a copy that does not answer: still no second game.
     if (attempt == 1) {
-      std::fputs(kNoAnswer, stderr);
+      SayNoAnswer();
       raisedOther = true;
     }
   }
@@ -151,7 +156,7 @@ bool SingleCopy::ClaimByLock(const QString& appId, bool& raisedOther) {
     QThread::msleep(50);
   }
   // A copy holds the lock, if a deaf one: still no second game.
-  std::fputs(kNoAnswer, stderr);
+  SayNoAnswer();
   raisedOther = true;
   return false;
 }

@@ -22,6 +22,15 @@ struct WindowLayout {
   Box PaintBox{0, 0, BoardWidth, BoardHeight};
   Box InnerPanel{0, 0, 405, 53};  // Panel4, in Panel2
   Box Frame;                      // Bevel5, in Panel3
+  // In Panel4: the four push buttons and the four arrow buttons.
+  Box NewGameButton{1, 13, 75, 25};  // Button2
+  Box PauseButton{81, 13, 75, 25};   // Button3
+  Box HelpButton{246, 13, 75, 25};   // Button4
+  Box ExitButton{327, 13, 75, 25};   // Button1
+  Box LeftArrow{163, 15, 23, 22};    // LeftSpeed
+  Box UpArrow{189, 4, 23, 22};       // UpSpeed
+  Box DownArrow{189, 29, 23, 22};    // DownSpeed
+  Box RightArrow{215, 15, 23, 22};   // RightSpeed
 
   int PlayingAreaHeight() const { return ClientHeight - AdStripHeight - ButtonStripHeight - StatusBarHeight; }
   int PlayingAreaTop() const { return AdStripHeight; }

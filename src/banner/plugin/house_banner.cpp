@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <array>
 
+#include "product/product.h"
+
 namespace quorvane {
 
 namespace {
@@ -133,10 +135,10 @@ void THouseBanner::paintEvent(QPaintEvent*) {
 
   p.setPen(QColor(255, 230, 0));
   p.setFont(Pixels(font(), qMax(8, int(h * 0.33)), true));
-  p.drawText(textArea, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Quorvane Sinuvar"));
+  p.drawText(textArea, Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(ProductName));
   p.setPen(QColor(150, 200, 160));
   p.setFont(Pixels(font(), qMax(6, int(h * 0.2)), false));
-  p.drawText(textArea, Qt::AlignRight | Qt::AlignTop, tr("a game by Tolvenix"));
+  p.drawText(textArea, Qt::AlignRight | Qt::AlignTop, tr("a game by %1").arg(QString::fromLatin1(StudioName)));
   p.setPen(Qt::white);
   const QString hint = Hint();
   p.setFont(Fitting(font(), qMax(7, int(h * 0.22)), hint, textArea.width()));
