@@ -79,6 +79,8 @@ TEST_F(WindowTest, AfterAClickOnALinkEnterPressesOk) {
   } opener;
   SetLinkOpener(&opener);
   TForm1& form = Show();
+  // The main window's own activation must not arrive after the box's.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   ModalAnswers answers;
   answers.Then([](QWidget* modal) {
     auto* box = qobject_cast<TForm5*>(modal);

@@ -116,6 +116,7 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
   qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
   QtHelpService help(QStringLiteral(QUORVANE_BIN_DIR));
   TForm1& form = Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   help.SetOwner(&form);
   form.SetHelpService(&help);
   StartHeldGame();
