@@ -54,8 +54,7 @@ void TickHandOver::Run() {
 
 // --- worker ------------------------------------------------------------
 
-TTimerThread::TTimerThread(TSuperTimer& timer, TimerWorkerMode mode)
-    : timer_(timer), mode_(mode), handOver_(new TickHandOver(&timer)) {}
+TTimerThread::TTimerThread(TSuperTimer& timer) : timer_(timer), handOver_(new TickHandOver(&timer)) {}
 
 TTimerThread::~TTimerThread() { Release(); }
 
@@ -89,8 +88,6 @@ void TTimerThread::Loop(std::stop_token stop) {
   while (!stop.stop_requested()) RunPass(stop);
 }
 
-bool TTimerThread::RunOnce() { return mode_ == TimerWorkerMode::Manual && RunPass(std::stop_token{}); }
-
 bool TTimerThread::RunPass(std::stop_token stop) {
   for (;;) {
     if (!AwaitEnabled(stop) || stop.stop_requested()) return false;
@@ -109,7 +106,6 @@ bool TTimerThread::RunPass(std::stop_token stop) {
 
 bool TTimerThread::AwaitEnabled(std::stop_token stop) {
   std::unique_lock lock(timer_.stateMutex_);
-  if (mode_ == TimerWorkerMode::Manual) return timer_.enabled_.load();
   return gate_.wait(lock, stop, [this] { return timer_.enabled_.load(); });
 }
 
@@ -153,10 +149,10 @@ void TTimerThread::HandOver(uint64_t epoch) {
 // --- timer -------------------------------------------------------------
 
 TSuperTimer::TSuperTimer(TickDispatcher& dispatcher)
-    : clock_(ownClock_), sleeper_(ownSleeper_), dispatcher_(dispatcher), worker_(*this, TimerWorkerMode::Thread) {}
+    : clock_(ownClock_), sleeper_(ownSleeper_), dispatcher_(dispatcher), worker_(*this) {}
 
-TSuperTimer::TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper, TimerWorkerMode mode)
-    : clock_(clock), sleeper_(sleeper), dispatcher_(dispatcher), worker_(*this, mode) {}
+TSuperTimer::TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper)
+    : clock_(clock), sleeper_(sleeper), dispatcher_(dispatcher), worker_(*this) {}
 
 TSuperTimer::~TSuperTimer() {
   SetEnabled(false);
@@ -180,7 +176,7 @@ void TSuperTimer::SetEnabled(bool value) {
     startTime_.store(clock_.Now());
     dueTime_.store(startTime_.load() + interval_.load());
   }
-  if (worker_.mode_ == TimerWorkerMode::Manual || worker_.Started()) {
+  if (worker_.Started()) {
     worker_.Resume();
     return;
   }

@@ -90,22 +90,13 @@ class TickDispatcher {
   virtual void Post(const std::shared_ptr<TickHandOver>& handOver) = 0;
 };
 
-enum class TimerWorkerMode {
-  Thread,  // the worker runs on its own thread, started at the first enable
-  Manual,  // no thread: the caller runs the loop with Worker().RunOnce()
-};
-
 // The worker of one timer.
 class TTimerThread {
  public:
-  TTimerThread(TSuperTimer& timer, TimerWorkerMode mode);
+  explicit TTimerThread(TSuperTimer& timer);
   TTimerThread(const TTimerThread&) = delete;
   TTimerThread& operator=(const TTimerThread&) = delete;
   ~TTimerThread();
-
-  // Manual mode: one period of the loop, from the sleep to the end of the
-  // hand-over. Gives false, without waiting, when the timer is disabled.
-  bool RunOnce();
 
   bool Started() const { return thread_.joinable(); }
   // The kernel's id of the worker thread; 0 until it has begun to run.
@@ -126,7 +117,6 @@ class TTimerThread {
   void HandOver(uint64_t epoch);
 
   TSuperTimer& timer_;
-  const TimerWorkerMode mode_;
   const std::shared_ptr<TickHandOver> handOver_;
   std::condition_variable_any gate_;  // waited on with the timer's stateMutex_
   std::mutex priorityMutex_;
@@ -146,8 +136,7 @@ class TSuperTimer {
 
   // Real clock and sleep; |dispatcher| must outlive the timer.
   explicit TSuperTimer(TickDispatcher& dispatcher);
-  TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper,
-              TimerWorkerMode mode = TimerWorkerMode::Thread);
+  TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper);
   TSuperTimer(const TSuperTimer&) = delete;
   TSuperTimer& operator=(const TSuperTimer&) = delete;
   // Ends the worker and waits for it; a tick still on its way is dropped.

@@ -1,5 +1,5 @@
-// The timer's rules and its worker loop on a fake clock, one period per
-// RunOnce(), with every tick run synchronously.
+// The timer's rules and its worker loop on a fake clock, the worker taking
+// turns with the test a number of ticks at a time.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,7 +14,10 @@ using ::testing::IsEmpty;
 
 class TimerLoop : public ::testing::Test {
  protected:
-  explicit TimerLoop(uint32_t clockStart = 0) : clock(clockStart) {
+  explicit TimerLoop(uint32_t clockStart = 0) : clock(clockStart, &turns) {
+    turns.timer = &timer;
+    // An ordinary thread, which keeps the whole busy-wait margin.
+    timer.SetThreadPriority(TThreadPriority::tpNormal);
     timer.SetOnTimer([this](TSuperTimer& sender) {
       ticks.push_back(sender.Elapsed());
       if (onTick) onTick();
@@ -22,16 +25,21 @@ class TimerLoop : public ::testing::Test {
     timer.SetOnStop([this](TSuperTimer&) { stoppedAfterTicks.push_back(static_cast<int>(ticks.size())); });
   }
 
-  // Runs up to |passes| periods; stops early once the timer is parked.
-  void Run(int passes) {
-    for (int i = 0; i < passes && timer.Worker().RunOnce(); ++i) {
-    }
+  ~TimerLoop() override {
+    // The worker parks for good before the timer ends it.
+    sleeper.onSleep = nullptr;
+    timer.SetEnabled(false);
+    turns.Open();
   }
 
+  // Runs up to |count| ticks; stops early once the timer is parked.
+  void Run(int count) { turns.Run(count); }
+
+  testing::TimerTurns turns;
   testing::FakeClock clock;
-  testing::FakeSleeper sleeper{clock};
-  testing::SyncDispatcher dispatcher;
-  TSuperTimer timer{dispatcher, clock, sleeper, TimerWorkerMode::Manual};
+  testing::FakeSleeper sleeper{clock, &turns};
+  testing::TurnDispatcher dispatcher{turns};
+  TSuperTimer timer{dispatcher, clock, sleeper};
   std::vector<int32_t> ticks;          // Elapsed at each OnTimer
   std::vector<int> stoppedAfterTicks;  // one entry per OnStop
   std::function<void()> onTick;
