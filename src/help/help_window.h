@@ -53,6 +53,12 @@ class THelpWindow final : public QWidget {
   // top instead, so that it stays over it and usable beside it.
   void SetOwner(QWidget* owner);
 
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Its parts, each known by its name as its object name.
   QTabWidget* Tabs = nullptr;
   QHelpContentWidget* Contents = nullptr;
   QLineEdit* IndexFilter = nullptr;
@@ -60,11 +66,6 @@ class THelpWindow final : public QWidget {
   QLabel* Notice = nullptr;  // a line above the topic, e.g. for a topic not found
   THelpBrowser* Browser = nullptr;
 
- protected:
-  bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
   QWindow* FrontWindow();
   void FollowFront();
   QString Prepare();

@@ -16,9 +16,12 @@
 
 #include "help/help_window.h"
 #include "help/qt_help_service.h"
+#include "support/controls.h"
 
 namespace quorvane {
 namespace {
+
+using testing::Control;
 
 const QString kBinDir = QStringLiteral(QUORVANE_BIN_DIR);
 
@@ -32,7 +35,7 @@ class HelpWindowTest : public ::testing::Test {
     qputenv("XDG_CACHE_HOME", cache_.path().toUtf8());
   }
   void TearDown() override { saved_.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved_); }
-  static QString Shown(THelpWindow* window) { return window->Browser->toPlainText().simplified(); }
+  static QString Shown(THelpWindow* w) { return Control<THelpBrowser>(*w, "Browser")->toPlainText().simplified(); }
 
   QTemporaryDir cache_;
   QByteArray saved_;
@@ -56,15 +59,16 @@ TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
   help.ShowContext(OptionsHelpContext);
   EXPECT_EQ(help.Window(), window) << "the same window, at the new topic";
   EXPECT_TRUE(Shown(window).contains("Reset defaults for custom skill level?"));
-  window->Tabs->setCurrentIndex(1);
+  Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
   help.ShowTopics();
   EXPECT_EQ(help.Window(), window);
-  EXPECT_EQ(window->Tabs->currentIndex(), 0) << "contents in front";
+  EXPECT_EQ(Control<QTabWidget>(*window, "Tabs")->currentIndex(), 0) << "contents in front";
   EXPECT_TRUE(Shown(window).contains("The topics of this help"));
 
   help.ShowContext(1234);
-  EXPECT_FALSE(window->Notice->isHidden());
-  EXPECT_EQ(window->Notice->text(), "The help topic 1234 was not found in the help file. These are its contents.");
+  EXPECT_FALSE(Control<QLabel>(*window, "Notice")->isHidden());
+  EXPECT_EQ(Control<QLabel>(*window, "Notice")->text(),
+            "The help topic 1234 was not found in the help file. These are its contents.");
   EXPECT_TRUE(Shown(window).contains("The topics of this help"));
 
   help.Quit();
@@ -72,7 +76,7 @@ TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
   help.ShowContext(PrivacyHelpContext);
   EXPECT_EQ(help.Window(), window);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(window->Notice->isHidden()) << "the notice goes with the next topic";
+  EXPECT_TRUE(Control<QLabel>(*window, "Notice")->isHidden()) << "the notice goes with the next topic";
 }
 
 TEST_F(HelpWindowTest, MissingHelpFileSaysSoInTheWindow) {
@@ -133,8 +137,10 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   QtHelpService help(kBinDir);
   help.ShowTopics();
   THelpWindow* window = help.Window();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Contents->model()->rowCount() > 0; }, 10000));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Index->model()->rowCount() > 0; }, 10000));
+  auto* contentsView = Control<QHelpContentWidget>(*window, "Contents");
+  auto* indexView = Control<QHelpIndexWidget>(*window, "Index");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return contentsView->model()->rowCount() > 0; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return indexView->model()->rowCount() > 0; }, 10000));
 
   QHelpEngineCore files(cache_.filePath("tolvenix/help.qhc"));
   ASSERT_TRUE(files.setupData());
@@ -142,7 +148,7 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
     pages.insert(url.fileName());
   ASSERT_GE(pages.size(), 8u);
-  auto* contents = qobject_cast<QHelpContentModel*>(window->Contents->model());
+  auto* contents = qobject_cast<QHelpContentModel*>(contentsView->model());
   std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
     for (int row = 0; row < contents->rowCount(parent); ++row) {
       inContents.insert(contents->contentItemAt(contents->index(row, 0, parent))->url().fileName());
@@ -150,7 +156,7 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
     }
   };
   walk({});
-  QAbstractItemModel* index = window->Index->model();
+  QAbstractItemModel* index = indexView->model();
   for (int row = 0; row < index->rowCount(); ++row)
     for (const QHelpLink& link : files.documentsForKeyword(index->index(row, 0).data().toString()))
       inIndex.insert(link.url.fileName());
@@ -159,10 +165,10 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
     EXPECT_TRUE(inIndex.count(page)) << page.toStdString() << " is in the index";
   }
 
-  window->Tabs->setCurrentIndex(1);
-  QTest::keyClicks(window->IndexFilter, "tolven");
-  EXPECT_EQ(window->Index->currentIndex().data().toString(), "Tolvenix.ini");
-  QTest::keyClick(window->IndexFilter, Qt::Key_Return);
+  Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
+  QTest::keyClicks(Control<QLineEdit>(*window, "IndexFilter"), "tolven");
+  EXPECT_EQ(indexView->currentIndex().data().toString(), "Tolvenix.ini");
+  QTest::keyClick(Control<QLineEdit>(*window, "IndexFilter"), Qt::Key_Return);
   EXPECT_TRUE(Shown(window).contains("$XDG_CONFIG_HOME/Tolvenix.ini"));
 }
 

@@ -71,13 +71,10 @@ TEST_F(WindowTest, MainWindowAndEveryDialogCentreTheirFrames) {
 
 // The options dialog's Help button brings the help window up over the game
 // and the dialog, active, even when it was open already.
-TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
-  const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
-  QtHelpService help(QStringLiteral(QUORVANE_BIN_DIR));
+TEST_F(HelpWindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
+  QtHelpService& help = Help();
   TForm1& form = Show();
   help.SetOwner(&form);
-  form.SetHelpService(&help);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   ModalAnswers answers;
   for (int round = 0; round < 2; ++round) {
@@ -102,8 +99,6 @@ TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   form.Options1Click();  // the help window is open behind the game now
   EXPECT_TRUE(answers.AllUsed());
-  form.SetHelpService(nullptr);
-  savedCache.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache);
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 // English and in every translated language, into the folder given.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest/QTest>
@@ -36,8 +38,18 @@ struct NoBrowser final : WavFileBrowser {
   std::optional<QString> ChooseFile(QWidget*, const FileOpenRequest&) override { return std::nullopt; }
 };
 
+// The picture, and beside it every named control's place in its window.
 bool Save(QWidget& window, const QString& path) {
   if (!QTest::qWaitForWindowExposed(&window)) return false;
+  QFile places(QString(path).replace(QStringLiteral(".png"), QStringLiteral(".txt")));
+  if (!places.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
+  QTextStream out(&places);
+  for (const QWidget* control : window.findChildren<QWidget*>()) {
+    if (control->objectName().isEmpty() || !control->isVisibleTo(&window)) continue;
+    const QRect place(control->mapTo(&window, QPoint()), control->size());
+    out << control->objectName() << ' ' << place.x() << ' ' << place.y() << ' ' << place.width() << ' '
+        << place.height() << '\n';
+  }
   const bool saved = window.grab().save(path);
   if (!saved) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
   return saved;
@@ -52,10 +64,9 @@ bool Shoot(const QString& folder, const QString& language) {
   location.ProgramPath = (std::filesystem::path(home.path().toStdString()) / "tolvenix").string();
   TForm1 form(location);
   form.show();
-  if (!QTest::qWaitForWindowExposed(&form)) return false;
-  // The intro's last line as first drawn, whenever the blink came.
+  // The intro's last line as first drawn: no blink before the picture.
   if (auto* blink = form.findChild<QTimer*>(QStringLiteral("ClickNewTimer"))) blink->stop();
-  if (form.BlinkPhase() != 0) form.ClickNewTimerTimer();
+  if (!QTest::qWaitForWindowExposed(&form)) return false;
   ok &= Save(form, prefix + "main.png");
 
   NoHelp help;
