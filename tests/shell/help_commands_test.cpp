@@ -42,7 +42,7 @@ TEST_F(WindowTest, HelpCommandsAndWhatTheCloseQuits) {
       {"F1",
        [](TForm1& form) {
          form.activateWindow();
-         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+         ASSERT_TRUE(WaitUntilActive(&form));
          QTest::keyClick(&form, Qt::Key_F1);
        },
        {"topics", "quit"}},
@@ -106,7 +106,7 @@ void ClickThroughTheWindowSystem(QWidget* widget, QPoint at) {
 TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
   QtHelpService& help = Help();
   TForm1& form = Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   help.SetOwner(&form);
   StartHeldGame();
   form.Button4Click();
@@ -119,8 +119,10 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
     SCOPED_TRACE(what);
     // Each dialog belongs to its owner, so a compositor puts it over the game.
     EXPECT_EQ(modal->windowHandle()->transientParent(), (owner ? owner : &form)->windowHandle());
-    if (!window->isVisible()) help.ShowTopics();  // a help request
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << "brought up and activated";
+    if (!window->isVisible()) {
+      help.ShowTopics();  // a help request
+      ASSERT_TRUE(WaitUntilActive(window)) << "brought up and activated";
+    }
     EXPECT_EQ(window->windowHandle()->transientParent(), modal->windowHandle()) << "kept over the dialog";
     QTabBar* tabs = Control<QTabWidget>(*window, "Tabs")->tabBar();
     const int other = 1 - Control<QTabWidget>(*window, "Tabs")->currentIndex();
@@ -142,7 +144,7 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
     window->windowHandle()->close();  // the close box
     EXPECT_FALSE(window->isVisible());
     help.ShowTopics();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(WaitUntilActive(window));
   };
 
   ModalAnswers answers;
