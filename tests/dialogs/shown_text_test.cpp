@@ -91,8 +91,8 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
          StartHeldGame();
          for (int i = 0; i < 30 && State().GameRunning; ++i) form_->SuperTimer1Timer();
          EXPECT_TRUE(answers.AllUsed());
-         EXPECT_EQ(OptionsShow().at(0), hostile);
        }},
+      {"the options, as the new holder", [&](const std::string& hostile) { EXPECT_EQ(OptionsShow().at(0), hostile); }},
       {"the general error report",
        [&](const std::string& hostile) {
          ModalAnswers answers;
