@@ -100,7 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PeriodCase{"RealtimeKeepsFifty", true, 200, 0, {}, {200, 400, 600}, {150, 150, 150}},
         PeriodCase{"RealtimeSpinsHalfOf51", true, 51, 0, {}, {51, 102, 153}, {26, 26, 26}},
-        PeriodCase{"RealtimeSpinsHalfOf30", true, 30, 0, {}, {30, 60, 90}, {15, 15, 15}},
         PeriodCase{"OrdinarySpinsOneMs", false, 200, 0, {}, {200, 400, 600}, {199, 199, 199}},
         PeriodCase{"OrdinarySpinsOneMsOf30", false, 30, 0, {}, {30, 60, 90}, {29, 29, 29}},
         PeriodCase{"OrdinaryOneMsPeriodOnlySpins", false, 1, 0, {}, {1, 2, 3}, {}},
