@@ -25,6 +25,16 @@ void ThreadSleeper::Sleep(uint32_t milliseconds, std::stop_token stop) {
   wake_.wait_for(lock, stop, std::chrono::milliseconds(milliseconds), [] { return false; });
 }
 
+void ThreadSleeper::SleepUntil(uint32_t reading, std::stop_token stop) {
+  // The reading names a whole millisecond of the steady clock; find it near
+  // now, so that the wait's deadline is absolute on the monotonic clock.
+  const auto now = std::chrono::floor<std::chrono::milliseconds>(std::chrono::steady_clock::now());
+  const auto nowReading = static_cast<uint32_t>(now.time_since_epoch().count());
+  const auto wake = now + std::chrono::milliseconds(static_cast<int32_t>(reading - nowReading));
+  std::unique_lock lock(mutex_);
+  wake_.wait_until(lock, stop, wake, [] { return false; });
+}
+
 // --- hand-over ---------------------------------------------------------
 
 void TickHandOver::Run() {
@@ -54,7 +64,8 @@ void TickHandOver::Run() {
 
 // --- worker ------------------------------------------------------------
 
-TTimerThread::TTimerThread(TSuperTimer& timer) : timer_(timer), handOver_(new TickHandOver(&timer)) {}
+TTimerThread::TTimerThread(TSuperTimer& timer, TimerWorkerMode mode)
+    : timer_(timer), mode_(mode), handOver_(new TickHandOver(&timer)) {}
 
 TTimerThread::~TTimerThread() { Release(); }
 
@@ -88,12 +99,12 @@ void TTimerThread::Loop(std::stop_token stop) {
   while (!stop.stop_requested()) RunPass(stop);
 }
 
+bool TTimerThread::RunOnce() { return mode_ == TimerWorkerMode::Manual && RunPass(std::stop_token{}); }
+
 bool TTimerThread::RunPass(std::stop_token stop) {
   for (;;) {
     if (!AwaitEnabled(stop) || stop.stop_requested()) return false;
-    const uint32_t interval = timer_.interval_.load();
-    const uint32_t spin = BusyWaitMilliseconds(interval, realtime_.load(std::memory_order_relaxed));
-    if (interval > spin) timer_.sleeper_.Sleep(interval - spin, stop);
+    SleepBeforeDue(stop);
     uint64_t epoch = 0;
     if (SpinUntilDue(epoch)) {
       HandOver(epoch);
@@ -106,7 +117,25 @@ bool TTimerThread::RunPass(std::stop_token stop) {
 
 bool TTimerThread::AwaitEnabled(std::stop_token stop) {
   std::unique_lock lock(timer_.stateMutex_);
+  if (mode_ == TimerWorkerMode::Manual) return timer_.enabled_.load();
   return gate_.wait(lock, stop, [this] { return timer_.enabled_.load(); });
+}
+
+void TTimerThread::SleepBeforeDue(std::stop_token stop) {
+  const uint32_t interval = timer_.interval_.load();
+  const bool realtime = realtime_.load(std::memory_order_relaxed);
+  const uint32_t spin = BusyWaitMilliseconds(interval, realtime);
+  if (realtime) {
+    // A plain sleep from the end of the hand-over: a handler of up to the
+    // margin still leaves the tick on time.
+    if (interval > spin) timer_.sleeper_.Sleep(interval - spin, stop);
+    return;
+  }
+  // An ordinary thread that spins for long uses up its share of the
+  // processor and then waits for one at the due time. It sleeps against
+  // the due time itself, so the hand-over's length does not shift the wake.
+  const uint32_t wake = timer_.dueTime_.load() - spin;
+  if (ClockBefore(timer_.clock_.Now(), wake)) timer_.sleeper_.SleepUntil(wake, stop);
 }
 
 bool TTimerThread::SpinUntilDue(uint64_t& epoch) {
@@ -149,10 +178,10 @@ void TTimerThread::HandOver(uint64_t epoch) {
 // --- timer -------------------------------------------------------------
 
 TSuperTimer::TSuperTimer(TickDispatcher& dispatcher)
-    : clock_(ownClock_), sleeper_(ownSleeper_), dispatcher_(dispatcher), worker_(*this) {}
+    : clock_(ownClock_), sleeper_(ownSleeper_), dispatcher_(dispatcher), worker_(*this, TimerWorkerMode::Thread) {}
 
-TSuperTimer::TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper)
-    : clock_(clock), sleeper_(sleeper), dispatcher_(dispatcher), worker_(*this) {}
+TSuperTimer::TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper, TimerWorkerMode mode)
+    : clock_(clock), sleeper_(sleeper), dispatcher_(dispatcher), worker_(*this, mode) {}
 
 TSuperTimer::~TSuperTimer() {
   SetEnabled(false);
@@ -176,7 +205,7 @@ void TSuperTimer::SetEnabled(bool value) {
     startTime_.store(clock_.Now());
     dueTime_.store(startTime_.load() + interval_.load());
   }
-  if (worker_.Started()) {
+  if (worker_.mode_ == TimerWorkerMode::Manual || worker_.Started()) {
     worker_.Resume();
     return;
   }
