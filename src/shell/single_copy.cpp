@@ -41,8 +41,8 @@ namespace {
 constexpr int kMaxServed = 16;
 // A connection that has not made its request by then is dropped.
 constexpr int kIdleMilliseconds = 1000;
-// Out of descriptors, accept() fails while the connection stays queued:
-// look again after this, rather than spin or give up the socket.
+// After accept() failed for want of descriptors or memory, it is tried
+// again this much later.
 constexpr int kAcceptRetryMilliseconds = 100;
 constexpr char kAnswer[] = "shown";
 
@@ -146,6 +146,7 @@ SingleCopy::~SingleCopy() {
     ::unlink(socketPath_.constData());
     ::close(listenFd_);
   }
+  if (spareFd_ >= 0) ::close(spareFd_);
   if (lockFd_ >= 0) ::close(lockFd_);  // releases the lock
 }
 
@@ -252,6 +253,7 @@ void SingleCopy::Listen(const QByteArray& path) {
   }
   listenFd_ = fd;
   socketPath_ = path;
+  spareFd_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
   notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &SingleCopy::TakeConnections);
 }
@@ -260,11 +262,23 @@ void SingleCopy::TakeConnections() {
   for (;;) {
     const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
     if (fd < 0) {
-      if (errno == EINTR || errno == ECONNABORTED) continue;
-      if (errno != EAGAIN && errno != EWOULDBLOCK) {
-        notifier_->setEnabled(false);
-        QTimer::singleShot(kAcceptRetryMilliseconds, notifier_, [notifier = notifier_] { notifier->setEnabled(true); });
+      const int failure = errno;
+      if (failure == EINTR || failure == ECONNABORTED) continue;
+      if (failure == EAGAIN || failure == EWOULDBLOCK) return;  // the queue is empty
+      if ((failure == EMFILE || failure == ENFILE) && spareFd_ >= 0) {
+        // Out of descriptors: the spare one, given up for a moment, takes a
+        // connection off the queue to hang up on, so that the queue drains
+        // and the start asking again gets through once one is free.
+        ::close(spareFd_);
+        const int taken = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (taken >= 0) ::close(taken);
+        spareFd_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (taken >= 0) continue;
       }
+      // The connection stays queued: look again shortly, never spin, and
+      // keep the socket whatever failed.
+      notifier_->setEnabled(false);
+      QTimer::singleShot(kAcceptRetryMilliseconds, notifier_, [notifier = notifier_] { notifier->setEnabled(true); });
       return;
     }
     // Only the player's own starts, and no more than we serve at once.

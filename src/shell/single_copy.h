@@ -70,6 +70,7 @@ class SingleCopy final : public QObject {
   QString pendingToken_;
   int lockFd_ = -1;
   int listenFd_ = -1;
+  int spareFd_ = -1;  // held for when accept() runs out of descriptors
   QByteArray socketPath_;
   QSocketNotifier* notifier_ = nullptr;
   int served_ = 0;
