@@ -151,6 +151,7 @@ SingleCopy::~SingleCopy() {
 }
 
 std::unique_ptr<SingleCopy> SingleCopy::Claim(const QString& appId, bool& answered) {
+  answered = false;
   std::unique_ptr<SingleCopy> copy(new SingleCopy);
   // One wait for both ways: a silent copy is reported, never waited out.
   const QDeadlineTimer deadline(AnswerMilliseconds);
