@@ -124,11 +124,13 @@ if [[ $mode == lock ]]; then
   # the settings, where one held by something that serves no socket keeps a
   # second game from starting.
   mkdir -m 777 "$scratch/open"
+  ln -s "$scratch/planted" "$scratch/open/com.tolvenix.QuorvaneSinuvar.lock"
   exec {held}>"$scratch/com.tolvenix.QuorvaneSinuvar.lock"
   flock -n "$held" || fail "flock could not take the lock"
   XDG_RUNTIME_DIR=$scratch/open start_beside_a_silent_copy "beside a lock with no socket"
   exec {held}>&-
-  [[ -z $(ls -A "$scratch/open") ]] || fail "the game wrote into a runtime folder open to others"
+  [[ ! -e $scratch/planted && $(ls -A "$scratch/open") == com.tolvenix.QuorvaneSinuvar.lock ]] ||
+    fail "the game wrote into a runtime folder open to others"
 else
   dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetNameOwner \
     string:com.tolvenix.QuorvaneSinuvar >/dev/null || fail "the first copy does not own its bus name"
