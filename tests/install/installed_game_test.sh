@@ -187,6 +187,20 @@ case ${1:-} in
       left=$(find "${tree%%:*}" -not -type d)
       [[ -z $left ]] || fail "left after uninstalling from ${tree#*:}: $left"
     done
+
+    # make install PREFIX=<home>/.local, twice, then make uninstall: into a
+    # home without ~/.local nothing is left; beside a user's own files, a
+    # folder that was there (empty or not) stays and the user's file with it.
+    mkdir -p "$scratch/new" "$scratch/lived/.local/share/applications" "$scratch/lived/.local/share/metainfo"
+    touch "$scratch/lived/.local/share/applications/editor.desktop"
+    for home in "$scratch/new" "$scratch/lived"; do
+      find "$home" | sort >"$scratch/before"
+      for _ in 1 2; do
+        cmake --install "$build" --prefix "$home/.local" >/dev/null
+      done
+      cmake -DCMAKE_INSTALL_PREFIX="$home/.local" -P "$build/packaging/uninstall.cmake" >/dev/null
+      find "$home" | sort | diff "$scratch/before" - >&2 || fail "uninstalling did not leave $home as it was"
+    done
     ;;
   package)
     deb=$2
