@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Score %1.</source>
-        <translation>Punkte %1.</translation>
+        <translation>Punkte: %1.</translation>
     </message>
     <message>
         <source>The snake is %1 long</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>%1. %2 %3, heading %4.</source>
-        <translation>%1. %2 %3, Richtung %4.</translation>
+        <translation>%1. %2 %3, Richtung: %4.</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Eigene</translation>
+        <translation>Eigene Stufe</translation>
     </message>
     <message>
         <source>Could not load sound file.</source>
@@ -167,6 +167,13 @@
     <message>
         <source>Click New Game to play</source>
         <translation>Zum Spielen „Neues Spiel“ klicken</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::LinkOpener</name>
+    <message>
+        <source>Unable to open %1.</source>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -256,7 +263,7 @@
     </message>
     <message>
         <source>Privacy statement ...</source>
-        <translation>Datenschutzerklärung ...</translation>
+        <translation>&amp;Datenschutzerklärung ...</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
@@ -502,6 +509,11 @@
         <source>C&amp;ustom</source>
         <comment>start position</comment>
         <translation>&amp;Eigene</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <comment>growths</comment>
+        <translation>Wachstumsschritten</translation>
     </message>
 </context>
 <context>
