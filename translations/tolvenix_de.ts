@@ -289,6 +289,11 @@
         <source>Could not display About dialog.</source>
         <translation>Das Fenster „Über“ konnte nicht angezeigt werden.</translation>
     </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::TForm3</name>

@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Click New Game to play</source>
-        <translation>Pulsa Nueva partida para jugar</translation>
+        <translation>Pulsa Jugar para empezar</translation>
     </message>
 </context>
 <context>
@@ -289,6 +289,11 @@
         <source>Could not display About dialog.</source>
         <translation>No se pudo mostrar la ventana Acerca de.</translation>
     </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>J&amp;ugar</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::TForm3</name>
@@ -384,7 +389,7 @@
     </message>
     <message>
         <source>&amp;Use defaults</source>
-        <translation>&amp;Por defecto</translation>
+        <translation>&amp;Estándar</translation>
     </message>
     <message>
         <source>From Slow to Fast</source>
@@ -392,7 +397,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>&amp;Por defecto</translation>
+        <translation>&amp;Estándar</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -401,7 +406,7 @@
     <message>
         <source>C&amp;ustom</source>
         <comment>start position</comment>
-        <translation>Perso&amp;nalizada</translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>Initial direction</source>
@@ -425,15 +430,15 @@
     </message>
     <message>
         <source>&amp;Vertical position :</source>
-        <translation>Posición &amp;vertical:</translation>
+        <translation>&amp;Fila:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal position :</source>
-        <translation>Posición &amp;horizontal:</translation>
+        <translation>Col&amp;umna:</translation>
     </message>
     <message>
         <source>&amp;Play sounds</source>
-        <translation>&amp;Reproducir sonidos</translation>
+        <translation>Ac&amp;tivar sonidos</translation>
     </message>
     <message>
         <source>Play &amp;sound for blue blob</source>

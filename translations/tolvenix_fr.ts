@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Score %1.</source>
-        <translation>Score : %1.</translation>
+        <translation>Score&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The snake is %1 long</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Click New Game to play</source>
-        <translation>Cliquez sur Nouvelle partie pour jouer</translation>
+        <translation>Cliquez sur Jouer pour commencer</translation>
     </message>
 </context>
 <context>
@@ -289,6 +289,11 @@
         <source>Could not display About dialog.</source>
         <translation>Impossible d’afficher la boîte À propos.</translation>
     </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>J&amp;ouer</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::TForm3</name>
@@ -358,7 +363,7 @@
     </message>
     <message>
         <source>&amp;Add walls after eating</source>
-        <translation>Ajou&amp;ter des murs après</translation>
+        <translation>Bâ&amp;tir des murs après</translation>
     </message>
     <message>
         <source>blobs</source>
@@ -370,7 +375,7 @@
     </message>
     <message>
         <source>&amp;Use defaults</source>
-        <translation>&amp;Par défaut</translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>From Slow to Fast</source>
@@ -378,7 +383,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>&amp;Par défaut</translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -406,11 +411,11 @@
     </message>
     <message>
         <source>&amp;Vertical position :</source>
-        <translation>Position &amp;verticale :</translation>
+        <translation>&amp;Ligne :</translation>
     </message>
     <message>
         <source>Hori&amp;zontal position :</source>
-        <translation>Position hori&amp;zontale :</translation>
+        <translation>C&amp;olonne :</translation>
     </message>
     <message>
         <source>&amp;Play sounds</source>
@@ -508,7 +513,7 @@
     <message>
         <source>C&amp;ustom</source>
         <comment>start position</comment>
-        <translation>Pe&amp;rsonnalisée</translation>
+        <translation>Au &amp;choix</translation>
     </message>
     <message>
         <source>moves</source>

@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Click New Game to play</source>
-        <translation>Fai clic su Nuova partita per giocare</translation>
+        <translation>Fai clic su Gioca per iniziare</translation>
     </message>
 </context>
 <context>
@@ -289,6 +289,11 @@
         <source>Could not display About dialog.</source>
         <translation>Impossibile mostrare la finestra Informazioni.</translation>
     </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>Gio&amp;ca</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::TForm3</name>
@@ -384,7 +389,7 @@
     </message>
     <message>
         <source>&amp;Use defaults</source>
-        <translation>&amp;Predefiniti</translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>From Slow to Fast</source>
@@ -392,16 +397,16 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>&amp;Predefinita</translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;Random</source>
-        <translation>Ca&amp;suale</translation>
+        <translation>Casua&amp;le</translation>
     </message>
     <message>
         <source>C&amp;ustom</source>
         <comment>start position</comment>
-        <translation>P&amp;ersonalizzata</translation>
+        <translation>&amp;Manuale</translation>
     </message>
     <message>
         <source>Initial direction</source>
@@ -425,15 +430,15 @@
     </message>
     <message>
         <source>&amp;Vertical position :</source>
-        <translation>Posizione &amp;verticale:</translation>
+        <translation>&amp;Riga:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal position :</source>
-        <translation>Posizione ori&amp;zzontale:</translation>
+        <translation>&amp;Colonna:</translation>
     </message>
     <message>
         <source>&amp;Play sounds</source>
-        <translation>&amp;Riproduci i suoni</translation>
+        <translation>A&amp;ttiva i suoni</translation>
     </message>
     <message>
         <source>Play &amp;sound for blue blob</source>

@@ -286,9 +286,9 @@ void TForm3::BuildHiScorePage() {
   Label14 = Text(page, tr("Set by : "), 14, 46);
   // The values run to the page's frame: a long name is not cut short.
   Label13 = NewLabel(page);
-  Label13->setGeometry(64, 18, 350 - 64, Label12->height());
+  Label13->setGeometry(AfterCaption(*Label12, 64), 18, 350 - AfterCaption(*Label12, 64), Label12->height());
   Label15 = NewLabel(page);
-  Label15->setGeometry(64, 46, 350 - 64, Label14->height());
+  Label15->setGeometry(AfterCaption(*Label14, 64), 46, 350 - AfterCaption(*Label14, 64), Label14->height());
   Button6 = Push(page, tr("&Reset"), 272, 186, 75, 25);
   connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
 }

@@ -39,8 +39,7 @@ QString ChooseLanguage(const std::function<QString(const char*)>& environment, c
   // As gettext does: only the plain C locale (POSIX is its other name, and
   // no locale at all is C) ignores LANGUAGE; C.UTF-8 follows it, though
   // it has no language of its own.
-  const QString localeName = LocaleName(locale);
-  if (localeName.isEmpty() || localeName == u"C" || localeName == u"POSIX") return {};
+  if (locale.isEmpty() || locale == u"C" || locale == u"POSIX") return {};
   QStringList preferences = environment("LANGUAGE").split(u':', Qt::SkipEmptyParts);
   preferences << locale;
   for (const QString& preference : preferences) {

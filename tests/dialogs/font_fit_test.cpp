@@ -31,9 +31,13 @@ int InkWidth(const QWidget* w, QString text) {
 }
 
 // Every caption within its control, beside the style's frame or indicator,
-// and no label running into the control beside it.
-void ExpectCaptionsFit(QWidget* window) {
+// and no label running into the control beside it. Without the designed
+// sizes (a text a third longer than any language's, which translators
+// shorten to fit), only what follows its text: every tab shown, and a value
+// placed after its caption.
+void ExpectCaptionsFit(QWidget* window, bool designedSizes = true) {
   for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (!designedSizes && !qobject_cast<QTabBar*>(w) && !qobject_cast<QLabel*>(w)) continue;
     const auto metric = [w](QStyle::PixelMetric m) { return w->style()->pixelMetric(m, nullptr, w); };
     int need = 0, room = w->width();
     if (auto* push = qobject_cast<QPushButton*>(w)) {
@@ -49,14 +53,20 @@ void ExpectCaptionsFit(QWidget* window) {
     } else if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
       need = label->contentsMargins().left() + std::max(label->indent(), 0) + InkWidth(w, label->text());
       room = label->contentsRect().right() + 1;
-      // A space's width after the ink: "Score :50" runs on as surely as an overlap.
-      const QRect ink(label->pos(), QSize(need + w->fontMetrics().horizontalAdvance(u' '), label->height()));
+      const QRect ink(label->pos(), QSize(need, label->height()));
+      // Text beside text wants a space between: "Score :50" runs on as
+      // surely as an overlap. A field's frame parts it from its caption.
+      const QRect spaced = ink.adjusted(0, 0, w->fontMetrics().horizontalAdvance(u' '), 0);
       for (QWidget* next : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const bool beside = next->x() > label->x() && (qobject_cast<QLabel*>(next) || next->focusPolicy());
-        EXPECT_FALSE(beside && next->geometry().intersects(ink)) << label->text().toStdString() << " runs on";
+        const bool text = qobject_cast<QLabel*>(next) && next->x() > label->x();
+        const bool field = !text && next->x() > label->x() && next->focusPolicy();
+        EXPECT_FALSE((text && next->geometry().intersects(spaced)) ||
+                     (designedSizes && field && next->geometry().intersects(ink)))
+            << label->text().toStdString() << " runs on";
       }
+      if (!designedSizes) continue;
     }
-    EXPECT_LE(need, room) << w->metaObject()->className() << " " << w->accessibleName().toStdString();
+    EXPECT_LE(need, room) << w->objectName().toStdString() << " " << w->accessibleName().toStdString();
   }
 }
 
@@ -87,6 +97,7 @@ class CaptionFitTest : public WindowTest, public ::testing::WithParamInterface<s
 TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePerWindow) {
   const SpokenLanguage language(GetParam());
   ASSERT_TRUE(language.Installed) << "built beside the program";
+  const bool designed = GetParam() != PseudoLanguage;
   TForm1& form = Show();
   EXPECT_EQ(form.font().family(), DesignedSansFamily) << "the window asks for its designed face";
   EXPECT_EQ(QFontInfo(Control<QPushButton>(form, "Button2")->font()).family(), SansStandIn);
@@ -97,11 +108,11 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
     const char* panels[] = {"Game over", "Score : 99990", "Hi : 99990", level};
     for (int i = 0; i < TStatusBar::PanelCount; ++i)
       Control<TStatusBar>(form, "StatusBar1")->SetPanelText(i, GameText(panels[i]));
-    ExpectCaptionsFit(&form);
+    ExpectCaptionsFit(&form, designed);
   }
   for (const char* pause : {"Pa&use", "Res&ume"}) {
     Control<QPushButton>(form, "Button3")->setText(GameText(pause));
-    ExpectCaptionsFit(&form);
+    ExpectCaptionsFit(&form, designed);
     clashes << KeyClashes("main window", Captions(form.centralWidget()) + Captions(form.menuBar()));
   }
   for (QMenu* menu : {Control<QMenu>(form, "Game1"), Control<QMenu>(form, "Help1")})
@@ -117,7 +128,7 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
   for (QDialog* dialog : std::initializer_list<QDialog*>{&options, &hiScore, &about}) {
     EXPECT_EQ(QFontInfo(dialog->font()).family(), SansStandIn) << dialog->metaObject()->className();
     dialog->show();
-    ExpectCaptionsFit(dialog);
+    ExpectCaptionsFit(dialog, designed);
   }
   // A hidden page's access keys do nothing: each page counts with the buttons below.
   for (int i = 0; i < Control<QTabWidget>(options, "PageControl1")->count(); ++i) {
@@ -128,9 +139,12 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
   clashes << KeyClashes("new hi score", Captions(&hiScore)) << KeyClashes("about", Captions(&about));
   // The English captions stand as designed, one clash included.
   const QStringList english = {"Skill level: C&ustom, &Use defaults"};
-  // The pseudo-translation keeps the English keys.
-  EXPECT_EQ(clashes.join(u'\n').toStdString(),
-            (GetParam().empty() || GetParam() == PseudoLanguage ? english : QStringList()).join(u'\n').toStdString());
+  if (GetParam() == PseudoLanguage) {
+    EXPECT_EQ(clashes.size(), english.size()) << "the pseudo-translation keeps the English keys";
+  } else {
+    EXPECT_EQ(clashes.join(u'\n').toStdString(),
+              (GetParam().empty() ? english : QStringList()).join(u'\n').toStdString());
+  }
 }
 
 // And in the pseudo-translation, a third longer than English: a caption

@@ -20,20 +20,20 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
       {"C", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
       {"de_DE.UTF-8", {"&Neues Spiel", "Punkte: 10", "Leicht", "&Weiter", "Pause", "&Ja", "Spiel vorbei"}, "/help/de/"},
       {"fr_FR.UTF-8",
-       {"&Nouvelle partie", "Score\u00a0: 10", "Facile", "&Reprendre", "En pause", "&Oui", "Partie terminée"},
+       {"J&ouer", "Score\u00a0: 10", "Facile", "&Reprendre", "En pause", "&Oui", "Partie terminée"},
        "/help/fr/"},
       {"es_ES.UTF-8",
-       {"&Nueva partida", "Puntos: 10", "Fácil", "&Continuar", "En pausa", "&Sí", "Fin de la partida"},
+       {"J&ugar", "Puntos: 10", "Fácil", "&Continuar", "En pausa", "&Sí", "Fin de la partida"},
        "/help/es/"},
-      {"it_IT.UTF-8", {"&Nuova partita", "Punti: 10", "Facile", "&Riprendi", "In pausa", "&Sì", "Partita finita"},
-       "/help/it/"},
+      {"it_IT.UTF-8", {"Gio&ca", "Punti: 10", "Facile", "&Riprendi", "In pausa", "&Sì", "Partita finita"}, "/help/it/"},
       {"nl_NL.UTF-8", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
   };
   // Every language the build makes has its game here.
   const QStringList built = TranslatedLanguages(QUORVANE_BIN_DIR);
   QStringList played;
   for (const auto& c : cases)
-    played << ChooseLanguage([&](const char* name) { return QString(name == std::string("LANG") ? c.lang : ""); }, built);
+    played << ChooseLanguage([&](const char* name) { return QString(name == std::string("LANG") ? c.lang : ""); },
+                             built);
   played.removeAll(QString());
   played.sort();
   EXPECT_EQ(played, built);
@@ -56,11 +56,11 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
                   level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
     form.Button3Click();
     std::vector<std::string> shown = {Control<QPushButton>(form, "Button2")->text().toStdString(),
-                                            score.toStdString(),
-                                            level.toStdString(),
-                                            Control<QPushButton>(form, "Button3")->text().toStdString(),
-                                            Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString(),
-                                            QMessageBox().addButton(QMessageBox::Yes)->text().toStdString()};
+                                      score.toStdString(),
+                                      level.toStdString(),
+                                      Control<QPushButton>(form, "Button3")->text().toStdString(),
+                                      Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString(),
+                                      QMessageBox().addButton(QMessageBox::Yes)->text().toStdString()};
     form.Button3Click();
     ModalAnswers answers;
     answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?

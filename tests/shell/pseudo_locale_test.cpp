@@ -7,9 +7,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 
+#include "dialogs/about_box.h"
 #include "help/help_window.h"
 #include "product/product.h"
 #include "support/controls.h"
@@ -19,15 +21,28 @@
 namespace quorvane::testing {
 namespace {
 
-// Texts that are the game's data rather than its words.
+const QString kPlayer = QStringLiteral("Zoe");
+
+// Texts that are the game's data rather than its words: names, the
+// version, the addresses, and the copyright notice, which stays as the
+// law writes it.
 bool IsData(const QString& text) {
-  static const QStringList data = {QString::fromLatin1(ProductName), QString::fromLatin1(StudioName)};
+  static const QStringList data = {
+      QString::fromLatin1(ProductName),
+      QString::fromLatin1(StudioName),
+      QStringLiteral("%1 v%2").arg(QString::fromLatin1(ProductName), QString::fromLatin1(ProductVersion)),
+      QStringLiteral("Copyright \u00A9 2026 %1").arg(QString::fromLatin1(StudioName)),
+      ProductWebAddress(),
+      SupportEmailAddress(),
+      kPlayer};
   return data.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
 }
 
-// Qt's own buttons (Yes, No, OK of a message box) are Qt's to translate.
+// Qt's own buttons (Yes and No of a message box, a tab bar's scroll
+// arrows) are Qt's to translate.
 bool IsQtsOwn(const QObject* object) {
   auto* button = qobject_cast<const QAbstractButton*>(object);
+  if (button && qobject_cast<QTabBar*>(button->parentWidget())) return true;
   auto* box = button ? qobject_cast<QDialogButtonBox*>(button->parentWidget()) : nullptr;
   return box && box->standardButton(const_cast<QAbstractButton*>(button)) != QDialogButtonBox::NoButton;
 }
@@ -66,7 +81,7 @@ QStringList Unmarked(QWidget* window) {
 TEST_F(WindowTest, EveryTextShownOrSpokenInThePseudoTranslationIsTranslated) {
   const SpokenLanguage pseudo(PseudoLanguage);
   ASSERT_TRUE(pseudo.Installed) << "made by the build";
-  WriteSettings("[SCORE]\nHISCORE=20\nHINAME=Zoe\n");
+  WriteSettings("[SCORE]\nHISCORE=20\nHINAME=" + kPlayer.toStdString() + "\n");
   TForm1& form = Show();
   QStringList bare = Unmarked(&form);  // the intro
   for (QMenu* menu : {Control<QMenu>(form, "Game1"), Control<QMenu>(form, "Help1")}) {
