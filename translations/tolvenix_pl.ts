@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>Do&amp;myślna</translation>
+        <translation>S&amp;tała</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -535,11 +535,11 @@
     </message>
     <message>
         <source>For the latest version see</source>
-        <translation>Najnowsza wersja na stronie</translation>
+        <translation>Najnowsza wersja:</translation>
     </message>
     <message>
         <source>For bug reports / suggestions email</source>
-        <translation>Błędy i sugestie prosimy zgłaszać na</translation>
+        <translation>Błędy i sugestie:</translation>
     </message>
     <message>
         <source>OK</source>

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Personalizado</translation>
+        <translation>Livre</translation>
     </message>
     <message>
         <source>Could not load sound file.</source>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>Reset defaults for custom skill level?</source>
-        <translation>Voltar aos valores padrão do nível personalizado?</translation>
+        <translation>Voltar aos valores padrão do nível Livre?</translation>
     </message>
     <message>
         <source>Invalid blob sound specified.</source>
@@ -496,7 +496,7 @@
     <message>
         <source>C&amp;ustom</source>
         <comment>skill level</comment>
-        <translation>Per&amp;sonalizado</translation>
+        <translation>L&amp;ivre</translation>
     </message>
     <message>
         <source>C&amp;ustom</source>
@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>For the latest version see</source>
-        <translation>A versão mais recente está em</translation>
+        <translation>Versão mais recente em</translation>
     </message>
     <message>
         <source>For bug reports / suggestions email</source>
@@ -597,7 +597,7 @@
     </message>
     <message>
         <source>Set your own pace with the Custom skill level in Options.</source>
-        <translation>Escolha seu próprio ritmo com o nível Personalizado nas opções.</translation>
+        <translation>Escolha seu próprio ritmo com o nível Livre nas opções.</translation>
     </message>
     <message>
         <source>a game by %1</source>

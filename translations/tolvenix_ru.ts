@@ -108,15 +108,15 @@
     </message>
     <message>
         <source>Easy</source>
-        <translation>Легкий</translation>
+        <translation>Легко</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>Средний</translation>
+        <translation>Средне</translation>
     </message>
     <message>
         <source>Difficult</source>
-        <translation>Сложный</translation>
+        <translation>Сложно</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -315,15 +315,15 @@
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>&amp;Легкий</translation>
+        <translation>&amp;Легко</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>&amp;Средний</translation>
+        <translation>&amp;Средне</translation>
     </message>
     <message>
         <source>&amp;Difficult</source>
-        <translation>Сло&amp;жный</translation>
+        <translation>Сло&amp;жно</translation>
     </message>
     <message>
         <source>&amp;Grow snake after </source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>&amp;Use defaults</source>
-        <translation>Стан&amp;дарт</translation>
+        <translation>О&amp;бычные</translation>
     </message>
     <message>
         <source>From Slow to Fast</source>
@@ -371,11 +371,11 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>Стан&amp;дарт</translation>
+        <translation>О&amp;бычно</translation>
     </message>
     <message>
         <source>&amp;Random</source>
-        <translation>&amp;Случайно</translation>
+        <translation>Нау&amp;гад</translation>
     </message>
     <message>
         <source>Initial direction</source>
@@ -403,11 +403,11 @@
     </message>
     <message>
         <source>Hori&amp;zontal position :</source>
-        <translation>Стол&amp;бец:</translation>
+        <translation>Сто&amp;лбец:</translation>
     </message>
     <message>
         <source>&amp;Play sounds</source>
-        <translation>&amp;Включить звуки</translation>
+        <translation>&amp;Включить звук</translation>
     </message>
     <message>
         <source>Play &amp;sound for blue blob</source>
@@ -479,7 +479,7 @@
     </message>
     <message>
         <source>Reset defaults for custom skill level?</source>
-        <translation>Вернуть стандартные значения своего уровня?</translation>
+        <translation>Вернуть обычные значения своего уровня?</translation>
     </message>
     <message>
         <source>Invalid blob sound specified.</source>
@@ -501,7 +501,7 @@
     <message>
         <source>C&amp;ustom</source>
         <comment>start position</comment>
-        <translation>Сво&amp;я</translation>
+        <translation>Вру&amp;чную</translation>
     </message>
 </context>
 <context>
@@ -535,11 +535,11 @@
     </message>
     <message>
         <source>For the latest version see</source>
-        <translation>Последняя версия на сайте</translation>
+        <translation>Последняя версия:</translation>
     </message>
     <message>
         <source>For bug reports / suggestions email</source>
-        <translation>Ошибки и предложения присылайте на</translation>
+        <translation>Ошибки и пожелания:</translation>
     </message>
     <message>
         <source>OK</source>
