@@ -28,10 +28,6 @@
         <translation>1 pole</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 pól</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 w prawo</translation>
     </message>
@@ -86,6 +82,14 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Mury: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n pole</numerusform>
+            <numerusform>%n pola</numerusform>
+            <numerusform>%n pól</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -28,10 +28,6 @@
         <translation>1 casa</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 casas</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 à direita</translation>
     </message>
@@ -86,6 +82,13 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Paredes: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n casa</numerusform>
+            <numerusform>%n casas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

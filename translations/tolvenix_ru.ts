@@ -28,10 +28,6 @@
         <translation>1 клетка</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 клеток</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 вправо</translation>
     </message>
@@ -86,6 +82,14 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Стен: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n клетка</numerusform>
+            <numerusform>%n клетки</numerusform>
+            <numerusform>%n клеток</numerusform>
+        </translation>
     </message>
 </context>
 <context>

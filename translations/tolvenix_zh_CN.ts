@@ -28,10 +28,6 @@
         <translation>1 格</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 格</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>向右 %1</translation>
     </message>
@@ -86,6 +82,12 @@
     <message>
         <source> Walls: %1.</source>
         <translation>墙：%1 处。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n 格</numerusform>
+        </translation>
     </message>
 </context>
 <context>
