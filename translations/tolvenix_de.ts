@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score %1.</source>
-        <translation>Punkte %1.</translation>
+        <translation>Punkte: %1.</translation>
     </message>
     <message>
         <source>The snake is %1 long</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>%1. %2 %3, heading %4.</source>
-        <translation>%1. %2 %3, Richtung %4.</translation>
+        <translation>%1. %2 %3, Richtung: %4.</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Eigene</translation>
+        <translation>Eigene Stufe</translation>
     </message>
     <message>
         <source>Could not load sound file.</source>
@@ -170,6 +170,13 @@
     <message>
         <source>Click New Game to play</source>
         <translation>Zum Spielen „Neues Spiel“ klicken</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::LinkOpener</name>
+    <message>
+        <source>Unable to open %1.</source>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -259,7 +266,7 @@
     </message>
     <message>
         <source>Privacy statement ...</source>
-        <translation>Datenschutzerklärung ...</translation>
+        <translation>&amp;Datenschutzerklärung ...</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
@@ -505,6 +512,11 @@
         <source>C&amp;ustom</source>
         <comment>start position</comment>
         <translation>&amp;Eigene</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <comment>growths</comment>
+        <translation>Wachstumsschritten</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score %1.</source>
-        <translation>Score %1.</translation>
+        <translation>Score : %1.</translation>
     </message>
     <message>
         <source>The snake is %1 long</source>
@@ -169,7 +169,14 @@
     </message>
     <message>
         <source>Click New Game to play</source>
-        <translation>Cliquez sur Nouveau jeu pour jouer</translation>
+        <translation>Cliquez sur Nouvelle partie pour jouer</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::LinkOpener</name>
+    <message>
+        <source>Unable to open %1.</source>
+        <translation>Impossible d’ouvrir %1.</translation>
     </message>
 </context>
 <context>
@@ -207,7 +214,7 @@
     <name>quorvane::TForm1</name>
     <message>
         <source>&amp;New game</source>
-        <translation>&amp;Nouveau jeu</translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>Pa&amp;use</source>
@@ -247,7 +254,7 @@
     </message>
     <message>
         <source>&amp;Options ...</source>
-        <translation>&amp;Options ...</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -255,15 +262,15 @@
     </message>
     <message>
         <source>Help &amp;topics ...</source>
-        <translation>&amp;Rubriques d’aide ...</translation>
+        <translation>&amp;Rubriques d’aide…</translation>
     </message>
     <message>
         <source>Privacy statement ...</source>
-        <translation>Confidentialité ...</translation>
+        <translation>&amp;Confidentialité…</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>À &amp;propos ...</translation>
+        <translation>À &amp;propos…</translation>
     </message>
     <message>
         <source>Game Over! Would you like to play again?</source>
@@ -334,7 +341,7 @@
     </message>
     <message>
         <source>moves</source>
-        <translation>coups</translation>
+        <translation>pas</translation>
     </message>
     <message>
         <source>I&amp;nitial snake speed</source>
@@ -354,7 +361,7 @@
     </message>
     <message>
         <source>&amp;Add walls after eating</source>
-        <translation>Ajout de m&amp;urs après</translation>
+        <translation>Ajou&amp;ter des murs après</translation>
     </message>
     <message>
         <source>blobs</source>
@@ -374,7 +381,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>&amp;Standard</translation>
+        <translation>&amp;Par défaut</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -402,11 +409,11 @@
     </message>
     <message>
         <source>&amp;Vertical position :</source>
-        <translation>&amp;Verticale&#xa0;:</translation>
+        <translation>Position &amp;verticale :</translation>
     </message>
     <message>
         <source>Hori&amp;zontal position :</source>
-        <translation>Hori&amp;zontale&#xa0;:</translation>
+        <translation>Position hori&amp;zontale :</translation>
     </message>
     <message>
         <source>&amp;Play sounds</source>
@@ -418,7 +425,7 @@
     </message>
     <message>
         <source>&amp;Browse ...</source>
-        <translation>&amp;Choisir ...</translation>
+        <translation>&amp;Choisir…</translation>
     </message>
     <message>
         <source>Play so&amp;und for game over</source>
@@ -426,7 +433,7 @@
     </message>
     <message>
         <source>B&amp;rowse ...</source>
-        <translation>C&amp;hoisir ...</translation>
+        <translation>C&amp;hoisir…</translation>
     </message>
     <message>
         <source>Play soun&amp;d for new hi score</source>
@@ -434,7 +441,7 @@
     </message>
     <message>
         <source>Bro&amp;wse ...</source>
-        <translation>Ch&amp;oisir ...</translation>
+        <translation>Ch&amp;oisir…</translation>
     </message>
     <message>
         <source>Choose the blue blob sound</source>
@@ -504,7 +511,12 @@
     <message>
         <source>C&amp;ustom</source>
         <comment>start position</comment>
-        <translation>&amp;Choisie</translation>
+        <translation>Pe&amp;rsonnalisée</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <comment>growths</comment>
+        <translation>croissances</translation>
     </message>
 </context>
 <context>

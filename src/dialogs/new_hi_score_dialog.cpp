@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "product/product.h"
 #include "settings/registered_owner.h"
@@ -28,8 +29,14 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   Label1 = NewLabel(tr("Score : "), this);
   Label1->move(20, 20);
   Label1->adjustSize();
+  // The score starts a space after its caption, however long the caption
+  // runs in the player's language; it keeps the designed place where that
+  // leaves room.
   Label2 = NewLabel(this);
-  Label2->setGeometry(56, 20, 97, 13);
+  const QFontMetrics metrics = Label1->fontMetrics();
+  const int scoreLeft =
+      std::max(56, Label1->x() + metrics.horizontalAdvance(Label1->text().trimmed()) + metrics.horizontalAdvance(u' '));
+  Label2->setGeometry(scoreLeft, 20, 56 + 97 - scoreLeft, 13);
   Label3 = NewLabel(tr("Your &name :"), this);
   Label3->move(20, 40);
   Edit1 = new QLineEdit(this);

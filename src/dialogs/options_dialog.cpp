@@ -189,7 +189,8 @@ void TForm3::BuildSkillPage() {
   Label5 = Text(page, tr("Fast"), 320, 118);
   Label7 = Text(page, tr("Inc&rease snake speed after"), 20, 139);
   Edit2 = NumberField(page, 152, 136, 25, 1, 20, &UpDown2);
-  Label6 = Text(page, tr("moves"), 196, 140);
+  // It counts the snake's growths, not its steps: other languages say so.
+  Label6 = Text(page, tr("moves", "growths"), 196, 140);
   Label8 = Text(page, tr("&Add walls after eating"), 20, 168);
   Edit3 = NumberField(page, 124, 164, 25, 1, 20, &UpDown3);
   Label9 = Text(page, tr("blobs"), 168, 168);

@@ -9,19 +9,35 @@
 namespace quorvane::testing {
 namespace {
 
-// The game started under each locale: its windows, Qt's standard buttons and
-// the help speak the language, and the settings file comes out the same.
+// A whole game started under each locale, one for every language the build
+// makes: its windows, Qt's standard buttons and the help speak the
+// language, and the settings file comes out the same.
 TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
   const struct {
     const char* lang;
-    std::vector<std::string> texts;  // New game, score, level, Resume, paused, Qt's Yes
+    std::vector<std::string> texts;  // New game, score, level, Resume, paused, Qt's Yes, game over
     const char* help;                // the folder of the topics shown
   } cases[] = {
-      {"C", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes"}, "/help/"},
-      {"de_DE.UTF-8", {"&Neues Spiel", "Punkte: 10", "Leicht", "&Weiter", "Pause", "&Ja"}, "/help/de/"},
-      {"fr_FR.UTF-8", {"&Nouveau jeu", "Score\u00a0: 10", "Facile", "&Reprendre", "En pause", "&Oui"}, "/help/fr/"},
-      {"es_ES.UTF-8", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes"}, "/help/"},
+      {"C", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
+      {"de_DE.UTF-8", {"&Neues Spiel", "Punkte: 10", "Leicht", "&Weiter", "Pause", "&Ja", "Spiel vorbei"}, "/help/de/"},
+      {"fr_FR.UTF-8",
+       {"&Nouvelle partie", "Score\u00a0: 10", "Facile", "&Reprendre", "En pause", "&Oui", "Partie terminée"},
+       "/help/fr/"},
+      {"es_ES.UTF-8",
+       {"&Nueva partida", "Puntos: 10", "Fácil", "&Continuar", "En pausa", "&Sí", "Fin de la partida"},
+       "/help/es/"},
+      {"it_IT.UTF-8", {"&Nuova partita", "Punti: 10", "Facile", "&Riprendi", "In pausa", "&Sì", "Partita finita"},
+       "/help/it/"},
+      {"nl_NL.UTF-8", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
   };
+  // Every language the build makes has its game here.
+  const QStringList built = TranslatedLanguages(QUORVANE_BIN_DIR);
+  QStringList played;
+  for (const auto& c : cases)
+    played << ChooseLanguage([&](const char* name) { return QString(name == std::string("LANG") ? c.lang : ""); }, built);
+  played.removeAll(QString());
+  played.sort();
+  EXPECT_EQ(played, built);
   QTemporaryDir cache;
   for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
   const QByteArray savedLang = qgetenv("LANG");
@@ -40,12 +56,18 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     const QString score = Control<TStatusBar>(form, "StatusBar1")->PanelText(1),
                   level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
     form.Button3Click();
-    const std::vector<std::string> shown = {Control<QPushButton>(form, "Button2")->text().toStdString(),
+    std::vector<std::string> shown = {Control<QPushButton>(form, "Button2")->text().toStdString(),
                                             score.toStdString(),
                                             level.toStdString(),
                                             Control<QPushButton>(form, "Button3")->text().toStdString(),
                                             Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString(),
                                             QMessageBox().addButton(QMessageBox::Yes)->text().toStdString()};
+    form.Button3Click();
+    ModalAnswers answers;
+    answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?
+    for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
+    EXPECT_TRUE(answers.AllUsed());
+    shown.push_back(Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString());
     EXPECT_EQ(shown, c.texts);
 
     THelpWindow help(QUORVANE_BIN_DIR, cache.path());
