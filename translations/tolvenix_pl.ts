@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::LinkOpener</name>
+    <message>
+        <source>Unable to open %1.</source>
+        <translation>Nie można otworzyć %1.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::OptionsExchange</name>
     <message>
         <source>The hi score shown is not a number</source>
@@ -506,6 +513,11 @@
         <source>C&amp;ustom</source>
         <comment>start position</comment>
         <translation>Wła&amp;sna</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <comment>growths</comment>
+        <translation>wzrostach</translation>
     </message>
 </context>
 <context>

@@ -173,6 +173,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::LinkOpener</name>
+    <message>
+        <source>Unable to open %1.</source>
+        <translation>Não foi possível abrir %1.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::OptionsExchange</name>
     <message>
         <source>The hi score shown is not a number</source>
@@ -505,6 +512,11 @@
         <source>C&amp;ustom</source>
         <comment>start position</comment>
         <translation>&amp;Manual</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <comment>growths</comment>
+        <translation>crescimentos</translation>
     </message>
 </context>
 <context>

@@ -172,6 +172,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::LinkOpener</name>
+    <message>
+        <source>Unable to open %1.</source>
+        <translation>无法打开 %1。</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::OptionsExchange</name>
     <message>
         <source>The hi score shown is not a number</source>
@@ -504,6 +511,11 @@
         <source>C&amp;ustom</source>
         <comment>start position</comment>
         <translation>指定(&amp;U)</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <comment>growths</comment>
+        <translation>次生长</translation>
     </message>
 </context>
 <context>
