@@ -28,10 +28,6 @@
         <translation>1 Feld</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 Felder</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 nach rechts</translation>
     </message>
@@ -86,6 +82,13 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Mauern: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n Feld</numerusform>
+            <numerusform>%n Felder</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -28,10 +28,6 @@
         <translation>1 casilla</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 casillas</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 a la derecha</translation>
     </message>
@@ -86,6 +82,13 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Muros: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n casilla</numerusform>
+            <numerusform>%n casillas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -28,10 +28,6 @@
         <translation>1 case</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 cases</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 à droite</translation>
     </message>
@@ -86,6 +82,13 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Murs&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n case</numerusform>
+            <numerusform>%n cases</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -28,10 +28,6 @@
         <translation>1 casella</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 caselle</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 a destra</translation>
     </message>
@@ -86,6 +82,13 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Muri: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n casella</numerusform>
+            <numerusform>%n caselle</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "help/help_window.h"
+#include "shell/board_description.h"
 #include "shell/status_bar.h"
 #include "support/controls.h"
 #include "support/window_test_support.h"
@@ -83,6 +84,35 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
   }
   EXPECT_NE(englishSettings.find("HINAME=Zoë"), std::string::npos);
   qputenv("LANG", savedLang);
+}
+
+// Counted cells take the number's own form: Polish and Russian have one for 2
+// to 4 (and 22 to 24) and another for 5 to 21.
+TEST_F(WindowTest, CellsAreCountedInTheLanguagesOwnForms) {
+  const struct {
+    const char* lang;
+    int length, blobAhead;
+    const char* said;
+  } cases[] = {
+      {"", 22, 1, "The snake is 22 cells long, heading right. The blob is 1 cell right of the head."},
+      {"ru", 22, 3, "Длина змеи: 22 клетки, направление: вправо. Шарик: 3 клетки вправо от головы."},
+      {"ru", 21, 5, "Длина змеи: 21 клетка, направление: вправо. Шарик: 5 клеток вправо от головы."},
+      {"pl", 22, 4, "Wąż ma długość 22 pola, kierunek: w prawo. Kulka jest 4 pola w prawo od głowy."},
+      {"pl", 5, 12, "Wąż ma długość 5 pól, kierunek: w prawo. Kulka jest 12 pól w prawo od głowy."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lang);
+    const SpokenLanguage language(c.lang);
+    ASSERT_TRUE(language.Installed);
+    GameState s;
+    s.DisplayMode = Board;
+    s.GameRunning = true;
+    s.PreviousDirection = Right;
+    s.Snake.assign(static_cast<size_t>(c.length), SnakeSegment(0, 5, 0));  // the head at (0, 5), all it tells
+    s.Blob = SnakeSegment(c.blobAhead, 5, BlobTile);
+    s.BlobOnBoard = true;
+    EXPECT_TRUE(DescribeBoard(s, false).endsWith(QString::fromUtf8(c.said))) << DescribeBoard(s, false).toStdString();
+  }
 }
 
 }  // namespace
