@@ -22,7 +22,8 @@ namespace {
 // The refusal goes to the general error report, as an error in a click
 // handler would.
 void ReportRefusal(const QString& link) {
-  ReportHandlerErrors([&] { throw std::runtime_error("Unable to open " + link.toStdString()); });
+  const QString text = QCoreApplication::translate("quorvane::LinkOpener", "Unable to open %1.").arg(link);
+  ReportHandlerErrors([&] { throw std::runtime_error(text.toStdString()); });
 }
 
 // The desktop's opener, xdg-open, gets the link exactly as given: one
