@@ -143,13 +143,13 @@ TEST_F(WindowTest, MainWindowAndEveryDialogCentreTheirFrames) {
 TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
   TForm1& form = Show();
   HelpBeside beside(form, dir_);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   ModalAnswers answers;
   for (int round = 0; round < 2; ++round) {
     answers.Then([&, round](QWidget* modal) {
       SCOPED_TRACE(round);
       auto* options = static_cast<TForm3*>(modal);
-      ASSERT_TRUE(QTest::qWaitForWindowActive(options));
+      ASSERT_TRUE(WaitUntilActive(options));
       Control<QPushButton>(*options, "Button7")->click();
       THelpWindow* window = beside.help.Window();
       ASSERT_NE(window, nullptr);
@@ -165,7 +165,7 @@ TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
   }
   form.Options1Click();
   form.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   form.Options1Click();  // the help window is open behind the game now
   EXPECT_TRUE(answers.AllUsed());
 }
@@ -175,7 +175,7 @@ TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
 TEST_F(WindowTest, HelpBelongsToTheDialogInFront) {
   TForm1& form = Show();
   HelpBeside beside(form, dir_);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   beside.help.ShowTopics();
   THelpWindow* window = beside.help.Window();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -183,7 +183,7 @@ TEST_F(WindowTest, HelpBelongsToTheDialogInFront) {
 
   ModalAnswers answers;
   answers.Then([&](QWidget* options) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(options));
+    ASSERT_TRUE(WaitUntilActive(options));
     EXPECT_EQ(TransientOwner(window), Id(options)) << "help already open goes over to the dialog";
     ModalAnswers overOptions;
     overOptions.Then([&](QWidget* box) {
