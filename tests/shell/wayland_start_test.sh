@@ -53,10 +53,10 @@ done
 
 # The game writes one byte to descriptor 3 once its intro has been painted.
 mkfifo "$work/painted"
-env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER XDG_RUNTIME_DIR="$runtime" \
-  WAYLAND_DISPLAY=quorvane-test QT_QPA_PLATFORM=wayland HOME="$work" XDG_CONFIG_HOME="$work/config" \
-  XDG_CACHE_HOME="$work/cache" SDL_AUDIODRIVER=dummy QUORVANE_FIRST_PAINT_FD=3 \
-  "$program" 3>"$work/painted" 2>"$work/game.err" &
+on_weston=(env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER XDG_RUNTIME_DIR="$runtime"
+  WAYLAND_DISPLAY=quorvane-test QT_QPA_PLATFORM=wayland HOME="$work" XDG_CONFIG_HOME="$work/config"
+  XDG_CACHE_HOME="$work/cache" SDL_AUDIODRIVER=dummy)
+"${on_weston[@]}" QUORVANE_FIRST_PAINT_FD=3 "$program" 3>"$work/painted" 2>"$work/game.err" &
 game=$!
 exec 4<"$work/painted"
 painted=
@@ -73,8 +73,4 @@ grep -qx 'LEVEL=1' "$work/config/Tolvenix.ini" 2>/dev/null || fail "the settings
 [[ ! -s $work/game.err ]] || fail "the game wrote to standard error"
 echo "started, painted the intro and ended on SIGTERM with its settings saved"
 
-if (($#)); then
-  env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER XDG_RUNTIME_DIR="$runtime" \
-    WAYLAND_DISPLAY=quorvane-test QT_QPA_PLATFORM=wayland HOME="$work" XDG_CONFIG_HOME="$work/config" \
-    XDG_CACHE_HOME="$work/cache" "$@" || fail "$1 failed under weston"
-fi
+(($# == 0)) || "${on_weston[@]}" "$@" || fail "$1 failed under weston"
