@@ -50,7 +50,8 @@ class THelpWindow final : public QWidget {
 
   // The window help is shown for: the game's main window. While one of the
   // game's modal dialogs is open, the help window belongs to the dialog on
-  // top instead, so that it stays over it and usable beside it.
+  // top instead, so that it stays over it and usable beside it; as that
+  // dialog goes, it goes back to the next one, still shown.
   void SetOwner(QWidget* owner);
 
   QTabWidget* Tabs = nullptr;
@@ -63,10 +64,12 @@ class THelpWindow final : public QWidget {
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  QWindow* FrontWindow();
-  void FollowFront();
+  // The window in front, not counting `leaving`, which is on its way out.
+  QWindow* FrontWindow(const QWindow* leaving = nullptr);
+  void FollowFront(const QWindow* leaving = nullptr);
   QString Prepare();
   // Points the engine at a collection in `folder`; false if it cannot keep
   // its files there.

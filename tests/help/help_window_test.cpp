@@ -166,6 +166,11 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   EXPECT_EQ(window->Index->currentIndex().data().toString(), "Tolvenix.ini");
   QTest::keyClick(window->IndexFilter, Qt::Key_Return);
   EXPECT_TRUE(Shown(window).contains("$XDG_CONFIG_HOME/Tolvenix.ini"));
+
+  // A closed window's search is not carried into the next one.
+  window->close();
+  help.ShowTopics();
+  EXPECT_EQ(window->IndexFilter->text(), "");
 }
 
 // In every language of the help file, no title of the contents is cut short.
