@@ -293,6 +293,11 @@
         <source>Could not display About dialog.</source>
         <translation>Nie można wyświetlić okna „O grze”.</translation>
     </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>&amp;Nowa gra</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::TForm3</name>

@@ -292,6 +292,11 @@
         <source>Could not display About dialog.</source>
         <translation>Não foi possível exibir a janela “Sobre”.</translation>
     </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>&amp;Novo jogo</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::TForm3</name>

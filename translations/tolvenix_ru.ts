@@ -293,6 +293,11 @@
         <source>Could not display About dialog.</source>
         <translation>Не удалось показать окно «Об игре».</translation>
     </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>&amp;Новая игра</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::TForm3</name>

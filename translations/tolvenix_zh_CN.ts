@@ -291,6 +291,11 @@
         <source>Could not display About dialog.</source>
         <translation>无法显示“关于”对话框。</translation>
     </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>新游戏(&amp;N)</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::TForm3</name>
