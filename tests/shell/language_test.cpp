@@ -27,6 +27,14 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
        {"J&ugar", "Puntos: 10", "Fácil", "&Continuar", "En pausa", "&Sí", "Fin de la partida"},
        "/help/es/"},
       {"it_IT.UTF-8", {"Gio&ca", "Punti: 10", "Facile", "&Riprendi", "In pausa", "&Sì", "Partita finita"}, "/help/it/"},
+      {"pt_BR.UTF-8",
+       {"&Novo jogo", "Pontos: 10", "Fácil", "&Continuar", "Pausado", "&Sim", "Fim de jogo"},
+       "/help/pt_BR/"},
+      {"pl_PL.UTF-8", {"&Nowa gra", "Wynik: 10", "Łatwy", "&Wznów", "Pauza", "&Tak", "Koniec gry"}, "/help/pl/"},
+      {"ru_RU.UTF-8",
+       {"&Новая игра", "Счет: 10", "Легко", "&Продолжить", "Пауза", "&Да", "Игра окончена"},
+       "/help/ru/"},
+      {"zh_CN.UTF-8", {"新游戏(&N)", "得分：10", "易", "继续(&U)", "已暂停", "是(&Y)", "游戏结束"}, "/help/zh_CN/"},
       {"nl_NL.UTF-8", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
   };
   // Every language the build makes has its game here.
