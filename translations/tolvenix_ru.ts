@@ -188,6 +188,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::SingleCopy</name>
+    <message>
+        <source>%1 is running already but does not answer.</source>
+        <translation>Программа %1 уже запущена, но не отвечает.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::TApplication</name>
     <message>
         <source>Unknown error</source>
