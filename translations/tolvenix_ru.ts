@@ -188,6 +188,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::SingleCopy</name>
+    <message>
+        <source>%1 is running already but does not answer.</source>
+        <translation>Программа %1 уже запущена, но не отвечает.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::TApplication</name>
     <message>
         <source>Unknown error</source>
@@ -587,11 +594,11 @@
     </message>
     <message>
         <source>The help viewer could not keep its files in %1.</source>
-        <translation>Справке не удалось сохранить свои файлы в %1.</translation>
+        <translation>Не удалось сохранить файлы справки в %1.</translation>
     </message>
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
-        <translation>Раздела справки %1 нет в файле справки. Вот ее содержание.</translation>
+        <translation>Раздела справки %1 нет в файле справки. Вот содержание справки.</translation>
     </message>
 </context>
 <context>
@@ -610,7 +617,7 @@
     </message>
     <message>
         <source>Swallowed blobs bring new walls. Keep an open lane.</source>
-        <translation>Проглоченные шарики приносят новые стены. Оставляйте себе свободный путь.</translation>
+        <translation>Проглоченные шарики приносят новые стены. Оставляйте себе проход.</translation>
     </message>
     <message>
         <source>Need a break? Pause holds the snake where it is.</source>

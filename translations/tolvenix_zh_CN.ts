@@ -186,6 +186,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::SingleCopy</name>
+    <message>
+        <source>%1 is running already but does not answer.</source>
+        <translation>%1 已在运行，但没有响应。</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::TApplication</name>
     <message>
         <source>Unknown error</source>
