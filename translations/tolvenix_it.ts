@@ -187,6 +187,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::SingleCopy</name>
+    <message>
+        <source>%1 is running already but does not answer.</source>
+        <translation>%1 è già in esecuzione, ma non risponde.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::TApplication</name>
     <message>
         <source>Unknown error</source>
