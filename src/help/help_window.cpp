@@ -1,5 +1,6 @@
 #include "help/help_window.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -12,14 +13,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
+#include <functional>
 
 #include "help/help_files.h"
 #include "product/product.h"
 #include "widgets/plain_text.h"
+#include "widgets/x11_window.h"
 
 namespace quorvane {
 
@@ -44,6 +49,10 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
     : programFolder_(std::move(programFolder)), cacheFolder_(std::move(cacheFolder)), language_(HelpLanguage()) {
   setWindowTitle(tr("%1 Help").arg(QString::fromLatin1(ProductName)));
   setProperty(kHelpWindowProperty, true);
+  // A window that belongs to another, as the window system sees it: only
+  // such a window is told its owner on X. It keeps a full window's buttons.
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                 Qt::WindowCloseButtonHint);
   // The game ends when its main window closes, whether help is open or not.
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(780, 540);
@@ -125,22 +134,28 @@ void THelpWindow::SetOwner(QWidget* owner) {
 // transient ones, and a window manager keeps a transient window over its
 // parent: as a transient of the modal window on top, the help window stays
 // usable while a dialog runs, and the dialog stays modal to the game.
-QWindow* THelpWindow::FrontWindow() {
+QWindow* THelpWindow::FrontWindow(const QWindow* leaving) {
   QWindow* self = windowHandle();
   QWindow* modal = QGuiApplication::modalWindow();
+  // A dialog on its way out hands over to the modal window it belongs to, if any.
+  while (modal && (modal == leaving || !modal->isVisible() || !modal->isModal())) modal = modal->transientParent();
   // A box the help window itself opened (an error report) stays its own.
   if (modal && modal != self && !(self && self->isAncestorOf(modal, QWindow::IncludeTransients))) return modal;
   return owner_ ? owner_->window()->windowHandle() : nullptr;
 }
 
-void THelpWindow::FollowFront() {
+void THelpWindow::FollowFront(const QWindow* leaving) {
   if (!windowHandle()) winId();  // the native window that takes the transient parent
-  QWindow* front = FrontWindow();
+  QWindow* front = FrontWindow(leaving);
   if (front == front_ && windowHandle()->transientParent() == front) return;
   if (front_) front_->removeEventFilter(this);
   front_ = front;
   if (front_) front_->installEventFilter(this);
   windowHandle()->setTransientParent(front);
+  // Qt tells the window system of the owner only as the window is shown.
+  // On X the window manager hears of the new one now; on Wayland the window
+  // no longer goes with the old owner's, which it would when that closes.
+  if (isVisible()) SetX11TransientOwner(*windowHandle(), front);
 }
 
 bool THelpWindow::event(QEvent* event) {
@@ -150,11 +165,16 @@ bool THelpWindow::event(QEvent* event) {
 }
 
 bool THelpWindow::eventFilter(QObject* watched, QEvent* event) {
-  // The dialog on top is closing: back to the next one, or to the owner,
-  // once it is gone from the modal windows.
-  if (watched == front_ && event->type() == QEvent::Hide)
-    QMetaObject::invokeMethod(this, &THelpWindow::FollowFront, Qt::QueuedConnection);
+  // The dialog on top is closing: over to the next one, or to the owner,
+  // now, before the dialog's window is gone and takes the help window along.
+  if (watched == front_ && event->type() == QEvent::Hide) FollowFront(front_);
   return QWidget::eventFilter(watched, event);
+}
+
+void THelpWindow::closeEvent(QCloseEvent* event) {
+  // The next showing is a new help window to the reader: nothing looked for yet.
+  IndexFilter->clear();
+  QWidget::closeEvent(event);
 }
 
 QString THelpWindow::Prepare() {
@@ -183,6 +203,7 @@ void THelpWindow::HideOtherLanguages() {
       const QHelpContentItem* item = contents->contentItemAt(contents->index(row, 0));
       Contents->setRowHidden(row, QModelIndex(), item && PageLanguage(item->url()) != shownLanguage_);
     }
+    FitContents();
   }
   if (!engine_->indexModel()->isCreatingIndex()) {
     QAbstractItemModel* index = Index->model();
@@ -193,6 +214,27 @@ void THelpWindow::HideOtherLanguages() {
       Index->setRowHidden(row, !ours);
     }
   }
+}
+
+void THelpWindow::FitContents() {
+  QAbstractItemModel* contents = Contents->model();
+  int widest = 0;
+  const std::function<void(const QModelIndex&, int)> measure = [&](const QModelIndex& parent, int depth) {
+    for (int row = 0; row < contents->rowCount(parent); ++row) {
+      if (Contents->isRowHidden(row, parent)) continue;
+      const QModelIndex item = contents->index(row, 0, parent);
+      widest = std::max(widest, depth * Contents->indentation() + Contents->sizeHintForIndex(item).width());
+      measure(item, depth + 1);
+    }
+  };
+  measure({}, Contents->rootIsDecorated() ? 1 : 0);
+  // Around the titles: the tab page's frame, the tree's and a scroll bar.
+  const int need = widest + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2 * Contents->frameWidth() +
+                   style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  auto* splitter = qobject_cast<QSplitter*>(Tabs->parentWidget());
+  const QList<int> sizes = splitter->sizes();
+  const int total = std::max(sizes.value(0) + sizes.value(1), width());
+  if (sizes.value(0) < need) splitter->setSizes({need, total - need});
 }
 
 bool THelpWindow::UseFolder(const QString& folder) {

@@ -50,12 +50,14 @@ class THelpWindow final : public QWidget {
 
   // The window help is shown for: the game's main window. While one of the
   // game's modal dialogs is open, the help window belongs to the dialog on
-  // top instead, so that it stays over it and usable beside it.
+  // top instead, so that it stays over it and usable beside it; as that
+  // dialog goes, it goes back to the next one, still shown.
   void SetOwner(QWidget* owner);
 
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Its parts, each known by its name as its object name.
@@ -66,8 +68,9 @@ class THelpWindow final : public QWidget {
   QLabel* Notice = nullptr;  // a line above the topic, e.g. for a topic not found
   THelpBrowser* Browser = nullptr;
 
-  QWindow* FrontWindow();
-  void FollowFront();
+  // The window in front, not counting `leaving`, which is on its way out.
+  QWindow* FrontWindow(const QWindow* leaving = nullptr);
+  void FollowFront(const QWindow* leaving = nullptr);
   QString Prepare();
   // Points the engine at a collection in `folder`; false if it cannot keep
   // its files there.
@@ -78,6 +81,8 @@ class THelpWindow final : public QWidget {
   void SelectInContents(const QUrl& url);
   // The contents and the index list the shown language's topics only.
   void HideOtherLanguages();
+  // Widens the contents pane to the longest title of the language shown.
+  void FitContents();
 
   QString programFolder_;
   QString cacheFolder_;

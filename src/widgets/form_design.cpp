@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "widgets/accessibility.h"
+#include "widgets/plain_text.h"
 
 namespace quorvane {
 
@@ -27,6 +28,27 @@ void FitLabel(QLabel& label) {
   label.move(centred ? designed.left() + (designed.width() - label.width()) / 2 : designed.left(), designed.top());
 }
 
+// A value shown after a caption starts at its designed left, or further
+// right where a language makes the caption's words longer. A label sized to
+// its text keeps its width; anything else keeps its right edge.
+void PlaceAfterCaption(QWidget& form, QWidget& widget) {
+  const QString captionName = widget.property("afterCaption").toString();
+  if (captionName.isEmpty()) return;
+  const auto* caption = form.findChild<QLabel*>(captionName);
+  if (!caption) return;
+  // Kept from the first run, so that a shorter caption brings it back.
+  QVariant designedLeft = widget.property("designedLeft");
+  if (!designedLeft.isValid()) {
+    designedLeft = widget.x();
+    widget.setProperty("designedLeft", designedLeft);
+  }
+  const int left = AfterCaption(*caption, designedLeft.toInt());
+  if (widget.property("autoSize").toBool())
+    widget.move(left, widget.y());
+  else
+    widget.setGeometry(left, widget.y(), widget.x() + widget.width() - left, widget.height());
+}
+
 }  // namespace
 
 void FinishDesign(QWidget& form) {
@@ -41,6 +63,7 @@ void FinishDesign(QWidget& form) {
     if (QWidget* field = label->buddy(); field && field->accessibleName().isEmpty())
       field->setAccessibleName(SpokenCaption(label->text()));
   }
+  for (QWidget* widget : widgets) PlaceAfterCaption(form, *widget);
 }
 
 }  // namespace quorvane

@@ -10,6 +10,8 @@ namespace quorvane {
 // - a label with the property autoSize (true, or "centred") is made as large
 //   as its text, the way the designs size their captions: it keeps its
 //   designed left edge, or with "centred" its designed centre;
+// - a widget with the property afterCaption (a label's object name) starts
+//   a space after that label's words where they run past its designed left;
 // - a label's buddy is known to screen readers by the label's caption.
 // Run it again after the texts change.
 void FinishDesign(QWidget& form);

@@ -19,12 +19,25 @@ namespace quorvane {
 QLabel* NewLabel(const QString& text, QWidget* parent);
 QLabel* NewLabel(QWidget* parent);
 
-// A message box whose text shows exactly as given; otherwise QMessageBox.
+// Where a value shown after a caption starts: at its designed place, or a
+// space after the caption's words where a language makes them longer.
+int AfterCaption(const QLabel& caption, int designedLeft);
+
+// A message box whose text shows exactly as given; otherwise QMessageBox,
+// but with its frame centred over its owner's and wide enough for the window
+// manager to show its whole title.
 class TMessageBox : public QMessageBox {
   Q_OBJECT
  public:
   TMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons = NoButton,
               QWidget* parent = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void WidenForTitle();
 };
 
 // A tooltip showing its text exactly as given. A tooltip has no format of

@@ -3,11 +3,13 @@
 # started here with a runtime folder of its own, and the game with Qt's
 # wayland platform. The game must start, paint its intro, say nothing on
 # standard error, and end with status 0 on SIGTERM with its settings saved.
+# A test program given after it then runs under the same compositor.
 # Exits 77 (skipped) when weston or Qt's wayland platform is not installed.
-#   wayland_start_test.sh <program>
+#   wayland_start_test.sh <program> [<test program> <arguments>...]
 set -euo pipefail
 
 program=$1
+shift
 if ! command -v weston >/dev/null; then
   echo "weston is not installed; scripts/install-deps installs it"
   exit 77
@@ -51,10 +53,10 @@ done
 
 # The game writes one byte to descriptor 3 once its intro has been painted.
 mkfifo "$work/painted"
-env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER XDG_RUNTIME_DIR="$runtime" \
-  WAYLAND_DISPLAY=quorvane-test QT_QPA_PLATFORM=wayland HOME="$work" XDG_CONFIG_HOME="$work/config" \
-  XDG_CACHE_HOME="$work/cache" SDL_AUDIODRIVER=dummy QUORVANE_FIRST_PAINT_FD=3 \
-  "$program" 3>"$work/painted" 2>"$work/game.err" &
+on_weston=(env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER XDG_RUNTIME_DIR="$runtime"
+  WAYLAND_DISPLAY=quorvane-test QT_QPA_PLATFORM=wayland HOME="$work" XDG_CONFIG_HOME="$work/config"
+  XDG_CACHE_HOME="$work/cache" SDL_AUDIODRIVER=dummy)
+"${on_weston[@]}" QUORVANE_FIRST_PAINT_FD=3 "$program" 3>"$work/painted" 2>"$work/game.err" &
 game=$!
 exec 4<"$work/painted"
 painted=
@@ -70,3 +72,5 @@ game=
 grep -qx 'LEVEL=1' "$work/config/Tolvenix.ini" 2>/dev/null || fail "the settings were not saved"
 [[ ! -s $work/game.err ]] || fail "the game wrote to standard error"
 echo "started, painted the intro and ended on SIGTERM with its settings saved"
+
+(($# == 0)) || "${on_weston[@]}" "$@" || fail "$1 failed under weston"
