@@ -15,7 +15,11 @@
 #include <set>
 
 #include "help/help_window.h"
+#include "help/page_nesting.h"
 #include "help/qt_help_service.h"
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace quorvane {
 namespace {
@@ -129,6 +133,64 @@ TEST_F(HelpWindowTest, AnOpenHelpWindowDoesNotKeepTheProgramRunning) {
   EXPECT_FALSE(stillRunning) << "closing the game's window ends the program";
 }
 
+// Whether anyone has opened a file in a folder since the watch began.
+class OpenWatch {
+ public:
+  explicit OpenWatch(const QString& folder) : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    EXPECT_GE(inotify_add_watch(fd_, QFile::encodeName(folder).constData(), IN_OPEN), 0);
+  }
+  ~OpenWatch() { close(fd_); }
+  bool Opened() const {
+    char events[4096];
+    return read(fd_, events, sizeof events) > 0;
+  }
+
+ private:
+  int fd_;
+};
+
+qint64 ResidentKiB() {
+  QFile status("/proc/self/status");
+  if (!status.open(QIODevice::ReadOnly)) return 0;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+  return 0;
+}
+
+TEST_F(HelpWindowTest, PagesOfAReplacedHelpFileOpenNothingOutsideIt) {
+  const QString hostile = QStringLiteral(QUORVANE_HOSTILE_DIR), watched = hostile + "/watched";
+  const QString savedFolder = QDir::currentPath();
+  QDir::setCurrent(watched);  // where Qt would look for relative names
+  OpenWatch watch(watched);
+  QtHelpService help(hostile + "/program");
+  help.ShowTopics();
+  THelpWindow* window = help.Window();
+  const QString page = "qthelp://com.tolvenix.hostile/help/";
+  struct Row {
+    QUrl Page;
+    const char* Shows;
+  };
+  // Any row that opens a file ends the test before the next: a game that
+  // opens the names it is given would read /dev/zero without end.
+  const Row rows[] = {
+      {page + "outside.html", "Pictures from outside."},
+      {QUrl::fromLocalFile(watched + "/page.html"), ""},
+      {page + "zero.html", "An endless picture."},
+      {page + "nested.html", "The help page qthelp://com.tolvenix.hostile/help/nested.html is nested too deeply"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.Page.toString().toStdString());
+    const qint64 before = ResidentKiB();
+    window->Browser->setSource(row.Page);
+    window->Browser->viewport()->grab();  // lays the page out and draws its pictures
+    EXPECT_EQ(Shown(window).contains(row.Shows), true) << Shown(window).toStdString();
+    EXPECT_FALSE(watch.Opened());
+    EXPECT_LT(ResidentKiB() - before, 64 * 1024) << "memory stays flat";
+    if (HasFailure()) break;
+  }
+  QDir::setCurrent(savedFolder);
+}
+
 TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   QtHelpService help(kBinDir);
   help.ShowTopics();
@@ -142,6 +204,8 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
     pages.insert(url.fileName());
   ASSERT_GE(pages.size(), 8u);
+  for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
+    EXPECT_FALSE(NestedTooDeeply(QString::fromUtf8(files.fileData(url)))) << url.toString().toStdString();
   auto* contents = qobject_cast<QHelpContentModel*>(window->Contents->model());
   std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
     for (int row = 0; row < contents->rowCount(parent); ++row) {
