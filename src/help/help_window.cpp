@@ -53,7 +53,7 @@ QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
   }
   if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource ||
       type == QTextDocument::MarkdownResource)
-    return ours ? QString::fromUtf8(engine_.fileData(name)) : QString(u""_qs);
+    return ours ? QString::fromUtf8(engine_.fileData(name)) : QString();
   return ours ? engine_.fileData(name) : QByteArray("");
 }
 
