@@ -44,7 +44,7 @@ class OptionsDialogTest : public ::testing::Test {
     FillOptionsDialog(*dialog_, stored_);
     dialog_->show();
     dialog_->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+    EXPECT_TRUE(WaitUntilActive(dialog_.get()));
     return *dialog_;
   }
 

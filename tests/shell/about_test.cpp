@@ -80,12 +80,12 @@ TEST_F(WindowTest, AfterAClickOnALinkEnterPressesOk) {
   SetLinkOpener(&opener);
   TForm1& form = Show();
   // The main window's own activation must not arrive after the box's.
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   ModalAnswers answers;
   answers.Then([](QWidget* modal) {
     auto* box = qobject_cast<TForm5*>(modal);
     ASSERT_NE(box, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    ASSERT_TRUE(WaitUntilActive(box));
     for (TLinkLabelBase* link : {static_cast<TLinkLabelBase*>(Control<TUrlLabel>(*box, "UrlLabel1")),
                                  static_cast<TLinkLabelBase*>(Control<TEmaillabel>(*box, "Emaillabel1"))}) {
       QTest::mouseClick(link, Qt::LeftButton);

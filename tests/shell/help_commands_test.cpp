@@ -39,7 +39,7 @@ TEST_F(WindowTest, HelpButtonMenuAndF1ShowTheTopicsAndMarkHelpOpened) {
   EXPECT_TRUE(form.HelpOpened);
   form.HelpOpened = false;
   form.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   QTest::keyClick(&form, Qt::Key_F1);
   EXPECT_TRUE(form.HelpOpened);
   EXPECT_EQ(help.calls, (Calls{"topics", "topics", "topics"}));
@@ -116,7 +116,7 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
   qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
   QtHelpService help(QStringLiteral(QUORVANE_BIN_DIR));
   TForm1& form = Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   help.SetOwner(&form);
   form.SetHelpService(&help);
   StartHeldGame();
@@ -130,8 +130,10 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
     SCOPED_TRACE(what);
     // Each dialog belongs to its owner, so a compositor puts it over the game.
     EXPECT_EQ(modal->windowHandle()->transientParent(), (owner ? owner : &form)->windowHandle());
-    if (!window->isVisible()) help.ShowTopics();  // a help request
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << "brought up and activated";
+    if (!window->isVisible()) {
+      help.ShowTopics();  // a help request
+      ASSERT_TRUE(WaitUntilActive(window)) << "brought up and activated";
+    }
     EXPECT_EQ(window->windowHandle()->transientParent(), modal->windowHandle()) << "kept over the dialog";
     QTabBar* tabs = window->Tabs->tabBar();
     const int other = 1 - window->Tabs->currentIndex();
@@ -153,7 +155,7 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
     window->windowHandle()->close();  // the close box
     EXPECT_FALSE(window->isVisible());
     help.ShowTopics();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(WaitUntilActive(window));
   };
 
   ModalAnswers answers;

@@ -78,13 +78,13 @@ TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
   TForm1& form = Show();
   help.SetOwner(&form);
   form.SetHelpService(&help);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   ModalAnswers answers;
   for (int round = 0; round < 2; ++round) {
     answers.Then([&, round](QWidget* modal) {
       SCOPED_TRACE(round);
       auto* options = static_cast<TForm3*>(modal);
-      ASSERT_TRUE(QTest::qWaitForWindowActive(options));
+      ASSERT_TRUE(WaitUntilActive(options));
       Control<QPushButton>(*options, "Button7")->click();
       THelpWindow* window = help.Window();
       ASSERT_NE(window, nullptr);
@@ -99,7 +99,7 @@ TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
   }
   form.Options1Click();
   form.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(WaitUntilActive(&form));
   form.Options1Click();  // the help window is open behind the game now
   EXPECT_TRUE(answers.AllUsed());
   form.SetHelpService(nullptr);

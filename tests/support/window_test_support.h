@@ -33,6 +33,13 @@
 
 namespace quorvane::testing {
 
+// Waits until this very window is the active one. QTest's own wait is not
+// enough for a dialog: it counts a window as active while its owner is, so it
+// returns before a slow machine has moved the activation to the dialog.
+[[nodiscard]] inline bool WaitUntilActive(QWidget* window, int timeout = 20000) {
+  return QTest::qWaitFor([window] { return QApplication::activeWindow() == window->window(); }, timeout);
+}
+
 // Answers modal windows as they open, one action per window, in order.
 class ModalAnswers {
  public:
