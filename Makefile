@@ -29,7 +29,7 @@ help:
 	@echo "make package    build $(BUILD)/tolvenix_<version>_<arch>.deb and check it"
 	@echo "make game       build the game alone without starting it"
 	@echo "make build      build the game, its tests and benchmarks without running them"
-	@echo "make bench      run the benchmarks and print their table (about five minutes)"
+	@echo "make bench      run the benchmarks and print their table (about eight minutes)"
 	@echo "make fuzz       run each fuzz target for FUZZ_SECONDS (now $(FUZZ_SECONDS))"
 	@echo "make clean      remove every build folder"
 

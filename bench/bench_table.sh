@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every benchmark program of a build and prints their figures as one
 # Markdown table, beside what a Qt developer would use instead where there
-# is such a thing. Takes about five minutes; the timer rows need most of it.
+# is such a thing. Takes about eight minutes; the timer rows need most of it
+# (run as root, they are measured for root and again for an ordinary user).
 #
 #   bench/bench_table.sh [build folder]      (default: build)
 #
@@ -17,7 +18,7 @@ export QT_QPA_PLATFORM=offscreen
 loadavg() { cut -d' ' -f1-3 /proc/loadavg; }
 load_before=$(loadavg)
 
-echo "Running the benchmarks (about five minutes) ..." >&2
+echo "Running the benchmarks (about eight minutes) ..." >&2
 "$bench/game_bench" --benchmark_format=csv >"$work/game.csv" 2>/dev/null
 "$bench/render_bench" --benchmark_format=csv >"$work/render.csv" 2>/dev/null
 "$bench/settings_bench" --benchmark_format=csv --benchmark_filter='^BM_(Load|Save)' >"$work/settings.csv" 2>/dev/null
@@ -46,9 +47,12 @@ lateness() {
 
 cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 scheduling=$(awk -F'Main thread: ' '/^Main thread/ { split($2, a, "."); print a[1] }' "$work/timer.txt")
+# Only when run as root: the rows of an ordinary player, in a child process.
+player=$(awk -F'main thread ' '/^Ordinary player/ { split($2, a, "."); print a[1] }' "$work/timer.txt")
 
 echo "Benchmarks of $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) processors (${cpu_model:-unknown}),"
-echo "load average $load_before before and $load_after after; tick receiver at $scheduling."
+echo "load average $load_before before and $load_after after; tick receiver at $scheduling$([[ -n $player ]] &&
+  echo ", as user nobody at $player")."
 echo
 echo "| What | Quorvane Sinuvar | Instead, in plain Qt |"
 echo "|---|---|---|"
@@ -66,10 +70,13 @@ echo "| Processor time idling at the intro, over 10 s | $(value idle_cpu_percent
 echo "| The same on an X server (Xvfb) | $(value idle_cpu_percent startup-x.txt) % | |"
 echo "| Audio streamed idling at the intro, over 10 s (SDL disk driver) | $(value idle_audio_bytes) bytes | |"
 echo "| Resident memory at the intro, VmRSS / VmHWM | $(mib vmrss_kib) / $(mib vmhwm_kib) MiB | |"
-for load in idle busy; do
+loads="idle busy"
+[[ -n $player ]] && loads="$loads idle-user busy-user"
+for load in $loads; do
   for interval in 250 120 51 30; do
     label="Tick lateness p50 / p99 / max, $interval ms"
-    [[ $load == busy ]] && label="$label, one busy process per processor" || label="$label, no load of ours"
+    [[ $load == busy* ]] && label="$label, one busy process per processor" || label="$label, no load of ours"
+    [[ $load == *-user ]] && label="$label, ordinary user"
     echo "| $label | TSuperTimer $(lateness $load TSuperTimer $interval) | QTimer PreciseTimer $(lateness $load QTimer $interval) |"
   done
 done

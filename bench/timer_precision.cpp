@@ -4,7 +4,11 @@
 //   timer_precision [ticks] [--idle | --load]   (ticks also from QUORVANE_TIMER_TICKS; default 100)
 //
 // Each interval is measured on an otherwise idle machine, then again with
-// busy processes in other sessions competing for every processor.
+// busy processes in other sessions competing for every processor. Run as
+// root, the same rows follow for an ordinary player (loads "idle-user" and
+// "busy-user"): a child process as user nobody, without capabilities, with
+// no real-time priority and no nice raise allowed.
+#include <grp.h>
 #include <sched.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -17,11 +21,13 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -87,7 +93,11 @@ Run MeasureSuperTimer(uint16_t interval, int ticks) {
   return run;
 }
 
-// Lateness against the QTimer's own schedule: start + k * interval.
+// Lateness against the due time the QTimer's own schedule gives each tick.
+// Qt keeps a timer on its grid (the last due time plus the interval) and
+// moves it to the firing time plus the interval only when the tick came
+// later than the next due time; the handler's reading stands for Qt's
+// own, taken just before it.
 Run MeasureQTimer(uint16_t interval, int ticks) {
   QTimer timer;
   timer.setTimerType(Qt::PreciseTimer);
@@ -96,18 +106,20 @@ Run MeasureQTimer(uint16_t interval, int ticks) {
   run.workerLateMax = -1;  // no worker
   run.lateness.reserve(static_cast<size_t>(ticks));
   QEventLoop loop;
-  int64_t start = 0;
+  const int64_t intervalUs = static_cast<int64_t>(interval) * 1000;
+  int64_t due = 0;
   QObject::connect(&timer, &QTimer::timeout, [&] {
     const int64_t now = NowMicroseconds();
-    const int64_t due = start + static_cast<int64_t>(run.lateness.size() + 1) * interval * 1000;
     run.lateness.push_back(static_cast<double>(now - due) / 1000.0);
+    due += intervalUs;
+    if (due < now) due = now + intervalUs;
     if (static_cast<int>(run.lateness.size()) == ticks) {
       timer.stop();
       loop.quit();
     }
   });
   const double cpuStart = ProcessCpuMilliseconds();
-  start = NowMicroseconds();
+  due = NowMicroseconds() + intervalUs;
   timer.start();
   loop.exec();
   run.cpuMs = (ProcessCpuMilliseconds() - cpuStart) / ticks;
@@ -121,7 +133,7 @@ double Percentile(std::vector<double> values, double fraction) {
 }
 
 void Print(const char* condition, const char* name, uint16_t interval, const Run& run) {
-  std::printf("%-5s %-15s %8u %6zu %9.3f %9.3f %9.3f %12.2f %11s\n", condition, name, interval, run.lateness.size(),
+  std::printf("%-9s %-15s %8u %6zu %9.3f %9.3f %9.3f %12.2f %11s\n", condition, name, interval, run.lateness.size(),
               Percentile(run.lateness, 0.50), Percentile(run.lateness, 0.99),
               *std::max_element(run.lateness.begin(), run.lateness.end()), run.cpuMs,
               run.workerLateMax < 0 ? "-" : std::to_string(run.workerLateMax).c_str());
@@ -157,21 +169,6 @@ class CompetingLoad {
   std::vector<pid_t> children_;
 };
 
-void MeasureAll(const char* condition, int ticks) {
-  for (uint16_t interval : {250, 120, 51, 30}) {
-    Print(condition, "TSuperTimer", interval, MeasureSuperTimer(interval, ticks));
-    Print(condition, "QTimer precise", interval, MeasureQTimer(interval, ticks));
-  }
-}
-
-std::string MainThreadScheduling() {
-  const int policy = sched_getscheduler(0) & ~SCHED_RESET_ON_FORK;
-  sched_param param{};
-  sched_getparam(0, &param);
-  if (policy == SCHED_RR) return "SCHED_RR " + std::to_string(param.sched_priority);
-  return "nice " + std::to_string(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())));
-}
-
 int TickCount(int argc, char** argv) {
   const char* text = argc > 1 && argv[1][0] != '-' ? argv[1] : std::getenv("QUORVANE_TIMER_TICKS");
   const int ticks = text != nullptr ? std::atoi(text) : 0;
@@ -184,23 +181,101 @@ bool HasOption(int argc, char** argv, const char* option) {
   return false;
 }
 
+void MeasureAll(const std::string& condition, int ticks) {
+  for (uint16_t interval : {250, 120, 51, 30}) {
+    Print(condition.c_str(), "TSuperTimer", interval, MeasureSuperTimer(interval, ticks));
+    Print(condition.c_str(), "QTimer precise", interval, MeasureQTimer(interval, ticks));
+  }
+}
+
+// The rows of one player, idle and under load, each load label ending in
+// |suffix|.
+void MeasurePlayer(int argc, char** argv, int ticks, const std::string& suffix) {
+  const bool idleOnly = HasOption(argc, argv, "--idle"), loadOnly = HasOption(argc, argv, "--load");
+  QCoreApplication app(argc, argv);
+  if (!loadOnly) MeasureAll("idle" + suffix, ticks);
+  if (!idleOnly) {
+    CompetingLoad load;
+    MeasureAll("busy" + suffix, ticks);
+  }
+}
+
+// The effective capabilities, as /proc shows them (hexadecimal).
+std::string EffectiveCapabilities() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("CapEff:", 0) == 0) return line.substr(line.find_first_not_of(" \t", 7));
+  return "unknown";
+}
+
+std::string MainThreadScheduling() {
+  const int policy = sched_getscheduler(0) & ~SCHED_RESET_ON_FORK;
+  sched_param param{};
+  sched_getparam(0, &param);
+  if (policy == SCHED_RR) return "SCHED_RR " + std::to_string(param.sched_priority);
+  return "nice " + std::to_string(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())));
+}
+
+// An ordinary player's process, forked from root before any thread or Qt
+// exists: user and group nobody, no capabilities (a change of every user id
+// away from 0 drops them), no real-time priority and no raised nice value
+// allowed, as Debian gives a player. It waits for |go| to close.
+pid_t StartOrdinaryPlayer(int argc, char** argv, int ticks, int& go) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return -1;
+  const pid_t child = fork();
+  if (child != 0) {
+    close(pipeFds[0]);
+    go = pipeFds[1];
+    if (child < 0) close(go);
+    return child;
+  }
+  close(pipeFds[1]);
+  const rlimit none{0, 0};
+  const uid_t nobody = 65534;
+  if (setrlimit(RLIMIT_RTPRIO, &none) != 0 || setrlimit(RLIMIT_NICE, &none) != 0 || setgroups(0, nullptr) != 0 ||
+      setresgid(nobody, nobody, nobody) != 0 || setresuid(nobody, nobody, nobody) != 0) {
+    std::fprintf(stderr, "timer_precision: cannot become user nobody: %s\n", std::strerror(errno));
+    _exit(1);
+  }
+  prctl(PR_SET_PDEATHSIG, SIGKILL);  // cleared by the change of user
+  char byte = 0;
+  while (read(pipeFds[0], &byte, 1) > 0) {
+  }
+  close(pipeFds[0]);
+  rlimit rtprio{};
+  getrlimit(RLIMIT_RTPRIO, &rtprio);
+  std::printf("Ordinary player (loads idle-user and busy-user): uid %d gid %d, CapEff %s, RLIMIT_RTPRIO %llu, ",
+              static_cast<int>(getuid()), static_cast<int>(getgid()), EffectiveCapabilities().c_str(),
+              static_cast<unsigned long long>(rtprio.rlim_cur));
+  quorvane::RaiseTickReceiverPriority();  // as the game does at start-up
+  std::printf("main thread %s.\n", MainThreadScheduling().c_str());
+  MeasurePlayer(argc, argv, ticks, "-user");
+  std::fflush(stdout);
+  _exit(0);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const int ticks = TickCount(argc, argv);
-  const bool idleOnly = HasOption(argc, argv, "--idle"), loadOnly = HasOption(argc, argv, "--load");
+  int go = -1;
+  const pid_t player = geteuid() == 0 ? StartOrdinaryPlayer(argc, argv, ticks, go) : -1;
   quorvane::RaiseTickReceiverPriority();  // as the game does at start-up
-  QCoreApplication app(argc, argv);
-  std::printf("Tick lateness: firing on the main thread minus due time, in ms.\n");
+  std::printf(
+      "Tick lateness: firing on the main thread minus the due time its own timer's scheduling gave it, in ms.\n");
   std::printf("Worker max: the most whole ms the worker itself fired after the due time.\n");
   std::printf("Main thread: %s. Load: one busy process per processor, each in its own session.\n",
               MainThreadScheduling().c_str());
-  std::printf("%-5s %-15s %8s %6s %9s %9s %9s %12s %11s\n", "load", "timer", "interval", "ticks", "p50", "p99", "max",
+  std::printf("%-9s %-15s %8s %6s %9s %9s %9s %12s %11s\n", "load", "timer", "interval", "ticks", "p50", "p99", "max",
               "cpu ms/tick", "worker max");
-  if (!loadOnly) MeasureAll("idle", ticks);
-  if (!idleOnly) {
-    CompetingLoad load;
-    MeasureAll("busy", ticks);
+  std::fflush(stdout);
+  MeasurePlayer(argc, argv, ticks, "");
+  if (player > 0) {
+    close(go);  // the ordinary player's turn
+    int status = 0;
+    waitpid(player, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return 1;
   }
   return 0;
 }

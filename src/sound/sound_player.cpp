@@ -54,10 +54,15 @@ struct SoundPlayer::Impl {
   // Whole buffers of silence handed over since the sound ended.
   int silentBuffers = 0;
 
-  // Buffers of silence to play after a sound before closing: they carry the
-  // sound's end through the driver's own buffers, and a sound that follows
-  // soon after (a blob, then a new best score) finds the device still open.
-  static constexpr int kTailBuffers = 8;
+  // A sound asked for while the device is open plays behind the buffer
+  // already queued, so the buffer is kept small: 512 frames, 12 ms at the
+  // playback rate.
+  static constexpr Uint16 kBufferFrames = 512;
+  // Buffers of silence to play after a sound before closing, a fifth of a
+  // second: they carry the sound's end through the driver's own buffers,
+  // and a sound that follows soon after (a blob, then a new best score)
+  // finds the device still open.
+  static constexpr int kTailBuffers = (kPlaybackFormat.Frequency / 5 + kBufferFrames - 1) / kBufferFrames;
 
   static void SDLCALL Fill(void* userdata, Uint8* stream, int length) {
     auto& self = *static_cast<Impl*>(userdata);
@@ -78,7 +83,7 @@ struct SoundPlayer::Impl {
     wanted.freq = kPlaybackFormat.Frequency;
     wanted.format = kPlaybackFormat.SampleFormat;
     wanted.channels = kPlaybackFormat.Channels;
-    wanted.samples = 1024;
+    wanted.samples = kBufferFrames;
     wanted.callback = &Impl::Fill;
     wanted.userdata = this;
     // No changes allowed: SDL converts to whatever the hardware wants, and

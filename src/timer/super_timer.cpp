@@ -25,6 +25,16 @@ void ThreadSleeper::Sleep(uint32_t milliseconds, std::stop_token stop) {
   wake_.wait_for(lock, stop, std::chrono::milliseconds(milliseconds), [] { return false; });
 }
 
+void ThreadSleeper::SleepUntil(uint32_t reading, std::stop_token stop) {
+  // The reading names a whole millisecond of the steady clock; find it near
+  // now, so that the wait's deadline is absolute on the monotonic clock.
+  const auto now = std::chrono::floor<std::chrono::milliseconds>(std::chrono::steady_clock::now());
+  const auto nowReading = static_cast<uint32_t>(now.time_since_epoch().count());
+  const auto wake = now + std::chrono::milliseconds(static_cast<int32_t>(reading - nowReading));
+  std::unique_lock lock(mutex_);
+  wake_.wait_until(lock, stop, wake, [] { return false; });
+}
+
 // --- hand-over ---------------------------------------------------------
 
 void TickHandOver::Run() {
@@ -94,9 +104,7 @@ bool TTimerThread::RunOnce() { return mode_ == TimerWorkerMode::Manual && RunPas
 bool TTimerThread::RunPass(std::stop_token stop) {
   for (;;) {
     if (!AwaitEnabled(stop) || stop.stop_requested()) return false;
-    const uint32_t interval = timer_.interval_.load();
-    const uint32_t spin = BusyWaitMilliseconds(interval, realtime_.load(std::memory_order_relaxed));
-    if (interval > spin) timer_.sleeper_.Sleep(interval - spin, stop);
+    SleepBeforeDue(stop);
     uint64_t epoch = 0;
     if (SpinUntilDue(epoch)) {
       HandOver(epoch);
@@ -111,6 +119,23 @@ bool TTimerThread::AwaitEnabled(std::stop_token stop) {
   std::unique_lock lock(timer_.stateMutex_);
   if (mode_ == TimerWorkerMode::Manual) return timer_.enabled_.load();
   return gate_.wait(lock, stop, [this] { return timer_.enabled_.load(); });
+}
+
+void TTimerThread::SleepBeforeDue(std::stop_token stop) {
+  const uint32_t interval = timer_.interval_.load();
+  const bool realtime = realtime_.load(std::memory_order_relaxed);
+  const uint32_t spin = BusyWaitMilliseconds(interval, realtime);
+  if (realtime) {
+    // A plain sleep from the end of the hand-over: a handler of up to the
+    // margin still leaves the tick on time.
+    if (interval > spin) timer_.sleeper_.Sleep(interval - spin, stop);
+    return;
+  }
+  // An ordinary thread that spins for long uses up its share of the
+  // processor and then waits for one at the due time. It sleeps against
+  // the due time itself, so the hand-over's length does not shift the wake.
+  const uint32_t wake = timer_.dueTime_.load() - spin;
+  if (ClockBefore(timer_.clock_.Now(), wake)) timer_.sleeper_.SleepUntil(wake, stop);
 }
 
 bool TTimerThread::SpinUntilDue(uint64_t& epoch) {

@@ -11,10 +11,11 @@
 
 // TSuperTimer calls its handler on the main thread at a fixed period timed
 // by a worker thread of its own: the worker sleeps through most of each
-// period, busy-waits on the millisecond clock for the last 50 ms, hands the
-// tick to the main thread and waits until the handler has run. A worker
-// granted SCHED_RR busy-waits at most half of a period (see
-// BusyWaitMilliseconds in timer/timer_priority.h).
+// period, busy-waits on the millisecond clock for the rest, hands the tick
+// to the main thread and waits until the handler has run. A worker granted
+// SCHED_RR sleeps a plain sleep and busy-waits the last 50 ms (at most half
+// a period); an ordinary worker sleeps until 1 ms before the due time and
+// busy-waits only that (see BusyWaitMilliseconds in timer/timer_priority.h).
 
 namespace quorvane {
 
@@ -36,6 +37,10 @@ class TimerSleeper {
   virtual ~TimerSleeper() = default;
   // Sleeps the whole time; only |stop| (the timer being destroyed) ends it early.
   virtual void Sleep(uint32_t milliseconds, std::stop_token stop) = 0;
+  // Sleeps until the clock that goes with this sleeper reads |reading|: a
+  // wake-up at an absolute time, which time spent before the call does not
+  // shift. Only |stop| ends it early.
+  virtual void SleepUntil(uint32_t reading, std::stop_token stop) = 0;
 };
 
 // CLOCK_MONOTONIC in milliseconds, truncated to 32 bits.
@@ -45,9 +50,11 @@ class MonotonicMillisecondClock final : public TimerClock {
   void SpinPause() override;
 };
 
+// Goes with MonotonicMillisecondClock.
 class ThreadSleeper final : public TimerSleeper {
  public:
   void Sleep(uint32_t milliseconds, std::stop_token stop) override;
+  void SleepUntil(uint32_t reading, std::stop_token stop) override;
 
  private:
   std::mutex mutex_;
@@ -107,6 +114,12 @@ class TTimerThread {
   // hand-over. Gives false, without waiting, when the timer is disabled.
   bool RunOnce();
 
+  // Manual mode: waits as a worker under SCHED_RR would (true) or as an
+  // ordinary one (false, as at construction).
+  void ScheduleAsRealtime(bool realtime) {
+    if (mode_ == TimerWorkerMode::Manual) realtime_.store(realtime);
+  }
+
   bool Started() const { return thread_.joinable(); }
   // The kernel's id of the worker thread; 0 until it has begun to run.
   int NativeId() const { return nativeId_.load(); }
@@ -121,6 +134,8 @@ class TTimerThread {
   void Loop(std::stop_token stop);
   bool RunPass(std::stop_token stop);
   bool AwaitEnabled(std::stop_token stop);
+  // The sleep before the busy wait, as long as this worker's scheduling allows.
+  void SleepBeforeDue(std::stop_token stop);
   // Busy-waits for the due time and fires: false when parked meanwhile.
   bool SpinUntilDue(uint64_t& epoch);
   void HandOver(uint64_t epoch);
@@ -142,7 +157,10 @@ class TSuperTimer {
  public:
   using TNotifyEvent = std::function<void(TSuperTimer& sender)>;
 
-  static constexpr uint32_t kSpinMargin = 50;  // ms of busy wait before each tick
+  // Milliseconds of busy wait before each tick: a real-time worker's, and
+  // an ordinary one's (see BusyWaitMilliseconds).
+  static constexpr uint32_t kRealtimeSpinMargin = 50;
+  static constexpr uint32_t kOrdinarySpinMargin = 1;
 
   // Real clock and sleep; |dispatcher| must outlive the timer.
   explicit TSuperTimer(TickDispatcher& dispatcher);

@@ -86,7 +86,8 @@ ThreadScheduling ApplyTimerThreadPriority(int threadId, TThreadPriority priority
 }
 
 uint32_t BusyWaitMilliseconds(uint32_t interval, bool realtime) {
-  return realtime ? std::min(TSuperTimer::kSpinMargin, interval / 2) : TSuperTimer::kSpinMargin;
+  return realtime ? std::min(TSuperTimer::kRealtimeSpinMargin, interval / 2)
+                  : std::min(TSuperTimer::kOrdinarySpinMargin, interval);
 }
 
 void RaiseTickReceiverPriority() {

@@ -60,14 +60,16 @@ ThreadScheduling ScheduleThread(ThreadScheduler& system, int threadId, TThreadPr
 // ScheduleThread; nothing is reported.
 ThreadScheduling ApplyTimerThreadPriority(int threadId, TThreadPriority priority);
 
-// How much of each period the worker busy-waits. At its nice value, the
-// last 50 ms (all of a period of 50 ms or less): an ordinary thread may wait
-// milliseconds for a processor, both to wake and to run. Under SCHED_RR, the
-// last min(50, interval / 2) ms: a real-time thread wakes from its sleep
-// within the millisecond, and a spin of at most half a period never takes
-// more than half a processor, far inside the kernel's real-time throttle
-// (95 % by default), which would otherwise stop the timer in mid-wait. At the
-// game's own intervals (120 ms and more) the two are the same.
+// How much of each period the worker busy-waits. Under SCHED_RR, the last
+// min(50, interval / 2) ms, after a plain sleep: a real-time thread is
+// punctual through the spin, and a spin of at most half a period never
+// takes more than half a processor, far inside the kernel's real-time
+// throttle (95 % by default), which would otherwise stop the timer in
+// mid-wait. At the game's own intervals (120 ms and more) that is 50 ms.
+// At a nice value, the last 1 ms, after a sleep to an absolute time on the
+// monotonic clock, which wakes within a fraction of that: an ordinary
+// thread that spins uses up its fair share and is descheduled, so it would
+// fire late, and it costs the player's processor.
 uint32_t BusyWaitMilliseconds(uint32_t interval, bool realtime);
 
 // Raises the calling thread, the one that will run the ticks, to tpHigher

@@ -220,6 +220,7 @@ TEST_F(SoundPlayerTest, StreamsOnlyWhileASoundPlaysAndStartsEachSoundWhole) {
     EXPECT_EQ(Count(out, is), frames);
     EXPECT_EQ(Last(out, is) - First(out, is) + 1, frames);
     EXPECT_EQ(Count(out, IsSounding), frames);
+    EXPECT_GE(out.size() - 1 - Last(out, is), static_cast<size_t>(kRate / 5)) << "silence before closing";
   }
 }
 

@@ -37,6 +37,8 @@ class FakeSleeper : public TimerSleeper {
     if (onSleep) std::exchange(onSleep, nullptr)();
     clock_.Advance(milliseconds - milliseconds / 2);
   }
+  // Recorded as the sleep's length, so both kinds of sleep read alike.
+  void SleepUntil(uint32_t reading, std::stop_token stop) override { Sleep(reading - clock_.Now(), stop); }
   std::vector<uint32_t> sleeps;
   // Runs once, halfway through the next sleep, as the main thread would.
   std::function<void()> onSleep;
