@@ -28,10 +28,6 @@
         <translation>1 Feld</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 Felder</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 nach rechts</translation>
     </message>
@@ -61,7 +57,7 @@
     </message>
     <message>
         <source>Score %1.</source>
-        <translation>Punkte %1.</translation>
+        <translation>Punkte: %1.</translation>
     </message>
     <message>
         <source>The snake is %1 long</source>
@@ -73,7 +69,7 @@
     </message>
     <message>
         <source>%1. %2 %3, heading %4.</source>
-        <translation>%1. %2 %3, Richtung %4.</translation>
+        <translation>%1. %2 %3, Richtung: %4.</translation>
     </message>
     <message>
         <source>Paused</source>
@@ -86,6 +82,13 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Mauern: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n Feld</numerusform>
+            <numerusform>%n Felder</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -120,7 +123,7 @@
     </message>
     <message>
         <source>Custom</source>
-        <translation>Eigene</translation>
+        <translation>Eigene Stufe</translation>
     </message>
     <message>
         <source>Could not load sound file.</source>
@@ -170,10 +173,24 @@
     </message>
 </context>
 <context>
+    <name>quorvane::LinkOpener</name>
+    <message>
+        <source>Unable to open %1.</source>
+        <translation>%1 konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::OptionsExchange</name>
     <message>
         <source>The hi score shown is not a number</source>
         <translation>Der angezeigte Rekord ist keine Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::SingleCopy</name>
+    <message>
+        <source>%1 is running already but does not answer.</source>
+        <translation>%1 läuft bereits, antwortet aber nicht.</translation>
     </message>
 </context>
 <context>
@@ -256,7 +273,7 @@
     </message>
     <message>
         <source>Privacy statement ...</source>
-        <translation>Datenschutzerklärung ...</translation>
+        <translation>&amp;Datenschutzerklärung ...</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
@@ -281,6 +298,11 @@
     <message>
         <source>Could not display About dialog.</source>
         <translation>Das Fenster „Über“ konnte nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>&amp;Neues Spiel</translation>
     </message>
 </context>
 <context>
@@ -502,6 +524,11 @@
         <source>C&amp;ustom</source>
         <comment>start position</comment>
         <translation>&amp;Eigene</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <comment>growths</comment>
+        <translation>Wachstumsschritten</translation>
     </message>
 </context>
 <context>

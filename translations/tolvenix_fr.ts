@@ -28,10 +28,6 @@
         <translation>1 case</translation>
     </message>
     <message>
-        <source>%1 cells</source>
-        <translation>%1 cases</translation>
-    </message>
-    <message>
         <source>%1 right</source>
         <translation>%1 à droite</translation>
     </message>
@@ -61,7 +57,7 @@
     </message>
     <message>
         <source>Score %1.</source>
-        <translation>Score %1.</translation>
+        <translation>Score&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The snake is %1 long</source>
@@ -86,6 +82,13 @@
     <message>
         <source> Walls: %1.</source>
         <translation> Murs&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cells</source>
+        <translation>
+            <numerusform>%n case</numerusform>
+            <numerusform>%n cases</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -166,7 +169,14 @@
     </message>
     <message>
         <source>Click New Game to play</source>
-        <translation>Cliquez sur Nouveau jeu pour jouer</translation>
+        <translation>Cliquez sur Jouer pour commencer</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::LinkOpener</name>
+    <message>
+        <source>Unable to open %1.</source>
+        <translation>Impossible d’ouvrir %1.</translation>
     </message>
 </context>
 <context>
@@ -174,6 +184,13 @@
     <message>
         <source>The hi score shown is not a number</source>
         <translation>Le record affiché n’est pas un nombre</translation>
+    </message>
+</context>
+<context>
+    <name>quorvane::SingleCopy</name>
+    <message>
+        <source>%1 is running already but does not answer.</source>
+        <translation>%1 est déjà lancé mais ne répond pas.</translation>
     </message>
 </context>
 <context>
@@ -204,7 +221,7 @@
     <name>quorvane::TForm1</name>
     <message>
         <source>&amp;New game</source>
-        <translation>&amp;Nouveau jeu</translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>Pa&amp;use</source>
@@ -244,7 +261,7 @@
     </message>
     <message>
         <source>&amp;Options ...</source>
-        <translation>&amp;Options ...</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -252,15 +269,15 @@
     </message>
     <message>
         <source>Help &amp;topics ...</source>
-        <translation>&amp;Rubriques d’aide ...</translation>
+        <translation>&amp;Rubriques d’aide…</translation>
     </message>
     <message>
         <source>Privacy statement ...</source>
-        <translation>Confidentialité ...</translation>
+        <translation>&amp;Confidentialité…</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>À &amp;propos ...</translation>
+        <translation>À &amp;propos…</translation>
     </message>
     <message>
         <source>Game Over! Would you like to play again?</source>
@@ -281,6 +298,11 @@
     <message>
         <source>Could not display About dialog.</source>
         <translation>Impossible d’afficher la boîte À propos.</translation>
+    </message>
+    <message>
+        <source>&amp;New game</source>
+        <comment>button</comment>
+        <translation>J&amp;ouer</translation>
     </message>
 </context>
 <context>
@@ -331,7 +353,7 @@
     </message>
     <message>
         <source>moves</source>
-        <translation>coups</translation>
+        <translation>pas</translation>
     </message>
     <message>
         <source>I&amp;nitial snake speed</source>
@@ -351,7 +373,7 @@
     </message>
     <message>
         <source>&amp;Add walls after eating</source>
-        <translation>Ajout de m&amp;urs après</translation>
+        <translation>Bâ&amp;tir des murs après</translation>
     </message>
     <message>
         <source>blobs</source>
@@ -363,7 +385,7 @@
     </message>
     <message>
         <source>&amp;Use defaults</source>
-        <translation>&amp;Par défaut</translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>From Slow to Fast</source>
@@ -399,11 +421,11 @@
     </message>
     <message>
         <source>&amp;Vertical position :</source>
-        <translation>&amp;Verticale&#xa0;:</translation>
+        <translation>&amp;Ligne :</translation>
     </message>
     <message>
         <source>Hori&amp;zontal position :</source>
-        <translation>Hori&amp;zontale&#xa0;:</translation>
+        <translation>C&amp;olonne :</translation>
     </message>
     <message>
         <source>&amp;Play sounds</source>
@@ -415,7 +437,7 @@
     </message>
     <message>
         <source>&amp;Browse ...</source>
-        <translation>&amp;Choisir ...</translation>
+        <translation>&amp;Choisir…</translation>
     </message>
     <message>
         <source>Play so&amp;und for game over</source>
@@ -423,7 +445,7 @@
     </message>
     <message>
         <source>B&amp;rowse ...</source>
-        <translation>C&amp;hoisir ...</translation>
+        <translation>C&amp;hoisir…</translation>
     </message>
     <message>
         <source>Play soun&amp;d for new hi score</source>
@@ -431,7 +453,7 @@
     </message>
     <message>
         <source>Bro&amp;wse ...</source>
-        <translation>Ch&amp;oisir ...</translation>
+        <translation>Ch&amp;oisir…</translation>
     </message>
     <message>
         <source>Choose the blue blob sound</source>
@@ -501,7 +523,12 @@
     <message>
         <source>C&amp;ustom</source>
         <comment>start position</comment>
-        <translation>&amp;Choisie</translation>
+        <translation>Au &amp;choix</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <comment>growths</comment>
+        <translation>croissances</translation>
     </message>
 </context>
 <context>

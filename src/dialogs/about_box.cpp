@@ -44,11 +44,12 @@ QFrame* SunkenFrame(QWidget* owner, int left, int top, int width, int height) {
   return frame;
 }
 
-// A link just after the words that introduce it, as wide as its text.
+// A link just after the words that introduce it, as wide as its text: at
+// its designed place, or further right where a language's words are longer.
 void PlaceLink(QLabel& link, const QLabel& words, int left, int top) {
   link.setTextFormat(Qt::PlainText);
   link.adjustSize();
-  link.move(left, top);
+  link.move(AfterCaption(words, left), top);
   link.setCursor(Qt::PointingHandCursor);
   link.setAccessibleDescription(SpokenCaption(words.text()));
 }

@@ -31,7 +31,8 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   Label1->move(20, 20);
   Label1->adjustSize();
   Label2 = NewLabel(this);
-  Label2->setGeometry(56, 20, 97, 13);
+  const int scoreLeft = AfterCaption(*Label1, 56);
+  Label2->setGeometry(scoreLeft, 20, 56 + 97 - scoreLeft, 13);
   Label3 = NewLabel(tr("Your &name :"), this);
   Label3->move(20, 40);
   Edit1 = new QLineEdit(this);

@@ -190,7 +190,8 @@ void TForm3::BuildSkillPage() {
   Label5 = Text(page, tr("Fast"), 320, 118);
   Label7 = Text(page, tr("Inc&rease snake speed after"), 20, 139);
   Edit2 = NumberField(page, 152, 136, 25, 1, 20, &UpDown2);
-  Label6 = Text(page, tr("moves"), 196, 140);
+  // It counts the snake's growths, not its steps: other languages say so.
+  Label6 = Text(page, tr("moves", "growths"), 196, 140);
   Label8 = Text(page, tr("&Add walls after eating"), 20, 168);
   Edit3 = NumberField(page, 124, 164, 25, 1, 20, &UpDown3);
   Label9 = Text(page, tr("blobs"), 168, 168);
@@ -286,9 +287,9 @@ void TForm3::BuildHiScorePage() {
   Label14 = Text(page, tr("Set by : "), 14, 46);
   // The values run to the page's frame: a long name is not cut short.
   Label13 = NewLabel(page);
-  Label13->setGeometry(64, 18, 350 - 64, Label12->height());
+  Label13->setGeometry(AfterCaption(*Label12, 64), 18, 350 - AfterCaption(*Label12, 64), Label12->height());
   Label15 = NewLabel(page);
-  Label15->setGeometry(64, 46, 350 - 64, Label14->height());
+  Label15->setGeometry(AfterCaption(*Label14, 64), 46, 350 - AfterCaption(*Label14, 64), Label14->height());
   Button6 = Push(page, tr("&Reset"), 272, 186, 75, 25);
   connect(Button6, &QPushButton::clicked, this, &TForm3::Button6Click);
 }

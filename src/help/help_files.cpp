@@ -63,7 +63,7 @@ QString RegisterHelpFile(QHelpEngineCore& engine, const QString& folder) {
   return {};
 }
 
-QString HelpLanguage() { return QLocale().name().section(u'_', 0, 0); }
+QString HelpLanguage() { return QLocale().name(); }
 
 QString PageLanguage(const QUrl& page) {
   // qthelp://<namespace>/<virtual folder>/[<language>/]<page>
@@ -71,8 +71,17 @@ QString PageLanguage(const QUrl& page) {
   return parts.size() > 2 ? parts.at(parts.size() - 2) : QStringLiteral("en");
 }
 
+namespace {
+
+// Topics for "pt_BR" lie in pt_BR/, those for "de_DE" in de/.
+QStringList LanguageFolders(const QString& language) {
+  return {language, language.section(u'_', 0, 0), QStringLiteral("en")};
+}
+
+}  // namespace
+
 QUrl PageInLanguage(const QList<QUrl>& pages, const QString& language) {
-  for (const QString& wanted : {language, QStringLiteral("en")}) {
+  for (const QString& wanted : LanguageFolders(language)) {
     for (const QUrl& page : pages)
       if (PageLanguage(page) == wanted) return page;
   }
@@ -84,7 +93,8 @@ namespace {
 // An id names one page, so a language's ids carry its code: "de/1000".
 QUrl PageWithId(const QHelpEngineCore& engine, const QString& id, const QString& language) {
   QList<QUrl> pages;
-  for (const QString& wanted : {language + u'/' + id, id}) {
+  for (const QString& folder : LanguageFolders(language)) {
+    const QString wanted = folder == u"en" ? id : folder + u'/' + id;
     for (const QHelpLink& link : engine.documentsForIdentifier(wanted)) pages << link.url;
   }
   return PageInLanguage(pages, language);

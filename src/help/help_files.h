@@ -23,7 +23,8 @@ QString HelpCacheFolder();
 QString RegisterHelpFile(QHelpEngineCore& engine, const QString& folder);
 
 // The language the help speaks: that of the default locale, which the game
-// sets to the language it speaks ("de", "fr"; "C" or "en" for English).
+// sets to the language it speaks ("de_DE", "pt_BR"; "C" for English). Its
+// topics lie in the folder of the whole name or of the language alone.
 QString HelpLanguage();
 
 // The language of one of the help file's pages: English pages lie at the top

@@ -13,10 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
+#include <functional>
 
 #include "help/help_files.h"
 #include "help/page_nesting.h"
@@ -208,6 +211,7 @@ void THelpWindow::HideOtherLanguages() {
       const QHelpContentItem* item = contents->contentItemAt(contents->index(row, 0));
       Contents->setRowHidden(row, QModelIndex(), item && PageLanguage(item->url()) != shownLanguage_);
     }
+    FitContents();
   }
   if (!engine_->indexModel()->isCreatingIndex()) {
     QAbstractItemModel* index = Index->model();
@@ -218,6 +222,27 @@ void THelpWindow::HideOtherLanguages() {
       Index->setRowHidden(row, !ours);
     }
   }
+}
+
+void THelpWindow::FitContents() {
+  QAbstractItemModel* contents = Contents->model();
+  int widest = 0;
+  const std::function<void(const QModelIndex&, int)> measure = [&](const QModelIndex& parent, int depth) {
+    for (int row = 0; row < contents->rowCount(parent); ++row) {
+      if (Contents->isRowHidden(row, parent)) continue;
+      const QModelIndex item = contents->index(row, 0, parent);
+      widest = std::max(widest, depth * Contents->indentation() + Contents->sizeHintForIndex(item).width());
+      measure(item, depth + 1);
+    }
+  };
+  measure({}, Contents->rootIsDecorated() ? 1 : 0);
+  // Around the titles: the tab page's frame, the tree's and a scroll bar.
+  const int need = widest + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2 * Contents->frameWidth() +
+                   style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  auto* splitter = qobject_cast<QSplitter*>(Tabs->parentWidget());
+  const QList<int> sizes = splitter->sizes();
+  const int total = std::max(sizes.value(0) + sizes.value(1), width());
+  if (sizes.value(0) < need) splitter->setSizes({need, total - need});
 }
 
 bool THelpWindow::UseFolder(const QString& folder) {

@@ -84,6 +84,8 @@ class THelpWindow final : public QWidget {
   void SelectInContents(const QUrl& url);
   // The contents and the index list the shown language's topics only.
   void HideOtherLanguages();
+  // Widens the contents pane to the longest title of the language shown.
+  void FitContents();
 
   QString programFolder_;
   QString cacheFolder_;

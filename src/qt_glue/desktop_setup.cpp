@@ -9,9 +9,9 @@ void PrepareDesktop() {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   // Replacing rather than adding, so that running this twice changes nothing.
   QFont::removeSubstitutions(DesignedSansFamily);
-  QFont::insertSubstitution(DesignedSansFamily, SansStandIn);
+  QFont::insertSubstitutions(DesignedSansFamily, {SansStandIn, CjkStandIn});
   QFont::removeSubstitutions(DesignedIntroFamily);
-  QFont::insertSubstitution(DesignedIntroFamily, IntroStandIn);
+  QFont::insertSubstitutions(DesignedIntroFamily, {IntroStandIn, CjkStandIn});
 }
 
 }  // namespace quorvane

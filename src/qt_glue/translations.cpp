@@ -10,11 +10,14 @@ namespace quorvane {
 
 namespace {
 
-// "de_DE.UTF-8@euro" is "de"; "C", "POSIX" and "" are no language at all.
-QString LanguagePart(const QString& locale) {
-  QString language = locale.section(u'.', 0, 0).section(u'@', 0, 0).section(u'_', 0, 0).trimmed().toLower();
-  if (language == u"c" || language == u"posix") return {};
-  return language;
+// "de_DE.UTF-8@euro" is "de_DE", "C.UTF-8" is "C".
+QString LocaleName(const QString& locale) { return locale.section(u'.', 0, 0).section(u'@', 0, 0).trimmed(); }
+
+// The translation for a name such as "pt_BR": its own, else its language's.
+QString Translated(const QString& name, const QStringList& available) {
+  if (available.contains(name)) return name;
+  const QString language = name.section(u'_', 0, 0).toLower();
+  return available.contains(language) ? language : QString();
 }
 
 }  // namespace
@@ -33,16 +36,17 @@ QString ChooseLanguage(const std::function<QString(const char*)>& environment, c
     locale = environment(name);
     if (!locale.isEmpty()) break;
   }
-  const QString localeLanguage = LanguagePart(locale);
-  // As gettext does: LANGUAGE counts only when the locale is not C.
-  if (localeLanguage.isEmpty()) return {};
-  QStringList preferences;
-  for (const QString& entry : environment("LANGUAGE").split(u':', Qt::SkipEmptyParts))
-    preferences << LanguagePart(entry);
-  preferences << localeLanguage;
-  for (const QString& language : preferences) {
-    if (language == u"en") return {};
-    if (available.contains(language)) return language;
+  // As gettext does: only the plain C locale (POSIX is its other name, and
+  // no locale at all is C) ignores LANGUAGE; C.UTF-8 follows it, though
+  // it has no language of its own.
+  if (locale.isEmpty() || locale == u"C" || locale == u"POSIX") return {};
+  QStringList preferences = environment("LANGUAGE").split(u':', Qt::SkipEmptyParts);
+  preferences << locale;
+  for (const QString& preference : preferences) {
+    const QString name = LocaleName(preference);
+    if (name == u"C" || name == u"POSIX") continue;
+    if (name.section(u'_', 0, 0).toLower() == u"en") return {};
+    if (const QString language = Translated(name, available); !language.isEmpty()) return language;
   }
   return {};
 }

@@ -8,15 +8,17 @@ class QCoreApplication;
 
 namespace quorvane {
 
-// The languages the game speaks besides English, by their ISO 639 code: one
-// for each translations/tolvenix_<code>.qm in the program folder.
+// The languages the game speaks besides English, by their ISO 639 code and,
+// where the territory matters, its ISO 3166 one ("de", "pt_BR"): one for
+// each translations/tolvenix_<code>.qm in the program folder.
 QStringList TranslatedLanguages(const QString& programFolder);
 
 // The language to speak, chosen from the environment as gettext chooses:
 // the locale is the first set of LC_ALL, LC_MESSAGES and LANG; under the C
 // or POSIX locale (or none) everything stays English. Otherwise LANGUAGE, a
 // colon-separated list of preferences, comes before that locale. The first
-// preference that is English or one of `available` wins; "" means English.
+// preference that is English or one of `available` (its own territory's, or
+// its language's) wins; "" means English.
 QString ChooseLanguage(const std::function<QString(const char*)>& environment, const QStringList& available);
 
 // Installs the game's translation for the player's language from the program

@@ -21,9 +21,11 @@ QString DirectionName(int direction) {
   }
 }
 
+// Polish and Russian choose the noun's form by the number ("2 pola", "5 pól"),
+// so the count goes to the translation; English keeps its "1 cell".
 QString Cells(int count) {
   return count == 1 ? QCoreApplication::translate("quorvane::BoardDescription", "1 cell")
-                    : QCoreApplication::translate("quorvane::BoardDescription", "%1 cells").arg(count);
+                    : QCoreApplication::translate("quorvane::BoardDescription", "%n cells", nullptr, count);
 }
 
 // "3 cells right and 1 cell up", from the head to the blob.

@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
   // the program, so a save that meets the limit is reported like any other
   // failed save and leaves the old settings file as it was.
   std::signal(SIGXFSZ, SIG_IGN);
+  quorvane::KeepFromStartingABus();  // changes the environment: before any thread starts
   // Before any thread starts: the threads made afterwards start ordinary,
   // and the step timer's worker raises itself.
   quorvane::RaiseTickReceiverPriority();
@@ -33,8 +34,10 @@ int main(int argc, char** argv) {
   // Ties the window to the installed desktop entry, whose icon docks show.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
   // Before the settings are read: a second start only shows the first copy.
-  const std::unique_ptr<quorvane::SingleCopy> singleCopy = quorvane::SingleCopy::Claim(QStringLiteral(QUORVANE_APP_ID));
-  if (!singleCopy) return 0;
+  bool otherAnswered = false;
+  const std::unique_ptr<quorvane::SingleCopy> singleCopy =
+      quorvane::SingleCopy::Claim(QStringLiteral(QUORVANE_APP_ID), otherAnswered);
+  if (!singleCopy) return otherAnswered ? 0 : quorvane::SingleCopy::ReportSilentCopy();
 
   std::unique_ptr<quorvane::TForm1> form;
   try {

@@ -141,7 +141,9 @@ void TForm1::BuildControls() {
     button->setAutoDefault(false);
     return button;
   };
-  Button2 = pushButton(tr("&New game"), designed.NewGameButton);
+  // Its own text: where the menu's words are too long for the button, a
+  // language can say it shorter here.
+  Button2 = pushButton(tr("&New game", "button"), designed.NewGameButton);
   Button3 = pushButton(tr("Pa&use"), designed.PauseButton);
   Button4 = pushButton(tr("He&lp"), designed.HelpButton);
   Button1 = pushButton(tr("E&xit"), designed.ExitButton);

@@ -22,7 +22,8 @@ namespace {
 // The refusal goes to the general error report, as an error in a click
 // handler would.
 void ReportRefusal(const QString& link) {
-  ReportHandlerErrors([&] { throw std::runtime_error("Unable to open " + link.toStdString()); });
+  const QString text = QCoreApplication::translate("quorvane::LinkOpener", "Unable to open %1.").arg(link);
+  ReportHandlerErrors([&] { throw std::runtime_error(text.toStdString()); });
 }
 
 // The desktop's opener, xdg-open, gets the link exactly as given: one
@@ -40,6 +41,10 @@ class DesktopLinkOpener final : public LinkOpener {
     auto* process = new QProcess(QCoreApplication::instance());
     process->setProgram(opener);
     process->setArguments({link});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (environment.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")) == QLatin1String(NoSessionBusAddress))
+      environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    process->setProcessEnvironment(environment);
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);  // its reasons, for whoever reads them
@@ -110,7 +115,9 @@ void TLinkLabelBase::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
       if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         event->accept();
-        Click();
+        // Once per press: a held key's repeats are taken here and go nowhere,
+        // not even to the dialog's default button.
+        if (!event->isAutoRepeat()) Click();
         return;
       }
       break;

@@ -14,6 +14,11 @@ class LinkOpener {
   virtual void OpenLink(const QString& link) = 0;
 };
 
+// The session bus address the program sets where the session names no bus,
+// so that no library it loads starts one (shell/single_copy.h). The
+// desktop's opener is handed the player's environment, without it.
+inline constexpr char NoSessionBusAddress[] = "disabled:";
+
 // The opener the link labels use: the desktop's default handler unless
 // another was set. SetLinkOpener(nullptr) restores the desktop's.
 LinkOpener& CurrentLinkOpener();

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTextDocument>
 #include <QWidget>
+#include <algorithm>
 
 namespace quorvane {
 
@@ -16,6 +17,12 @@ QLabel* NewLabel(const QString& text, QWidget* parent) {
 }
 
 QLabel* NewLabel(QWidget* parent) { return NewLabel(QString(), parent); }
+
+int AfterCaption(const QLabel& caption, int designedLeft) {
+  const QFontMetrics metrics = caption.fontMetrics();
+  return std::max(designedLeft,
+                  caption.x() + metrics.horizontalAdvance(caption.text().trimmed()) + metrics.horizontalAdvance(u' '));
+}
 
 TMessageBox::TMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons, QWidget* parent)
     : QMessageBox(parent) {

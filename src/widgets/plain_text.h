@@ -19,6 +19,10 @@ namespace quorvane {
 QLabel* NewLabel(const QString& text, QWidget* parent);
 QLabel* NewLabel(QWidget* parent);
 
+// Where a value shown after a caption starts: at its designed place, or a
+// space after the caption's words where a language makes them longer.
+int AfterCaption(const QLabel& caption, int designedLeft);
+
 // A message box whose text shows exactly as given; otherwise QMessageBox.
 class TMessageBox : public QMessageBox {
   Q_OBJECT

@@ -7,6 +7,7 @@
 #include <QHelpLink>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <set>
 
+#include "help/help_files.h"
 #include "help/help_window.h"
 #include "help/page_nesting.h"
 #include "help/qt_help_service.h"
@@ -199,6 +201,51 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   EXPECT_EQ(window->Index->currentIndex().data().toString(), "Tolvenix.ini");
   QTest::keyClick(window->IndexFilter, Qt::Key_Return);
   EXPECT_TRUE(Shown(window).contains("$XDG_CONFIG_HOME/Tolvenix.ini"));
+}
+
+// In every language of the help file, no title of the contents is cut short.
+TEST_F(HelpWindowTest, TheContentsPaneShowsEveryTitleWhole) {
+  QHelpEngineCore files(cache_.filePath("languages.qhc"));
+  files.setReadOnly(false);
+  ASSERT_TRUE(files.setupData());
+  ASSERT_EQ(RegisterHelpFile(files, kBinDir), "");
+  std::set<QString> languages;
+  for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
+    languages.insert(PageLanguage(url));
+  ASSERT_GE(languages.size(), 3u);
+  for (const QString& language : languages) {
+    SCOPED_TRACE(language.toStdString());
+    QLocale::setDefault(QLocale(language == "en" ? "C" : language));
+    THelpWindow window(kBinDir, cache_.filePath("tolvenix"));
+    window.ShowTopics();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QAbstractItemModel* contents = window.Contents->model();
+    // Read, and the other languages' hidden.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+          int hidden = 0;
+          for (int row = 0; row < contents->rowCount(); ++row) hidden += window.Contents->isRowHidden(row, {});
+          return contents->rowCount() == int(languages.size()) && hidden == contents->rowCount() - 1;
+        },
+        10000));
+    window.Contents->expandAll();
+    int shown = 0;
+    std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
+      for (int row = 0; row < contents->rowCount(parent); ++row) {
+        if (window.Contents->isRowHidden(row, parent)) continue;
+        const QModelIndex item = contents->index(row, 0, parent);
+        const QRect room = window.Contents->visualRect(item);
+        EXPECT_GE(room.width(), window.Contents->sizeHintForIndex(item).width())
+            << item.data().toString().toStdString();
+        EXPECT_LE(room.right(), window.Contents->viewport()->width()) << item.data().toString().toStdString();
+        ++shown;
+        walk(item);
+      }
+    };
+    walk({});
+    EXPECT_GE(shown, 12);
+  }
+  QLocale::setDefault(QLocale::c());
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 #   installed_game_test.sh package <.deb> <version> <app id>
 #       unpacks the package into a scratch root and checks it and its fields,
 #       and lets lintian judge it where lintian is installed.
+#   installed_game_test.sh again <CPackConfig.cmake> <.deb>
+#       builds the package once more and compares it with <.deb>.
 # Exit status 77: the package has not been built, so there is nothing to check.
 set -euo pipefail
 
@@ -187,6 +189,20 @@ case ${1:-} in
       left=$(find "${tree%%:*}" -not -type d)
       [[ -z $left ]] || fail "left after uninstalling from ${tree#*:}: $left"
     done
+
+    # make install PREFIX=<home>/.local, twice, then make uninstall: into a
+    # home without ~/.local nothing is left; beside a user's own files, a
+    # folder that was there (empty or not) stays and the user's file with it.
+    mkdir -p "$scratch/new" "$scratch/lived/.local/share/applications" "$scratch/lived/.local/share/metainfo"
+    touch "$scratch/lived/.local/share/applications/editor.desktop"
+    for home in "$scratch/new" "$scratch/lived"; do
+      find "$home" | sort >"$scratch/before"
+      for _ in 1 2; do
+        cmake --install "$build" --prefix "$home/.local" >/dev/null
+      done
+      cmake -DCMAKE_INSTALL_PREFIX="$home/.local" -P "$build/packaging/uninstall.cmake" >/dev/null
+      find "$home" | sort | diff "$scratch/before" - >&2 || fail "uninstalling did not leave $home as it was"
+    done
     ;;
   package)
     deb=$2
@@ -213,8 +229,22 @@ case ${1:-} in
       lintian --fail-on error,warning "$deb" || fail "lintian: an error or warning"
     fi
     ;;
+  again)
+    # cpack once more from the same build, into a folder of its own: the
+    # package must be the one make package built, byte for byte.
+    config=$2 deb=$3
+    [[ -f $deb ]] || {
+      echo "no package at $deb: run make package" >&2
+      exit 77
+    }
+    cpack --config "$config" -G DEB -B "$scratch/again" >/dev/null
+    second=$scratch/again/${deb##*/}
+    [[ -f $second ]] || fail "the second run made no ${deb##*/}: $(ls "$scratch/again")"
+    first_sum=$(sha256sum <"$deb") second_sum=$(sha256sum <"$second")
+    [[ $first_sum == "$second_sum" ]] || fail "a second package differs: $(cmp "$deb" "$second")"
+    ;;
   *)
-    echo "usage: $0 run <program> <SIGNAL> | limit <program> | install <build folder> <version> <app id> | package <.deb> <version> <app id>" >&2
+    echo "usage: $0 run <program> <SIGNAL> | limit <program> | install <build folder> <version> <app id> | package <.deb> <version> <app id> | again <CPackConfig.cmake> <.deb>" >&2
     exit 2
     ;;
 esac

@@ -12,7 +12,13 @@ TEST(ChooseLanguage, FollowsTheLocaleAsGettextDoes) {
     QString language;
   } cases[] = {
       {{}, ""},
-      {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}, ""},  // LANGUAGE does not count under C
+      {{{"LANG", "C"}, {"LANGUAGE", "de"}}, ""},  // LANGUAGE does not count under C
+      {{{"LANG", "POSIX"}, {"LANGUAGE", "de"}}, ""},
+      {{{"LC_ALL", "C.UTF-8"}, {"LANGUAGE", "de"}}, "de"},  // but does under C.UTF-8
+      {{{"LANG", "C.UTF-8"}}, ""},
+      {{{"LANG", "pt_BR.UTF-8"}}, "pt_BR"},  // a territory's own translation
+      {{{"LANG", "pt_PT.UTF-8"}}, ""},       // not another territory's
+      {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "zh_TW:pt_BR"}}, "pt_BR"},
       {{{"LANG", "de_AT.UTF-8@euro"}}, "de"},
       {{{"LANG", "es_ES.UTF-8"}}, ""},  // not translated: English
       {{{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "de_DE.UTF-8"}}, "de"},
@@ -22,7 +28,7 @@ TEST(ChooseLanguage, FollowsTheLocaleAsGettextDoes) {
   };
   for (const auto& c : cases) {
     const auto environment = [&](const char* name) { return c.environment.count(name) ? c.environment.at(name) : ""; };
-    EXPECT_EQ(ChooseLanguage(environment, {"de", "fr"}), c.language)
+    EXPECT_EQ(ChooseLanguage(environment, {"de", "fr", "pt_BR"}), c.language)
         << c.environment.size() << " " << c.language.toStdString();
   }
 }

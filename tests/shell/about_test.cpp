@@ -132,6 +132,10 @@ TEST(LinkLabelErrors, TheDesktopsOpenerGetsTheLinkAsStoredAndARefusalIsReported)
   const QString record = bin.filePath("arguments");
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", bin.path().toUtf8() + ":" + path);
+  // As the program sets it without a session bus: the opener is not told.
+  const bool busSet = qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS");
+  const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+  qputenv("DBUS_SESSION_BUS_ADDRESS", NoSessionBusAddress);
   const struct {
     QString url, recipient, subject;
     int status;
@@ -146,11 +150,14 @@ TEST(LinkLabelErrors, TheDesktopsOpenerGetsTheLinkAsStoredAndARefusalIsReported)
     QFile::remove(record);
     {
       // A stand-in for xdg-open: it writes its arguments, each ended by a
-      // NUL, and ends with the status given.
+      // NUL, then any session bus address it was given, and ends with the
+      // status given.
       QFile opener(bin.filePath("xdg-open"));
       ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-      opener.write(
-          QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" >'%1'\nexit %2\n").arg(record).arg(c.status).toUtf8());
+      opener.write(QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" \"$DBUS_SESSION_BUS_ADDRESS\" >'%1'\nexit %2\n")
+                       .arg(record)
+                       .arg(c.status)
+                       .toUtf8());
       opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     QWidget window;
@@ -174,10 +181,11 @@ TEST(LinkLabelErrors, TheDesktopsOpenerGetsTheLinkAsStoredAndARefusalIsReported)
     EXPECT_TRUE(QTest::qWaitFor([] { return qApp->findChildren<QProcess*>().isEmpty(); }, 20000)) << "the opener ended";
     QFile recorded(record);
     ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
-    EXPECT_EQ(recorded.readAll(), c.opened.toUtf8() + '\0') << "one argument, as stored";
+    EXPECT_EQ(recorded.readAll(), c.opened.toUtf8() + '\0' + '\0') << "one argument, as stored, and no bus address";
     EXPECT_EQ(answers.Seen(), c.report.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.report});
   }
   qputenv("PATH", path);
+  busSet ? qputenv("DBUS_SESSION_BUS_ADDRESS", bus) : qunsetenv("DBUS_SESSION_BUS_ADDRESS");
 }
 
 }  // namespace

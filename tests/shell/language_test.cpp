@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "help/help_window.h"
+#include "shell/board_description.h"
 #include "shell/status_bar.h"
 #include "support/controls.h"
 #include "support/window_test_support.h"
@@ -8,19 +9,43 @@
 namespace quorvane::testing {
 namespace {
 
-// The game started under each locale: its windows, Qt's standard buttons and
-// the help speak the language, and the settings file comes out the same.
+// A whole game started under each locale, one for every language the build
+// makes: its windows, Qt's standard buttons and the help speak the
+// language, and the settings file comes out the same.
 TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
   const struct {
     const char* lang;
-    std::vector<std::string> texts;  // New game, score, level, Resume, paused, Qt's Yes
+    std::vector<std::string> texts;  // New game, score, level, Resume, paused, Qt's Yes, game over
     const char* help;                // the folder of the topics shown
   } cases[] = {
-      {"C", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes"}, "/help/"},
-      {"de_DE.UTF-8", {"&Neues Spiel", "Punkte: 10", "Leicht", "&Weiter", "Pause", "&Ja"}, "/help/de/"},
-      {"fr_FR.UTF-8", {"&Nouveau jeu", "Score\u00a0: 10", "Facile", "&Reprendre", "En pause", "&Oui"}, "/help/fr/"},
-      {"es_ES.UTF-8", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes"}, "/help/"},
+      {"C", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
+      {"de_DE.UTF-8", {"&Neues Spiel", "Punkte: 10", "Leicht", "&Weiter", "Pause", "&Ja", "Spiel vorbei"}, "/help/de/"},
+      {"fr_FR.UTF-8",
+       {"J&ouer", "Score\u00a0: 10", "Facile", "&Reprendre", "En pause", "&Oui", "Partie terminée"},
+       "/help/fr/"},
+      {"es_ES.UTF-8",
+       {"J&ugar", "Puntos: 10", "Fácil", "&Continuar", "En pausa", "&Sí", "Fin de la partida"},
+       "/help/es/"},
+      {"it_IT.UTF-8", {"Gio&ca", "Punti: 10", "Facile", "&Riprendi", "In pausa", "&Sì", "Partita finita"}, "/help/it/"},
+      {"pt_BR.UTF-8",
+       {"&Novo jogo", "Pontos: 10", "Fácil", "&Continuar", "Pausado", "&Sim", "Fim de jogo"},
+       "/help/pt_BR/"},
+      {"pl_PL.UTF-8", {"&Nowa gra", "Wynik: 10", "Łatwy", "&Wznów", "Pauza", "&Tak", "Koniec gry"}, "/help/pl/"},
+      {"ru_RU.UTF-8",
+       {"&Новая игра", "Счет: 10", "Легко", "&Продолжить", "Пауза", "&Да", "Игра окончена"},
+       "/help/ru/"},
+      {"zh_CN.UTF-8", {"新游戏(&N)", "得分：10", "易", "继续(&U)", "已暂停", "是(&Y)", "游戏结束"}, "/help/zh_CN/"},
+      {"nl_NL.UTF-8", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
   };
+  // Every language the build makes has its game here.
+  const QStringList built = TranslatedLanguages(QUORVANE_BIN_DIR);
+  QStringList played;
+  for (const auto& c : cases)
+    played << ChooseLanguage([&](const char* name) { return QString(name == std::string("LANG") ? c.lang : ""); },
+                             built);
+  played.removeAll(QString());
+  played.sort();
+  EXPECT_EQ(played, built);
   QTemporaryDir cache;
   for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
   const QByteArray savedLang = qgetenv("LANG");
@@ -39,12 +64,18 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     const QString score = Control<TStatusBar>(form, "StatusBar1")->PanelText(1),
                   level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
     form.Button3Click();
-    const std::vector<std::string> shown = {Control<QPushButton>(form, "Button2")->text().toStdString(),
-                                            score.toStdString(),
-                                            level.toStdString(),
-                                            Control<QPushButton>(form, "Button3")->text().toStdString(),
-                                            Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString(),
-                                            QMessageBox().addButton(QMessageBox::Yes)->text().toStdString()};
+    std::vector<std::string> shown = {Control<QPushButton>(form, "Button2")->text().toStdString(),
+                                      score.toStdString(),
+                                      level.toStdString(),
+                                      Control<QPushButton>(form, "Button3")->text().toStdString(),
+                                      Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString(),
+                                      QMessageBox().addButton(QMessageBox::Yes)->text().toStdString()};
+    form.Button3Click();
+    ModalAnswers answers;
+    answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?
+    for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
+    EXPECT_TRUE(answers.AllUsed());
+    shown.push_back(Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString());
     EXPECT_EQ(shown, c.texts);
 
     THelpWindow help(QUORVANE_BIN_DIR, cache.path());
@@ -61,6 +92,35 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
   }
   EXPECT_NE(englishSettings.find("HINAME=Zoë"), std::string::npos);
   qputenv("LANG", savedLang);
+}
+
+// Counted cells take the number's own form: Polish and Russian have one for 2
+// to 4 (and 22 to 24) and another for 5 to 21.
+TEST_F(WindowTest, CellsAreCountedInTheLanguagesOwnForms) {
+  const struct {
+    const char* lang;
+    int length, blobAhead;
+    const char* said;
+  } cases[] = {
+      {"", 22, 1, "The snake is 22 cells long, heading right. The blob is 1 cell right of the head."},
+      {"ru", 22, 3, "Длина змеи: 22 клетки, направление: вправо. Шарик: 3 клетки вправо от головы."},
+      {"ru", 21, 5, "Длина змеи: 21 клетка, направление: вправо. Шарик: 5 клеток вправо от головы."},
+      {"pl", 22, 4, "Wąż ma długość 22 pola, kierunek: w prawo. Kulka jest 4 pola w prawo od głowy."},
+      {"pl", 5, 12, "Wąż ma długość 5 pól, kierunek: w prawo. Kulka jest 12 pól w prawo od głowy."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lang);
+    const SpokenLanguage language(c.lang);
+    ASSERT_TRUE(language.Installed);
+    GameState s;
+    s.DisplayMode = Board;
+    s.GameRunning = true;
+    s.PreviousDirection = Right;
+    s.Snake.assign(static_cast<size_t>(c.length), SnakeSegment(0, 5, 0));  // the head at (0, 5), all it tells
+    s.Blob = SnakeSegment(c.blobAhead, 5, BlobTile);
+    s.BlobOnBoard = true;
+    EXPECT_TRUE(DescribeBoard(s, false).endsWith(QString::fromUtf8(c.said))) << DescribeBoard(s, false).toStdString();
+  }
 }
 
 }  // namespace

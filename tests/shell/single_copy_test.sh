@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # A second start of the game brings the first copy's window back and ends
-# with status 0, the first copy playing on.
+# with status 0, the first copy playing on. Beside a copy that does not
+# answer (stopped, or a lock held by something else) it shows a message box
+# and ends with status 1.
 #   single_copy_test.sh <program> lock|bus
 # "lock": no session bus, the lock and socket in $XDG_RUNTIME_DIR; "bus": a
 # private session bus. Runs on an X server of its own (with_xvfb.sh) under
@@ -38,9 +40,13 @@ until_true() {
   return 1
 }
 
-mkdir -m 700 "$scratch/run"
+mkdir -m 700 "$scratch/run" "$scratch/bin"
 export HOME=$scratch XDG_RUNTIME_DIR=$scratch/run XDG_CONFIG_HOME=$scratch XDG_CACHE_HOME=$scratch SDL_AUDIODRIVER=dummy
 [[ $mode == lock ]] && unset DBUS_SESSION_BUS_ADDRESS
+# The game never starts a session bus: a dbus-launch that tells if it ran.
+printf '#!/bin/sh\ntouch "%s/dbus-launch-ran"\nexit 1\n' "$scratch" >"$scratch/bin/dbus-launch"
+chmod +x "$scratch/bin/dbus-launch"
+export PATH=$scratch/bin:$PATH
 
 # Now and then openbox finds the new server not yet taking clients: it is
 # given a few tries.
@@ -64,6 +70,26 @@ has_window() { [[ -n $(game_window) ]]; }
 no_window() { [[ -z $(game_window) ]]; }
 in_state() { [[ $(window_state "$window") == "$1" ]]; }
 is_active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$window" ]]; }
+silent_box() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Quorvane Sinuvar$' 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _DIALOG && echo "$id" && return 0
+  done
+  return 1
+}
+has_box() { [[ -n $(silent_box) ]]; }
+# A start beside a copy that does not answer: a box says so, which OK closes,
+# and the start ends with status 1.
+start_beside_a_silent_copy() {
+  "$program" 2>"$scratch/silent.err" &
+  local start=$! status=0
+  pids+=("$start")
+  until_true has_box || fail "$1: no message box: $(cat "$scratch/silent.err")"
+  xdotool windowactivate --sync "$(silent_box)" key Return
+  wait "$start" || status=$?
+  ((status == 1)) || fail "$1: the start ended with status $status"
+  grep -q "is running already but does not answer" "$scratch/silent.err" || fail "$1: $(cat "$scratch/silent.err")"
+}
 
 "$program" 2>"$scratch/first.err" &
 first=$!
@@ -80,6 +106,9 @@ timeout 30 "$program" 2>"$scratch/second.err" || status=$?
 until_true in_state Normal || fail "the first copy's window stayed iconic"
 until_true is_active || fail "the first copy's window is not active"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
+kill -STOP "$first"
+start_beside_a_silent_copy "beside a stopped copy"
+kill -CONT "$first"
 
 if [[ $mode == lock ]]; then
   [[ -S $XDG_RUNTIME_DIR/com.tolvenix.QuorvaneSinuvar ]] || fail "no socket in the runtime folder"
@@ -91,6 +120,17 @@ if [[ $mode == lock ]]; then
   first=$!
   pids+=("$first")
   until_true has_window || fail "no copy starts after one was killed: $(cat "$scratch/third.err")"
+  # A runtime folder others may write to is not used: the lock goes beside
+  # the settings, where one held by something that serves no socket keeps a
+  # second game from starting.
+  mkdir -m 777 "$scratch/open"
+  ln -s "$scratch/planted" "$scratch/open/com.tolvenix.QuorvaneSinuvar.lock"
+  exec {held}>"$scratch/com.tolvenix.QuorvaneSinuvar.lock"
+  flock -n "$held" || fail "flock could not take the lock"
+  XDG_RUNTIME_DIR=$scratch/open start_beside_a_silent_copy "beside a lock with no socket"
+  exec {held}>&-
+  [[ ! -e $scratch/planted && $(ls -A "$scratch/open") == com.tolvenix.QuorvaneSinuvar.lock ]] ||
+    fail "the game wrote into a runtime folder open to others"
 else
   dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetNameOwner \
     string:com.tolvenix.QuorvaneSinuvar >/dev/null || fail "the first copy does not own its bus name"
@@ -101,4 +141,5 @@ kill -TERM "$first"
 status=0
 wait "$first" || status=$?
 ((status == 0)) || fail "the first copy ended with status $status on SIGTERM"
+[[ ! -e $scratch/dbus-launch-ran ]] || fail "the game ran dbus-launch"
 echo "PASS ($mode)"

@@ -168,11 +168,16 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<TForm1> form_;
 };
 
+// The pseudo-translation the build makes for the tests: every text marked
+// ("⟦...⟧"), a third longer and accented.
+inline const std::string PseudoLanguage = "pseudo";
+
 // The windows speak a language ("" English) from the built program folder
-// for as long as this lives.
+// (the pseudo-translation from its own) for as long as this lives.
 struct SpokenLanguage {
   explicit SpokenLanguage(const std::string& code) {
-    if (!code.empty()) Installed = InstallLanguage(*qApp, QUORVANE_BIN_DIR, QString::fromStdString(code));
+    const char* folder = code == PseudoLanguage ? QUORVANE_PSEUDO_DIR : QUORVANE_BIN_DIR;
+    if (!code.empty()) Installed = InstallLanguage(*qApp, folder, QString::fromStdString(code));
   }
   ~SpokenLanguage() {
     qDeleteAll(qApp->findChildren<QTranslator*>());  // a translator removes itself

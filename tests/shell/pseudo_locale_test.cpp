@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+#include "dialogs/about_box.h"
+#include "help/help_window.h"
+#include "product/product.h"
+#include "support/controls.h"
+#include "support/window_test_support.h"
+#include "widgets/link_labels.h"
+
+namespace quorvane::testing {
+namespace {
+
+const QString kPlayer = QStringLiteral("Zoe");
+
+// Texts that are the game's data rather than its words: names, the
+// version, the addresses, and the copyright notice, which stays as the
+// law writes it.
+bool IsData(const QString& text) {
+  static const QStringList data = {
+      QString::fromLatin1(ProductName),
+      QString::fromLatin1(StudioName),
+      QStringLiteral("%1 v%2").arg(QString::fromLatin1(ProductName), QString::fromLatin1(ProductVersion)),
+      QStringLiteral("Copyright \u00A9 2026 %1").arg(QString::fromLatin1(StudioName)),
+      ProductWebAddress(),
+      SupportEmailAddress(),
+      kPlayer};
+  return data.contains(text) || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
+}
+
+// Qt's own buttons (Yes and No of a message box, a tab bar's scroll
+// arrows) are Qt's to translate.
+bool IsQtsOwn(const QObject* object) {
+  auto* button = qobject_cast<const QAbstractButton*>(object);
+  if (button && qobject_cast<QTabBar*>(button->parentWidget())) return true;
+  auto* box = button ? qobject_cast<QDialogButtonBox*>(button->parentWidget()) : nullptr;
+  return box && box->standardButton(const_cast<QAbstractButton*>(button)) != QDialogButtonBox::NoButton;
+}
+
+// Every text a window shows or a screen reader hears that is not marked as
+// translated, as "where: text". Help topics and lists are pages, not texts.
+QStringList Unmarked(QWidget* window) {
+  QStringList texts, found;
+  texts << window->windowTitle();
+  for (QWidget* w : window->findChildren<QWidget*>()) {
+    if (IsQtsOwn(w) || qobject_cast<QTextBrowser*>(w) || qobject_cast<QAbstractItemView*>(w)) continue;
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+    if (auto* tabs = qobject_cast<QTabWidget*>(w))
+      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    for (const QAction* action : w->actions()) texts << action->text();
+    texts << w->toolTip();
+  }
+  const std::function<void(QAccessibleInterface*)> hear = [&](QAccessibleInterface* node) {
+    if (!node || IsQtsOwn(node->object()) || qobject_cast<QTextBrowser*>(node->object()) ||
+        qobject_cast<QAbstractItemView*>(node->object()))
+      return;
+    texts << node->text(QAccessible::Name) << node->text(QAccessible::Description);
+    for (int i = 0; i < node->childCount(); ++i) hear(node->child(i));
+  };
+  hear(QAccessible::queryAccessibleInterface(window));
+  for (const QString& text : texts)
+    if (!text.isEmpty() && !text.contains(u'\u27e6') && !IsData(text))
+      found << window->metaObject()->className() + QStringLiteral(": ") + text;
+  found.removeDuplicates();
+  return found;
+}
+
+// The game run in the pseudo-translation, every window, page, menu and box
+// opened: a text without the marks escaped translation.
+TEST_F(WindowTest, EveryTextShownOrSpokenInThePseudoTranslationIsTranslated) {
+  const SpokenLanguage pseudo(PseudoLanguage);
+  ASSERT_TRUE(pseudo.Installed) << "made by the build";
+  WriteSettings("[SCORE]\nHISCORE=20\nHINAME=" + kPlayer.toStdString() + "\n");
+  TForm1& form = Show();
+  QStringList bare = Unmarked(&form);  // the intro
+  for (QMenu* menu : {Control<QMenu>(form, "Game1"), Control<QMenu>(form, "Help1")}) {
+    menu->popup(form.mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    bare << Unmarked(menu);
+    menu->hide();
+  }
+
+  // A box that comes up over the window in front: its texts, then the answer.
+  ModalAnswers answers;
+  const auto read = [&](std::function<void(QWidget*)> answer) {
+    answers.Then([&bare, answer](QWidget* modal) {
+      bare << Unmarked(modal);
+      answer(modal);
+    });
+  };
+  // Clicked once the box that asks is read, so that the next box comes up
+  // in the dialog's own loop.
+  const auto later = [](QAbstractButton* button) { QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection); };
+  read([&](QWidget* options) {
+    auto* pages = Control<QTabWidget>(*options, "PageControl1");
+    for (int i = 0; i < pages->count(); ++i) {
+      pages->setCurrentIndex(i);
+      bare << Unmarked(options);
+    }
+    pages->setCurrentIndex(0);
+    Control<QRadioButton>(*options, "RadioButton4")->click();
+    later(Control<QPushButton>(*options, "Button8"));  // use defaults?
+  });
+  read(ModalAnswers::Press(QMessageBox::No));
+  read([&](QWidget* options) { later(Control<QPushButton>(*options, "Button6")); });  // reset the hi score?
+  read(ModalAnswers::Press(QMessageBox::No));
+  read([&](QWidget* options) {
+    Control<QLineEdit>(*options, "Edit5")->setText(QStringLiteral("/nowhere/zap.wav"));
+    later(Control<QPushButton>(*options, "Button2"));  // an invalid sound
+  });
+  read([](QWidget* box) { qobject_cast<QMessageBox*>(box)->buttons().value(0)->click(); });
+  read([](QWidget* options) { qobject_cast<QDialog*>(options)->reject(); });
+  Control<QAction>(form, "Options1")->trigger();
+
+  // The About box, whose link the desktop refuses.
+  QTemporaryDir bin;
+  QFile opener(bin.filePath("xdg-open"));
+  ASSERT_TRUE(opener.open(QIODevice::WriteOnly) && opener.write("#!/bin/sh\nexit 4\n") > 0);
+  opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+  opener.close();
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", bin.path().toUtf8() + ":" + path);
+  read([](QWidget* about) { QTest::mouseClick(about->findChild<TUrlLabel*>(), Qt::LeftButton); });
+  read([](QWidget* box) { qobject_cast<QMessageBox*>(box)->buttons().value(0)->click(); });
+  read([](QWidget* about) { qobject_cast<QDialog*>(about)->accept(); });
+  Control<QAction>(form, "About1")->trigger();
+  qputenv("PATH", path);
+
+  // Help beside the game, a game, its pause and its end with a new best.
+  form.Button4Click();
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (IsHelpWindow(window) && window->isVisible()) bare << Unmarked(window);
+  StartHeldGame();
+  form.SuperTimer1Timer();
+  bare << Unmarked(&form);
+  form.Button3Click();
+  bare << Unmarked(&form);
+  form.Button3Click();
+  read([](QWidget* hiScore) { Control<QPushButton>(*hiScore, "Button1")->click(); });
+  read(ModalAnswers::Press(QMessageBox::No));
+  for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
+  bare << Unmarked(&form);
+
+  EXPECT_TRUE(answers.AllUsed()) << answers.Seen().size() << " boxes seen";
+  bare.removeDuplicates();
+  EXPECT_EQ(bare.join(u'\n').toStdString(), "");
+}
+
+}  // namespace
+}  // namespace quorvane::testing

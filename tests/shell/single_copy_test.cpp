@@ -1,0 +1,48 @@
+#include "shell/single_copy.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "support/window_test_support.h"
+#include "widgets/link_labels.h"
+
+namespace quorvane::testing {
+namespace {
+
+// Connections that send nothing are dropped rather than pile up until the
+// game runs out of descriptors, and the socket still answers a request.
+TEST(SingleCopy, TheSocketDropsIdleConnectionsAndAnswers) {
+  QTemporaryDir home;
+  ASSERT_TRUE(QDir(home.path()).mkdir("run"));
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", home.filePath("run").toUtf8());
+  qputenv("DBUS_SESSION_BUS_ADDRESS", NoSessionBusAddress);
+  bool answered = true;
+  const auto copy = SingleCopy::Claim(QStringLiteral("com.example.SingleCopyTest"), answered);
+  ASSERT_TRUE(copy && !answered);
+  const QString path = home.filePath("run/com.example.SingleCopyTest");
+  std::vector<std::unique_ptr<QLocalSocket>> idle(40);
+  for (auto& socket : idle) {
+    socket = std::make_unique<QLocalSocket>();
+    socket->connectToServer(path);
+    ASSERT_EQ(socket->state(), QLocalSocket::ConnectedState);
+  }
+  const auto dropped = [](const auto& socket) { return socket->state() == QLocalSocket::UnconnectedState; };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::all_of(idle.begin(), idle.end(), dropped); }, 20000));
+  QLocalSocket asking;
+  asking.connectToServer(path);
+  asking.write("activate\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return asking.canReadLine(); }, 20000));
+  EXPECT_EQ(asking.readLine(), "shown\n");
+  qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+  qputenv("XDG_RUNTIME_DIR", runtime);
+}
+
+}  // namespace
+}  // namespace quorvane::testing
