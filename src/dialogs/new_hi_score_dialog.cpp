@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "dialogs/text_limit.h"
 #include "product/product.h"
+#include "settings/game_settings.h"
 #include "settings/registered_owner.h"
 #include "widgets/accessibility.h"
 #include "widgets/design_names.h"
@@ -35,6 +37,8 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner) {
   Label3->move(20, 40);
   Edit1 = new QLineEdit(this);
   Edit1->setGeometry(18, 56, 253, 21);
+  // No longer than the settings file gives back, so a restart shows it whole.
+  LimitUtf8Bytes(*Edit1, MaxSettingTextBytes);
   Label3->setBuddy(Edit1);
   Edit1->setAccessibleName(SpokenCaption(Label3->text()));
   Button1 = new QPushButton(tr("&Ok"), this);

@@ -6,6 +6,7 @@
 #include <QSlider>
 
 #include "dialogs/options_dialog.h"
+#include "dialogs/path_field.h"
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
 #include "settings/game_settings.h"
@@ -52,11 +53,11 @@ void TForm3::Fill(const OptionsValues& v) {
 
   CheckBox1->setChecked(v.PlayWavs);
   CheckBox2->setChecked(v.PlayBall);
-  Edit5->setText(v.BallWav);
+  ShowPath(*Edit5, v.BallWav);
   CheckBox3->setChecked(v.PlayGameOver);
-  Edit6->setText(v.GameOverWav);
+  ShowPath(*Edit6, v.GameOverWav);
   CheckBox4->setChecked(v.PlayHiScore);
-  Edit7->setText(v.HiScoreWav);
+  ShowPath(*Edit7, v.HiScoreWav);
 
   Label13->setText(v.HiScore);
   Label15->setText(v.HiName);
@@ -87,11 +88,11 @@ OptionsValues TForm3::Values() const {
   v.BrowseFolder = browseFolder_;
   v.PlayWavs = CheckBox1->isChecked();
   v.PlayBall = CheckBox2->isChecked();
-  v.BallWav = Edit5->text();
+  v.BallWav = PathIn(*Edit5);
   v.PlayGameOver = CheckBox3->isChecked();
-  v.GameOverWav = Edit6->text();
+  v.GameOverWav = PathIn(*Edit6);
   v.PlayHiScore = CheckBox4->isChecked();
-  v.HiScoreWav = Edit7->text();
+  v.HiScoreWav = PathIn(*Edit7);
   v.HiScore = Label13->text();
   v.HiName = Label15->text();
   v.Mode = CheckedValue({RadioButton5, RadioButton6, RadioButton7}, DefaultStart);
