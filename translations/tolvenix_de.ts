@@ -576,6 +576,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is nested too deeply to be shown.</source>
+        <translation>Die Hilfeseite %1 ist zu tief verschachtelt, um sie anzuzeigen.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpWindow</name>
     <message>
         <source>%1 Help</source>

@@ -576,6 +576,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is nested too deeply to be shown.</source>
+        <translation>La página de ayuda %1 está anidada a demasiada profundidad para mostrarla.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpWindow</name>
     <message>
         <source>%1 Help</source>

@@ -577,6 +577,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is nested too deeply to be shown.</source>
+        <translation>Strony pomocy %1 nie można wyświetlić, bo jest zbyt głęboko zagnieżdżona.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpWindow</name>
     <message>
         <source>%1 Help</source>

@@ -576,6 +576,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is nested too deeply to be shown.</source>
+        <translation>A página de ajuda %1 está aninhada profundamente demais para ser exibida.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpWindow</name>
     <message>
         <source>%1 Help</source>

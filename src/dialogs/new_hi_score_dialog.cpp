@@ -1,6 +1,8 @@
 #include "dialogs/new_hi_score_dialog.h"
 
+#include "dialogs/text_limit.h"
 #include "product/product.h"
+#include "settings/game_settings.h"
 #include "settings/registered_owner.h"
 #include "ui_new_hi_score_dialog.h"
 #include "widgets/first_show.h"
@@ -13,6 +15,8 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner), ui_(std::make_unique<Ui::TForm4
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   ui_->setupUi(this);
   FinishDesign(*this);
+  // No longer than the settings file gives back, so a restart shows it whole.
+  LimitUtf8Bytes(*ui_->Edit1, MaxSettingTextBytes);
   connect(ui_->Button1, &QPushButton::clicked, this, &QDialog::accept);
   RunOnFirstShow(*this, [this] { FormShow(); });
   ui_->Edit1->setFocus();

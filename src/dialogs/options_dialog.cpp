@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include "dialogs/path_field.h"
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
 #include "dialogs/wav_file_browser.h"
@@ -283,7 +284,7 @@ void TForm3::Button2Click() {
   if (ui_->CheckBox1->isChecked()) {
     for (const SoundRow& sound : soundRows_) {
       // Empty text names no file, and a folder is not one.
-      if (!sound.Box->isChecked() || QFileInfo(sound.Path->text()).isFile()) continue;
+      if (!sound.Box->isChecked() || NamesAFile(*sound.Path)) continue;
       ui_->PageControl1->setCurrentWidget(ui_->TabSheet3);
       TMessageBox box(QMessageBox::Warning, OptionsTitle(), tr(sound.Invalid), QMessageBox::Ok, this);
       box.exec();

@@ -13,7 +13,7 @@ namespace {
 
 QString FromStd(const std::string& text) { return QString::fromStdString(text); }
 
-void TakeSound(bool checked, const QString& path, bool& play, std::string& file, SoundImage& image,
+void TakeSound(bool checked, const QByteArray& path, bool& play, std::string& file, SoundImage& image,
                SoundImageLoader& loader) {
   play = checked;
   // The settings still hold the path the dialog opened with.
@@ -35,11 +35,11 @@ void FillOptionsDialog(TForm3& dialog, const GameSettings& s) {
   v.BrowseFolder = FromStd(s.WavFolder);
   v.PlayWavs = s.PlayWavs;
   v.PlayBall = s.PlayBall;
-  v.BallWav = FromStd(s.BallWav);
+  v.BallWav = QByteArray::fromStdString(s.BallWav);
   v.PlayGameOver = s.PlayGameOver;
-  v.GameOverWav = FromStd(s.GameOverWav);
+  v.GameOverWav = QByteArray::fromStdString(s.GameOverWav);
   v.PlayHiScore = s.PlayHiScore;
-  v.HiScoreWav = FromStd(s.HiScoreWav);
+  v.HiScoreWav = QByteArray::fromStdString(s.HiScoreWav);
   v.HiScore = QString::number(s.HiScore);
   v.HiName = FromStd(s.HiName);
   v.Mode = s.Mode;

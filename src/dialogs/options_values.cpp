@@ -6,6 +6,7 @@
 #include <QSlider>
 
 #include "dialogs/options_dialog.h"
+#include "dialogs/path_field.h"
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
 #include "settings/game_settings.h"
@@ -54,11 +55,11 @@ void TForm3::Fill(const OptionsValues& v) {
 
   ui_->CheckBox1->setChecked(v.PlayWavs);
   ui_->CheckBox2->setChecked(v.PlayBall);
-  ui_->Edit5->setText(v.BallWav);
+  ShowPath(*ui_->Edit5, v.BallWav);
   ui_->CheckBox3->setChecked(v.PlayGameOver);
-  ui_->Edit6->setText(v.GameOverWav);
+  ShowPath(*ui_->Edit6, v.GameOverWav);
   ui_->CheckBox4->setChecked(v.PlayHiScore);
-  ui_->Edit7->setText(v.HiScoreWav);
+  ShowPath(*ui_->Edit7, v.HiScoreWav);
 
   ui_->Label13->setText(v.HiScore);
   ui_->Label15->setText(v.HiName);
@@ -89,11 +90,11 @@ OptionsValues TForm3::Values() const {
   v.BrowseFolder = browseFolder_;
   v.PlayWavs = ui_->CheckBox1->isChecked();
   v.PlayBall = ui_->CheckBox2->isChecked();
-  v.BallWav = ui_->Edit5->text();
+  v.BallWav = PathIn(*ui_->Edit5);
   v.PlayGameOver = ui_->CheckBox3->isChecked();
-  v.GameOverWav = ui_->Edit6->text();
+  v.GameOverWav = PathIn(*ui_->Edit6);
   v.PlayHiScore = ui_->CheckBox4->isChecked();
-  v.HiScoreWav = ui_->Edit7->text();
+  v.HiScoreWav = PathIn(*ui_->Edit7);
   v.HiScore = ui_->Label13->text();
   v.HiName = ui_->Label15->text();
   v.Mode = CheckedValue({ui_->RadioButton5, ui_->RadioButton6, ui_->RadioButton7}, DefaultStart);

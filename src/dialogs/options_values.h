@@ -21,11 +21,12 @@ struct OptionsValues {
   QString BrowseFolder;
   bool PlayWavs = false;
   bool PlayBall = false;
-  QString BallWav;
+  // The sound files' names as the file system has them.
+  QByteArray BallWav;
   bool PlayGameOver = false;
-  QString GameOverWav;
+  QByteArray GameOverWav;
   bool PlayHiScore = false;
-  QString HiScoreWav;
+  QByteArray HiScoreWav;
 
   // Hi score page, as shown: the score is text until it is taken back.
   QString HiScore;

@@ -10,6 +10,7 @@
 #include <QHelpIndexModel>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -22,6 +23,7 @@
 #include <functional>
 
 #include "help/help_files.h"
+#include "help/page_nesting.h"
 #include "product/product.h"
 #include "widgets/plain_text.h"
 #include "widgets/x11_window.h"
@@ -38,11 +40,37 @@ bool IsHelpWindow(const QWidget* window) { return window && window->property(kHe
 
 THelpBrowser::THelpBrowser(QHelpEngineCore& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {}
 
-QVariant THelpBrowser::loadResource(int, const QUrl& name) {
+QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
   // Only the help file's own pages: a topic never makes the game fetch or
-  // open anything else.
-  if (name.scheme() == QLatin1String("qthelp")) return engine_.fileData(name);
-  return {};
+  // open anything else. An empty answer is never a null one, which Qt would
+  // take as leave to open the name itself.
+  const bool ours = name.scheme() == QLatin1String("qthelp");
+  if (type == QTextDocument::ImageResource) {
+    // Decoded here: a picture Qt cannot decode makes it load the name as a
+    // file. An empty picture is one clear pixel, since a null one would too.
+    QImage image;
+    if (ours) image.loadFromData(engine_.fileData(name));
+    if (image.isNull()) {
+      image = QImage(1, 1, QImage::Format_ARGB32);
+      image.fill(Qt::transparent);
+    }
+    return image;
+  }
+  if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource ||
+      type == QTextDocument::MarkdownResource)
+    return ours ? QString::fromUtf8(engine_.fileData(name)) : QString();
+  return ours ? engine_.fileData(name) : QByteArray("");
+}
+
+void THelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType) {
+  // Every page is read as HTML, the only kind we write, and looked at
+  // before Qt lays it out.
+  const QUrl page = name.isRelative() ? source().resolved(name) : name;
+  if (NestedTooDeeply(loadResource(QTextDocument::HtmlResource, page).toString())) {
+    emit Refused(tr("The help page %1 is nested too deeply to be shown.").arg(page.toString(QUrl::RemoveFragment)));
+    return;
+  }
+  QTextBrowser::doSetSource(name, QTextDocument::HtmlResource);
 }
 
 THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
@@ -117,6 +145,7 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
     HideOtherLanguages();
     SelectInContents(Browser->source());
   });
+  connect(Browser, &THelpBrowser::Refused, this, &THelpWindow::ShowProblem);
   connect(Browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
     Notice->hide();
     SelectInContents(url);

@@ -22,12 +22,19 @@ namespace quorvane {
 bool IsHelpWindow(const QWidget* window);
 
 // Shows help pages straight from the help engine's qthelp:// addresses, and
-// nothing from anywhere else.
+// nothing from anywhere else: any other resource is an empty one of its
+// kind. A page nested too deeply to lay out is not shown; Refused says why.
 class THelpBrowser final : public QTextBrowser {
   Q_OBJECT
  public:
   explicit THelpBrowser(QHelpEngineCore& engine, QWidget* parent = nullptr);
   QVariant loadResource(int type, const QUrl& name) override;
+
+ signals:
+  void Refused(const QString& reason);
+
+ protected:
+  void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
  private:
   QHelpEngineCore& engine_;

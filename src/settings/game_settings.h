@@ -8,6 +8,10 @@ namespace quorvane {
 enum SkillLevel : int { Easy = 1, Intermediate = 2, Difficult = 3, Custom = 4 };
 enum StartPositionMode : int { DefaultStart = 0, RandomStart = 1, CustomStart = 2 };
 
+// The longest text a setting gives back, in bytes of UTF-8, as from the
+// Windows profile service: a longer one is cut when it is read.
+inline constexpr int MaxSettingTextBytes = 2047;
+
 // The twenty stored settings, in the order they are read and written.
 // Values come from the file unchecked; whoever uses one guards its range.
 struct GameSettings {

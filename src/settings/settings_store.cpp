@@ -10,8 +10,7 @@ namespace quorvane {
 
 namespace {
 
-// A text comes back at most this long, as from the Windows profile service.
-constexpr size_t kMaxTextLength = 2047;
+constexpr size_t kMaxTextLength = MaxSettingTextBytes;
 
 // The text cut to at most kMaxTextLength bytes, but never inside a UTF-8
 // character: a lone lead byte would make the next save write a file that is

@@ -97,6 +97,34 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   EXPECT_FALSE(State().HiScoreSoundPlayed) << "no sound for beating a score just accepted";
 }
 
+// A Latin-1 file name shows with replacement characters and goes back as it
+// was read; a retyped one is encoded for the file system (and read).
+TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
+  Stored("");
+  const std::string latin1 = folder_ + "/\xe9t\xe9.wav", utf8 = folder_ + "/\xc3\xa9t\xc3\xa9.wav";
+  std::ofstream(latin1) << "latin";
+  std::ofstream(utf8) << "utf8";
+  TForm1& form = Show();
+  const std::tuple<std::string, QString, std::string> rows[] = {
+      {latin1, "", latin1}, {latin1, "/\u00e9t\u00e9.wav", utf8}, {utf8 + "x", "/\u00e9t\u00e9.wav", utf8}};
+  for (const auto& [stored, typed, taken] : rows) {
+    form.Settings().BallWav = stored;
+    ModalAnswers answers;
+    answers.Then(Player([&](TForm3& d) {
+      if (!typed.isEmpty()) Control<QLineEdit>(d, "Edit5")->setText(QString::fromStdString(folder_) + typed);
+      ModalAnswers refused;  // watches only the boxes Ok raises
+      refused.Otherwise([](QWidget* box) {
+        ADD_FAILURE() << "Ok refused the path: " << qobject_cast<QMessageBox*>(box)->text().toStdString();
+        ModalAnswers::Press(QMessageBox::Ok)(box);
+      });
+      Control<QPushButton>(d, "Button2")->click();
+    }));
+    Control<QAction>(form, "Options1")->trigger();
+    EXPECT_EQ(form.Settings().BallWav, taken);
+  }
+  EXPECT_EQ(std::string(form.Sound(GameSound::Blob)->begin(), form.Sound(GameSound::Blob)->end()), "utf8");
+}
+
 TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
   Stored("[SCORE]\nHISCORE=900\nHINAME=Bo\n[POSITION]\nMODE=2\nCUSTOMDIRECTION=-1\n");
   TForm1& form = Show();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -138,6 +139,31 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
     }
     TearDown();
     if (HasFailure()) break;  // markup that was read would make the last name read /dev/zero for ever
+  }
+}
+
+// A name typed (at the cursor), pasted or set longer than a setting gives
+// back is held at 2,047 bytes of UTF-8, at a whole character: the settings
+// file gives that back whole. 'é' takes two bytes, U+1F600 four.
+TEST(NewHiScoreDialog, NameFieldHoldsWhatTheSettingsFileGivesBack) {
+  const QString e = QStringLiteral("\u00e9"), smile = QString::fromUcs4(U"\U0001F600");
+  const std::tuple<char, QString, int, QString, QString> rows[] = {
+      {'t', QString(2046, 'a'), 2046, e, QString(2046, 'a')},
+      {'t', QString(2045, 'a'), 2045, e + "b", QString(2045, 'a') + e},
+      {'p', "ab", 1, smile.repeated(750), "a" + smile.repeated(511) + "b"},
+      {'s', "", 0, e.repeated(1500), e.repeated(1023)},
+  };
+  for (const auto& [way, before, cursor, input, held] : rows) {
+    TForm4 dialog(nullptr);
+    auto* name = Control<QLineEdit>(dialog, "Edit1");
+    name->setText(before);
+    name->setCursorPosition(cursor);
+    for (const QChar c : way == 't' ? input : QString())
+      QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, c, Qt::NoModifier);
+    QApplication::clipboard()->setText(input);
+    if (way == 'p') name->paste();
+    if (way == 's') name->setText(input);
+    EXPECT_EQ(dialog.Name(), held) << way;
   }
 }
 

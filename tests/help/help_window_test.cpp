@@ -17,8 +17,12 @@
 
 #include "help/help_files.h"
 #include "help/help_window.h"
+#include "help/page_nesting.h"
 #include "help/qt_help_service.h"
 #include "support/controls.h"
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace quorvane {
 namespace {
@@ -135,6 +139,36 @@ TEST_F(HelpWindowTest, AnOpenHelpWindowDoesNotKeepTheProgramRunning) {
   EXPECT_FALSE(stillRunning) << "closing the game's window ends the program";
 }
 
+// A replaced help file's pages reach for files in watched/ (pictures, style
+// sheets, a link, relative names tried in the working folder), for
+// /dev/zero, and nest 3,000 tables. Nothing is opened outside the help file.
+TEST_F(HelpWindowTest, PagesOfAReplacedHelpFileOpenNothingOutsideIt) {
+  const QString hostile = QStringLiteral(QUORVANE_HOSTILE_DIR), watched = hostile + "/watched";
+  const QString savedFolder = QDir::currentPath(), page = "qthelp://com.tolvenix.hostile/help/";
+  QDir::setCurrent(watched);
+  const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(inotify_add_watch(opens, QFile::encodeName(watched).constData(), IN_OPEN), 0);
+  QtHelpService help(hostile + "/program");
+  help.ShowTopics();
+  const std::pair<QUrl, QString> rows[] = {
+      {page + "outside.html", "Pictures from outside."},
+      {QUrl::fromLocalFile(watched + "/page.html"), ""},
+      {page + "zero.html", "An endless picture."},
+      {page + "nested.html", "The help page " + page + "nested.html is nested too deeply to be shown."},
+  };
+  auto* browser = Control<THelpBrowser>(*help.Window(), "Browser");
+  for (const auto& [url, shows] : rows) {
+    browser->setSource(url);
+    browser->viewport()->grab();  // lays the page out and draws its pictures
+    EXPECT_TRUE(Shown(help.Window()).contains(shows)) << Shown(help.Window()).toStdString();
+    char event[4096];
+    EXPECT_LE(read(opens, event, sizeof event), 0) << url.toString().toStdString() << " opened a file";
+    if (HasFailure()) break;  // a page that opens names would read /dev/zero without end
+  }
+  close(opens);
+  QDir::setCurrent(savedFolder);
+}
+
 TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   QtHelpService help(kBinDir);
   help.ShowTopics();
@@ -150,6 +184,8 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
     pages.insert(url.fileName());
   ASSERT_GE(pages.size(), 8u);
+  for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
+    EXPECT_FALSE(NestedTooDeeply(QString::fromUtf8(files.fileData(url)))) << url.toString().toStdString();
   auto* contents = qobject_cast<QHelpContentModel*>(contentsView->model());
   std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
     for (int row = 0; row < contents->rowCount(parent); ++row) {

@@ -1,0 +1,43 @@
+# Each row is one value of one setting that configuring must refuse, with
+# the words that say why; the two placeholders and two real-looking
+# addresses must pass. Run with -DCHECKS=<packaging/release_addresses.cmake>.
+set(good_web "https://quorvane-sinuvar.example/")
+set(good_mail "support@tolvenix.example")
+
+function(expect setting value words)
+  set(web "${good_web}")
+  set(mail "${good_mail}")
+  if(setting STREQUAL "WEB_ADDRESS")
+    set(web "${value}")
+  else()
+    set(mail "${value}")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} "-DQUORVANE_WEB_ADDRESS=${web}" "-DQUORVANE_SUPPORT_EMAIL=${mail}"
+    -P ${CHECKS} RESULT_VARIABLE failed ERROR_VARIABLE said)
+  string(REGEX REPLACE "[ \n]+" " " said "${said}")  # the message comes wrapped
+  if(words STREQUAL "" AND failed)
+    message(SEND_ERROR "QUORVANE_${setting}=\"${value}\" is refused: ${said}")
+  elseif(NOT words STREQUAL "" AND NOT said MATCHES "QUORVANE_${setting} must ${words}")
+    message(SEND_ERROR "QUORVANE_${setting}=\"${value}\": expected \"${words}\", got: ${said}")
+  endif()
+endfunction()
+
+string(ASCII 9 tab)
+string(ASCII 27 escape)
+set(hold "not hold a quote, a backslash, a semicolon, a control character or a blank")
+expect(WEB_ADDRESS "https://quorvane.example/\"x" "${hold}")
+expect(WEB_ADDRESS "https://quorvane.example/\\x" "${hold}")
+expect(WEB_ADDRESS "https://quorvane.example/ x" "${hold}")
+expect(WEB_ADDRESS "https://quorvane.example/${tab}x" "${hold}")
+expect(WEB_ADDRESS "https://quorvane.example/${escape}" "${hold}")
+expect(WEB_ADDRESS "https://quorvane.example/a;b" "${hold}")
+expect(WEB_ADDRESS "http://quorvane.example/" "be a web address starting with https://")
+expect(WEB_ADDRESS "quorvane.example" "be a web address starting with https://")
+expect(WEB_ADDRESS "https://quorvane.example/shots?a=1&b=2" "")
+expect(SUPPORT_EMAIL "\"s\"@tolvenix.example" "${hold}")
+expect(SUPPORT_EMAIL "s\\@tolvenix.example" "${hold}")
+expect(SUPPORT_EMAIL "Tolvenix <s@tolvenix.example>" "${hold}")
+expect(SUPPORT_EMAIL "s${tab}@tolvenix.example" "${hold}")
+expect(SUPPORT_EMAIL "mailto:s@tolvenix.example" "be a plain mail address")
+expect(SUPPORT_EMAIL "support" "be a plain mail address")
+expect(SUPPORT_EMAIL "first.last+game@mail.tolvenix.example" "")
