@@ -302,6 +302,7 @@
     <message>
         <source>&amp;New game</source>
         <comment>button</comment>
+        <extracomment>Its own text: where the menu&apos;s words are too long for the button, say it shorter here.</extracomment>
         <translation>Gio&amp;ca</translation>
     </message>
 </context>
@@ -383,6 +384,7 @@
     <message>
         <source>moves</source>
         <comment>growths</comment>
+        <extracomment>It counts the snake&apos;s growths, not its steps.</extracomment>
         <translation>crescite</translation>
     </message>
     <message>

@@ -303,6 +303,7 @@
     <message>
         <source>&amp;New game</source>
         <comment>button</comment>
+        <extracomment>Its own text: where the menu&apos;s words are too long for the button, say it shorter here.</extracomment>
         <translation>&amp;Новая игра</translation>
     </message>
 </context>
@@ -529,6 +530,7 @@
     <message>
         <source>moves</source>
         <comment>growths</comment>
+        <extracomment>It counts the snake&apos;s growths, not its steps.</extracomment>
         <translation>удлинений</translation>
     </message>
 </context>

@@ -301,6 +301,7 @@
     <message>
         <source>&amp;New game</source>
         <comment>button</comment>
+        <extracomment>Its own text: where the menu&apos;s words are too long for the button, say it shorter here.</extracomment>
         <translation>新游戏(&amp;N)</translation>
     </message>
 </context>
@@ -527,6 +528,7 @@
     <message>
         <source>moves</source>
         <comment>growths</comment>
+        <extracomment>It counts the snake&apos;s growths, not its steps.</extracomment>
         <translation>次生长</translation>
     </message>
 </context>

@@ -9,6 +9,7 @@
 #include "banner/banner_password.h"
 #include "banner/flex_active_interfaces.h"
 #include "banner/flex_block.h"
+#include "product/product.h"
 
 namespace quorvane {
 
@@ -31,13 +32,14 @@ bool IsFlexActive(const QString& classId) {
 
 TFlexActive::TFlexActive(const std::filesystem::path& pluginFolder, std::span<const std::byte> persisted,
                          QWidget* parent)
-    : QWidget(parent) {
-  setObjectName(QStringLiteral("FlexActive1"));
+    : TFlexActive(parent) {
   CreateControl(pluginFolder, persisted);
 }
 
+TFlexActive::TFlexActive(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("FlexActive1")); }
+
 void TFlexActive::CreateControl(const std::filesystem::path& pluginFolder, std::span<const std::byte> persisted) {
-  if (pluginFolder.empty()) return;
+  if (control_ || pluginFolder.empty()) return;
   const QDir folder(QString::fromStdString(pluginFolder.string()));
   const QStringList names = folder.entryList(QDir::Files | QDir::Readable, QDir::Name);
   for (const QString& name : names) {
@@ -73,7 +75,7 @@ std::vector<std::byte> FlexActive1Block() {
   block.WidthHimetric = 12383;  // 468 pixels
   block.HeightHimetric = 1588;  // 60 pixels
   block.State = {0x00, 0x00, 0x00, 0x05};
-  block.Application = u"Tolvenix";
+  block.Application = QString::fromLatin1(StudioName).toStdU16String();
   block.Password = std::u16string(BannerPassword);
   block.Rest = {0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x01, 0x01};
   return WriteFlexBlock(block);

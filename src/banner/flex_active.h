@@ -21,6 +21,11 @@ class TFlexActive final : public QWidget {
  public:
   TFlexActive(const std::filesystem::path& pluginFolder, std::span<const std::byte> persisted,
               QWidget* parent = nullptr);
+  // An empty host, as a window's design makes it; CreateControl fills it.
+  explicit TFlexActive(QWidget* parent = nullptr);
+  // Creates the control from the first plugin in the folder that makes one
+  // and takes the block; does nothing once there is a control.
+  void CreateControl(const std::filesystem::path& pluginFolder, std::span<const std::byte> persisted);
 
   // The control's window, or nullptr when there is no control.
   QWidget* Control() const { return control_; }
@@ -29,8 +34,6 @@ class TFlexActive final : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void CreateControl(const std::filesystem::path& pluginFolder, std::span<const std::byte> persisted);
-
   QWidget* control_ = nullptr;
 };
 

@@ -1,15 +1,13 @@
 #pragma once
 
 #include <QDialog>
-
-class QFrame;
-class QLabel;
-class QPushButton;
+#include <memory>
 
 namespace quorvane {
 
-class TEmaillabel;
-class TUrlLabel;
+namespace Ui {
+class TForm5;
+}
 
 // The product's web site and the support mail address, as set for this build.
 QString ProductWebAddress();
@@ -21,23 +19,13 @@ class TForm5 final : public QDialog {
   Q_OBJECT
  public:
   explicit TForm5(QWidget* owner);
+  ~TForm5() override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QFrame* Bevel3 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label2 = nullptr;
-  QFrame* Bevel1 = nullptr;
-  QLabel* Image1 = nullptr;
-  QLabel* Label3 = nullptr;
-  TUrlLabel* UrlLabel1 = nullptr;
-  QLabel* Label4 = nullptr;
-  TEmaillabel* Emaillabel1 = nullptr;
-  QFrame* Bevel2 = nullptr;
-  QPushButton* Button1 = nullptr;
+  std::unique_ptr<Ui::TForm5> ui_;
 };
 
 }  // namespace quorvane

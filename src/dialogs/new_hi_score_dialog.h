@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QDialog>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include <memory>
 
 namespace quorvane {
+
+namespace Ui {
+class TForm4;
+}
 
 // Asks for the name of whoever has just set a new hi score. There is no
 // cancel: however it closes, the caller takes the name field's text.
@@ -14,16 +15,13 @@ class TForm4 final : public QDialog {
   Q_OBJECT
  public:
   explicit TForm4(QWidget* owner);
+  ~TForm4() override;
 
   void SetScore(int32_t score);
   QString Name() const;
 
  private:
-  QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QPushButton* Button1 = nullptr;
+  std::unique_ptr<Ui::TForm4> ui_;
 
   void FormShow();
 };

@@ -2,24 +2,23 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 #include "dialogs/options_values.h"
 
 class QCheckBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
-class QSlider;
-class QTabWidget;
 
 namespace quorvane {
 
 class HelpService;
-class TRadioGroup;
 class TUpDown;
 class WavFileBrowser;
+
+namespace Ui {
+class TForm3;
+}
 
 // The options dialog: skill level, start position, sounds and hi score on
 // four pages. It never sees the settings; the main window fills it and,
@@ -30,6 +29,7 @@ class TForm3 final : public QDialog {
   // `help` and `helpOpened` are the main window's: the Help button opens the
   // options topic in its name, so that closing it also closes the viewer.
   TForm3(QWidget* owner, HelpService& help, bool& helpOpened, WavFileBrowser& browser);
+  ~TForm3() override;
 
   // Shows the values, running each button's handler as a click would and
   // applying every page's enabling rule at the end.
@@ -61,82 +61,12 @@ class TForm3 final : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Controls, by their names in the dialog's design.
-  QTabWidget* PageControl1 = nullptr;
-  QWidget* TabSheet1 = nullptr;  // Skill level
-  QWidget* TabSheet2 = nullptr;  // Position
-  QWidget* TabSheet3 = nullptr;  // Sounds
-  QWidget* TabSheet4 = nullptr;  // Hi score
-  QFrame* Bevel1 = nullptr;
-  QFrame* Bevel2 = nullptr;
-  QFrame* Bevel3 = nullptr;
-  QFrame* Bevel4 = nullptr;
-  QFrame* Bevel5 = nullptr;  // rule under the level buttons
-  QFrame* Bevel6 = nullptr;  // rule under the mode buttons
+  std::unique_ptr<Ui::TForm3> ui_;
 
-  QRadioButton* RadioButton1 = nullptr;  // Easy
-  QRadioButton* RadioButton2 = nullptr;  // Intermediate
-  QRadioButton* RadioButton3 = nullptr;  // Difficult
-  QRadioButton* RadioButton4 = nullptr;  // Custom
-  QLabel* Label1 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  TUpDown* UpDown1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QSlider* TrackBar1 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label7 = nullptr;
-  QLineEdit* Edit2 = nullptr;
-  TUpDown* UpDown2 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLineEdit* Edit3 = nullptr;
-  TUpDown* UpDown3 = nullptr;
-  QLabel* Label9 = nullptr;
-  QLabel* Label10 = nullptr;
-  QLineEdit* Edit4 = nullptr;
-  TUpDown* UpDown4 = nullptr;
-  QPushButton* Button8 = nullptr;  // Use defaults
-
-  QRadioButton* RadioButton5 = nullptr;  // Default
-  QRadioButton* RadioButton6 = nullptr;  // Random
-  QRadioButton* RadioButton7 = nullptr;  // Custom
-  TRadioGroup* RadioGroup1 = nullptr;
-  QLabel* Label11 = nullptr;
-  QLineEdit* Edit8 = nullptr;  // row
-  TUpDown* UpDown5 = nullptr;
-  QLabel* Label16 = nullptr;
-  QLineEdit* Edit9 = nullptr;  // column
-  TUpDown* UpDown6 = nullptr;
-
-  QCheckBox* CheckBox1 = nullptr;  // Play sounds
-  QCheckBox* CheckBox2 = nullptr;  // blob
-  QLineEdit* Edit5 = nullptr;
-  QPushButton* Button3 = nullptr;
-  QCheckBox* CheckBox3 = nullptr;  // game over
-  QLineEdit* Edit6 = nullptr;
-  QPushButton* Button4 = nullptr;
-  QCheckBox* CheckBox4 = nullptr;  // new hi score
-  QLineEdit* Edit7 = nullptr;
-  QPushButton* Button5 = nullptr;
-
-  QLabel* Label12 = nullptr;
-  QLabel* Label13 = nullptr;  // the score
-  QLabel* Label14 = nullptr;
-  QLabel* Label15 = nullptr;       // its holder
-  QPushButton* Button6 = nullptr;  // Reset
-
-  QPushButton* Button7 = nullptr;  // Help
-  QPushButton* Button2 = nullptr;  // Ok
-  QPushButton* Button1 = nullptr;  // Cancel
-
-  void BuildSkillPage();
-  void BuildPositionPage();
-  void BuildSoundsPage();
-  void BuildHiScorePage();
-  void SetTabOrder();
-  QLineEdit* NumberField(QWidget* page, int left, int top, int width, int min, int max, TUpDown** upDown);
+  void ConnectSkillPage();
+  void ConnectPositionPage();
+  void ConnectSoundsPage();
+  void NumberField(QLineEdit* edit, TUpDown* upDown, int min, int max);
   TUpDown* FieldOf(QWidget* edit) const;
   void SwitchPath(QLineEdit* edit, QPushButton* browse, bool on);
   void Browse(QLineEdit* edit);

@@ -10,6 +10,7 @@
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
 #include "settings/game_settings.h"
+#include "ui_options_dialog.h"
 
 namespace quorvane {
 
@@ -39,38 +40,39 @@ std::optional<int> CheckedValue(std::initializer_list<QRadioButton*> buttons, in
 // click would; at the end every page's enabling rule is applied, whatever
 // the values are.
 void TForm3::Fill(const OptionsValues& v) {
-  if (QRadioButton* level = ButtonFor({RadioButton1, RadioButton2, RadioButton3, RadioButton4}, Easy, v.Level))
+  if (QRadioButton* level =
+          ButtonFor({ui_->RadioButton1, ui_->RadioButton2, ui_->RadioButton3, ui_->RadioButton4}, Easy, v.Level))
     level->setChecked(true);
 
   // The Custom values are shown whatever the level.
-  UpDown1->SetPosition(v.MoveMax);
-  TrackBar1->setValue(v.SpeedPosition);
-  UpDown2->SetPosition(v.MaxMax);
-  UpDown3->SetPosition(v.WallMax);
-  UpDown4->SetPosition(v.WallNum);
+  ui_->UpDown1->SetPosition(v.MoveMax);
+  ui_->TrackBar1->setValue(v.SpeedPosition);
+  ui_->UpDown2->SetPosition(v.MaxMax);
+  ui_->UpDown3->SetPosition(v.WallMax);
+  ui_->UpDown4->SetPosition(v.WallNum);
 
   browseFolder_ = v.BrowseFolder;
 
-  CheckBox1->setChecked(v.PlayWavs);
-  CheckBox2->setChecked(v.PlayBall);
-  ShowPath(*Edit5, v.BallWav);
-  CheckBox3->setChecked(v.PlayGameOver);
-  ShowPath(*Edit6, v.GameOverWav);
-  CheckBox4->setChecked(v.PlayHiScore);
-  ShowPath(*Edit7, v.HiScoreWav);
+  ui_->CheckBox1->setChecked(v.PlayWavs);
+  ui_->CheckBox2->setChecked(v.PlayBall);
+  ShowPath(*ui_->Edit5, v.BallWav);
+  ui_->CheckBox3->setChecked(v.PlayGameOver);
+  ShowPath(*ui_->Edit6, v.GameOverWav);
+  ui_->CheckBox4->setChecked(v.PlayHiScore);
+  ShowPath(*ui_->Edit7, v.HiScoreWav);
 
-  Label13->setText(v.HiScore);
-  Label15->setText(v.HiName);
+  ui_->Label13->setText(v.HiScore);
+  ui_->Label15->setText(v.HiName);
 
-  if (QRadioButton* mode = ButtonFor({RadioButton5, RadioButton6, RadioButton7}, DefaultStart, v.Mode))
+  if (QRadioButton* mode = ButtonFor({ui_->RadioButton5, ui_->RadioButton6, ui_->RadioButton7}, DefaultStart, v.Mode))
     mode->setChecked(true);
 
   customDirection_ = v.CustomDirection;
   customHPos_ = v.CustomHPos;
   customVPos_ = v.CustomVPos;
-  RadioGroup1->SetItemIndex(v.CustomDirection);
-  UpDown5->SetPosition(v.CustomVPos);
-  UpDown6->SetPosition(v.CustomHPos);
+  ui_->RadioGroup1->SetItemIndex(v.CustomDirection);
+  ui_->UpDown5->SetPosition(v.CustomVPos);
+  ui_->UpDown6->SetPosition(v.CustomHPos);
 
   RadioButton1Click();
   RadioButton5Click();
@@ -79,26 +81,26 @@ void TForm3::Fill(const OptionsValues& v) {
 
 OptionsValues TForm3::Values() const {
   OptionsValues v;
-  v.Level = CheckedValue({RadioButton1, RadioButton2, RadioButton3, RadioButton4}, Easy);
-  v.MoveMax = UpDown1->Position();
-  v.SpeedPosition = TrackBar1->value();
-  v.MaxMax = UpDown2->Position();
-  v.WallMax = UpDown3->Position();
-  v.WallNum = UpDown4->Position();
+  v.Level = CheckedValue({ui_->RadioButton1, ui_->RadioButton2, ui_->RadioButton3, ui_->RadioButton4}, Easy);
+  v.MoveMax = ui_->UpDown1->Position();
+  v.SpeedPosition = ui_->TrackBar1->value();
+  v.MaxMax = ui_->UpDown2->Position();
+  v.WallMax = ui_->UpDown3->Position();
+  v.WallNum = ui_->UpDown4->Position();
   v.BrowseFolder = browseFolder_;
-  v.PlayWavs = CheckBox1->isChecked();
-  v.PlayBall = CheckBox2->isChecked();
-  v.BallWav = PathIn(*Edit5);
-  v.PlayGameOver = CheckBox3->isChecked();
-  v.GameOverWav = PathIn(*Edit6);
-  v.PlayHiScore = CheckBox4->isChecked();
-  v.HiScoreWav = PathIn(*Edit7);
-  v.HiScore = Label13->text();
-  v.HiName = Label15->text();
-  v.Mode = CheckedValue({RadioButton5, RadioButton6, RadioButton7}, DefaultStart);
-  v.CustomDirection = RadioGroup1->ItemIndex();
-  v.CustomHPos = UpDown6->Position();
-  v.CustomVPos = UpDown5->Position();
+  v.PlayWavs = ui_->CheckBox1->isChecked();
+  v.PlayBall = ui_->CheckBox2->isChecked();
+  v.BallWav = PathIn(*ui_->Edit5);
+  v.PlayGameOver = ui_->CheckBox3->isChecked();
+  v.GameOverWav = PathIn(*ui_->Edit6);
+  v.PlayHiScore = ui_->CheckBox4->isChecked();
+  v.HiScoreWav = PathIn(*ui_->Edit7);
+  v.HiScore = ui_->Label13->text();
+  v.HiName = ui_->Label15->text();
+  v.Mode = CheckedValue({ui_->RadioButton5, ui_->RadioButton6, ui_->RadioButton7}, DefaultStart);
+  v.CustomDirection = ui_->RadioGroup1->ItemIndex();
+  v.CustomHPos = ui_->UpDown6->Position();
+  v.CustomVPos = ui_->UpDown5->Position();
   return v;
 }
 

@@ -24,16 +24,28 @@ void MakeOneTabStop(const QList<QAbstractButton*>& buttons) {
   follow();
 }
 
-TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
-    : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
+TRadioGroup::TRadioGroup(QWidget* parent) : QGroupBox(parent), group_(new QButtonGroup(this)) {
   // The items share the space inside the frame evenly.
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(8, 0, 8, 2);
   column->setSpacing(0);
-  for (int i = 0; i < items.size(); ++i) {
-    auto* item = new QRadioButton(items[i], this);
+}
+
+QStringList TRadioGroup::Items() const {
+  QStringList captions;
+  for (const QRadioButton* item : items_) captions.append(item->text());
+  return captions;
+}
+
+void TRadioGroup::SetItems(const QStringList& captions) {
+  if (!items_.isEmpty()) {
+    for (int i = 0; i < items_.size() && i < captions.size(); ++i) items_[i]->setText(captions[i]);
+    return;
+  }
+  for (int i = 0; i < captions.size(); ++i) {
+    auto* item = new QRadioButton(captions[i], this);
     item->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    column->addWidget(item);
+    layout()->addWidget(item);
     group_->addButton(item, i);
     items_.append(item);
     connect(item, &QRadioButton::toggled, this, [this, i](bool checked) { ItemToggled(i, checked); });

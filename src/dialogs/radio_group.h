@@ -16,10 +16,15 @@ void MakeOneTabStop(const QList<QAbstractButton*>& buttons);
 
 // A framed group of radio items, one above the other, of which at most one
 // is checked. The item index is that item's number, or -1 while none is.
+// Its items are set once, as a list of captions; setting them again only
+// renames them.
 class TRadioGroup final : public QGroupBox {
   Q_OBJECT
+  Q_PROPERTY(QStringList Items READ Items WRITE SetItems)
  public:
-  TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent);
+  explicit TRadioGroup(QWidget* parent = nullptr);
+  QStringList Items() const;
+  void SetItems(const QStringList& captions);
 
   int ItemIndex() const { return itemIndex_; }
   // Checks the item. An index past the last item checks the last one, and

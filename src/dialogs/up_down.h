@@ -24,7 +24,6 @@ class TUpDown final : public QWidget {
   QLineEdit* Associate() const { return associate_; }
 
   int Min() const { return min_; }
-  int Max() const { return max_; }
   int Position() const { return position_; }
   // The position is held within the new range.
   void SetRange(int min, int max);

@@ -45,8 +45,8 @@ void SnakeGame::NewGame() {
   ports_.Timer.SetEnabled(true);
   s.BlobOnBoard = PlaceItem(s.Blob, PlacementRules::Blob);
 
-  controls.SetStatusText(0, "");
-  if (const char* name = SkillName(settings_.Level)) controls.SetStatusText(3, name);
+  controls.SetStatusText(GameStatePanel, "");
+  if (const char* name = SkillName(settings_.Level)) controls.SetStatusText(SkillLevelPanel, name);
   controls.SetPauseCaption("Pa&use");
   controls.SetPauseChecked(false);
   s.GameRunning = true;
@@ -135,12 +135,12 @@ void SnakeGame::Button3Click() {
     timer.SetEnabled(false);
     controls.SetPauseCaption("Res&ume");
     controls.SetPauseChecked(true);
-    controls.SetStatusText(0, "Paused");
+    controls.SetStatusText(GameStatePanel, "Paused");
   } else {
     timer.SetEnabled(true);
     controls.SetPauseCaption("Pa&use");
     controls.SetPauseChecked(false);
-    controls.SetStatusText(0, "");
+    controls.SetStatusText(GameStatePanel, "");
   }
   SetArrowButtonsEnabled(timer.Enabled());
   controls.BoardChanged();

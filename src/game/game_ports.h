@@ -23,13 +23,16 @@ class BoardSurface {
   virtual void RepaintBoard() = 0;
 };
 
+// The status bar's four panels, left to right.
+enum StatusPanel : int { GameStatePanel = 0, ScorePanel = 1, HiScorePanel = 2, SkillLevelPanel = 3 };
+
 enum class GameControl { DownSpeed, LeftSpeed, RightSpeed, UpSpeed, Button3, Pause1, Options1 };
 
 // Status bar panels, buttons and menu commands the game keeps in step.
 class GameControls {
  public:
   virtual ~GameControls() = default;
-  virtual void SetStatusText(int panel, const std::string& text) = 0;
+  virtual void SetStatusText(StatusPanel panel, const std::string& text) = 0;
   virtual void SetControlEnabled(GameControl control, bool enabled) = 0;
   virtual void SetPauseCaption(const std::string& caption) = 0;  // Button3
   virtual void SetPauseChecked(bool checked) = 0;                // Pause1

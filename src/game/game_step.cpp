@@ -161,8 +161,8 @@ void SnakeGame::ScoreStep() {
       s.HiScoreSoundPlayed = true;
     }
   }
-  ports_.Controls.SetStatusText(1, "Score : " + std::to_string(s.Score));
-  ports_.Controls.SetStatusText(2, "Hi : " + std::to_string(settings_.HiScore));
+  ports_.Controls.SetStatusText(ScorePanel, "Score : " + std::to_string(s.Score));
+  ports_.Controls.SetStatusText(HiScorePanel, "Hi : " + std::to_string(settings_.HiScore));
 }
 
 void SnakeGame::GameOver() {
@@ -174,7 +174,7 @@ void SnakeGame::GameOver() {
   s.PreviousHiScore = settings_.HiScore;
   if (settings_.PlayGameOver) ports_.Sounds.PlaySoundImage(GameSound::GameOver);
   ports_.Timer.SetEnabled(false);
-  ports_.Controls.SetStatusText(0, "Game over");
+  ports_.Controls.SetStatusText(GameStatePanel, "Game over");
   // The questions come up over a board that already says the game is over.
   ports_.Controls.BoardChanged();
 

@@ -121,6 +121,10 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(splitter);
 
+  const std::pair<QObject*, const char*> parts[] = {
+      {Tabs, "Tabs"},   {Contents, "Contents"}, {IndexFilter, "IndexFilter"},
+      {Index, "Index"}, {Notice, "Notice"},     {Browser, "Browser"}};
+  for (const auto& [part, name] : parts) part->setObjectName(QString::fromLatin1(name));
   connect(Contents, &QHelpContentWidget::linkActivated, this, &THelpWindow::ShowTopic);
   connect(Index, &QHelpIndexWidget::documentActivated, this,
           [this](const QHelpLink& document, const QString&) { ShowTopic(document.url); });

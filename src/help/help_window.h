@@ -61,6 +61,13 @@ class THelpWindow final : public QWidget {
   // dialog goes, it goes back to the next one, still shown.
   void SetOwner(QWidget* owner);
 
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Its parts, each known by its name as its object name.
   QTabWidget* Tabs = nullptr;
   QHelpContentWidget* Contents = nullptr;
   QLineEdit* IndexFilter = nullptr;
@@ -68,12 +75,6 @@ class THelpWindow final : public QWidget {
   QLabel* Notice = nullptr;  // a line above the topic, e.g. for a topic not found
   THelpBrowser* Browser = nullptr;
 
- protected:
-  bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-
- private:
   // The window in front, not counting `leaving`, which is on its way out.
   QWindow* FrontWindow(const QWindow* leaving = nullptr);
   void FollowFront(const QWindow* leaving = nullptr);

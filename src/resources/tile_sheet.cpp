@@ -322,12 +322,4 @@ const TileSheet& BuildTileSheet() {
   return sheet;
 }
 
-std::uint32_t TilePixel(const TileSheet& sheet, int tile, int x, int y) {
-  if (tile < 0 || tile >= TileCount) throw std::out_of_range("tile index out of range");
-  if (x < 0 || x >= TileSize || y < 0 || y >= TileSize) {
-    throw std::out_of_range("pixel outside the tile");
-  }
-  return sheet.At(TileSheetX(tile) + x, TileSheetY(tile) + y);
-}
-
 }  // namespace quorvane

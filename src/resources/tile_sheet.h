@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "game/board.h"
+
 namespace quorvane {
 
 // The board uses exactly these five colours, as 0xRRGGBB.
@@ -13,8 +15,6 @@ constexpr std::uint32_t Blue = 0x0000FF;
 constexpr std::uint32_t Red = 0xFF0000;
 constexpr std::uint32_t White = 0xFFFFFF;
 }  // namespace tile_colour
-
-constexpr int TileSize = 20;
 
 // One 20 x 20 tile, row by row, 0xRRGGBB. Starts all black.
 struct TilePicture {
@@ -51,10 +51,6 @@ struct TileSheet {
 
 // Drawn on first use and kept for the life of the program.
 const TileSheet& BuildTileSheet();
-
-// Pixel (x, y) of a tile, both 0..19, read from the sheet. Throws
-// std::out_of_range for a tile outside 0..32 or a pixel outside the tile.
-std::uint32_t TilePixel(const TileSheet& sheet, int tile, int x, int y);
 
 // Where tile i starts on the sheet.
 constexpr int TileSheetX(int tile) { return TileSize * (tile % TileSheet::Columns); }

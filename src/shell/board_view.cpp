@@ -44,15 +44,15 @@ void TPaintBox::DrawCell(int column, int row, int tile) {
   if (tile < 0 || tile >= TileCount) return;
   const QImage& picture = tiles_[static_cast<size_t>(tile)];
   if (column < 0 || column >= BoardColumns || row < 0 || row >= BoardRows) return;
-  const int x = CellSize * column, y = CellSize * row;
-  const int side = CellSize * scale_;
+  const int x = TileSize * column, y = TileSize * row;
+  const int side = TileSize * scale_;
   // Copy the rows straight across: the tile and the image share a format.
   for (int line = 0; line < side; ++line) {
     auto* target = reinterpret_cast<QRgb*>(image_.scanLine(y * scale_ + line)) + x * scale_;
     const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(line));
     std::copy(source, source + side, target);
   }
-  if (!repainting_) update(x, y, CellSize, CellSize);
+  if (!repainting_) update(x, y, TileSize, TileSize);
 }
 
 void TPaintBox::ClearSurface() { image_.fill(Qt::black); }

@@ -16,7 +16,6 @@ const char* const kPanelNames[TStatusBar::PanelCount] = {
 }  // namespace
 
 TStatusBar::TStatusBar(QWidget* parent) : QWidget(parent) {
-  setFixedHeight(BarHeight);
   setAccessibleName(tr("Status bar"));
   SetAccessibleRole(this, QAccessible::StatusBar);
   for (int i = 0; i < PanelCount; ++i) {

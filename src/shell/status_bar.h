@@ -16,7 +16,6 @@ class TStatusBar final : public QWidget {
   Q_OBJECT
  public:
   static constexpr int PanelCount = 4;
-  static constexpr int BarHeight = 19;
 
   explicit TStatusBar(QWidget* parent = nullptr);
 

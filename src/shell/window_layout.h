@@ -1,7 +1,5 @@
 #pragma once
 
-#include "game/board.h"
-
 namespace quorvane {
 
 struct Box {
@@ -9,28 +7,20 @@ struct Box {
   bool operator==(const Box&) const = default;
 };
 
-// The main window's regions as designed: the client area is 518 x 414 and
-// the show-time arithmetic below tightens it around the paint box.
+// The main window's regions: as the design places them (the client area is
+// 518 x 414 there) and as the show-time arithmetic below tightens them
+// around the paint box.
 struct WindowLayout {
-  int ClientWidth = 518;
-  int ClientHeight = 414;
-  int AdStripHeight = 75;      // Panel1
-  int ButtonStripHeight = 69;  // Panel2
-  int StatusBarHeight = 19;
-  int LineBand = 4;            // each etched line's band
-  Box Advert{28, 4, 468, 60};  // FlexActive1, in Panel1
-  Box PaintBox{0, 0, BoardWidth, BoardHeight};
-  Box InnerPanel{0, 0, 405, 53};  // Panel4, in Panel2
-  Box Frame;                      // Bevel5, in Panel3
-  // In Panel4: the four push buttons and the four arrow buttons.
-  Box NewGameButton{1, 13, 75, 25};  // Button2
-  Box PauseButton{81, 13, 75, 25};   // Button3
-  Box HelpButton{246, 13, 75, 25};   // Button4
-  Box ExitButton{327, 13, 75, 25};   // Button1
-  Box LeftArrow{163, 15, 23, 22};    // LeftSpeed
-  Box UpArrow{189, 4, 23, 22};       // UpSpeed
-  Box DownArrow{189, 29, 23, 22};    // DownSpeed
-  Box RightArrow{215, 15, 23, 22};   // RightSpeed
+  int ClientWidth = 0;
+  int ClientHeight = 0;
+  int AdStripHeight = 0;      // Panel1
+  int ButtonStripHeight = 0;  // Panel2
+  int StatusBarHeight = 0;    // StatusBar1
+  int LineBand = 0;           // each etched line's band
+  Box Advert;                 // FlexActive1, in Panel1
+  Box PaintBox;               // PaintBox1, in Panel3
+  Box InnerPanel;             // Panel4, in Panel2
+  Box Frame;                  // Bevel5, in Panel3
 
   int PlayingAreaHeight() const { return ClientHeight - AdStripHeight - ButtonStripHeight - StatusBarHeight; }
   int PlayingAreaTop() const { return AdStripHeight; }
@@ -39,7 +29,7 @@ struct WindowLayout {
 };
 
 // The layout steps run when the window is first shown.
-inline WindowLayout ShowTimeLayout(WindowLayout l = {}) {
+inline WindowLayout ShowTimeLayout(WindowLayout l) {
   l.Advert.Left = (l.ClientWidth - l.Advert.Width) / 2;
   l.Advert.Top = (l.AdStripHeight - l.Advert.Height) / 2;
   l.PaintBox.Left = (l.ClientWidth - l.PaintBox.Width) / 2;

@@ -135,13 +135,15 @@ TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
   stored_.Level = Custom;
   stored_.Mode = CustomStart;
   TForm3& d = Open();
+  auto* edit2 = Control<QLineEdit>(d, "Edit2");
+  auto* checkBox3 = Control<QCheckBox>(d, "CheckBox3");
+  auto* edit6 = Control<QLineEdit>(d, "Edit6");
   Control<QRadioButton>(d, "RadioButton2")->click();
-  EXPECT_FALSE(Control<QLineEdit>(d, "Edit2")->isEnabled() || Control<TUpDown>(d, "UpDown2")->isEnabled() ||
+  EXPECT_FALSE(edit2->isEnabled() || Control<TUpDown>(d, "UpDown2")->isEnabled() ||
                Control<QLabel>(d, "Label7")->isEnabled() || Control<QPushButton>(d, "Button8")->isEnabled());
-  EXPECT_TRUE(Painted(Control<QLineEdit>(d, "Edit2"), QPalette::Button));
+  EXPECT_TRUE(Painted(edit2, QPalette::Button));
   Control<QRadioButton>(d, "RadioButton4")->click();
-  EXPECT_TRUE(Control<QLineEdit>(d, "Edit2")->isEnabled() && Control<QLabel>(d, "Label5")->isEnabled() &&
-              Painted(Control<QLineEdit>(d, "Edit2"), QPalette::Base));
+  EXPECT_TRUE(edit2->isEnabled() && Control<QLabel>(d, "Label5")->isEnabled() && Painted(edit2, QPalette::Base));
   Control<QRadioButton>(d, "RadioButton5")->click();
   EXPECT_FALSE(Control<TRadioGroup>(d, "RadioGroup1")->isEnabled() || Control<QLineEdit>(d, "Edit8")->isEnabled() ||
                Control<TUpDown>(d, "UpDown6")->isEnabled() || Control<QLabel>(d, "Label11")->isEnabled());
@@ -155,14 +157,13 @@ TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
                Control<QPushButton>(d, "Button4")->isEnabled() || Control<QLineEdit>(d, "Edit7")->isEnabled());
   EXPECT_EQ(d.focusWidget(), Control<QPushButton>(d, "Button1")) << "switching off moves no focus";
   Control<QCheckBox>(d, "CheckBox1")->click();  // three fields come on; the focus ends in the last
-  EXPECT_TRUE(Control<QCheckBox>(d, "CheckBox3")->isEnabled() && Control<QLineEdit>(d, "Edit6")->isEnabled() &&
-              Painted(Control<QLineEdit>(d, "Edit6"), QPalette::Base));
+  EXPECT_TRUE(checkBox3->isEnabled() && edit6->isEnabled() && Painted(edit6, QPalette::Base));
   EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit7"));
-  Control<QCheckBox>(d, "CheckBox3")->click();
-  EXPECT_FALSE(Control<QLineEdit>(d, "Edit6")->isEnabled() || Control<QPushButton>(d, "Button4")->isEnabled());
+  checkBox3->click();
+  EXPECT_FALSE(edit6->isEnabled() || Control<QPushButton>(d, "Button4")->isEnabled());
   EXPECT_TRUE(Control<QLineEdit>(d, "Edit5")->isEnabled());
-  Control<QCheckBox>(d, "CheckBox3")->click();
-  EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit6"));
+  checkBox3->click();
+  EXPECT_EQ(d.focusWidget(), edit6);
 }
 
 TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
@@ -172,32 +173,35 @@ TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
   stored_.CustomHPos = 3;
   stored_.CustomVPos = 4;
   TForm3& d = Open();
-  Control<TRadioGroup>(d, "RadioGroup1")->Item(Right)->click();
-  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit9"), Control<QLineEdit>(d, "Edit8")}), QStringList({"14", "11"}));
+  auto* radioGroup1 = Control<TRadioGroup>(d, "RadioGroup1");
+  auto* edit9 = Control<QLineEdit>(d, "Edit9");
+  auto* edit1 = Control<QLineEdit>(d, "Edit1");
+  auto* edit3 = Control<QLineEdit>(d, "Edit3");
+  radioGroup1->Item(Right)->click();
+  EXPECT_EQ(Texts({edit9, Control<QLineEdit>(d, "Edit8")}), QStringList({"14", "11"}));
   Control<TUpDown>(d, "UpDown6")->UpButton()->click();
-  EXPECT_EQ(Control<QLineEdit>(d, "Edit9")->text(), "14") << "the spin buttons stop at the range's end";
-  Control<TRadioGroup>(d, "RadioGroup1")->Item(Up)->click();
+  EXPECT_EQ(edit9->text(), "14") << "the spin buttons stop at the range's end";
+  radioGroup1->Item(Up)->click();
   EXPECT_EQ(Control<TUpDown>(d, "UpDown5")->Min(), 5);
-  Control<TRadioGroup>(d, "RadioGroup1")->Item(Down)->click();
-  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit9"), Control<QLineEdit>(d, "Edit8")}), QStringList({"3", "4"}))
-      << "the stored cell again";
+  radioGroup1->Item(Down)->click();
+  EXPECT_EQ(Texts({edit9, Control<QLineEdit>(d, "Edit8")}), QStringList({"3", "4"})) << "the stored cell again";
 
   Control<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
-  Control<QLineEdit>(d, "Edit1")->setFocus();
-  Control<QLineEdit>(d, "Edit1")->selectAll();
-  QTest::keyClicks(Control<QLineEdit>(d, "Edit1"), "25");
-  EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "25") << "typing is not refused";
-  QTest::keyClick(Control<QLineEdit>(d, "Edit1"), Qt::Key_Tab);
-  EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "20");
-  Control<QLineEdit>(d, "Edit1")->setFocus();
-  Control<QLineEdit>(d, "Edit1")->selectAll();
-  QTest::keyClicks(Control<QLineEdit>(d, "Edit1"), "abc");
-  Control<QLineEdit>(d, "Edit3")->setFocus();
-  EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "20") << "no number: the previous value";
+  edit1->setFocus();
+  edit1->selectAll();
+  QTest::keyClicks(edit1, "25");
+  EXPECT_EQ(edit1->text(), "25") << "typing is not refused";
+  QTest::keyClick(edit1, Qt::Key_Tab);
+  EXPECT_EQ(edit1->text(), "20");
+  edit1->setFocus();
+  edit1->selectAll();
+  QTest::keyClicks(edit1, "abc");
+  edit3->setFocus();
+  EXPECT_EQ(edit1->text(), "20") << "no number: the previous value";
   // Enter accepts without leaving the field; what it shows is what counts.
-  Control<QLineEdit>(d, "Edit3")->selectAll();
-  QTest::keyClicks(Control<QLineEdit>(d, "Edit3"), " -7");
-  QTest::keyClick(Control<QLineEdit>(d, "Edit3"), Qt::Key_Return);
+  edit3->selectAll();
+  QTest::keyClicks(edit3, " -7");
+  QTest::keyClick(edit3, Qt::Key_Return);
   EXPECT_EQ(d.result(), QDialog::Accepted);
   EXPECT_EQ(Control<TUpDown>(d, "UpDown3")->Position(), 1);
 }
@@ -225,24 +229,26 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
   stored_.BallWav = "";
   stored_.GameOverWav = dir_.path().toStdString();  // a folder
   TForm3& d = Open();
+  auto* button2 = Control<QPushButton>(d, "Button2");
+  auto* edit6 = Control<QLineEdit>(d, "Edit6");
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
-  Control<QPushButton>(d, "Button2")->click();
+  button2->click();
   EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->currentWidget(), Control<QWidget>(d, "TabSheet3"));
   EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit5"));
   Control<QLineEdit>(d, "Edit5")->setText(Path("zap.wav"));
-  Control<QPushButton>(d, "Button2")->click();
-  EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit6"));
-  EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->selectedText(), dir_.path()) << "the whole bad path is selected";
-  QTest::keyClicks(Control<QLineEdit>(d, "Edit6"), Path("boing.wav"));
-  EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->text(), Path("boing.wav")) << "typing replaces it";
+  button2->click();
+  EXPECT_EQ(d.focusWidget(), edit6);
+  EXPECT_EQ(edit6->selectedText(), dir_.path()) << "the whole bad path is selected";
+  QTest::keyClicks(edit6, Path("boing.wav"));
+  EXPECT_EQ(edit6->text(), Path("boing.wav")) << "typing replaces it";
   EXPECT_TRUE(d.isVisible());
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - Options | Invalid blob sound specified.");
   EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar - Options | Invalid game over sound specified.");
   Control<QCheckBox>(d, "CheckBox3")->click();  // an unchecked sound is not looked at
-  Control<QPushButton>(d, "Button2")->click();
+  button2->click();
   EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 

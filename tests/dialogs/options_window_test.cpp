@@ -158,10 +158,10 @@ TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
 
 TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
   Stored("");
-  TForm1& form = Show();
   FakeWavBrowser browser;
   browser.answers = {QStringLiteral("/somewhere/else/beep.wav")};
-  form.SetWavFileBrowser(&browser);
+  ports_.Browser = &browser;
+  TForm1& form = Show();
   const GameSettings before = form.Settings();
   ModalAnswers answers;
   answers.Then(Player([](TForm3& d) {
@@ -186,15 +186,14 @@ TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
   EXPECT_EQ(s.WavFolder, before.WavFolder);
   Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
-  form.SetWavFileBrowser(nullptr);
 }
 
 TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
   Stored("[SCORE]\nHISCORE=900\n");
+  FailingDialogs dialogs;
+  ports_.Dialogs = &dialogs;
   TForm1& form = Show();
   const GameSettings before = form.Settings();
-  FailingDialogs dialogs;
-  form.SetDialogFactory(&dialogs);
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
@@ -202,7 +201,6 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
   form.Options1Click();
   dialogs.FailAt = FailingDialogs::Stage::Show;
   form.Options1Click();
-  form.SetDialogFactory(nullptr);
   EXPECT_EQ(form.Settings(), before);
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(answers.Seen().size(), 2u);
@@ -213,13 +211,12 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
 
 TEST_F(OptionsWindowTest, HelpButtonCountsAsOpeningHelpAndF1DoesNot) {
   Stored("");
-  TForm1& form = Show();
   RecordingHelp help;
-  form.SetHelpService(&help);
+  ports_.Help = &help;
+  TForm1& form = Show();
   ModalAnswers answers;
   answers.Then(Player([&](TForm3& d) {
     QTest::keyClick(Control<QLineEdit>(d, "Edit5"), Qt::Key_F1);
-    EXPECT_FALSE(form.HelpOpened);
     Control<QPushButton>(d, "Button7")->click();
     EXPECT_TRUE(d.isVisible());
     Control<QPushButton>(d, "Button1")->click();
@@ -227,9 +224,8 @@ TEST_F(OptionsWindowTest, HelpButtonCountsAsOpeningHelpAndF1DoesNot) {
   Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(help.contexts, (std::vector<int>{1000, 1000}));
-  EXPECT_TRUE(form.HelpOpened);
   EXPECT_TRUE(form.close());
-  EXPECT_EQ(help.quits, 1) << "closing the window closes the help it opened";
+  EXPECT_EQ(help.quits, 1) << "closing the window closes the help the button opened";
 }
 
 }  // namespace

@@ -19,12 +19,15 @@
 #include "help/help_window.h"
 #include "help/page_nesting.h"
 #include "help/qt_help_service.h"
+#include "support/controls.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>
 
 namespace quorvane {
 namespace {
+
+using testing::Control;
 
 const QString kBinDir = QStringLiteral(QUORVANE_BIN_DIR);
 
@@ -38,7 +41,7 @@ class HelpWindowTest : public ::testing::Test {
     qputenv("XDG_CACHE_HOME", cache_.path().toUtf8());
   }
   void TearDown() override { saved_.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved_); }
-  static QString Shown(THelpWindow* window) { return window->Browser->toPlainText().simplified(); }
+  static QString Shown(THelpWindow* w) { return Control<THelpBrowser>(*w, "Browser")->toPlainText().simplified(); }
 
   QTemporaryDir cache_;
   QByteArray saved_;
@@ -62,15 +65,16 @@ TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
   help.ShowContext(OptionsHelpContext);
   EXPECT_EQ(help.Window(), window) << "the same window, at the new topic";
   EXPECT_TRUE(Shown(window).contains("Reset defaults for custom skill level?"));
-  window->Tabs->setCurrentIndex(1);
+  Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
   help.ShowTopics();
   EXPECT_EQ(help.Window(), window);
-  EXPECT_EQ(window->Tabs->currentIndex(), 0) << "contents in front";
+  EXPECT_EQ(Control<QTabWidget>(*window, "Tabs")->currentIndex(), 0) << "contents in front";
   EXPECT_TRUE(Shown(window).contains("The topics of this help"));
 
   help.ShowContext(1234);
-  EXPECT_FALSE(window->Notice->isHidden());
-  EXPECT_EQ(window->Notice->text(), "The help topic 1234 was not found in the help file. These are its contents.");
+  EXPECT_FALSE(Control<QLabel>(*window, "Notice")->isHidden());
+  EXPECT_EQ(Control<QLabel>(*window, "Notice")->text(),
+            "The help topic 1234 was not found in the help file. These are its contents.");
   EXPECT_TRUE(Shown(window).contains("The topics of this help"));
 
   help.Quit();
@@ -78,7 +82,7 @@ TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
   help.ShowContext(PrivacyHelpContext);
   EXPECT_EQ(help.Window(), window);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(window->Notice->isHidden()) << "the notice goes with the next topic";
+  EXPECT_TRUE(Control<QLabel>(*window, "Notice")->isHidden()) << "the notice goes with the next topic";
 }
 
 TEST_F(HelpWindowTest, MissingHelpFileSaysSoInTheWindow) {
@@ -152,9 +156,10 @@ TEST_F(HelpWindowTest, PagesOfAReplacedHelpFileOpenNothingOutsideIt) {
       {page + "zero.html", "An endless picture."},
       {page + "nested.html", "The help page " + page + "nested.html is nested too deeply to be shown."},
   };
+  auto* browser = Control<THelpBrowser>(*help.Window(), "Browser");
   for (const auto& [url, shows] : rows) {
-    help.Window()->Browser->setSource(url);
-    help.Window()->Browser->viewport()->grab();  // lays the page out and draws its pictures
+    browser->setSource(url);
+    browser->viewport()->grab();  // lays the page out and draws its pictures
     EXPECT_TRUE(Shown(help.Window()).contains(shows)) << Shown(help.Window()).toStdString();
     char event[4096];
     EXPECT_LE(read(opens, event, sizeof event), 0) << url.toString().toStdString() << " opened a file";
@@ -168,8 +173,10 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   QtHelpService help(kBinDir);
   help.ShowTopics();
   THelpWindow* window = help.Window();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Contents->model()->rowCount() > 0; }, 10000));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Index->model()->rowCount() > 0; }, 10000));
+  auto* contentsView = Control<QHelpContentWidget>(*window, "Contents");
+  auto* indexView = Control<QHelpIndexWidget>(*window, "Index");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return contentsView->model()->rowCount() > 0; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return indexView->model()->rowCount() > 0; }, 10000));
 
   QHelpEngineCore files(cache_.filePath("tolvenix/help.qhc"));
   ASSERT_TRUE(files.setupData());
@@ -179,7 +186,7 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   ASSERT_GE(pages.size(), 8u);
   for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
     EXPECT_FALSE(NestedTooDeeply(QString::fromUtf8(files.fileData(url)))) << url.toString().toStdString();
-  auto* contents = qobject_cast<QHelpContentModel*>(window->Contents->model());
+  auto* contents = qobject_cast<QHelpContentModel*>(contentsView->model());
   std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
     for (int row = 0; row < contents->rowCount(parent); ++row) {
       inContents.insert(contents->contentItemAt(contents->index(row, 0, parent))->url().fileName());
@@ -187,7 +194,7 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
     }
   };
   walk({});
-  QAbstractItemModel* index = window->Index->model();
+  QAbstractItemModel* index = indexView->model();
   for (int row = 0; row < index->rowCount(); ++row)
     for (const QHelpLink& link : files.documentsForKeyword(index->index(row, 0).data().toString()))
       inIndex.insert(link.url.fileName());
@@ -196,16 +203,16 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
     EXPECT_TRUE(inIndex.count(page)) << page.toStdString() << " is in the index";
   }
 
-  window->Tabs->setCurrentIndex(1);
-  QTest::keyClicks(window->IndexFilter, "tolven");
-  EXPECT_EQ(window->Index->currentIndex().data().toString(), "Tolvenix.ini");
-  QTest::keyClick(window->IndexFilter, Qt::Key_Return);
+  Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
+  QTest::keyClicks(Control<QLineEdit>(*window, "IndexFilter"), "tolven");
+  EXPECT_EQ(indexView->currentIndex().data().toString(), "Tolvenix.ini");
+  QTest::keyClick(Control<QLineEdit>(*window, "IndexFilter"), Qt::Key_Return);
   EXPECT_TRUE(Shown(window).contains("$XDG_CONFIG_HOME/Tolvenix.ini"));
 
   // A closed window's search is not carried into the next one.
   window->close();
   help.ShowTopics();
-  EXPECT_EQ(window->IndexFilter->text(), "");
+  EXPECT_EQ(Control<QLineEdit>(*window, "IndexFilter")->text(), "");
 }
 
 // In every language of the help file, no title of the contents is cut short.
@@ -224,25 +231,25 @@ TEST_F(HelpWindowTest, TheContentsPaneShowsEveryTitleWhole) {
     THelpWindow window(kBinDir, cache_.filePath("tolvenix"));
     window.ShowTopics();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QAbstractItemModel* contents = window.Contents->model();
+    auto* contentsView = Control<QHelpContentWidget>(window, "Contents");
+    QAbstractItemModel* contents = contentsView->model();
     // Read, and the other languages' hidden.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
           int hidden = 0;
-          for (int row = 0; row < contents->rowCount(); ++row) hidden += window.Contents->isRowHidden(row, {});
+          for (int row = 0; row < contents->rowCount(); ++row) hidden += contentsView->isRowHidden(row, {});
           return contents->rowCount() == int(languages.size()) && hidden == contents->rowCount() - 1;
         },
         10000));
-    window.Contents->expandAll();
+    contentsView->expandAll();
     int shown = 0;
     std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
       for (int row = 0; row < contents->rowCount(parent); ++row) {
-        if (window.Contents->isRowHidden(row, parent)) continue;
+        if (contentsView->isRowHidden(row, parent)) continue;
         const QModelIndex item = contents->index(row, 0, parent);
-        const QRect room = window.Contents->visualRect(item);
-        EXPECT_GE(room.width(), window.Contents->sizeHintForIndex(item).width())
-            << item.data().toString().toStdString();
-        EXPECT_LE(room.right(), window.Contents->viewport()->width()) << item.data().toString().toStdString();
+        const QRect room = contentsView->visualRect(item);
+        EXPECT_GE(room.width(), contentsView->sizeHintForIndex(item).width()) << item.data().toString().toStdString();
+        EXPECT_LE(room.right(), contentsView->viewport()->width()) << item.data().toString().toStdString();
         ++shown;
         walk(item);
       }

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "game/tiles.h"
+#include "support/tile_pixel.h"
 #include "support/tile_roles.h"
 
 namespace quorvane {
 namespace {
 
 using namespace tile_colour;
+using testing::TilePixel;
 
 TilePicture FromSheet(int tile) {
   TilePicture picture;

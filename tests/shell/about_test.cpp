@@ -53,17 +53,16 @@ TEST_F(WindowTest, AboutBoxClosesByOkEnterOrCloseBoxAndEachShowingHasItsOwn) {
 }
 
 TEST_F(WindowTest, AboutBoxFailuresAreReportedAndTheBoxIsStillDestroyed) {
+  FailingDialogs dialogs;
+  ports_.Dialogs = &dialogs;
   TForm1& form = Show();
   ModalAnswers answers;
   answers.Then(PressOk(QMessageBox::Warning));
   answers.Then(PressOk(QMessageBox::Warning));
-  FailingDialogs dialogs;
-  form.SetDialogFactory(&dialogs);
   dialogs.FailAt = FailingDialogs::Stage::Create;
   form.About1Click();
   dialogs.FailAt = FailingDialogs::Stage::Show;
   form.About1Click();
-  form.SetDialogFactory(nullptr);
   EXPECT_TRUE(dialogs.Shown.isNull());
   EXPECT_EQ(answers.Seen(), (std::vector<QString>{"Quorvane Sinuvar | Could not create About dialog.",
                                                   "Quorvane Sinuvar | Could not display About dialog."}));

@@ -28,8 +28,10 @@ QStringList Panels(TForm1& form) {
 
 TEST_F(WindowTest, ScreenReaderHearsTheControlsTheStatusAndTheBoard) {
   TForm1& form = Show();
+  auto* button3 = Control<QPushButton>(form, "Button3");
+  auto* paintBox1 = Control<TPaintBox>(form, "PaintBox1");
   const std::pair<QWidget*, const char*> named[] = {
-      {Control<QPushButton>(form, "Button2"), "New game"}, {Control<QPushButton>(form, "Button3"), "Pause"},
+      {Control<QPushButton>(form, "Button2"), "New game"}, {button3, "Pause"},
       {Control<QPushButton>(form, "Button4"), "Help"},     {Control<QPushButton>(form, "Button1"), "Exit"},
       {Control<QToolButton>(form, "LeftSpeed"), "Left"},   {Control<QToolButton>(form, "UpSpeed"), "Up"},
       {Control<QToolButton>(form, "DownSpeed"), "Down"},   {Control<QToolButton>(form, "RightSpeed"), "Right"}};
@@ -38,12 +40,12 @@ TEST_F(WindowTest, ScreenReaderHearsTheControlsTheStatusAndTheBoard) {
     EXPECT_EQ(Role(button), QAccessible::Button);
   }
   EXPECT_EQ(Control<QToolButton>(form, "RightSpeed")->toolTip(), "Right");
-  EXPECT_EQ(Heard(Control<TPaintBox>(form, "PaintBox1")), "Board");
-  EXPECT_EQ(Role(Control<TPaintBox>(form, "PaintBox1")), QAccessible::Graphic);
-  EXPECT_EQ(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description),
+  EXPECT_EQ(Heard(paintBox1), "Board");
+  EXPECT_EQ(Role(paintBox1), QAccessible::Graphic);
+  EXPECT_EQ(Heard(paintBox1, QAccessible::Description),
             "Quorvane Sinuvar. Use cursor keys to move. Collect the blue blobs. Avoid the walls. "
             "Click New Game to play.");
-  EXPECT_EQ(QApplication::focusWidget(), Control<TPaintBox>(form, "PaintBox1")) << "the reader starts on the board";
+  EXPECT_EQ(QApplication::focusWidget(), paintBox1) << "the reader starts on the board";
   EXPECT_EQ(Role(Control<TStatusBar>(form, "StatusBar1")->Panel(0)), QAccessible::StaticText);
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->Panel(2)->geometry(), QRect(258, 2, 127, 17))
       << "a sunken box in its slot";
@@ -52,29 +54,27 @@ TEST_F(WindowTest, ScreenReaderHearsTheControlsTheStatusAndTheBoard) {
   form.SuperTimer1Timer();
   EXPECT_EQ(Panels(form), (QStringList{"", "Score : 10", "Hi : 10", "Easy"}));
   // The head is at (15, 10) heading right; the blob waits at (2, 2).
-  EXPECT_EQ(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description),
+  EXPECT_EQ(Heard(paintBox1, QAccessible::Description),
             "Playing. Score 10. The snake is 5 cells long, heading right. "
             "The blob is 13 cells left and 8 cells up of the head.");
   form.SuperTimer1().SetEnabled(true);  // running, so that the button pauses
-  QTest::mouseClick(Control<QPushButton>(form, "Button3"), Qt::LeftButton);
+  QTest::mouseClick(button3, Qt::LeftButton);
   EXPECT_EQ(Panels(form)[0], "Paused");
-  EXPECT_EQ(Heard(Control<QPushButton>(form, "Button3")), "Resume");
-  EXPECT_TRUE(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description).startsWith("Paused. Score 10."));
+  EXPECT_EQ(Heard(button3), "Resume");
+  EXPECT_TRUE(Heard(paintBox1, QAccessible::Description).startsWith("Paused. Score 10."));
 
   ModalAnswers answers;
   answers.Then([&](QWidget* modal) {
     auto* dialog = static_cast<TForm4*>(modal);
     EXPECT_EQ(Heard(Control<QLineEdit>(*dialog, "Edit1")), "Your name");
-    EXPECT_EQ(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description),
-              "Game over. Score 50. The snake is 5 cells long.");
+    EXPECT_EQ(Heard(paintBox1, QAccessible::Description), "Game over. Score 50. The snake is 5 cells long.");
     EXPECT_EQ(Panels(form), (QStringList{"Game over", "Score : 50", "Hi : 50", "Easy"}));
     dialog->accept();
   });
   answers.Then(ModalAnswers::Press(QMessageBox::No));
   for (int i = 0; i < 10 && State().GameRunning; ++i) form.SuperTimer1Timer();
   EXPECT_TRUE(answers.AllUsed());
-  EXPECT_TRUE(Heard(Control<TPaintBox>(form, "PaintBox1"), QAccessible::Description)
-                  .startsWith("Quorvane Sinuvar. Use cursor keys"));
+  EXPECT_TRUE(Heard(paintBox1, QAccessible::Description).startsWith("Quorvane Sinuvar. Use cursor keys"));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace quorvane::testing {
 namespace {
 
 QImage Cell(const QImage& board, int column, int row) {
-  return board.copy(column * CellSize, row * CellSize, CellSize, CellSize).convertToFormat(QImage::Format_RGB32);
+  return board.copy(column * TileSize, row * TileSize, TileSize, TileSize).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage Tile(int tile) { return TileImage(tile).convertToFormat(QImage::Format_RGB32); }
@@ -44,6 +44,7 @@ TEST_F(WindowTest, NewGameShowsTheSnakeAndTheBlobOnly) {
 
 TEST_F(WindowTest, CellByCellDrawingEqualsAFullPaint) {
   TForm1& form = Show();
+  auto* paintBox1 = Control<TPaintBox>(form, "PaintBox1");
   StartHeldGame();
   const int turns[] = {0, Up, 0, 0, Left, 0, Up, 0, Right, 0, 0, 0};
   for (int turn : turns) {
@@ -54,10 +55,10 @@ TEST_F(WindowTest, CellByCellDrawingEqualsAFullPaint) {
   form.Game().State().Walls.emplace_back(0, 0, WallTile);
   form.Game().PlaceItem(form.Game().State().Walls.back(), PlacementRules::Wall);
   ASSERT_TRUE(State().GameRunning);
-  const QImage stepped = Control<TPaintBox>(form, "PaintBox1")->Image();
+  const QImage stepped = paintBox1->Image();
   ExpectBoardMatchesState(stepped, form.Game());
-  Control<TPaintBox>(form, "PaintBox1")->RepaintBoard();
-  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), stepped);
+  paintBox1->RepaintBoard();
+  EXPECT_EQ(paintBox1->Image(), stepped);
 }
 
 TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
@@ -114,38 +115,41 @@ TEST_F(WindowTest, IntroLinesInTheirColoursEachCentredOnItsOwnWidth) {
 
 TEST_F(WindowTest, BlinkHidesAndShowsTheLastLineOnly) {
   TForm1& form = Show();
+  auto* paintBox1 = Control<TPaintBox>(form, "PaintBox1");
   Control<QTimer>(form, "ClickNewTimer")->stop();  // the test blinks
   const IntroLine& last = IntroLines()[IntroLineCount - 1];
   const QRgb yellow = last.Colour.rgb();
-  const QImage before = Control<TPaintBox>(form, "PaintBox1")->Image();
+  const QImage before = paintBox1->Image();
   ASSERT_GE(ColourSpan(before, yellow, 190, 30).second, 0);
 
   form.ClickNewTimerTimer();
-  EXPECT_EQ(form.BlinkPhase(), 1);
-  QImage hidden = Control<TPaintBox>(form, "PaintBox1")->Image();
+  QImage hidden = paintBox1->Image();
   EXPECT_LT(ColourSpan(hidden, yellow, 190, 30).second, 0) << "line 5 is gone";
   EXPECT_EQ(hidden.copy(0, 0, 400, 185), before.copy(0, 0, 400, 185)) << "the other lines are untouched";
 
   // A repaint while hidden draws the line again; the next tick keeps it.
-  Control<TPaintBox>(form, "PaintBox1")->RepaintBoard();
-  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before);
+  paintBox1->RepaintBoard();
+  EXPECT_EQ(paintBox1->Image(), before);
   form.ClickNewTimerTimer();
-  EXPECT_EQ(form.BlinkPhase(), 0);
-  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before);
+  EXPECT_EQ(paintBox1->Image(), before);
   // Later blinks copy the looks drawn first: the same pixels.
   for (int blink = 0; blink < 2; ++blink) {
     form.ClickNewTimerTimer();
-    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), hidden) << "hidden, blink " << blink;
+    EXPECT_EQ(paintBox1->Image(), hidden) << "hidden, blink " << blink;
     form.ClickNewTimerTimer();
-    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before) << "shown, blink " << blink;
+    EXPECT_EQ(paintBox1->Image(), before) << "shown, blink " << blink;
   }
 
-  // No blinking over a board.
+  // No blinking over a board, and no step of the blink either: back on the
+  // intro, the next blink still hides the line.
   StartHeldGame();
-  const QImage board = Control<TPaintBox>(form, "PaintBox1")->Image();
+  const QImage board = paintBox1->Image();
   form.ClickNewTimerTimer();
-  EXPECT_EQ(form.BlinkPhase(), 0);
-  EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), board);
+  EXPECT_EQ(paintBox1->Image(), board);
+  State().DisplayMode = Intro;
+  paintBox1->RepaintBoard();
+  form.ClickNewTimerTimer();
+  EXPECT_EQ(paintBox1->Image(), hidden);
 }
 
 }  // namespace

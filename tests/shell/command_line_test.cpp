@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "product/product.h"
 #include "settings/settings_paths.h"
 
 #include <sstream>
@@ -12,15 +13,16 @@ namespace quorvane {
 namespace {
 
 TEST(CommandLine, VersionAndHelpAnswerAndEndTheRestIsIgnored) {
+  const std::string version = std::string(ProductName) + " " + ProductVersion + "\n";
   const struct {
     std::vector<const char*> arguments;
     std::optional<int> status;
     std::string printedStart;
   } cases[] = {
-      {{"tolvenix", "--version"}, 0, "Quorvane Sinuvar 2.1\n"},
+      {{"tolvenix", "--version"}, 0, version},
       {{"tolvenix", "--help"}, 0, "Usage: tolvenix [--help | --version]\n"},
       // Arguments Qt or a launcher passes still reach the answer.
-      {{"tolvenix", "-platform", "offscreen", "--version"}, 0, "Quorvane Sinuvar 2.1\n"},
+      {{"tolvenix", "-platform", "offscreen", "--version"}, 0, version},
       {{"tolvenix"}, std::nullopt, ""},
       {{"tolvenix", "--versions", "-v", "help", "file.ini"}, std::nullopt, ""},
   };

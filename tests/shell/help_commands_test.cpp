@@ -27,49 +27,41 @@ class RecordingHelp final : public HelpService {
 };
 using Calls = std::vector<std::string>;
 
-TEST_F(WindowTest, HelpButtonMenuAndF1ShowTheTopicsAndMarkHelpOpened) {
-  TForm1& form = Show();
-  RecordingHelp help;
-  form.SetHelpService(&help);
-  EXPECT_FALSE(form.HelpOpened);
-  QTest::mouseClick(Control<QPushButton>(form, "Button4"), Qt::LeftButton);
-  EXPECT_TRUE(form.HelpOpened);
-  form.HelpOpened = false;
-  Control<QAction>(form, "Helptopics1")->trigger();
-  EXPECT_TRUE(form.HelpOpened);
-  form.HelpOpened = false;
-  form.activateWindow();
-  ASSERT_TRUE(WaitUntilActive(&form));
-  QTest::keyClick(&form, Qt::Key_F1);
-  EXPECT_TRUE(form.HelpOpened);
-  EXPECT_EQ(help.calls, (Calls{"topics", "topics", "topics"}));
+// Each way to the help topics shows them and has the close quit them; the
+// privacy statement alone is left to the end of the program.
+TEST_F(WindowTest, HelpCommandsAndWhatTheCloseQuits) {
+  const struct {
+    const char* how;
+    std::function<void(TForm1&)> open;
+    Calls calls;
+  } rows[] = {
+      {"button",
+       [](TForm1& form) { QTest::mouseClick(Control<QPushButton>(form, "Button4"), Qt::LeftButton); },
+       {"topics", "quit"}},
+      {"menu", [](TForm1& form) { Control<QAction>(form, "Helptopics1")->trigger(); }, {"topics", "quit"}},
+      {"F1",
+       [](TForm1& form) {
+         form.activateWindow();
+         ASSERT_TRUE(WaitUntilActive(&form));
+         QTest::keyClick(&form, Qt::Key_F1);
+       },
+       {"topics", "quit"}},
+      {"privacy", [](TForm1& form) { Control<QAction>(form, "Privacystatement1")->trigger(); }, {"context 1010"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.how);
+    RecordingHelp help;
+    ports_.Help = &help;
+    TForm1& form = Show();
+    row.open(form);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(help.calls, row.calls);
+  }
 }
 
-TEST_F(WindowTest, PrivacyStatementAloneIsNotQuitAtClose) {
+TEST_F(HelpWindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
+  QtHelpService& help = Help();
   TForm1& form = Show();
-  RecordingHelp help;
-  form.SetHelpService(&help);
-  Control<QAction>(form, "Privacystatement1")->trigger();
-  EXPECT_FALSE(form.HelpOpened);
-  EXPECT_TRUE(form.close());
-  EXPECT_EQ(help.calls, Calls{"context 1010"}) << "the end of the program quits it instead";
-}
-
-TEST_F(WindowTest, CloseQuitsHelpThatTheTopicsOpened) {
-  TForm1& form = Show();
-  RecordingHelp help;
-  form.SetHelpService(&help);
-  form.Button4Click();
-  EXPECT_TRUE(form.close());
-  EXPECT_EQ(help.calls, (Calls{"topics", "quit"}));
-}
-
-TEST_F(WindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
-  const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
-  QtHelpService help(QStringLiteral(QUORVANE_BIN_DIR));
-  TForm1& form = Show();
-  form.SetHelpService(&help);
   StartHeldGame();
   form.Button4Click();
   THelpWindow* window = help.Window();
@@ -79,26 +71,26 @@ TEST_F(WindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
   QApplication::processEvents();
   State().DirectionQueue.clear();
 
-  QScrollBar* bar = window->Browser->verticalScrollBar();
-  for (int i = 0; i < 3; ++i) QTest::keyClick(window->Browser, Qt::Key_Down);
+  QScrollBar* bar = Control<THelpBrowser>(*window, "Browser")->verticalScrollBar();
+  for (int i = 0; i < 3; ++i) QTest::keyClick(Control<THelpBrowser>(*window, "Browser"), Qt::Key_Down);
   EXPECT_GT(bar->value(), 0) << "the topic scrolls";
-  QTest::keyClick(window->Browser, Qt::Key_Left);
+  QTest::keyClick(Control<THelpBrowser>(*window, "Browser"), Qt::Key_Left);
 
   // Arrows move through the contents and Enter opens the chosen topic.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window->Contents->model()->rowCount() > 0; }, 10000));
-  window->Contents->expandAll();
-  window->Contents->setCurrentIndex(window->Contents->model()->index(0, 0));
-  QTest::keyClick(window->Contents, Qt::Key_Down);
-  QTest::keyClick(window->Contents, Qt::Key_Return);
-  EXPECT_TRUE(window->Browser->source().path().endsWith("/playing.html"))
-      << window->Browser->source().toString().toStdString();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Control<QHelpContentWidget>(*window, "Contents")->model()->rowCount() > 0; },
+                              10000));
+  Control<QHelpContentWidget>(*window, "Contents")->expandAll();
+  Control<QHelpContentWidget>(*window, "Contents")
+      ->setCurrentIndex(Control<QHelpContentWidget>(*window, "Contents")->model()->index(0, 0));
+  QTest::keyClick(Control<QHelpContentWidget>(*window, "Contents"), Qt::Key_Down);
+  QTest::keyClick(Control<QHelpContentWidget>(*window, "Contents"), Qt::Key_Return);
+  EXPECT_TRUE(Control<THelpBrowser>(*window, "Browser")->source().path().endsWith("/playing.html"))
+      << Control<THelpBrowser>(*window, "Browser")->source().toString().toStdString();
   EXPECT_TRUE(State().DirectionQueue.empty()) << "no key in the help window steers";
 
   QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
   ASSERT_EQ(State().DirectionQueue.size(), 1u) << "the main window still steers";
   EXPECT_EQ(State().DirectionQueue[0].Value, Up);
-  form.SetHelpService(nullptr);
-  savedCache.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache);
 }
 
 // A click as the window system delivers it, where Qt holds back what a
@@ -111,14 +103,11 @@ void ClickThroughTheWindowSystem(QWidget* widget, QPoint at) {
 // While any of the game's modal windows is open, the help window takes the
 // mouse, the keyboard and its close box, and a help request brings it up
 // over the dialog; the dialog still keeps the main window from the player.
-TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
-  const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
-  qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
-  QtHelpService help(QStringLiteral(QUORVANE_BIN_DIR));
+TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
+  QtHelpService& help = Help();
   TForm1& form = Show();
   ASSERT_TRUE(WaitUntilActive(&form));
   help.SetOwner(&form);
-  form.SetHelpService(&help);
   StartHeldGame();
   form.Button4Click();
   THelpWindow* window = help.Window();
@@ -135,18 +124,18 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
       ASSERT_TRUE(WaitUntilActive(window)) << "brought up and activated";
     }
     EXPECT_EQ(window->windowHandle()->transientParent(), modal->windowHandle()) << "kept over the dialog";
-    QTabBar* tabs = window->Tabs->tabBar();
-    const int other = 1 - window->Tabs->currentIndex();
+    QTabBar* tabs = Control<QTabWidget>(*window, "Tabs")->tabBar();
+    const int other = 1 - Control<QTabWidget>(*window, "Tabs")->currentIndex();
     ClickThroughTheWindowSystem(tabs, tabs->tabRect(other).center());
-    EXPECT_EQ(window->Tabs->currentIndex(), other) << "a click";
-    window->Tabs->setCurrentIndex(1);
-    window->IndexFilter->setFocus();
-    window->IndexFilter->clear();
+    EXPECT_EQ(Control<QTabWidget>(*window, "Tabs")->currentIndex(), other) << "a click";
+    Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
+    Control<QLineEdit>(*window, "IndexFilter")->setFocus();
+    Control<QLineEdit>(*window, "IndexFilter")->clear();
     State().DirectionQueue.clear();
     QTest::keyClick(window->windowHandle(), Qt::Key_O);
     QTest::keyClick(window->windowHandle(), Qt::Key_P);
     QTest::keyClick(window->windowHandle(), Qt::Key_Left);
-    EXPECT_EQ(window->IndexFilter->text(), "op") << "typing";
+    EXPECT_EQ(Control<QLineEdit>(*window, "IndexFilter")->text(), "op") << "typing";
     EXPECT_TRUE(State().DirectionQueue.empty()) << "no key steers";
     const bool ran = State().GameRunning;
     ClickThroughTheWindowSystem(Control<QPushButton>(form, "Button2"),
@@ -179,8 +168,8 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
     ASSERT_NE(options, nullptr);
     window->close();
     QTest::keyClick(options->windowHandle(), Qt::Key_F1);
-    EXPECT_TRUE(window->Browser->source().path().endsWith("/options.html"))
-        << window->Browser->source().toString().toStdString();
+    EXPECT_TRUE(Control<THelpBrowser>(*window, "Browser")->source().path().endsWith("/options.html"))
+        << Control<THelpBrowser>(*window, "Browser")->source().toString().toStdString();
     expectUsable(modal, "options dialog");
     QTimer::singleShot(0, options, [options] { options->Button6Click(); });
   });
@@ -201,8 +190,6 @@ TEST_F(WindowTest, HelpStaysUsableBesideEveryModalWindow) {
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowHandle()->transientParent() == form.windowHandle(); }))
       << "back with the game";
-  form.SetHelpService(nullptr);
-  savedCache.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache);
 }
 
 }  // namespace

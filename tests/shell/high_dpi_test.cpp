@@ -32,8 +32,8 @@ TEST_F(WindowTest, TilesArrowsAndIconScaleByBlocksTheLayoutKeepsItsSize) {
   ASSERT_EQ(shown.size(), QSize(400 * kScale, 240 * kScale));
   for (int y = 0; y < shown.height(); ++y)
     for (int x = 0; x < shown.width(); ++x) {
-      const int px = x / kScale, py = y / kScale, tile = tiles[py / CellSize * BoardColumns + px / CellSize];
-      ASSERT_EQ(shown.pixel(x, y), TileImage(tile).pixel(px % CellSize, py % CellSize))
+      const int px = x / kScale, py = y / kScale, tile = tiles[py / TileSize * BoardColumns + px / TileSize];
+      ASSERT_EQ(shown.pixel(x, y), TileImage(tile).pixel(px % TileSize, py % TileSize))
           << "tile " << tile << " at device pixel " << x << "," << y;
     }
 
@@ -48,8 +48,9 @@ TEST_F(WindowTest, TilesArrowsAndIconScaleByBlocksTheLayoutKeepsItsSize) {
 
 TEST_F(WindowTest, IntroIsDrawnAtTheScreensResolutionAndTheBlinkLeavesNothing) {
   TForm1& form = Show();
+  auto* paintBox1 = Control<TPaintBox>(form, "PaintBox1");
   Control<QTimer>(form, "ClickNewTimer")->stop();  // the test blinks
-  const QImage before = Control<TPaintBox>(form, "PaintBox1")->Image();
+  const QImage before = paintBox1->Image();
   ASSERT_EQ(before.size(), QSize(400 * kScale, 240 * kScale));
   // Hidden, the picture is exactly the first four lines drawn on black at 2x.
   QImage fourLines(before.size(), QImage::Format_RGB32);
@@ -63,9 +64,9 @@ TEST_F(WindowTest, IntroIsDrawnAtTheScreensResolutionAndTheBlinkLeavesNothing) {
   canvas.end();
   for (int blink = 0; blink < 2; ++blink) {
     form.ClickNewTimerTimer();
-    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), fourLines) << "hidden, blink " << blink;
+    EXPECT_EQ(paintBox1->Image(), fourLines) << "hidden, blink " << blink;
     form.ClickNewTimerTimer();
-    EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->Image(), before) << "shown, blink " << blink;
+    EXPECT_EQ(paintBox1->Image(), before) << "shown, blink " << blink;
   }
 }
 

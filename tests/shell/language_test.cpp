@@ -81,7 +81,8 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     THelpWindow help(QUORVANE_BIN_DIR, cache.path());
     for (int context : {OptionsHelpContext, PrivacyHelpContext}) {
       help.ShowContext(context);
-      EXPECT_EQ(help.Browser->source().path().section(u'/', 0, -2).toStdString() + '/', c.help);
+      EXPECT_EQ(Control<QTextBrowser>(help, "Browser")->source().path().section(u'/', 0, -2).toStdString() + '/',
+                c.help);
     }
     help.close();
 

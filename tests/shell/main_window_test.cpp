@@ -23,6 +23,7 @@ QRect InClient(QWidget* widget, TForm1& form) {
 
 TEST_F(WindowTest, LayoutAfterShow) {
   TForm1& form = Show();
+  auto* statusBar1 = Control<TStatusBar>(form, "StatusBar1");
   EXPECT_EQ(form.centralWidget()->size(), QSize(518, 401));
   EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "fixed size";
   EXPECT_EQ(InClient(Control<TPaintBox>(form, "PaintBox1"), form), QRect(59, 78, 400, 240));
@@ -31,10 +32,9 @@ TEST_F(WindowTest, LayoutAfterShow) {
   EXPECT_EQ(InClient(Control<QWidget>(form, "Panel4"), form), QRect(58, 325, 405, 53));
   EXPECT_EQ(InClient(Control<QWidget>(form, "Panel3"), form), QRect(0, 75, 518, 246));
   EXPECT_EQ(InClient(Control<QWidget>(form, "Panel2"), form), QRect(0, 321, 518, 61));
-  EXPECT_EQ(InClient(Control<TStatusBar>(form, "StatusBar1"), form), QRect(0, 382, 518, 19));
-  for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelRect(i).right() + 1, 129 * (i + 1));
-  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelRect(3).width(), 131);
+  EXPECT_EQ(InClient(statusBar1, form), QRect(0, 382, 518, 19));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(statusBar1->PanelRect(i).right() + 1, 129 * (i + 1));
+  EXPECT_EQ(statusBar1->PanelRect(3).width(), 131);
   EXPECT_EQ(InClient(Control<QPushButton>(form, "Button2"), form).left(), 59) << "New game lines up with the board";
   // The arrow buttons form a cross.
   EXPECT_EQ(Control<QToolButton>(form, "UpSpeed")->geometry(), QRect(189, 4, 23, 22));
@@ -131,39 +131,42 @@ class KeySpy : public QObject {
 
 TEST_F(WindowTest, EnterIsSwallowedOnlyDuringAGame) {
   TForm1& form = Show();
+  auto* button4 = Control<QPushButton>(form, "Button4");
   KeySpy spy;
-  Control<QPushButton>(form, "Button4")->installEventFilter(&spy);
-  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Return);
-  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
+  button4->installEventFilter(&spy);
+  QTest::keyClick(button4, Qt::Key_Return);
+  QTest::keyClick(button4, Qt::Key_Up);
   EXPECT_EQ(spy.presses, 2) << "between games keys reach the window";
   EXPECT_TRUE(State().DirectionQueue.empty());
 
   StartHeldGame();
   spy.presses = 0;
-  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Return);
-  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Enter);
-  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Down);
-  QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_A);
+  QTest::keyClick(button4, Qt::Key_Return);
+  QTest::keyClick(button4, Qt::Key_Enter);
+  QTest::keyClick(button4, Qt::Key_Down);
+  QTest::keyClick(button4, Qt::Key_A);
   EXPECT_EQ(spy.presses, 1) << "only the A key gets through";
   EXPECT_EQ(State().DirectionQueue.size(), 2u) << "the start direction and Down";
 }
 
 TEST_F(WindowTest, PauseAndResume) {
   TForm1& form = Show();
+  auto* button3 = Control<QPushButton>(form, "Button3");
+  auto* pause1 = Control<QAction>(form, "Pause1");
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
-  QTest::mouseClick(Control<QPushButton>(form, "Button3"), Qt::LeftButton);
+  QTest::mouseClick(button3, Qt::LeftButton);
   EXPECT_FALSE(form.SuperTimer1().Enabled());
-  EXPECT_EQ(Control<QPushButton>(form, "Button3")->text(), "Res&ume");
-  EXPECT_TRUE(Control<QAction>(form, "Pause1")->isChecked());
+  EXPECT_EQ(button3->text(), "Res&ume");
+  EXPECT_TRUE(pause1->isChecked());
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
   EXPECT_FALSE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
   form.Game1Click();
   EXPECT_FALSE(Control<QAction>(form, "Options1")->isEnabled()) << "no options while paused";
 
-  Control<QAction>(form, "Pause1")->trigger();
+  pause1->trigger();
   EXPECT_TRUE(form.SuperTimer1().Enabled());
-  EXPECT_EQ(Control<QPushButton>(form, "Button3")->text(), "Pa&use");
-  EXPECT_FALSE(Control<QAction>(form, "Pause1")->isChecked());
+  EXPECT_EQ(button3->text(), "Pa&use");
+  EXPECT_FALSE(pause1->isChecked());
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "");
   EXPECT_TRUE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
 }

@@ -39,9 +39,9 @@ TEST_F(WindowTest, EachEndSignalClosesTheWindowAsExitDoes) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     SCOPED_TRACE(signal);
     WriteSettings("[SCORE]\nHISCORE=20\nHINAME=Bo\n");
-    TForm1& form = Show();
     QuitRecordingHelp help;
-    form.SetHelpService(&help);
+    ports_.Help = &help;
+    TForm1& form = Show();
     form.Button4Click();  // help topics: the close must quit them
     {
       SessionEnd sessionEnd;
@@ -58,7 +58,6 @@ TEST_F(WindowTest, EachEndSignalClosesTheWindowAsExitDoes) {
       EXPECT_NE(text.find("LEVEL=1"), std::string::npos) << text;
     }
     EXPECT_TRUE(HandledByDefault(signal)) << "the earlier handler is back";
-    form.SetHelpService(nullptr);
   }
 }
 

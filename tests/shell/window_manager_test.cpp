@@ -68,18 +68,6 @@ QStringList WindowIds(const char* property, const QWidget* window = nullptr) {
 QStringList RootWindows(const char* property) { return WindowIds(property); }
 QString TransientOwner(const QWidget* window) { return WindowIds("WM_TRANSIENT_FOR", window).value(0); }
 
-// The game's help viewer, with its files in the test's folder, serving `form`.
-struct HelpBeside {
-  HelpBeside(TForm1& form, const QTemporaryDir& dir) : form_(form) {
-    qputenv("XDG_CACHE_HOME", dir.filePath("cache").toUtf8());  // each test of this program sets its own
-    help.SetOwner(&form);
-    form.SetHelpService(&help);
-  }
-  ~HelpBeside() { form_.SetHelpService(nullptr); }
-  QtHelpService help{QStringLiteral(QUORVANE_BIN_DIR)};
-  TForm1& form_;
-};
-
 TEST(WindowManager, RunsUnderOne) { ASSERT_EQ(QGuiApplication::platformName(), "xcb"); }
 
 TEST_F(WindowTest, MainWindowAndEveryDialogCentreTheirFrames) {
@@ -124,9 +112,10 @@ TEST_F(WindowTest, MainWindowAndEveryDialogCentreTheirFrames) {
 
 // The options dialog's Help button brings the help window up over the game
 // and the dialog, active, even when it was open already.
-TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
+TEST_F(HelpWindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
+  QtHelpService& help = Help();
   TForm1& form = Show();
-  HelpBeside beside(form, dir_);
+  help.SetOwner(&form);
   ASSERT_TRUE(WaitUntilActive(&form));
   ModalAnswers answers;
   for (int round = 0; round < 2; ++round) {
@@ -135,7 +124,7 @@ TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
       auto* options = static_cast<TForm3*>(modal);
       ASSERT_TRUE(WaitUntilActive(options));
       Control<QPushButton>(*options, "Button7")->click();
-      THelpWindow* window = beside.help.Window();
+      THelpWindow* window = help.Window();
       ASSERT_NE(window, nullptr);
       ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
       const QString helpId = Id(window);
@@ -158,11 +147,12 @@ TEST_F(WindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
 // and goes back to the game, still shown, as the dialog closes: whether it
 // was open before the dialog or opened from it. Run under weston too, where
 // a window goes with the one it was shown over and no owner can be read.
-TEST_F(WindowTest, HelpFollowsTheDialogInFrontAndStaysShownAsItCloses) {
+TEST_F(HelpWindowTest, HelpFollowsTheDialogInFrontAndStaysShownAsItCloses) {
+  QtHelpService& help = Help();
   TForm1& form = Show();
-  HelpBeside beside(form, dir_);
-  beside.help.ShowTopics();
-  THelpWindow* window = beside.help.Window();
+  help.SetOwner(&form);
+  help.ShowTopics();
+  THelpWindow* window = help.Window();
   auto ownerIs = [&](const QWidget* owner) {
     return QGuiApplication::platformName() != "xcb" || TransientOwner(window) == Id(owner);
   };

@@ -67,7 +67,7 @@ class RecordingSurface : public BoardSurface {
 class FakeControls : public GameControls {
  public:
   explicit FakeControls(CallLog& log) : log_(log) {}
-  void SetStatusText(int panel, const std::string& text) override {
+  void SetStatusText(StatusPanel panel, const std::string& text) override {
     if (!log_.On) return;
     Panels[panel] = text;
     log_.push_back("panel " + std::to_string(panel) + " " + text);

@@ -26,6 +26,7 @@
 #include "dialogs/about_box.h"
 #include "dialogs/dialog_factory.h"
 #include "dialogs/options_dialog.h"
+#include "help/qt_help_service.h"
 #include "qt_glue/translations.h"
 #include "shell/board_view.h"
 #include "shell/main_window.h"
@@ -138,7 +139,7 @@ class WindowTest : public ::testing::Test {
   }
 
   TForm1& Show() {
-    form_ = std::make_unique<TForm1>(location_);
+    form_ = std::make_unique<TForm1>(location_, ports_);
     form_->show();
     QApplication::processEvents();
     return *form_;
@@ -165,7 +166,31 @@ class WindowTest : public ::testing::Test {
 
   QTemporaryDir dir_;
   SettingsLocation location_;
+  WindowPorts ports_;  // what the next Show() hands the window
   std::unique_ptr<TForm1> form_;
+};
+
+// A window test with the program's own help viewer, which keeps its files
+// in the test's folder; the window shown gets it.
+class HelpWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    savedCache_ = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
+    help_ = std::make_unique<QtHelpService>(QStringLiteral(QUORVANE_BIN_DIR));
+    ports_.Help = help_.get();
+  }
+  void TearDown() override {
+    WindowTest::TearDown();
+    help_.reset();
+    savedCache_.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache_);
+  }
+  QtHelpService& Help() { return *help_; }
+
+ private:
+  QByteArray savedCache_;
+  std::unique_ptr<QtHelpService> help_;
 };
 
 // The pseudo-translation the build makes for the tests: every text marked

@@ -10,35 +10,24 @@ if ! command -v openbox >/dev/null || ! command -v xprop >/dev/null; then
   exit 77
 fi
 
-work=$(mktemp -d)
-manager=
-cleanup() {
-  if [[ -n $manager ]]; then
-    kill "$manager" 2>/dev/null || true
-    wait "$manager" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/background.sh"
 
 # Its own settings folder: no user's openbox configuration takes part. A
 # manager that could not yet reach a server only just started is tried again.
 started=0
 for _attempt in 1 2 3; do
   XDG_CONFIG_HOME=$work openbox --sm-disable >"$work/log" 2>&1 &
-  manager=$!
+  background=$!
   # The manager is up once it names itself on the root window.
   for _ in $(seq 300); do
     if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
       started=1
       break 2
     fi
-    kill -0 "$manager" 2>/dev/null || break
+    kill -0 "$background" 2>/dev/null || break
     sleep 0.1
   done
-  kill "$manager" 2>/dev/null || true
-  wait "$manager" 2>/dev/null || true
-  manager=
+  stop_background
   sleep 0.5
 done
 if ((!started)); then

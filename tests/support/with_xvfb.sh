@@ -10,24 +10,15 @@ if ! command -v Xvfb >/dev/null; then
   exit 77
 fi
 
-work=$(mktemp -d)
-server=
-cleanup() {
-  if [[ -n $server ]]; then
-    kill "$server" 2>/dev/null || true
-    wait "$server" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/background.sh"
 
 # The server picks a free display and writes its number once it takes
 # connections; only local clients may connect.
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$work/display" 2>"$work/log" &
-server=$!
+background=$!
 for _ in $(seq 300); do
   [[ -s $work/display ]] && break
-  if ! kill -0 "$server" 2>/dev/null; then
+  if ! kill -0 "$background" 2>/dev/null; then
     echo "Xvfb did not start:" && cat "$work/log"
     exit 1
   fi

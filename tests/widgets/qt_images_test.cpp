@@ -8,9 +8,12 @@
 #include "resources/about_logo.h"
 #include "resources/app_icon.h"
 #include "resources/tile_sheet.h"
+#include "support/tile_pixel.h"
 
 namespace quorvane {
 namespace {
+
+using testing::TilePixel;
 
 // Pixmaps and icons need a running QGuiApplication.
 class GuiEnvironment : public ::testing::Environment {
