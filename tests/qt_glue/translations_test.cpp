@@ -15,9 +15,8 @@ TEST(ChooseLanguage, FollowsTheLocaleAsGettextDoes) {
       {{{"LANG", "C"}, {"LANGUAGE", "de"}}, ""},  // LANGUAGE does not count under C
       {{{"LANG", "POSIX"}, {"LANGUAGE", "de"}}, ""},
       {{{"LC_ALL", "C.UTF-8"}, {"LANGUAGE", "de"}}, "de"},  // but does under C.UTF-8
-      {{{"LANG", "C.UTF-8"}}, ""},
-      {{{"LANG", "pt_BR.UTF-8"}}, "pt_BR"},  // a territory's own translation
-      {{{"LANG", "pt_PT.UTF-8"}}, ""},       // not another territory's
+      {{{"LANG", "pt_BR.UTF-8"}}, "pt_BR"},                 // a territory's own translation
+      {{{"LANG", "pt_PT.UTF-8"}}, ""},                      // not another territory's
       {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "zh_TW:pt_BR"}}, "pt_BR"},
       {{{"LANG", "de_AT.UTF-8@euro"}}, "de"},
       {{{"LANG", "es_ES.UTF-8"}}, ""},  // not translated: English

@@ -9,43 +9,27 @@
 namespace quorvane::testing {
 namespace {
 
-// A whole game started under each locale, one for every language the build
-// makes: its windows, Qt's standard buttons and the help speak the
-// language, and the settings file comes out the same.
+// A whole game started under each locale: its windows, Qt's standard
+// buttons and the help speak the language, and the settings file comes out
+// the same.
 TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
   const struct {
     const char* lang;
-    std::vector<std::string> texts;  // New game, score, level, Resume, paused, Qt's Yes, game over
-    const char* help;                // the folder of the topics shown
+    const char* texts;  // New game|score|level|Resume|paused|Qt's Yes|game over
+    const char* help;   // the folder of the topics shown
   } cases[] = {
-      {"C", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
-      {"de_DE.UTF-8", {"&Neues Spiel", "Punkte: 10", "Leicht", "&Weiter", "Pause", "&Ja", "Spiel vorbei"}, "/help/de/"},
-      {"fr_FR.UTF-8",
-       {"J&ouer", "Score\u00a0: 10", "Facile", "&Reprendre", "En pause", "&Oui", "Partie terminée"},
-       "/help/fr/"},
-      {"es_ES.UTF-8",
-       {"J&ugar", "Puntos: 10", "Fácil", "&Continuar", "En pausa", "&Sí", "Fin de la partida"},
-       "/help/es/"},
-      {"it_IT.UTF-8", {"Gio&ca", "Punti: 10", "Facile", "&Riprendi", "In pausa", "&Sì", "Partita finita"}, "/help/it/"},
-      {"pt_BR.UTF-8",
-       {"&Novo jogo", "Pontos: 10", "Fácil", "&Continuar", "Pausado", "&Sim", "Fim de jogo"},
-       "/help/pt_BR/"},
-      {"pl_PL.UTF-8", {"&Nowa gra", "Wynik: 10", "Łatwy", "&Wznów", "Pauza", "&Tak", "Koniec gry"}, "/help/pl/"},
-      {"ru_RU.UTF-8",
-       {"&Новая игра", "Счет: 10", "Легко", "&Продолжить", "Пауза", "&Да", "Игра окончена"},
-       "/help/ru/"},
-      {"zh_CN.UTF-8", {"新游戏(&N)", "得分：10", "易", "继续(&U)", "已暂停", "是(&Y)", "游戏结束"}, "/help/zh_CN/"},
-      {"nl_NL.UTF-8", {"&New game", "Score : 10", "Easy", "Res&ume", "Paused", "&Yes", "Game over"}, "/help/"},
+      {"C", "&New game|Score : 10|Easy|Res&ume|Paused|&Yes|Game over", "/help/"},
+      {"de_DE.UTF-8", "&Neues Spiel|Punkte: 10|Leicht|&Weiter|Pause|&Ja|Spiel vorbei", "/help/de/"},
+      {"fr_FR.UTF-8", "J&ouer|Score\u00a0: 10|Facile|&Reprendre|En pause|&Oui|Partie terminée", "/help/fr/"},
+      {"es_ES.UTF-8", "J&ugar|Puntos: 10|Fácil|&Continuar|En pausa|&Sí|Fin de la partida", "/help/es/"},
+      {"it_IT.UTF-8", "Gio&ca|Punti: 10|Facile|&Riprendi|In pausa|&Sì|Partita finita", "/help/it/"},
+      {"pt_BR.UTF-8", "&Novo jogo|Pontos: 10|Fácil|&Continuar|Pausado|&Sim|Fim de jogo", "/help/pt_BR/"},
+      {"pl_PL.UTF-8", "&Nowa gra|Wynik: 10|Łatwy|&Wznów|Pauza|&Tak|Koniec gry", "/help/pl/"},
+      {"ru_RU.UTF-8", "&Новая игра|Счет: 10|Легко|&Продолжить|Пауза|&Да|Игра окончена", "/help/ru/"},
+      {"zh_CN.UTF-8", "新游戏(&N)|得分：10|易|继续(&U)|已暂停|是(&Y)|游戏结束", "/help/zh_CN/"},
+      {"nl_NL.UTF-8", "&New game|Score : 10|Easy|Res&ume|Paused|&Yes|Game over", "/help/"},
+
   };
-  // Every language the build makes has its game here.
-  const QStringList built = TranslatedLanguages(QUORVANE_BIN_DIR);
-  QStringList played;
-  for (const auto& c : cases)
-    played << ChooseLanguage([&](const char* name) { return QString(name == std::string("LANG") ? c.lang : ""); },
-                             built);
-  played.removeAll(QString());
-  played.sort();
-  EXPECT_EQ(played, built);
   QTemporaryDir cache;
   for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
   const QByteArray savedLang = qgetenv("LANG");
@@ -64,19 +48,19 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     const QString score = Control<TStatusBar>(form, "StatusBar1")->PanelText(1),
                   level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
     form.Button3Click();
-    std::vector<std::string> shown = {Control<QPushButton>(form, "Button2")->text().toStdString(),
-                                      score.toStdString(),
-                                      level.toStdString(),
-                                      Control<QPushButton>(form, "Button3")->text().toStdString(),
-                                      Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString(),
-                                      QMessageBox().addButton(QMessageBox::Yes)->text().toStdString()};
+    QStringList shown = {Control<QPushButton>(form, "Button2")->text(),
+                         score,
+                         level,
+                         Control<QPushButton>(form, "Button3")->text(),
+                         Control<TStatusBar>(form, "StatusBar1")->PanelText(0),
+                         QMessageBox().addButton(QMessageBox::Yes)->text()};
     form.Button3Click();
     ModalAnswers answers;
     answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?
     for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
     EXPECT_TRUE(answers.AllUsed());
-    shown.push_back(Control<TStatusBar>(form, "StatusBar1")->PanelText(0).toStdString());
-    EXPECT_EQ(shown, c.texts);
+    shown << Control<TStatusBar>(form, "StatusBar1")->PanelText(0);
+    EXPECT_EQ(shown.join(u'|').toStdString(), c.texts);
 
     THelpWindow help(QUORVANE_BIN_DIR, cache.path());
     for (int context : {OptionsHelpContext, PrivacyHelpContext}) {

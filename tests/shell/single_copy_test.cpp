@@ -6,8 +6,6 @@
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <memory>
-#include <vector>
 
 #include "support/window_test_support.h"
 #include "widgets/link_labels.h"
@@ -27,14 +25,13 @@ TEST(SingleCopy, TheSocketDropsIdleConnectionsAndAnswers) {
   const auto copy = SingleCopy::Claim(QStringLiteral("com.example.SingleCopyTest"), answered);
   ASSERT_TRUE(copy && !answered);
   const QString path = home.filePath("run/com.example.SingleCopyTest");
-  std::vector<std::unique_ptr<QLocalSocket>> idle(40);
-  for (auto& socket : idle) {
-    socket = std::make_unique<QLocalSocket>();
-    socket->connectToServer(path);
-    ASSERT_EQ(socket->state(), QLocalSocket::ConnectedState);
+  QLocalSocket idle[40];
+  for (QLocalSocket& socket : idle) {
+    socket.connectToServer(path);
+    ASSERT_EQ(socket.state(), QLocalSocket::ConnectedState);
   }
-  const auto dropped = [](const auto& socket) { return socket->state() == QLocalSocket::UnconnectedState; };
-  EXPECT_TRUE(QTest::qWaitFor([&] { return std::all_of(idle.begin(), idle.end(), dropped); }, 20000));
+  const auto dropped = [](const QLocalSocket& socket) { return socket.state() == QLocalSocket::UnconnectedState; };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::all_of(std::begin(idle), std::end(idle), dropped); }, 20000));
   QLocalSocket asking;
   asking.connectToServer(path);
   asking.write("activate\n");
