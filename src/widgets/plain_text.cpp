@@ -1,6 +1,7 @@
 #include "widgets/plain_text.h"
 
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QTextDocument>
@@ -38,16 +39,13 @@ TMessageBox::TMessageBox(Icon icon, const QString& title, const QString& text, S
   CentreOverOwner(*this);
 }
 
-// The box sizes itself to its text alone, as it shows and as it lays itself
-// out again: each time, it is widened for its title.
+// The box sizes itself to its layout's minimum as it shows and each time it
+// lays itself out again. A strut as wide as the title bar needs, in the
+// layout itself, makes it come up at that width at once, rather than narrow
+// first and widened after, which a slow machine lets the player see.
 void TMessageBox::showEvent(QShowEvent* event) {
+  WidenForTitle();
   QMessageBox::showEvent(event);
-  WidenForTitle();
-}
-
-void TMessageBox::resizeEvent(QResizeEvent* event) {
-  QMessageBox::resizeEvent(event);
-  WidenForTitle();
 }
 
 void TMessageBox::WidenForTitle() {
@@ -58,7 +56,19 @@ void TMessageBox::WidenForTitle() {
   titleFont.setBold(true);
   const QFontMetrics title(titleFont);
   const int wanted = title.horizontalAdvance(windowTitle()) + 6 * title.height();
-  if (width() < wanted) setFixedWidth(wanted);
+  auto* grid = qobject_cast<QGridLayout*>(layout());
+  if (!grid) {
+    if (width() < wanted) setFixedWidth(wanted);
+    return;
+  }
+  // The box builds a new layout when its icon or buttons change: one strut each.
+  if (strutLayout_ != grid) {
+    strut_ = new QSpacerItem(0, 0);
+    grid->addItem(strut_, grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
+    strutLayout_ = grid;
+  }
+  strut_->changeSize(wanted, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+  grid->invalidate();
 }
 
 void SetToolTip(QWidget& widget, const QString& text) {

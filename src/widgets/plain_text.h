@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 class QLabel;
@@ -34,10 +36,11 @@ class TMessageBox : public QMessageBox {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void WidenForTitle();
+  QPointer<QLayout> strutLayout_;  // the layout that holds the strut
+  QSpacerItem* strut_ = nullptr;   // owned by that layout
 };
 
 // A tooltip showing its text exactly as given. A tooltip has no format of
