@@ -107,7 +107,11 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
   TForm1& form = Show();
   const std::tuple<std::string, QString, std::string> rows[] = {
       {latin1, "", latin1}, {latin1, "/\u00e9t\u00e9.wav", utf8}, {utf8 + "x", "/\u00e9t\u00e9.wav", utf8}};
-  for (const auto& [stored, typed, taken] : rows) {
+  for (const auto& row : rows) {
+    // Plain references, not a structured binding: the lambda below captures one.
+    const std::string& stored = std::get<0>(row);
+    const QString& typed = std::get<1>(row);
+    const std::string& taken = std::get<2>(row);
     form.Settings().BallWav = stored;
     ModalAnswers answers;
     answers.Then(Player([&](TForm3& d) {
