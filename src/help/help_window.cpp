@@ -197,6 +197,14 @@ bool THelpWindow::eventFilter(QObject* watched, QEvent* event) {
   // The dialog on top is closing: over to the next one, or to the owner,
   // now, before the dialog's window is gone and takes the help window along.
   if (watched == front_ && event->type() == QEvent::Hide) FollowFront(front_);
+  // Some window managers (openbox) raise a modal dialog over its own
+  // transient windows when it is clicked or given the focus: the help
+  // window goes back over it, the dialog keeping the focus. The owner is
+  // raised as it takes the focus, or shows more of itself when clicked
+  // again while it has the focus already.
+  if (watched == front_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::Expose) && isVisible() &&
+      X11StackedBelow(*windowHandle(), *front_))
+    raise();
   return QWidget::eventFilter(watched, event);
 }
 

@@ -1,8 +1,10 @@
 #include "widgets/plain_text.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTextDocument>
 #include <QWidget>
@@ -45,7 +47,27 @@ TMessageBox::TMessageBox(Icon icon, const QString& title, const QString& text, S
 // first and widened after, which a slow machine lets the player see.
 void TMessageBox::showEvent(QShowEvent* event) {
   WidenForTitle();
+  // Key presses go to the focused button, not through the box: watched
+  // where they all pass while the box is up.
+  qApp->installEventFilter(this);
   QMessageBox::showEvent(event);
+}
+
+void TMessageBox::hideEvent(QHideEvent* event) {
+  qApp->removeEventFilter(this);
+  QMessageBox::hideEvent(event);
+}
+
+// A key held on whatever brought the box up (Enter on a link whose opener
+// fails) repeats into the box at once: Enter, Space, Escape or a button's
+// letter would answer it before the player has read it. Only a press made
+// in the box answers it.
+bool TMessageBox::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && (widget == this || isAncestorOf(widget))) return true;
+  }
+  return QMessageBox::eventFilter(watched, event);
 }
 
 void TMessageBox::WidenForTitle() {

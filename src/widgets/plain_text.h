@@ -27,7 +27,8 @@ int AfterCaption(const QLabel& caption, int designedLeft);
 
 // A message box whose text shows exactly as given; otherwise QMessageBox,
 // but with its frame centred over its owner's and wide enough for the window
-// manager to show its whole title.
+// manager to show its whole title. It is answered by a fresh key press only:
+// the repeats of a key held since before it came up go nowhere.
 class TMessageBox : public QMessageBox {
   Q_OBJECT
  public:
@@ -36,6 +37,8 @@ class TMessageBox : public QMessageBox {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void WidenForTitle();

@@ -17,6 +17,10 @@ namespace quorvane {
 // shown would go unheard.
 void SetX11TransientOwner(const QWindow& window, const QWindow* owner);
 
+// True when the window manager stacks `window` below `other`
+// (_NET_CLIENT_LIST_STACKING); false when it does not, or cannot tell.
+bool X11StackedBelow(const QWindow& window, const QWindow& other);
+
 // The frame the window manager has reported for a window
 // (_NET_FRAME_EXTENTS), or nothing before it has.
 std::optional<QMargins> ReportedFrameExtents(const QWindow& window);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <stdexcept>
 
 #include "qt_glue/handler_errors.h"
@@ -51,6 +53,35 @@ TEST(ErrorReport, AnErrorSentFromAHandlerIsShownAtOnce) {
   EXPECT_TRUE(answers.Seen().empty());
   ReportHandlerErrors([] { throw std::runtime_error("Error: Property URL not Specified"); });
   EXPECT_EQ(answers.Seen(), std::vector<QString>{"Quorvane Sinuvar | Error: Property URL not Specified."});
+}
+
+// A box is answered by a press made in it. The repeats of a key held since
+// before it came up (Enter on a link whose opener fails), down to the key's
+// letting go, leave it up; a fresh press then answers it.
+TEST(ErrorReport, OnlyAFreshPressAnswersTheBox) {
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}) {
+    SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+    ModalAnswers answers;
+    bool heldLeftItUp = false;
+    answers.Then([&](QWidget* box) {
+      QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+      const std::pair<QEvent::Type, bool> held[] = {
+          {QEvent::KeyPress, true}, {QEvent::KeyRelease, true}, {QEvent::KeyPress, true}, {QEvent::KeyRelease, false}};
+      for (const auto& [type, repeat] : held) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(focus, &event);
+      }
+      heldLeftItUp = box->isVisible();
+      QTest::keyClick(focus, key);
+      if (box->isVisible()) {
+        ADD_FAILURE() << "a fresh press left the box up";
+        static_cast<QDialog*>(box)->reject();
+      }
+    });
+    ShowErrorReport(nullptr, "Unable to open https://x.example/.");
+    EXPECT_TRUE(answers.AllUsed());
+    EXPECT_TRUE(heldLeftItUp);
+  }
 }
 
 }  // namespace
