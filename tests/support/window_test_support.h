@@ -17,6 +17,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include <QLabel>
@@ -31,6 +32,7 @@
 #include "shell/board_view.h"
 #include "shell/main_window.h"
 #include "support/controls.h"
+#include "support/scoped_env.h"
 
 namespace quorvane::testing {
 
@@ -176,20 +178,19 @@ class HelpWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    savedCache_ = qgetenv("XDG_CACHE_HOME");
-    qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
+    cacheHome_.emplace("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
     help_ = std::make_unique<QtHelpService>(QStringLiteral(QUORVANE_BIN_DIR));
     ports_.Help = help_.get();
   }
   void TearDown() override {
     WindowTest::TearDown();
     help_.reset();
-    savedCache_.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache_);
+    cacheHome_.reset();
   }
   QtHelpService& Help() { return *help_; }
 
  private:
-  QByteArray savedCache_;
+  std::optional<ScopedEnv> cacheHome_;
   std::unique_ptr<QtHelpService> help_;
 };
 
