@@ -131,9 +131,7 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
     filter->setFocus();
     filter->clear();
     State().DirectionQueue.clear();
-    QTest::keyClick(window->windowHandle(), Qt::Key_O);
-    QTest::keyClick(window->windowHandle(), Qt::Key_P);
-    QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+    for (Qt::Key key : {Qt::Key_O, Qt::Key_P, Qt::Key_Left}) QTest::keyClick(window->windowHandle(), key);
     EXPECT_EQ(filter->text(), "op") << "typing";
     EXPECT_TRUE(State().DirectionQueue.empty()) << "no key steers";
     const bool ran = State().GameRunning;

@@ -45,21 +45,17 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     form.SuperTimer1Timer();
     form.SuperTimer1().SetInterval(60000);  // running, far from its next tick
     form.SuperTimer1().SetEnabled(true);
-    const QString score = Control<TStatusBar>(form, "StatusBar1")->PanelText(1),
-                  level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
+    auto* status = Control<TStatusBar>(form, "StatusBar1");
+    QStringList shown = {Control<QPushButton>(form, "Button2")->text(), status->PanelText(1), status->PanelText(3)};
     form.Button3Click();
-    QStringList shown = {Control<QPushButton>(form, "Button2")->text(),
-                         score,
-                         level,
-                         Control<QPushButton>(form, "Button3")->text(),
-                         Control<TStatusBar>(form, "StatusBar1")->PanelText(0),
-                         QMessageBox().addButton(QMessageBox::Yes)->text()};
+    shown << Control<QPushButton>(form, "Button3")->text() << status->PanelText(0)
+          << QMessageBox().addButton(QMessageBox::Yes)->text();
     form.Button3Click();
     ModalAnswers answers;
     answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?
     for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
     EXPECT_TRUE(answers.AllUsed());
-    shown << Control<TStatusBar>(form, "StatusBar1")->PanelText(0);
+    shown << status->PanelText(0);
     EXPECT_EQ(shown.join(u'|').toStdString(), c.texts);
 
     THelpWindow help(QUORVANE_BIN_DIR, cache.path());
