@@ -17,7 +17,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <sstream>
 
 #include <QLabel>
@@ -178,20 +177,13 @@ class HelpWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    cacheHome_.emplace("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
-    help_ = std::make_unique<QtHelpService>(QStringLiteral(QUORVANE_BIN_DIR));
-    ports_.Help = help_.get();
+    ports_.Help = &help_;
   }
-  void TearDown() override {
-    WindowTest::TearDown();
-    help_.reset();
-    cacheHome_.reset();
-  }
-  QtHelpService& Help() { return *help_; }
+  QtHelpService& Help() { return help_; }
 
  private:
-  std::optional<ScopedEnv> cacheHome_;
-  std::unique_ptr<QtHelpService> help_;
+  const ScopedEnv cacheHome_{"XDG_CACHE_HOME", dir_.filePath("cache").toUtf8()};
+  QtHelpService help_{QStringLiteral(QUORVANE_BIN_DIR)};
 };
 
 // The pseudo-translation the build makes for the tests: every text marked
