@@ -65,78 +65,67 @@ class ShownTextTest : public WindowTest {
 // file (reading /dev/zero for ever), change the look or reach a path.
 TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
   const std::string folder = dir_.path().toStdString();
-  using Check = std::function<void(const std::string& hostile)>;
-  const std::pair<const char*, Check> surfaces[] = {
-      {"the settings file, in the main window and the options",
-       [&](const std::string& hostile) {
-         const std::string path = folder + "/" + hostile + ".wav";
-         WriteSettings("[SOUNDS]\nBALLWAV=" + path + "\nGAMEOVERWAV=" + path + "\nHISCOREWAV=" + path +
-                       "\n[SCORE]\nHISCORE=10\nHINAME=" + hostile + "\n");
-         ExpectEveryLabelPlain(&Show());
-         EXPECT_EQ(OptionsShow(), (std::vector<std::string>{hostile, path, path, path}));
-       }},
-      {"typed for a new best score, then shown as its holder",
-       [&](const std::string& hostile) {
-         ModalAnswers answers;
-         answers.Then([&](QWidget* modal) {
-           auto* dialog = qobject_cast<TForm4*>(modal);
-           ASSERT_NE(dialog, nullptr);
-           ExpectEveryLabelPlain(dialog);
-           auto* name = Control<QLineEdit>(*dialog, "Edit1");
-           name->clear();
-           QTest::keyClicks(name, QString::fromStdString(hostile));
-           EXPECT_EQ(Shown(name), hostile);
-           Control<QPushButton>(*dialog, "Button1")->click();
-         });
-         answers.Then(ModalAnswers::Press(QMessageBox::No));  // no other game
-         StartHeldGame();
-         for (int i = 0; i < 30 && State().GameRunning; ++i) form_->SuperTimer1Timer();
-         EXPECT_TRUE(answers.AllUsed());
-       }},
-      {"the options, as the new holder", [&](const std::string& hostile) { EXPECT_EQ(OptionsShow().at(0), hostile); }},
-      {"the general error report",
-       [&](const std::string& hostile) {
-         ModalAnswers answers;
-         answers.Then([&](QWidget* modal) {
-           EXPECT_EQ(Shown(modal), hostile + ".");
-           ModalAnswers::Press(QMessageBox::Ok)(modal);
-         });
-         ShowErrorReport(form_.get(), QString::fromStdString(hostile));
-         EXPECT_TRUE(answers.AllUsed());
-       }},
-      {"a tooltip",
-       [&](const std::string& hostile) {
-         QToolButton button;
-         button.show();
-         SetToolTip(button, QString::fromStdString(hostile));
-         QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
-         QApplication::sendEvent(&button, &tip);
-         QWidget* tipLabel = nullptr;
-         for (QWidget* w : QApplication::topLevelWidgets())
-           if (w->objectName() == "qtooltip_label" && w->isVisible()) tipLabel = w;
-         EXPECT_EQ(Shown(tipLabel), hostile);
-         EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Description).toStdString(),
-                   hostile);
-       }},
-      {"the help window's report of a folder without its help file",
-       [&](const std::string& hostile) {
-         const QString noHelp = QString::fromStdString(folder + "/" + hostile + "  two blanks");
-         THelpWindow help(noHelp, dir_.path() + "/cache");
-         help.ShowTopics();
-         ExpectEveryLabelPlain(&help);
-         const QString shown = Control<QTextBrowser>(help, "Browser")->toPlainText();
-         EXPECT_TRUE(shown.contains(noHelp)) << shown.toStdString();
-         help.close();
-       }},
-      {"the About box",
-       [&](const std::string&) { ExpectEveryLabelPlain(std::make_unique<TForm5>(form_.get()).get()); }},
-  };
   for (const std::string hostile : {"<b>x</b>", "&amp;", "<img src=\"/dev/zero\">"}) {
     SCOPED_TRACE(hostile);
-    for (const auto& [where, check] : surfaces) {
-      SCOPED_TRACE(where);
-      check(hostile);
+    const QString name = QString::fromStdString(hostile);
+    const std::string path = folder + "/" + hostile + ".wav";
+
+    // From the settings file, in the main window and the options.
+    WriteSettings("[SOUNDS]\nBALLWAV=" + path + "\nGAMEOVERWAV=" + path + "\nHISCOREWAV=" + path +
+                  "\n[SCORE]\nHISCORE=10\nHINAME=" + hostile + "\n");
+    ExpectEveryLabelPlain(&Show());
+    EXPECT_EQ(OptionsShow(), (std::vector<std::string>{hostile, path, path, path}));
+
+    // Typed for a new best score, then shown in the options as its holder.
+    {
+      ModalAnswers answers;
+      answers.Then([&](QWidget* modal) {
+        auto* dialog = qobject_cast<TForm4*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        ExpectEveryLabelPlain(dialog);
+        auto* edit = Control<QLineEdit>(*dialog, "Edit1");
+        edit->clear();
+        QTest::keyClicks(edit, name);
+        EXPECT_EQ(Shown(edit), hostile);
+        Control<QPushButton>(*dialog, "Button1")->click();
+      });
+      answers.Then(ModalAnswers::Press(QMessageBox::No));  // no other game
+      StartHeldGame();
+      for (int i = 0; i < 30 && State().GameRunning; ++i) form_->SuperTimer1Timer();
+      EXPECT_TRUE(answers.AllUsed());
     }
+    EXPECT_EQ(OptionsShow().at(0), hostile);
+
+    // In the general error report, in a tooltip, in the help window's report
+    // of a folder without its help file, and in the About box.
+    ModalAnswers answers;
+    answers.Then([&](QWidget* modal) {
+      EXPECT_EQ(Shown(modal), hostile + ".");
+      ModalAnswers::Press(QMessageBox::Ok)(modal);
+    });
+    ShowErrorReport(form_.get(), name);
+    EXPECT_TRUE(answers.AllUsed());
+
+    QToolButton button;
+    button.show();
+    SetToolTip(button, name);
+    QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&button, &tip);
+    QWidget* tipLabel = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == "qtooltip_label" && w->isVisible()) tipLabel = w;
+    EXPECT_EQ(Shown(tipLabel), hostile);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Description).toStdString(), hostile);
+
+    const QString noHelp = QString::fromStdString(folder + "/" + hostile + "  two blanks");
+    THelpWindow help(noHelp, dir_.path() + "/cache");
+    help.ShowTopics();
+    ExpectEveryLabelPlain(&help);
+    const QString helpShown = Control<QTextBrowser>(help, "Browser")->toPlainText();
+    EXPECT_TRUE(helpShown.contains(noHelp)) << helpShown.toStdString();
+    help.close();
+
+    ExpectEveryLabelPlain(std::make_unique<TForm5>(form_.get()).get());
     TearDown();
     if (HasFailure()) break;  // markup that was read would make the last name read /dev/zero for ever
   }

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "help/help_files.h"
+#include "support/scoped_env.h"
 
 namespace quorvane {
 namespace {
@@ -66,16 +67,12 @@ TEST_F(HelpFileTest, RegistrationFollowsTheFileItFinds) {
 }
 
 TEST(HelpCacheFolder, FollowsXdgCacheHomeWhenAbsolute) {
-  const QByteArray savedCache = qgetenv("XDG_CACHE_HOME"), savedHome = qgetenv("HOME");
-  qputenv("HOME", "/home/ada");
-  qputenv("XDG_CACHE_HOME", "/var/cache/ada");
+  const testing::ScopedEnv home("HOME", "/home/ada"), cache("XDG_CACHE_HOME", "/var/cache/ada");
   EXPECT_EQ(HelpCacheFolder(), "/var/cache/ada/tolvenix");
   qputenv("XDG_CACHE_HOME", "relative/cache");
   EXPECT_EQ(HelpCacheFolder(), "/home/ada/.cache/tolvenix");
   qunsetenv("XDG_CACHE_HOME");
   EXPECT_EQ(HelpCacheFolder(), "/home/ada/.cache/tolvenix");
-  qputenv("HOME", savedHome);
-  if (!savedCache.isNull()) qputenv("XDG_CACHE_HOME", savedCache);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <functional>
+#include <optional>
 #include <set>
 
 #include "help/help_files.h"
@@ -20,6 +21,7 @@
 #include "help/page_nesting.h"
 #include "help/qt_help_service.h"
 #include "support/controls.h"
+#include "support/scoped_env.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -31,20 +33,23 @@ using testing::Control;
 
 const QString kBinDir = QStringLiteral(QUORVANE_BIN_DIR);
 
+// Visits a tree's items, each before its children; visit says whether to go
+// into them.
+void Walk(const QAbstractItemModel* model, const std::function<bool(const QModelIndex&)>& visit,
+          const QModelIndex& parent = {}) {
+  for (int row = 0; row < model->rowCount(parent); ++row)
+    if (visit(model->index(row, 0, parent))) Walk(model, visit, model->index(row, 0, parent));
+}
+
 // The real help viewer on the built help file, with the user's cache folder
 // in a throw-away place.
 class HelpWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(cache_.isValid());
-    saved_ = qgetenv("XDG_CACHE_HOME");
-    qputenv("XDG_CACHE_HOME", cache_.path().toUtf8());
-  }
-  void TearDown() override { saved_.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", saved_); }
+  void SetUp() override { ASSERT_TRUE(cache_.isValid()); }
   static QString Shown(THelpWindow* w) { return Control<THelpBrowser>(*w, "Browser")->toPlainText().simplified(); }
 
   QTemporaryDir cache_;
-  QByteArray saved_;
+  const testing::ScopedEnv cacheHome_{"XDG_CACHE_HOME", cache_.path().toUtf8()};
 };
 
 TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
@@ -65,16 +70,17 @@ TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
   help.ShowContext(OptionsHelpContext);
   EXPECT_EQ(help.Window(), window) << "the same window, at the new topic";
   EXPECT_TRUE(Shown(window).contains("Reset defaults for custom skill level?"));
-  Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
+  auto* tabs = Control<QTabWidget>(*window, "Tabs");
+  auto* notice = Control<QLabel>(*window, "Notice");
+  tabs->setCurrentIndex(1);
   help.ShowTopics();
   EXPECT_EQ(help.Window(), window);
-  EXPECT_EQ(Control<QTabWidget>(*window, "Tabs")->currentIndex(), 0) << "contents in front";
+  EXPECT_EQ(tabs->currentIndex(), 0) << "contents in front";
   EXPECT_TRUE(Shown(window).contains("The topics of this help"));
 
   help.ShowContext(1234);
-  EXPECT_FALSE(Control<QLabel>(*window, "Notice")->isHidden());
-  EXPECT_EQ(Control<QLabel>(*window, "Notice")->text(),
-            "The help topic 1234 was not found in the help file. These are its contents.");
+  EXPECT_FALSE(notice->isHidden());
+  EXPECT_EQ(notice->text(), "The help topic 1234 was not found in the help file. These are its contents.");
   EXPECT_TRUE(Shown(window).contains("The topics of this help"));
 
   help.Quit();
@@ -82,7 +88,7 @@ TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
   help.ShowContext(PrivacyHelpContext);
   EXPECT_EQ(help.Window(), window);
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(Control<QLabel>(*window, "Notice")->isHidden()) << "the notice goes with the next topic";
+  EXPECT_TRUE(notice->isHidden()) << "the notice goes with the next topic";
 }
 
 TEST_F(HelpWindowTest, MissingHelpFileSaysSoInTheWindow) {
@@ -105,8 +111,7 @@ TEST_F(HelpWindowTest, ACacheFolderThatCannotBeMadeFallsBackToATemporaryOne) {
   blocker.close();
   qputenv("XDG_CACHE_HOME", blocker.fileName().toUtf8());
   QTemporaryDir temp;
-  const QByteArray savedTemp = qgetenv("TMPDIR");
-  qputenv("TMPDIR", temp.path().toUtf8());
+  std::optional<testing::ScopedEnv> tmp(std::in_place, "TMPDIR", temp.path().toUtf8());
   const auto fallbacks = [&] { return QDir(temp.path()).entryList({"tolvenix-help-*"}, QDir::Dirs); };
   {
     QtHelpService help(kBinDir);
@@ -116,7 +121,7 @@ TEST_F(HelpWindowTest, ACacheFolderThatCannotBeMadeFallsBackToATemporaryOne) {
     ASSERT_EQ(fallbacks().size(), 1);
     EXPECT_TRUE(QFile::exists(QDir(temp.filePath(fallbacks().first())).filePath("help.qhc")));
   }
-  savedTemp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", savedTemp);
+  tmp.reset();
   EXPECT_TRUE(fallbacks().isEmpty()) << "removed with the window";
 }
 
@@ -181,19 +186,16 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   QHelpEngineCore files(cache_.filePath("tolvenix/help.qhc"));
   ASSERT_TRUE(files.setupData());
   std::set<QString> pages, inContents, inIndex;
-  for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
+  for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html")) {
     pages.insert(url.fileName());
-  ASSERT_GE(pages.size(), 8u);
-  for (const QUrl& url : files.files(files.registeredDocumentations().value(0), QString(), "html"))
     EXPECT_FALSE(NestedTooDeeply(QString::fromUtf8(files.fileData(url)))) << url.toString().toStdString();
+  }
+  ASSERT_GE(pages.size(), 8u);
   auto* contents = qobject_cast<QHelpContentModel*>(contentsView->model());
-  std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
-    for (int row = 0; row < contents->rowCount(parent); ++row) {
-      inContents.insert(contents->contentItemAt(contents->index(row, 0, parent))->url().fileName());
-      walk(contents->index(row, 0, parent));
-    }
-  };
-  walk({});
+  Walk(contents, [&](const QModelIndex& item) {
+    inContents.insert(contents->contentItemAt(item)->url().fileName());
+    return true;
+  });
   QAbstractItemModel* index = indexView->model();
   for (int row = 0; row < index->rowCount(); ++row)
     for (const QHelpLink& link : files.documentsForKeyword(index->index(row, 0).data().toString()))
@@ -203,16 +205,17 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
     EXPECT_TRUE(inIndex.count(page)) << page.toStdString() << " is in the index";
   }
 
+  auto* filter = Control<QLineEdit>(*window, "IndexFilter");
   Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
-  QTest::keyClicks(Control<QLineEdit>(*window, "IndexFilter"), "tolven");
+  QTest::keyClicks(filter, "tolven");
   EXPECT_EQ(indexView->currentIndex().data().toString(), "Tolvenix.ini");
-  QTest::keyClick(Control<QLineEdit>(*window, "IndexFilter"), Qt::Key_Return);
+  QTest::keyClick(filter, Qt::Key_Return);
   EXPECT_TRUE(Shown(window).contains("$XDG_CONFIG_HOME/Tolvenix.ini"));
 
   // A closed window's search is not carried into the next one.
   window->close();
   help.ShowTopics();
-  EXPECT_EQ(Control<QLineEdit>(*window, "IndexFilter")->text(), "");
+  EXPECT_EQ(filter->text(), "");
 }
 
 // In every language of the help file, no title of the contents is cut short.
@@ -243,18 +246,14 @@ TEST_F(HelpWindowTest, TheContentsPaneShowsEveryTitleWhole) {
         10000));
     contentsView->expandAll();
     int shown = 0;
-    std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
-      for (int row = 0; row < contents->rowCount(parent); ++row) {
-        if (contentsView->isRowHidden(row, parent)) continue;
-        const QModelIndex item = contents->index(row, 0, parent);
-        const QRect room = contentsView->visualRect(item);
-        EXPECT_GE(room.width(), contentsView->sizeHintForIndex(item).width()) << item.data().toString().toStdString();
-        EXPECT_LE(room.right(), contentsView->viewport()->width()) << item.data().toString().toStdString();
-        ++shown;
-        walk(item);
-      }
-    };
-    walk({});
+    Walk(contents, [&](const QModelIndex& item) {
+      if (contentsView->isRowHidden(item.row(), item.parent())) return false;
+      const QRect room = contentsView->visualRect(item);
+      EXPECT_GE(room.width(), contentsView->sizeHintForIndex(item).width()) << item.data().toString().toStdString();
+      EXPECT_LE(room.right(), contentsView->viewport()->width()) << item.data().toString().toStdString();
+      ++shown;
+      return true;
+    });
     EXPECT_GE(shown, 12);
   }
   QLocale::setDefault(QLocale::c());

@@ -7,6 +7,7 @@
 
 #include "dialogs/about_box.h"
 #include "support/controls.h"
+#include "support/scoped_env.h"
 #include "support/window_test_support.h"
 #include "widgets/link_labels.h"
 
@@ -129,12 +130,9 @@ TEST(LinkLabelErrors, TheDesktopsOpenerGetsTheLinkAsStoredAndARefusalIsReported)
   QTemporaryDir bin;
   ASSERT_TRUE(bin.isValid());
   const QString record = bin.filePath("arguments");
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", bin.path().toUtf8() + ":" + path);
+  const ScopedEnv path("PATH", bin.path().toUtf8() + ":" + qgetenv("PATH"));
   // As the program sets it without a session bus: the opener is not told.
-  const bool busSet = qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS");
-  const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-  qputenv("DBUS_SESSION_BUS_ADDRESS", NoSessionBusAddress);
+  const ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", NoSessionBusAddress);
   const struct {
     QString url, recipient, subject;
     int status;
@@ -183,8 +181,6 @@ TEST(LinkLabelErrors, TheDesktopsOpenerGetsTheLinkAsStoredAndARefusalIsReported)
     EXPECT_EQ(recorded.readAll(), c.opened.toUtf8() + '\0' + '\0') << "one argument, as stored, and no bus address";
     EXPECT_EQ(answers.Seen(), c.report.isEmpty() ? std::vector<QString>{} : std::vector<QString>{c.report});
   }
-  qputenv("PATH", path);
-  busSet ? qputenv("DBUS_SESSION_BUS_ADDRESS", bus) : qunsetenv("DBUS_SESSION_BUS_ADDRESS");
 }
 
 }  // namespace

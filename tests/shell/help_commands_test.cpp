@@ -71,21 +71,19 @@ TEST_F(HelpWindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
   QApplication::processEvents();
   State().DirectionQueue.clear();
 
-  QScrollBar* bar = Control<THelpBrowser>(*window, "Browser")->verticalScrollBar();
-  for (int i = 0; i < 3; ++i) QTest::keyClick(Control<THelpBrowser>(*window, "Browser"), Qt::Key_Down);
-  EXPECT_GT(bar->value(), 0) << "the topic scrolls";
-  QTest::keyClick(Control<THelpBrowser>(*window, "Browser"), Qt::Key_Left);
+  auto* browser = Control<THelpBrowser>(*window, "Browser");
+  auto* contents = Control<QHelpContentWidget>(*window, "Contents");
+  for (int i = 0; i < 3; ++i) QTest::keyClick(browser, Qt::Key_Down);
+  EXPECT_GT(browser->verticalScrollBar()->value(), 0) << "the topic scrolls";
+  QTest::keyClick(browser, Qt::Key_Left);
 
   // Arrows move through the contents and Enter opens the chosen topic.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Control<QHelpContentWidget>(*window, "Contents")->model()->rowCount() > 0; },
-                              10000));
-  Control<QHelpContentWidget>(*window, "Contents")->expandAll();
-  Control<QHelpContentWidget>(*window, "Contents")
-      ->setCurrentIndex(Control<QHelpContentWidget>(*window, "Contents")->model()->index(0, 0));
-  QTest::keyClick(Control<QHelpContentWidget>(*window, "Contents"), Qt::Key_Down);
-  QTest::keyClick(Control<QHelpContentWidget>(*window, "Contents"), Qt::Key_Return);
-  EXPECT_TRUE(Control<THelpBrowser>(*window, "Browser")->source().path().endsWith("/playing.html"))
-      << Control<THelpBrowser>(*window, "Browser")->source().toString().toStdString();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return contents->model()->rowCount() > 0; }, 10000));
+  contents->expandAll();
+  contents->setCurrentIndex(contents->model()->index(0, 0));
+  QTest::keyClick(contents, Qt::Key_Down);
+  QTest::keyClick(contents, Qt::Key_Return);
+  EXPECT_EQ(browser->source().fileName(), "playing.html");
   EXPECT_TRUE(State().DirectionQueue.empty()) << "no key in the help window steers";
 
   QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
@@ -124,18 +122,17 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
       ASSERT_TRUE(WaitUntilActive(window)) << "brought up and activated";
     }
     EXPECT_EQ(window->windowHandle()->transientParent(), modal->windowHandle()) << "kept over the dialog";
-    QTabBar* tabs = Control<QTabWidget>(*window, "Tabs")->tabBar();
-    const int other = 1 - Control<QTabWidget>(*window, "Tabs")->currentIndex();
-    ClickThroughTheWindowSystem(tabs, tabs->tabRect(other).center());
-    EXPECT_EQ(Control<QTabWidget>(*window, "Tabs")->currentIndex(), other) << "a click";
-    Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
-    Control<QLineEdit>(*window, "IndexFilter")->setFocus();
-    Control<QLineEdit>(*window, "IndexFilter")->clear();
+    auto* tabs = Control<QTabWidget>(*window, "Tabs");
+    auto* filter = Control<QLineEdit>(*window, "IndexFilter");
+    const int other = 1 - tabs->currentIndex();
+    ClickThroughTheWindowSystem(tabs->tabBar(), tabs->tabBar()->tabRect(other).center());
+    EXPECT_EQ(tabs->currentIndex(), other) << "a click";
+    tabs->setCurrentIndex(1);
+    filter->setFocus();
+    filter->clear();
     State().DirectionQueue.clear();
-    QTest::keyClick(window->windowHandle(), Qt::Key_O);
-    QTest::keyClick(window->windowHandle(), Qt::Key_P);
-    QTest::keyClick(window->windowHandle(), Qt::Key_Left);
-    EXPECT_EQ(Control<QLineEdit>(*window, "IndexFilter")->text(), "op") << "typing";
+    for (Qt::Key key : {Qt::Key_O, Qt::Key_P, Qt::Key_Left}) QTest::keyClick(window->windowHandle(), key);
+    EXPECT_EQ(filter->text(), "op") << "typing";
     EXPECT_TRUE(State().DirectionQueue.empty()) << "no key steers";
     const bool ran = State().GameRunning;
     ClickThroughTheWindowSystem(Control<QPushButton>(form, "Button2"),
@@ -168,8 +165,7 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
     ASSERT_NE(options, nullptr);
     window->close();
     QTest::keyClick(options->windowHandle(), Qt::Key_F1);
-    EXPECT_TRUE(Control<THelpBrowser>(*window, "Browser")->source().path().endsWith("/options.html"))
-        << Control<THelpBrowser>(*window, "Browser")->source().toString().toStdString();
+    EXPECT_EQ(Control<THelpBrowser>(*window, "Browser")->source().fileName(), "options.html");
     expectUsable(modal, "options dialog");
     QTimer::singleShot(0, options, [options] { options->Button6Click(); });
   });

@@ -4,6 +4,7 @@
 #include "shell/board_description.h"
 #include "shell/status_bar.h"
 #include "support/controls.h"
+#include "support/scoped_env.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -28,11 +29,10 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
       {"ru_RU.UTF-8", "&Новая игра|Счет: 10|Легко|&Продолжить|Пауза|&Да|Игра окончена", "/help/ru/"},
       {"zh_CN.UTF-8", "新游戏(&N)|得分：10|易|继续(&U)|已暂停|是(&Y)|游戏结束", "/help/zh_CN/"},
       {"nl_NL.UTF-8", "&New game|Score : 10|Easy|Res&ume|Paused|&Yes|Game over", "/help/"},
-
   };
   QTemporaryDir cache;
   for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
-  const QByteArray savedLang = qgetenv("LANG");
+  const ScopedEnv lang("LANG", qgetenv("LANG"));  // put back after the cases
   std::string englishSettings;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.lang);
@@ -45,21 +45,17 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     form.SuperTimer1Timer();
     form.SuperTimer1().SetInterval(60000);  // running, far from its next tick
     form.SuperTimer1().SetEnabled(true);
-    const QString score = Control<TStatusBar>(form, "StatusBar1")->PanelText(1),
-                  level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
+    auto* status = Control<TStatusBar>(form, "StatusBar1");
+    QStringList shown = {Control<QPushButton>(form, "Button2")->text(), status->PanelText(1), status->PanelText(3)};
     form.Button3Click();
-    QStringList shown = {Control<QPushButton>(form, "Button2")->text(),
-                         score,
-                         level,
-                         Control<QPushButton>(form, "Button3")->text(),
-                         Control<TStatusBar>(form, "StatusBar1")->PanelText(0),
-                         QMessageBox().addButton(QMessageBox::Yes)->text()};
+    shown << Control<QPushButton>(form, "Button3")->text() << status->PanelText(0)
+          << QMessageBox().addButton(QMessageBox::Yes)->text();
     form.Button3Click();
     ModalAnswers answers;
     answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?
     for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
     EXPECT_TRUE(answers.AllUsed());
-    shown << Control<TStatusBar>(form, "StatusBar1")->PanelText(0);
+    shown << status->PanelText(0);
     EXPECT_EQ(shown.join(u'|').toStdString(), c.texts);
 
     THelpWindow help(QUORVANE_BIN_DIR, cache.path());
@@ -76,7 +72,6 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     EXPECT_EQ(ReadSettings(), englishSettings) << "the same settings, byte for byte";
   }
   EXPECT_NE(englishSettings.find("HINAME=Zoë"), std::string::npos);
-  qputenv("LANG", savedLang);
 }
 
 // Counted cells take the number's own form: Polish and Russian have one for 2

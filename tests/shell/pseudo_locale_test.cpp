@@ -15,6 +15,7 @@
 #include "help/help_window.h"
 #include "product/product.h"
 #include "support/controls.h"
+#include "support/scoped_env.h"
 #include "support/window_test_support.h"
 #include "widgets/link_labels.h"
 
@@ -125,13 +126,12 @@ TEST_F(WindowTest, EveryTextShownOrSpokenInThePseudoTranslationIsTranslated) {
   // The About box, whose link the desktop refuses.
   QTemporaryDir bin;
   ASSERT_TRUE(QFile::link(QStringLiteral("/bin/false"), bin.filePath("xdg-open")));
-  const QByteArray path = qgetenv("PATH");
-  qputenv("PATH", bin.path().toUtf8() + ":" + path);
+  std::optional<ScopedEnv> path(std::in_place, "PATH", bin.path().toUtf8() + ":" + qgetenv("PATH"));
   read([](QWidget* about) { QTest::mouseClick(about->findChild<TUrlLabel*>(), Qt::LeftButton); });
   read([](QWidget* box) { qobject_cast<QMessageBox*>(box)->buttons().value(0)->click(); });
   read([](QWidget* about) { qobject_cast<QDialog*>(about)->accept(); });
   Control<QAction>(form, "About1")->trigger();
-  qputenv("PATH", path);
+  path.reset();
 
   // Help beside the game, a game, its pause and its end with a new best.
   form.Button4Click();

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "support/scoped_env.h"
 #include "support/window_test_support.h"
 #include "widgets/link_labels.h"
 
@@ -18,9 +19,8 @@ namespace {
 TEST(SingleCopy, TheSocketDropsIdleConnectionsAndAnswers) {
   QTemporaryDir home;
   ASSERT_TRUE(QDir(home.path()).mkdir("run"));
-  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-  qputenv("XDG_RUNTIME_DIR", home.filePath("run").toUtf8());
-  qputenv("DBUS_SESSION_BUS_ADDRESS", NoSessionBusAddress);
+  const ScopedEnv runtime("XDG_RUNTIME_DIR", home.filePath("run").toUtf8()),
+      bus("DBUS_SESSION_BUS_ADDRESS", NoSessionBusAddress);
   bool answered = true;
   const auto copy = SingleCopy::Claim(QStringLiteral("com.example.SingleCopyTest"), answered);
   ASSERT_TRUE(copy && !answered);
@@ -37,8 +37,6 @@ TEST(SingleCopy, TheSocketDropsIdleConnectionsAndAnswers) {
   asking.write("activate\n");
   ASSERT_TRUE(QTest::qWaitFor([&] { return asking.canReadLine(); }, 20000));
   EXPECT_EQ(asking.readLine(), "shown\n");
-  qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-  qputenv("XDG_RUNTIME_DIR", runtime);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@
 #include "shell/board_view.h"
 #include "shell/main_window.h"
 #include "support/controls.h"
+#include "support/scoped_env.h"
 
 namespace quorvane::testing {
 
@@ -176,21 +177,13 @@ class HelpWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    savedCache_ = qgetenv("XDG_CACHE_HOME");
-    qputenv("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
-    help_ = std::make_unique<QtHelpService>(QStringLiteral(QUORVANE_BIN_DIR));
-    ports_.Help = help_.get();
+    ports_.Help = &help_;
   }
-  void TearDown() override {
-    WindowTest::TearDown();
-    help_.reset();
-    savedCache_.isNull() ? qunsetenv("XDG_CACHE_HOME") : qputenv("XDG_CACHE_HOME", savedCache_);
-  }
-  QtHelpService& Help() { return *help_; }
+  QtHelpService& Help() { return help_; }
 
  private:
-  QByteArray savedCache_;
-  std::unique_ptr<QtHelpService> help_;
+  const ScopedEnv cacheHome_{"XDG_CACHE_HOME", dir_.filePath("cache").toUtf8()};
+  QtHelpService help_{QStringLiteral(QUORVANE_BIN_DIR)};
 };
 
 // The pseudo-translation the build makes for the tests: every text marked
