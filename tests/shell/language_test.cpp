@@ -43,8 +43,8 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     TForm1& form = Show();
     StartHeldGame();
     form.SuperTimer1Timer();
-    form.SuperTimer1().SetInterval(60000);  // running, far from its next tick
-    form.SuperTimer1().SetEnabled(true);
+    SuperTimer1().SetInterval(60000);  // running, far from its next tick
+    SuperTimer1().SetEnabled(true);
     const QString score = Control<TStatusBar>(form, "StatusBar1")->PanelText(1),
                   level = Control<TStatusBar>(form, "StatusBar1")->PanelText(3);
     form.Button3Click();

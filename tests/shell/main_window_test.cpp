@@ -82,8 +82,8 @@ TEST_F(WindowTest, ControlsAtStart) {
     EXPECT_TRUE(Control<TStatusBar>(form, "StatusBar1")->PanelText(i).isEmpty());
   EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
   EXPECT_EQ(Control<QTimer>(form, "ClickNewTimer")->interval(), 500);
-  EXPECT_FALSE(form.SuperTimer1().Enabled());
-  EXPECT_EQ(form.SuperTimer1().ThreadPriority(), TThreadPriority::tpHighest);
+  EXPECT_FALSE(SuperTimer1().Enabled());
+  EXPECT_EQ(SuperTimer1().ThreadPriority(), TThreadPriority::tpHighest);
   EXPECT_EQ(State().DisplayMode, Intro);
   EXPECT_FALSE(State().GameRunning);
 }
@@ -92,8 +92,8 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   TForm1& form = Show();
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   EXPECT_TRUE(State().GameRunning);
-  EXPECT_TRUE(form.SuperTimer1().Enabled());
-  EXPECT_EQ(form.SuperTimer1().Interval(), 250);
+  EXPECT_TRUE(SuperTimer1().Enabled());
+  EXPECT_EQ(SuperTimer1().Interval(), 250);
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(3), "Easy");
   EXPECT_TRUE(Control<QToolButton>(form, "UpSpeed")->isEnabled());
   EXPECT_FALSE(Control<QTimer>(form, "ClickNewTimer")->isActive());
@@ -155,7 +155,7 @@ TEST_F(WindowTest, PauseAndResume) {
   auto* pause1 = Control<QAction>(form, "Pause1");
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   QTest::mouseClick(button3, Qt::LeftButton);
-  EXPECT_FALSE(form.SuperTimer1().Enabled());
+  EXPECT_FALSE(SuperTimer1().Enabled());
   EXPECT_EQ(button3->text(), "Res&ume");
   EXPECT_TRUE(pause1->isChecked());
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
@@ -164,7 +164,7 @@ TEST_F(WindowTest, PauseAndResume) {
   EXPECT_FALSE(Control<QAction>(form, "Options1")->isEnabled()) << "no options while paused";
 
   pause1->trigger();
-  EXPECT_TRUE(form.SuperTimer1().Enabled());
+  EXPECT_TRUE(SuperTimer1().Enabled());
   EXPECT_EQ(button3->text(), "Pa&use");
   EXPECT_FALSE(pause1->isChecked());
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "");
@@ -193,8 +193,6 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - New hi score");
   EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar | Game Over! Would you like to play again?");
-  EXPECT_EQ(form.Settings().HiName, "Ada");
-  EXPECT_EQ(form.Settings().HiScore, 50);
   EXPECT_EQ(State().DisplayMode, Intro);
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Game over");
   for (QWidget* w : {static_cast<QWidget*>(Control<QToolButton>(form, "LeftSpeed")),
@@ -207,6 +205,9 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
   EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
   form.Game1Click();
   EXPECT_TRUE(Control<QAction>(form, "Options1")->isEnabled());
+  const GameSettings saved = SavedSettings();
+  EXPECT_EQ(saved.HiName, "Ada");
+  EXPECT_EQ(saved.HiScore, 50);
 }
 
 TEST_F(WindowTest, CrashAnsweredYesStartsTheNextGame) {
@@ -220,9 +221,9 @@ TEST_F(WindowTest, CrashAnsweredYesStartsTheNextGame) {
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(answers.Seen().size(), 1u) << "no new best, so no name is asked";
   EXPECT_TRUE(State().GameRunning);
-  EXPECT_TRUE(form.SuperTimer1().Enabled());
+  EXPECT_TRUE(SuperTimer1().Enabled());
   EXPECT_EQ(State().Snake.back().Column, 14);
-  EXPECT_EQ(form.Settings().HiName, "Bo");
+  EXPECT_EQ(SavedSettings().HiName, "Bo");
 }
 
 TEST_F(WindowTest, CloseSavesTheHiScoreReachedDuringPlay) {
@@ -236,7 +237,7 @@ TEST_F(WindowTest, CloseSavesTheHiScoreReachedDuringPlay) {
   EXPECT_NE(text.find("HINAME=Bo"), std::string::npos) << "the name changes only at game over";
   EXPECT_NE(text.find("KEPT=yes"), std::string::npos);
   EXPECT_NE(text.find("LEVEL=1"), std::string::npos);
-  EXPECT_FALSE(form.SuperTimer1().Enabled());
+  EXPECT_FALSE(SuperTimer1().Enabled());
 }
 
 TEST_F(WindowTest, UnwritableSettingsKeepTheWindowOpenOnce) {
@@ -269,9 +270,9 @@ TEST_F(WindowTest, UnreadableSoundWarnsOnceAtShowAndFolderIsSilent) {
   QTest::qWait(50);  // room for a second warning that must not come
   ASSERT_EQ(answers.Seen().size(), 1u) << "one warning for the pipe named twice, none for the folder";
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Could not load sound file.");
-  EXPECT_EQ(form.Sound(GameSound::GameOver), nullptr);
-  EXPECT_EQ(form.Sound(GameSound::HiScore), nullptr);
-  EXPECT_EQ(form.Sound(GameSound::Blob), nullptr);
+  EXPECT_EQ(Played(GameSound::GameOver), nullptr);
+  EXPECT_EQ(Played(GameSound::HiScore), nullptr);
+  EXPECT_EQ(Played(GameSound::Blob), nullptr);
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ class MenuKeysTest : public WindowTest {
   TForm1& RunningGame() {
     TForm1& form = Show();
     StartHeldGame();
-    form.SuperTimer1().SetInterval(60000);
-    form.SuperTimer1().SetEnabled(true);
+    SuperTimer1().SetInterval(60000);
+    SuperTimer1().SetEnabled(true);
     return form;
   }
   size_t Queued() { return State().DirectionQueue.size(); }
@@ -46,7 +46,7 @@ TEST_F(MenuKeysTest, AnOpenMenuTakesArrowsAndEnterDuringAGame) {
   EXPECT_EQ(Queued(), queued) << "no key in the menu steers";
 
   QTest::keyClick(menu, Qt::Key_Return);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !form.SuperTimer1().Enabled(); }, 2000)) << "Enter picks Pause";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !SuperTimer1().Enabled(); }, 2000)) << "Enter picks Pause";
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
   EXPECT_TRUE(Control<QAction>(form, "Pause1")->isChecked());
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
@@ -87,7 +87,7 @@ TEST_F(MenuKeysTest, TheAboutBoxIsNoMenuArrowsSteerAndEnterIsSwallowed) {
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(Queued(), queued + 1);
   EXPECT_EQ(State().DirectionQueue.back().Value, Up);
-  EXPECT_TRUE(form.SuperTimer1().Enabled()) << "the box does not pause the game";
+  EXPECT_TRUE(SuperTimer1().Enabled()) << "the box does not pause the game";
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST_F(WindowTest, EachEndSignalClosesTheWindowAsExitDoes) {
       EXPECT_TRUE(sessionEnd.Requested());
       EXPECT_FALSE(form.isVisible());
       EXPECT_EQ(help.quits, 1);
-      EXPECT_FALSE(form.SuperTimer1().Enabled());
+      EXPECT_FALSE(SuperTimer1().Enabled());
       const std::string text = ReadSettings();
       EXPECT_NE(text.find("HISCORE=40"), std::string::npos) << "the best score reached in play is kept\n" << text;
       EXPECT_NE(text.find("LEVEL=1"), std::string::npos) << text;
