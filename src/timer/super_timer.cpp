@@ -131,9 +131,9 @@ void TTimerThread::SleepBeforeDue(std::stop_token stop) {
     if (interval > spin) timer_.sleeper_.Sleep(interval - spin, stop);
     return;
   }
-  // An ordinary thread that spins for long uses up its share of the
-  // processor and then waits for one at the due time. It sleeps against
-  // the due time itself, so the hand-over's length does not shift the wake.
+  // An ordinary thread that spins uses up its slice and then waits for a
+  // processor at the due time. It sleeps against the due time itself, so
+  // the hand-over's length does not shift the wake.
   const uint32_t wake = timer_.dueTime_.load() - spin;
   if (ClockBefore(timer_.clock_.Now(), wake)) timer_.sleeper_.SleepUntil(wake, stop);
 }

@@ -14,8 +14,8 @@
 // period, busy-waits on the millisecond clock for the rest, hands the tick
 // to the main thread and waits until the handler has run. A worker granted
 // SCHED_RR sleeps a plain sleep and busy-waits the last 50 ms (at most half
-// a period); an ordinary worker sleeps until 1 ms before the due time and
-// busy-waits only that (see BusyWaitMilliseconds in timer/timer_priority.h).
+// a period); an ordinary worker sleeps until the due time itself and does
+// not spin (see BusyWaitMilliseconds in timer/timer_priority.h).
 
 namespace quorvane {
 
@@ -161,7 +161,7 @@ class TSuperTimer {
   // Milliseconds of busy wait before each tick: a real-time worker's, and
   // an ordinary one's (see BusyWaitMilliseconds).
   static constexpr uint32_t kRealtimeSpinMargin = 50;
-  static constexpr uint32_t kOrdinarySpinMargin = 1;
+  static constexpr uint32_t kOrdinarySpinMargin = 0;
 
   // Real clock and sleep; |dispatcher| must outlive the timer.
   explicit TSuperTimer(TickDispatcher& dispatcher);

@@ -86,8 +86,7 @@ ThreadScheduling ApplyTimerThreadPriority(int threadId, TThreadPriority priority
 }
 
 uint32_t BusyWaitMilliseconds(uint32_t interval, bool realtime) {
-  return realtime ? std::min(TSuperTimer::kRealtimeSpinMargin, interval / 2)
-                  : std::min(TSuperTimer::kOrdinarySpinMargin, interval);
+  return realtime ? std::min(TSuperTimer::kRealtimeSpinMargin, interval / 2) : TSuperTimer::kOrdinarySpinMargin;
 }
 
 void RaiseTickReceiverPriority() {

@@ -66,10 +66,12 @@ ThreadScheduling ApplyTimerThreadPriority(int threadId, TThreadPriority priority
 // takes more than half a processor, far inside the kernel's real-time
 // throttle (95 % by default), which would otherwise stop the timer in
 // mid-wait. At the game's own intervals (120 ms and more) that is 50 ms.
-// At a nice value, the last 1 ms, after a sleep to an absolute time on the
-// monotonic clock, which wakes within a fraction of that: an ordinary
-// thread that spins uses up its fair share and is descheduled, so it would
-// fire late, and it costs the player's processor.
+// At a nice value, none: the worker sleeps to the due time itself, an
+// absolute time on the monotonic clock, which wakes within a fraction of a
+// millisecond. An ordinary thread that spins, even for the last
+// millisecond, uses up its slice and is descheduled on a busy machine, so
+// it would fire later than one that only sleeps, and the spin costs the
+// player's processor.
 uint32_t BusyWaitMilliseconds(uint32_t interval, bool realtime);
 
 // Raises the calling thread, the one that will run the ticks, to tpHigher

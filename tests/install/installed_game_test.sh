@@ -120,8 +120,13 @@ check_tree() {
   local base="$root$prefix" other=bin
   [[ $links == games ]] || other=games
   local folder="$base/lib/tolvenix"
-  for file in tolvenix zap.wav boing.wav yehaw.wav TOLVENIX.HLP plugins/libflexactive.so translations/tolvenix_de.qm \
-    translations/tolvenix_fr.qm; do
+  # Every language the source tree translates into ships its catalogue.
+  local catalogues=("${BASH_SOURCE[0]%/*}"/../../translations/tolvenix_*.ts)
+  catalogues=("${catalogues[@]##*/}")
+  catalogues=("${catalogues[@]/%.ts/.qm}")
+  (( ${#catalogues[@]} >= 8 )) || fail "the translations were not found beside the test"
+  for file in tolvenix zap.wav boing.wav yehaw.wav TOLVENIX.HLP plugins/libflexactive.so \
+    "${catalogues[@]/#/translations/}"; do
     [[ -f "$folder/$file" ]] || fail "missing from the program folder: $file"
   done
   [[ -x "$folder/tolvenix" ]] || fail "the program is not executable"
@@ -218,7 +223,9 @@ case ${1:-} in
     for needed in qt6-qpa-plugins libqt6sql6-sqlite fonts-freefont-ttf fonts-liberation2 libqt6widgets6 libqt6help6 libsdl2; do
       [[ $depends == *"$needed"* ]] || fail "$needed is not among the dependencies: $depends"
     done
-    [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-translations-l10n* ]] || fail "Qt's translations are not recommended"
+    for wanted in qt6-translations-l10n fonts-wqy-microhei; do
+      [[ $(dpkg-deb -f "$deb" Recommends) == *"$wanted"* ]] || fail "$wanted is not recommended"
+    done
     dpkg -x "$deb" "$scratch/root"
     check_tree "$scratch/root" /usr "$3" "$4"
     for binary in lib/tolvenix/tolvenix lib/tolvenix/plugins/libflexactive.so; do
