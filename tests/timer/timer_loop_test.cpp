@@ -169,10 +169,10 @@ TEST_P(TimerLoopBothSchedulings, ReenabledDuringASleepFiresWhenTheSleepEnds) {
   ASSERT_TRUE(sleeper.WhileHeld([this] {
     timer.SetEnabled(false);
     timer.SetInterval(100);
-    timer.SetEnabled(true);  // halfway through a sleep that lasts until 950 (999 for an ordinary worker)
+    timer.SetEnabled(true);  // halfway through a sleep that lasts until 950 (1000 for an ordinary worker)
   }));
   Run(2);
-  // Counted from the enable at 475 (499), fired when the sleep ends.
+  // Counted from the enable at 475 (500), fired when the sleep ends.
   const std::vector<int32_t> expected = GetParam() ? std::vector<int32_t>{475, 575} : std::vector<int32_t>{500, 600};
   EXPECT_EQ(ticks, expected);
 }
@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopBothSchedulings, ::testing::Bool()
 class TimerLoopAcrossClockWrap : public TimerLoopBothSchedulings {
  protected:
   // The due time lies 20 ms after the wrap; a real-time worker's first
-  // sleep ends 30 ms before it, an ordinary one's 19 ms after it.
+  // sleep ends 30 ms before it, an ordinary one at it.
   TimerLoopAcrossClockWrap() : TimerLoopBothSchedulings(0u - 980u) {}
 };
 
