@@ -57,7 +57,7 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     form.Button3Click();
     ModalAnswers answers;
     answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?
-    for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
+    StepUntilCrash();
     EXPECT_TRUE(answers.AllUsed());
     shown << Control<TStatusBar>(form, "StatusBar1")->PanelText(0);
     EXPECT_EQ(shown.join(u'|').toStdString(), c.texts);

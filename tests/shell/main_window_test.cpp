@@ -171,11 +171,6 @@ TEST_F(WindowTest, PauseAndResume) {
   EXPECT_TRUE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
 }
 
-// Steps the held game until it ends, answering the boxes on the way.
-void StepUntilCrash(TForm1& form) {
-  for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
-}
-
 TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
   TForm1& form = Show();
   StartHeldGame();
@@ -188,19 +183,15 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
     Control<QPushButton>(*dialog, "Button1")->click();
   });
   answers.Then(ModalAnswers::Press(QMessageBox::No));
-  StepUntilCrash(form);
+  StepUntilCrash();
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - New hi score");
   EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar | Game Over! Would you like to play again?");
   EXPECT_EQ(State().DisplayMode, Intro);
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Game over");
-  for (QWidget* w : {static_cast<QWidget*>(Control<QToolButton>(form, "LeftSpeed")),
-                     static_cast<QWidget*>(Control<QToolButton>(form, "UpSpeed")),
-                     static_cast<QWidget*>(Control<QToolButton>(form, "DownSpeed")),
-                     static_cast<QWidget*>(Control<QToolButton>(form, "RightSpeed")),
-                     static_cast<QWidget*>(Control<QPushButton>(form, "Button3"))})
-    EXPECT_FALSE(w->isEnabled());
+  for (const char* name : {"LeftSpeed", "UpSpeed", "DownSpeed", "RightSpeed", "Button3"})
+    EXPECT_FALSE(Control<QWidget>(form, name)->isEnabled()) << name;
   EXPECT_FALSE(Control<QAction>(form, "Pause1")->isEnabled());
   EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
   form.Game1Click();

@@ -30,25 +30,25 @@ class MenuKeysTest : public WindowTest {
 TEST_F(MenuKeysTest, AnOpenMenuTakesArrowsAndEnterDuringAGame) {
   TForm1& form = RunningGame();
   const size_t queued = Queued();
-  form.menuBar()->setActiveAction(Control<QMenu>(form, "Game1")->menuAction());
-  ASSERT_TRUE(
-      QTest::qWaitFor([&] { return QApplication::activePopupWidget() == Control<QMenu>(form, "Game1"); }, 2000));
-  QWindow* menu = Control<QMenu>(form, "Game1")->windowHandle();
+  QMenu* game1 = Control<QMenu>(form, "Game1");
+  QAction* pause1 = Control<QAction>(form, "Pause1");
+  form.menuBar()->setActiveAction(game1->menuAction());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == game1; }, 2000));
+  QWindow* menu = game1->windowHandle();
   ASSERT_NE(menu, nullptr);
 
-  QAction* before = Control<QMenu>(form, "Game1")->activeAction();
+  QAction* before = game1->activeAction();
   QTest::keyClick(menu, Qt::Key_Down);
-  EXPECT_NE(Control<QMenu>(form, "Game1")->activeAction(), before) << "Down moves the highlight";
-  EXPECT_NE(Control<QMenu>(form, "Game1")->activeAction(), nullptr);
-  for (int i = 0; i < 5 && Control<QMenu>(form, "Game1")->activeAction() != Control<QAction>(form, "Pause1"); ++i)
-    QTest::keyClick(menu, Qt::Key_Down);
-  ASSERT_EQ(Control<QMenu>(form, "Game1")->activeAction(), Control<QAction>(form, "Pause1"));
+  EXPECT_NE(game1->activeAction(), before) << "Down moves the highlight";
+  EXPECT_NE(game1->activeAction(), nullptr);
+  for (int i = 0; i < 5 && game1->activeAction() != pause1; ++i) QTest::keyClick(menu, Qt::Key_Down);
+  ASSERT_EQ(game1->activeAction(), pause1);
   EXPECT_EQ(Queued(), queued) << "no key in the menu steers";
 
   QTest::keyClick(menu, Qt::Key_Return);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !SuperTimer1().Enabled(); }, 2000)) << "Enter picks Pause";
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
-  EXPECT_TRUE(Control<QAction>(form, "Pause1")->isChecked());
+  EXPECT_TRUE(pause1->isChecked());
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
   // With the menus closed again the arrows steer as before.

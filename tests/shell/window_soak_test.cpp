@@ -36,7 +36,7 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   SuperTimer1().SetOnTimer([&](TSuperTimer&) {
     form.SuperTimer1Timer();
     ++steps;
-    if (fault.empty() && form.Game().State().GameRunning) fault = BoardFault(form.Game().State());
+    if (fault.empty() && State().GameRunning) fault = BoardFault(State());
   });
 
   ModalAnswers answers;
@@ -65,7 +65,7 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   QObject::connect(&player, &QTimer::timeout, [&] {
     if (QApplication::activeModalWidget() != nullptr) return;
     ++turns;
-    const GameState& s = form.Game().State();
+    const GameState& s = State();
     if (!s.GameRunning) {
       QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
     } else if (turns % 60 == 20) {

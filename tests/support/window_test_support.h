@@ -177,6 +177,10 @@ class WindowTest : public ::testing::Test {
   }
 
   GameState& State() { return form_->Game().State(); }
+  // Steps the held game until it ends, whatever boxes come on the way.
+  void StepUntilCrash() {
+    for (int i = 0; i < 30 && State().GameRunning; ++i) form_->SuperTimer1Timer();
+  }
   TSuperTimer& SuperTimer1() { return *superTimer1_; }
 
   // The image the window plays for |sound|.

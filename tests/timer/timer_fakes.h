@@ -37,11 +37,9 @@ class FakeSleeper : public TimerSleeper {
     std::unique_lock lock(mutex_);
     sleeps_.push_back(milliseconds);
     clock_.Advance(milliseconds / 2);
-    if (sleeps_.size() == holdAt_) {
-      held_ = true;
-      changed_.notify_all();
-      changed_.wait(lock, stop, [this] { return !held_; });
-    }
+    held_ = sleeps_.size() == holdAt_;
+    changed_.notify_all();
+    changed_.wait(lock, stop, [this] { return !held_; });
     clock_.Advance(milliseconds - milliseconds / 2);
   }
   // Recorded as the sleep's length, so both kinds of sleep read alike.
@@ -57,9 +55,7 @@ class FakeSleeper : public TimerSleeper {
   bool WhileHeld(const std::function<void()>& action) {
     std::unique_lock lock(mutex_);
     if (!changed_.wait_for(lock, std::chrono::seconds(5), [this] { return held_; })) return false;
-    lock.unlock();
-    action();
-    lock.lock();
+    action();  // the worker cannot leave its sleep meanwhile: it needs the lock
     held_ = false;
     changed_.notify_all();
     return true;
