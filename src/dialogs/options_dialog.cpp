@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
@@ -239,11 +240,11 @@ void TForm3::Browse(QLineEdit* edit) {
   // Qt would read "*.*" as names with a dot only; every file is meant.
   request.Filters = {{tr("Wav files (*.wav)"), QStringLiteral("*.wav")}, {tr("All files (*.*)"), QStringLiteral("*")}};
   request.FilterIndex = 0;
-  request.StartFolder = browseFolder_;
+  request.StartFolder = QFile::decodeName(browseFolder_);
   const std::optional<QString> chosen = browser_.ChooseFile(this, request);
   if (!chosen) return;
   edit->setText(*chosen);
-  browseFolder_ = QFileInfo(*chosen).absolutePath();
+  browseFolder_ = QFile::encodeName(QFileInfo(*chosen).absolutePath());
 }
 
 void TForm3::Button3Click() { Browse(ui_->Edit5); }

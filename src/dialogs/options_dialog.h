@@ -77,7 +77,7 @@ class TForm3 final : public QDialog {
   WavFileBrowser& browser_;
   // The folder the sound-file browser opens in: the stored one at first,
   // then that of the file chosen last.
-  QString browseFolder_;
+  QByteArray browseFolder_;
   // The stored start at opening; coming back to this direction brings back
   // this cell.
   int customDirection_ = 0;

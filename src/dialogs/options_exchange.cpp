@@ -32,7 +32,7 @@ void FillOptionsDialog(TForm3& dialog, const GameSettings& s) {
   v.MaxMax = s.MaxMax;
   v.WallMax = s.WallMax;
   v.WallNum = s.WallNum;
-  v.BrowseFolder = FromStd(s.WavFolder);
+  v.BrowseFolder = QByteArray::fromStdString(s.WavFolder);
   v.PlayWavs = s.PlayWavs;
   v.PlayBall = s.PlayBall;
   v.BallWav = QByteArray::fromStdString(s.BallWav);

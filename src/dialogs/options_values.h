@@ -17,8 +17,9 @@ struct OptionsValues {
   int WallMax = 0;
   int WallNum = 0;
 
-  // Sounds page, and the folder the file browser opens in.
-  QString BrowseFolder;
+  // Sounds page, and the folder the file browser opens in, as the file
+  // system names it: a stored name that is not UTF-8 goes back unchanged.
+  QByteArray BrowseFolder;
   bool PlayWavs = false;
   bool PlayBall = false;
   // The sound files' names as the file system has them.

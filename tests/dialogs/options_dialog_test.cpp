@@ -253,6 +253,9 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
 }
 
 TEST_F(OptionsDialogTest, BrowseStartsInTheStoredFolderThenInThatOfTheLastChoice) {
+  // A stored folder whose name is not UTF-8 goes back byte for byte.
+  stored_.WavFolder = "/no/such/m\xfcsic";
+  EXPECT_EQ(Open().Values().BrowseFolder.toStdString(), stored_.WavFolder);
   stored_.WavFolder = "/no/such/music";
   TForm3& d = Open();
   browser_.answers = {dir_.filePath("more/ding.wav"), std::nullopt};
@@ -264,6 +267,7 @@ TEST_F(OptionsDialogTest, BrowseStartsInTheStoredFolderThenInThatOfTheLastChoice
   EXPECT_EQ(first.StartFolder, "/no/such/music");
   EXPECT_TRUE(first.FileName.isEmpty());
   EXPECT_EQ(browser_.requests[1].StartFolder, dir_.filePath("more"));
+  EXPECT_EQ(d.Values().BrowseFolder, QFile::encodeName(dir_.filePath("more")));
   EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->text(), dir_.filePath("more/ding.wav"));
   EXPECT_EQ(Control<QLineEdit>(d, "Edit7")->text(), Path("yehaw.wav")) << "a cancel changes nothing";
 
