@@ -25,6 +25,7 @@
 #include "shell/key_filter.h"
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
+#include "sound/sound_player.h"
 #include "ui_main_window.h"
 #include "widgets/first_show.h"
 #include "widgets/form_design.h"
@@ -45,13 +46,25 @@ std::filesystem::path BannerPluginFolder(const std::string& programPath) {
   return std::filesystem::path(folder) / "plugins";
 }
 
+// The default audio device.
+class DevicePlayer final : public SoundOutput {
+ public:
+  void PlaySoundImage(const SoundImage& image) override { player_.PlaySoundImage(image); }
+
+ private:
+  SoundPlayer player_;
+};
+
 }  // namespace
 
 TForm1::TForm1(SettingsLocation settingsFile, WindowPorts ports, QWidget* parent)
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::TForm1>()),
       settingsFile_(std::move(settingsFile)),
-      superTimer1_(dispatcher_) {
+      ownTimer_(ports.SuperTimer1 ? nullptr : std::make_unique<TSuperTimer>(dispatcher_)),
+      superTimer1_(ports.SuperTimer1 ? *ports.SuperTimer1 : *ownTimer_),
+      ownSounds_(ports.Sounds ? nullptr : std::make_unique<DevicePlayer>()),
+      sounds_(ports.Sounds ? *ports.Sounds : *ownSounds_) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   ui_->setupUi(this);
@@ -96,6 +109,7 @@ TForm1::TForm1(SettingsLocation settingsFile, WindowPorts ports, QWidget* parent
 TForm1::~TForm1() {
   // No tick may reach a game that is going away.
   superTimer1_.SetEnabled(false);
+  superTimer1_.SetOnTimer(nullptr);
   if (keyFilter_) qApp->removeEventFilter(keyFilter_);
 }
 
@@ -258,7 +272,7 @@ const SoundImage& TForm1::Sound(GameSound sound) const {
   }
 }
 
-void TForm1::PlaySoundImage(GameSound sound) { player_.PlaySoundImage(Sound(sound)); }
+void TForm1::PlaySoundImage(GameSound sound) { sounds_.PlaySoundImage(Sound(sound)); }
 
 std::string TForm1::AskHiScoreName(int32_t hiScore) {
   TForm4 dialog(this);

@@ -14,7 +14,6 @@
 #include "shell/system_sources.h"
 #include "shell/window_layout.h"
 #include "sound/sound_image.h"
-#include "sound/sound_player.h"
 #include "timer/super_timer.h"
 
 class QTimer;
@@ -27,12 +26,22 @@ namespace Ui {
 class TForm1;
 }
 
+// Where the window plays its sound images.
+class SoundOutput {
+ public:
+  virtual ~SoundOutput() = default;
+  // Starts the sound and returns at once; an absent image plays nothing.
+  virtual void PlaySoundImage(const SoundImage& image) = 0;
+};
+
 // What the main window reaches outside itself. Each left empty is the
 // program's own; tests hand in recording fakes.
 struct WindowPorts {
-  HelpService* Help = nullptr;        // the help viewer
-  WavFileBrowser* Browser = nullptr;  // the options dialog's "Browse ..." file dialog
-  DialogFactory* Dialogs = nullptr;   // how the options dialog and the About box are made and shown
+  HelpService* Help = nullptr;         // the help viewer
+  WavFileBrowser* Browser = nullptr;   // the options dialog's "Browse ..." file dialog
+  DialogFactory* Dialogs = nullptr;    // how the options dialog and the About box are made and shown
+  TSuperTimer* SuperTimer1 = nullptr;  // the step timer; the window sets its handler and priority
+  SoundOutput* Sounds = nullptr;       // the default audio device
 };
 
 // The main window: the advertisement strip, the board, the buttons, the
@@ -77,9 +86,6 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   std::string CloseForSessionEnd();
 
   SnakeGame& Game() { return *game_; }
-  GameSettings& Settings() { return settings_; }
-  TSuperTimer& SuperTimer1() { return superTimer1_; }
-  const SoundImage& Sound(GameSound sound) const;
 
   // The help viewer the window uses.
   HelpService& Help() { return *help_; }
@@ -101,15 +107,18 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   void DescribeBoardChange();
   void WarnSoundLoad(const std::string& text);
   void ShowWarning(const QString& text);
+  const SoundImage& Sound(GameSound sound) const;
 
   SettingsLocation settingsFile_;
   GameSettings settings_;
   QtTickDispatcher dispatcher_;
-  TSuperTimer superTimer1_;
+  std::unique_ptr<TSuperTimer> ownTimer_;
+  TSuperTimer& superTimer1_;
   SuperTimerSteps steps_{superTimer1_};
   MersenneRandom random_;
   LocalTimeOfDay clock_;
-  SoundPlayer player_;
+  std::unique_ptr<SoundOutput> ownSounds_;
+  SoundOutput& sounds_;
   SoundImage blobSound_, gameOverSound_, hiScoreSound_;
   std::unique_ptr<SnakeGame> game_;
   std::unique_ptr<HelpService> ownHelp_;

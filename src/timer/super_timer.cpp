@@ -35,6 +35,10 @@ void ThreadSleeper::SleepUntil(uint32_t reading, std::stop_token stop) {
   wake_.wait_until(lock, stop, wake, [] { return false; });
 }
 
+bool SystemWorkerScheduling::Apply(int threadId, TThreadPriority priority) {
+  return ApplyTimerThreadPriority(threadId, priority).RealtimePriority > 0;
+}
+
 // --- hand-over ---------------------------------------------------------
 
 void TickHandOver::Run() {
@@ -64,8 +68,7 @@ void TickHandOver::Run() {
 
 // --- worker ------------------------------------------------------------
 
-TTimerThread::TTimerThread(TSuperTimer& timer, TimerWorkerMode mode)
-    : timer_(timer), mode_(mode), handOver_(new TickHandOver(&timer)) {}
+TTimerThread::TTimerThread(TSuperTimer& timer) : timer_(timer), handOver_(new TickHandOver(&timer)) {}
 
 TTimerThread::~TTimerThread() { Release(); }
 
@@ -87,28 +90,26 @@ void TTimerThread::Release() {
 
 void TTimerThread::ApplyPriority(TThreadPriority priority) {
   std::lock_guard lock(priorityMutex_);
-  if (nativeId_.load() != 0) realtime_.store(ApplyTimerThreadPriority(nativeId_.load(), priority).RealtimePriority > 0);
+  if (nativeId_.load() != 0) realtime_.store(timer_.scheduling_.Apply(nativeId_.load(), priority));
 }
 
 void TTimerThread::Loop(std::stop_token stop) {
   {
     std::lock_guard lock(priorityMutex_);
     nativeId_.store(static_cast<int>(gettid()));
-    realtime_.store(ApplyTimerThreadPriority(nativeId_.load(), timer_.priority_.load()).RealtimePriority > 0);
+    realtime_.store(timer_.scheduling_.Apply(nativeId_.load(), timer_.priority_.load()));
   }
   while (!stop.stop_requested()) RunPass(stop);
 }
 
-bool TTimerThread::RunOnce() { return mode_ == TimerWorkerMode::Manual && RunPass(std::stop_token{}); }
-
-bool TTimerThread::RunPass(std::stop_token stop) {
+void TTimerThread::RunPass(std::stop_token stop) {
   for (;;) {
-    if (!AwaitEnabled(stop) || stop.stop_requested()) return false;
+    if (!AwaitEnabled(stop) || stop.stop_requested()) return;
     SleepBeforeDue(stop);
     uint64_t epoch = 0;
     if (SpinUntilDue(epoch)) {
       HandOver(epoch);
-      return true;
+      return;
     }
     // Parked during the busy wait: once resumed, sleep through the new
     // period rather than spin through all of it.
@@ -117,7 +118,6 @@ bool TTimerThread::RunPass(std::stop_token stop) {
 
 bool TTimerThread::AwaitEnabled(std::stop_token stop) {
   std::unique_lock lock(timer_.stateMutex_);
-  if (mode_ == TimerWorkerMode::Manual) return timer_.enabled_.load();
   return gate_.wait(lock, stop, [this] { return timer_.enabled_.load(); });
 }
 
@@ -178,10 +178,11 @@ void TTimerThread::HandOver(uint64_t epoch) {
 // --- timer -------------------------------------------------------------
 
 TSuperTimer::TSuperTimer(TickDispatcher& dispatcher)
-    : clock_(ownClock_), sleeper_(ownSleeper_), dispatcher_(dispatcher), worker_(*this, TimerWorkerMode::Thread) {}
+    : clock_(ownClock_), sleeper_(ownSleeper_), scheduling_(ownScheduling_), dispatcher_(dispatcher), worker_(*this) {}
 
-TSuperTimer::TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper, TimerWorkerMode mode)
-    : clock_(clock), sleeper_(sleeper), dispatcher_(dispatcher), worker_(*this, mode) {}
+TSuperTimer::TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper,
+                         WorkerScheduling& scheduling)
+    : clock_(clock), sleeper_(sleeper), scheduling_(scheduling), dispatcher_(dispatcher), worker_(*this) {}
 
 TSuperTimer::~TSuperTimer() {
   SetEnabled(false);
@@ -205,7 +206,7 @@ void TSuperTimer::SetEnabled(bool value) {
     startTime_.store(clock_.Now());
     dueTime_.store(startTime_.load() + interval_.load());
   }
-  if (worker_.mode_ == TimerWorkerMode::Manual || worker_.Started()) {
+  if (worker_.Started()) {
     worker_.Resume();
     return;
   }

@@ -97,28 +97,29 @@ class TickDispatcher {
   virtual void Post(const std::shared_ptr<TickHandOver>& handOver) = 0;
 };
 
-enum class TimerWorkerMode {
-  Thread,  // the worker runs on its own thread, started at the first enable
-  Manual,  // no thread: the caller runs the loop with Worker().RunOnce()
+// Gives the worker thread the scheduling that goes with a priority and says
+// whether the worker now runs real-time, which decides how it waits.
+class WorkerScheduling {
+ public:
+  virtual ~WorkerScheduling() = default;
+  // Called on the worker when it starts, and on the main thread when the
+  // priority changes after that.
+  virtual bool Apply(int threadId, TThreadPriority priority) = 0;
+};
+
+// Nice values and SCHED_RR where granted (see ScheduleThread).
+class SystemWorkerScheduling final : public WorkerScheduling {
+ public:
+  bool Apply(int threadId, TThreadPriority priority) override;
 };
 
 // The worker of one timer.
 class TTimerThread {
  public:
-  TTimerThread(TSuperTimer& timer, TimerWorkerMode mode);
+  explicit TTimerThread(TSuperTimer& timer);
   TTimerThread(const TTimerThread&) = delete;
   TTimerThread& operator=(const TTimerThread&) = delete;
   ~TTimerThread();
-
-  // Manual mode: one period of the loop, from the sleep to the end of the
-  // hand-over. Gives false, without waiting, when the timer is disabled.
-  bool RunOnce();
-
-  // Manual mode: waits as a worker under SCHED_RR would (true) or as an
-  // ordinary one (false, as at construction).
-  void ScheduleAsRealtime(bool realtime) {
-    if (mode_ == TimerWorkerMode::Manual) realtime_.store(realtime);
-  }
 
   bool Started() const { return thread_.joinable(); }
   // The kernel's id of the worker thread; 0 until it has begun to run.
@@ -132,7 +133,8 @@ class TTimerThread {
   void Release();
   void ApplyPriority(TThreadPriority priority);
   void Loop(std::stop_token stop);
-  bool RunPass(std::stop_token stop);
+  // One period, from the sleep to the end of the hand-over.
+  void RunPass(std::stop_token stop);
   bool AwaitEnabled(std::stop_token stop);
   // The sleep before the busy wait, as long as this worker's scheduling allows.
   void SleepBeforeDue(std::stop_token stop);
@@ -141,7 +143,6 @@ class TTimerThread {
   void HandOver(uint64_t epoch);
 
   TSuperTimer& timer_;
-  const TimerWorkerMode mode_;
   const std::shared_ptr<TickHandOver> handOver_;
   std::condition_variable_any gate_;  // waited on with the timer's stateMutex_
   std::mutex priorityMutex_;
@@ -164,8 +165,7 @@ class TSuperTimer {
 
   // Real clock and sleep; |dispatcher| must outlive the timer.
   explicit TSuperTimer(TickDispatcher& dispatcher);
-  TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper,
-              TimerWorkerMode mode = TimerWorkerMode::Thread);
+  TSuperTimer(TickDispatcher& dispatcher, TimerClock& clock, TimerSleeper& sleeper, WorkerScheduling& scheduling);
   TSuperTimer(const TSuperTimer&) = delete;
   TSuperTimer& operator=(const TSuperTimer&) = delete;
   // Ends the worker and waits for it; a tick still on its way is dropped.
@@ -240,8 +240,10 @@ class TSuperTimer {
   LifeGuard* guards_ = nullptr;
   MonotonicMillisecondClock ownClock_;
   ThreadSleeper ownSleeper_;
+  SystemWorkerScheduling ownScheduling_;
   TimerClock& clock_;
   TimerSleeper& sleeper_;
+  WorkerScheduling& scheduling_;
   TickDispatcher& dispatcher_;
   TTimerThread worker_;  // last: it refers to everything above
 };

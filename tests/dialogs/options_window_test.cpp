@@ -54,7 +54,7 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   Stored("[CUSTOM]\nMOVEMAX=7\nSNAKESPEED=305\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
   std::ofstream(folder_ + "/new.wav") << "fresh";
   TForm1& form = Show();
-  const SoundImage gameOverBefore = form.Sound(GameSound::GameOver);
+  const SoundImage gameOverBefore = Played(GameSound::GameOver);
   ASSERT_EQ(State().PreviousHiScore, 20);
   ModalAnswers answers;
   answers.Then(Player([&](TForm3& d) {
@@ -70,31 +70,32 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   Control<QAction>(form, "Options1")->trigger();
   ASSERT_TRUE(answers.AllUsed());
 
-  const GameSettings& s = form.Settings();
-  EXPECT_EQ(s.Level, Difficult);
-  EXPECT_EQ(s.MoveMax, 7);
-  EXPECT_EQ(s.SnakeSpeed, 300) << "the slider's value, whatever the level";
-  EXPECT_EQ(s.BallWav, folder_ + "/new.wav");
-  const SoundImage& blob = form.Sound(GameSound::Blob);
+  const SoundImage blob = Played(GameSound::Blob);
   EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", "fresh");
-  EXPECT_EQ(form.Sound(GameSound::GameOver), gameOverBefore) << "same path, not reloaded";
-  EXPECT_EQ(form.Sound(GameSound::HiScore), blob) << "one file named twice is read once";
-  EXPECT_EQ(s.WavFolder, folder_);
-  EXPECT_EQ(s.HiName, "Bo");
+  EXPECT_EQ(Played(GameSound::GameOver), gameOverBefore) << "same path, not reloaded";
+  EXPECT_EQ(Played(GameSound::HiScore), blob) << "one file named twice is read once";
   EXPECT_EQ(State().PreviousHiScore, 0);
-  EXPECT_EQ(s.Mode, CustomStart);
-  EXPECT_EQ(s.CustomDirection, Down);
-  EXPECT_EQ(s.CustomVPos, 4);
-  EXPECT_EQ(s.CustomHPos, 19);
 
   StartHeldGame();
   EXPECT_EQ(State().Snake.front().Column, 19);
   EXPECT_EQ(State().Snake.front().Row, 4);
   EXPECT_EQ(State().Snake.back().Row, 8) << "the head four cells below";
-  EXPECT_EQ(form.SuperTimer1().Interval(), 160) << "Difficult";
+  EXPECT_EQ(SuperTimer1().Interval(), 160) << "Difficult";
   for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
-  EXPECT_EQ(s.HiScore, 30);
   EXPECT_FALSE(State().HiScoreSoundPlayed) << "no sound for beating a score just accepted";
+
+  const GameSettings s = SavedSettings();
+  EXPECT_EQ(s.Level, Difficult);
+  EXPECT_EQ(s.MoveMax, 7);
+  EXPECT_EQ(s.SnakeSpeed, 300) << "the slider's value, whatever the level";
+  EXPECT_EQ(s.BallWav, folder_ + "/new.wav");
+  EXPECT_EQ(s.WavFolder, folder_);
+  EXPECT_EQ(s.HiName, "Bo");
+  EXPECT_EQ(s.Mode, CustomStart);
+  EXPECT_EQ(s.CustomDirection, Down);
+  EXPECT_EQ(s.CustomVPos, 4);
+  EXPECT_EQ(s.CustomHPos, 19);
+  EXPECT_EQ(s.HiScore, 30);
 }
 
 // A Latin-1 file name shows with replacement characters and goes back as it
@@ -104,15 +105,17 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
   const std::string latin1 = folder_ + "/\xe9t\xe9.wav", utf8 = folder_ + "/\xc3\xa9t\xc3\xa9.wav";
   std::ofstream(latin1) << "latin";
   std::ofstream(utf8) << "utf8";
-  TForm1& form = Show();
-  const std::tuple<std::string, QString, std::string> rows[] = {
-      {latin1, "", latin1}, {latin1, "/\u00e9t\u00e9.wav", utf8}, {utf8 + "x", "/\u00e9t\u00e9.wav", utf8}};
+  const std::tuple<std::string, QString, std::string, std::string> rows[] = {
+      {latin1, "", latin1, "latin"},
+      {latin1, "/\u00e9t\u00e9.wav", utf8, "utf8"},
+      {utf8 + "x", "/\u00e9t\u00e9.wav", utf8, "utf8"}};
   for (const auto& row : rows) {
     // Plain references, not a structured binding: the lambda below captures one.
     const std::string& stored = std::get<0>(row);
     const QString& typed = std::get<1>(row);
     const std::string& taken = std::get<2>(row);
-    form.Settings().BallWav = stored;
+    WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + stored + "\n");
+    TForm1& form = Show();
     ModalAnswers answers;
     answers.Then(Player([&](TForm3& d) {
       if (!typed.isEmpty()) Control<QLineEdit>(d, "Edit5")->setText(QString::fromStdString(folder_) + typed);
@@ -124,15 +127,16 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
       Control<QPushButton>(d, "Button2")->click();
     }));
     Control<QAction>(form, "Options1")->trigger();
-    EXPECT_EQ(form.Settings().BallWav, taken);
+    const SoundImage blob = Played(GameSound::Blob);
+    EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", std::get<3>(row));
+    EXPECT_EQ(SavedSettings().BallWav, taken);
   }
-  EXPECT_EQ(std::string(form.Sound(GameSound::Blob)->begin(), form.Sound(GameSound::Blob)->end()), "utf8");
 }
 
 TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
   Stored("[SCORE]\nHISCORE=900\nHINAME=Bo\n[POSITION]\nMODE=2\nCUSTOMDIRECTION=-1\n");
+  const GameSettings before = FileSettings();
   TForm1& form = Show();
-  const GameSettings before = form.Settings();
   ModalAnswers answers;
   answers.Then(Player([](TForm3& d) {
     Answering(QMessageBox::No, Control<QPushButton>(d, "Button6"));
@@ -148,16 +152,16 @@ TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
     Control<QPushButton>(d, "Button2")->click();
   }));
   Control<QAction>(form, "Options1")->trigger();
-  EXPECT_EQ(form.Settings(), before) << "Cancel changes nothing";
   EXPECT_EQ(State().PreviousHiScore, 900);
   Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
-  EXPECT_EQ(form.Settings().HiScore, 0);
-  EXPECT_EQ(form.Settings().HiName, "");
-  EXPECT_EQ(form.Settings().CustomDirection, -1);
   StartHeldGame();
   EXPECT_EQ(State().Snake.front().Column, 10) << "no direction: the default start";
   EXPECT_EQ(State().Snake.back().Column, 14);
+  GameSettings reset = before;
+  reset.HiScore = 0;
+  reset.HiName = "";
+  EXPECT_EQ(SavedSettings(), reset) << "Cancel changed nothing; Ok took the reset and kept no direction";
 }
 
 TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
@@ -165,8 +169,8 @@ TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
   FakeWavBrowser browser;
   browser.answers = {QStringLiteral("/somewhere/else/beep.wav")};
   ports_.Browser = &browser;
+  const GameSettings before = FileSettings();
   TForm1& form = Show();
-  const GameSettings before = form.Settings();
   ModalAnswers answers;
   answers.Then(Player([](TForm3& d) {
     Control<QLineEdit>(d, "Edit5")->setText("/typed/over.wav");
@@ -183,21 +187,21 @@ TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
     Control<QPushButton>(d, "Button1")->click();
   }));
   Control<QAction>(form, "Options1")->trigger();
-  const GameSettings& s = form.Settings();
+  Control<QAction>(form, "Options1")->trigger();
+  EXPECT_TRUE(answers.AllUsed());
+  const GameSettings s = SavedSettings();
   EXPECT_FALSE(s.PlayWavs || s.PlayBall || s.PlayGameOver || s.PlayHiScore);
   EXPECT_EQ(s.BallWav, before.BallWav);
   EXPECT_EQ(s.GameOverWav, before.GameOverWav);
   EXPECT_EQ(s.WavFolder, before.WavFolder);
-  Control<QAction>(form, "Options1")->trigger();
-  EXPECT_TRUE(answers.AllUsed());
 }
 
 TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
   Stored("[SCORE]\nHISCORE=900\n");
   FailingDialogs dialogs;
   ports_.Dialogs = &dialogs;
+  const GameSettings before = FileSettings();
   TForm1& form = Show();
-  const GameSettings before = form.Settings();
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
@@ -205,12 +209,12 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
   form.Options1Click();
   dialogs.FailAt = FailingDialogs::Stage::Show;
   form.Options1Click();
-  EXPECT_EQ(form.Settings(), before);
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Could not create options dialog box.");
   EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar | Could not display options dialog box.");
   EXPECT_TRUE(form.findChildren<TForm3*>().isEmpty());
+  EXPECT_EQ(SavedSettings(), before);
 }
 
 TEST_F(OptionsWindowTest, HelpButtonCountsAsOpeningHelpAndF1DoesNot) {

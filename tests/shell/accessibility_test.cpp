@@ -57,7 +57,7 @@ TEST_F(WindowTest, ScreenReaderHearsTheControlsTheStatusAndTheBoard) {
   EXPECT_EQ(Heard(paintBox1, QAccessible::Description),
             "Playing. Score 10. The snake is 5 cells long, heading right. "
             "The blob is 13 cells left and 8 cells up of the head.");
-  form.SuperTimer1().SetEnabled(true);  // running, so that the button pauses
+  SuperTimer1().SetEnabled(true);  // running, so that the button pauses
   QTest::mouseClick(button3, Qt::LeftButton);
   EXPECT_EQ(Panels(form)[0], "Paused");
   EXPECT_EQ(Heard(button3), "Resume");

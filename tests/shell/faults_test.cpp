@@ -11,6 +11,7 @@
 #include <random>
 
 #include "dialogs/new_hi_score_dialog.h"
+#include "shell/status_bar.h"
 #include "support/controls.h"
 #include "support/window_test_support.h"
 
@@ -24,10 +25,10 @@ TEST_F(WindowTest, ReadOnlySettingsAreReadPlayedWithAndNeverReplaced) {
   WriteSettings(old);
   fs::permissions(location_.IniFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   TForm1& form = Show();
-  EXPECT_EQ(form.Settings().HiScore, 30);
+  EXPECT_EQ(State().PreviousHiScore, 30);
   StartHeldGame();
   for (int i = 0; i < 5; ++i) form.SuperTimer1Timer();
-  EXPECT_EQ(form.Settings().HiScore, 50);
+  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(HiScorePanel), "Hi : 50");
 
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
@@ -159,7 +160,7 @@ TEST_P(BadSoundTest, TheGameStartsPlaysAndEndsWithIt) {
   TForm1& form = Show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return answers.AllUsed(); }, 5000));
   for (GameSound sound : {GameSound::Blob, GameSound::GameOver, GameSound::HiScore})
-    EXPECT_EQ(form.Sound(sound) != nullptr, bad.loads);
+    EXPECT_EQ(Played(sound) != nullptr, bad.loads);
 
   StartHeldGame();
   State().Blob = SnakeSegment(16, 10, BlobTile);  // two cells ahead of the head
@@ -173,15 +174,14 @@ TEST_P(BadSoundTest, TheGameStartsPlaysAndEndsWithIt) {
   answers.Then(ModalAnswers::Press(QMessageBox::Yes));
   // The blob, the new best, then the right edge; Yes starts the next game.
   for (int i = 0; i < 10 && !answers.AllUsed(); ++i) form.SuperTimer1Timer();
-  form.SuperTimer1().SetEnabled(false);  // the next game is stepped by hand too
+  SuperTimer1().SetEnabled(false);  // the next game is stepped by hand too
   ASSERT_TRUE(answers.AllUsed());
-  EXPECT_EQ(form.Settings().HiName, "Ann");
   EXPECT_TRUE(State().GameRunning) << "the next game started";
   QTest::qWait(100);  // the player decodes meanwhile
   for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
   EXPECT_EQ(State().Score % 100, 30) << "three steps, and perhaps a blob";
   EXPECT_TRUE(form.close());
-  EXPECT_NE(ReadSettings().find("HINAME=Ann\n"), std::string::npos);
+  EXPECT_NE(ReadSettings().find("HINAME=Ann\n"), std::string::npos) << "the name the dialog took";
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, BadSoundTest, ::testing::ValuesIn(kBadSounds),

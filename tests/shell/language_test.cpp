@@ -43,8 +43,8 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     TForm1& form = Show();
     StartHeldGame();
     form.SuperTimer1Timer();
-    form.SuperTimer1().SetInterval(60000);  // running, far from its next tick
-    form.SuperTimer1().SetEnabled(true);
+    SuperTimer1().SetInterval(60000);  // running, far from its next tick
+    SuperTimer1().SetEnabled(true);
     auto* status = Control<TStatusBar>(form, "StatusBar1");
     QStringList shown = {Control<QPushButton>(form, "Button2")->text(), status->PanelText(1), status->PanelText(3)};
     form.Button3Click();
@@ -53,7 +53,7 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     form.Button3Click();
     ModalAnswers answers;
     answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?
-    for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
+    StepUntilCrash();
     EXPECT_TRUE(answers.AllUsed());
     shown << status->PanelText(0);
     EXPECT_EQ(shown.join(u'|').toStdString(), c.texts);

@@ -82,8 +82,8 @@ TEST_F(WindowTest, ControlsAtStart) {
     EXPECT_TRUE(Control<TStatusBar>(form, "StatusBar1")->PanelText(i).isEmpty());
   EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
   EXPECT_EQ(Control<QTimer>(form, "ClickNewTimer")->interval(), 500);
-  EXPECT_FALSE(form.SuperTimer1().Enabled());
-  EXPECT_EQ(form.SuperTimer1().ThreadPriority(), TThreadPriority::tpHighest);
+  EXPECT_FALSE(SuperTimer1().Enabled());
+  EXPECT_EQ(SuperTimer1().ThreadPriority(), TThreadPriority::tpHighest);
   EXPECT_EQ(State().DisplayMode, Intro);
   EXPECT_FALSE(State().GameRunning);
 }
@@ -92,8 +92,8 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   TForm1& form = Show();
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   EXPECT_TRUE(State().GameRunning);
-  EXPECT_TRUE(form.SuperTimer1().Enabled());
-  EXPECT_EQ(form.SuperTimer1().Interval(), 250);
+  EXPECT_TRUE(SuperTimer1().Enabled());
+  EXPECT_EQ(SuperTimer1().Interval(), 250);
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(3), "Easy");
   EXPECT_TRUE(Control<QToolButton>(form, "UpSpeed")->isEnabled());
   EXPECT_FALSE(Control<QTimer>(form, "ClickNewTimer")->isActive());
@@ -155,7 +155,7 @@ TEST_F(WindowTest, PauseAndResume) {
   auto* pause1 = Control<QAction>(form, "Pause1");
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   QTest::mouseClick(button3, Qt::LeftButton);
-  EXPECT_FALSE(form.SuperTimer1().Enabled());
+  EXPECT_FALSE(SuperTimer1().Enabled());
   EXPECT_EQ(button3->text(), "Res&ume");
   EXPECT_TRUE(pause1->isChecked());
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
@@ -164,16 +164,11 @@ TEST_F(WindowTest, PauseAndResume) {
   EXPECT_FALSE(Control<QAction>(form, "Options1")->isEnabled()) << "no options while paused";
 
   pause1->trigger();
-  EXPECT_TRUE(form.SuperTimer1().Enabled());
+  EXPECT_TRUE(SuperTimer1().Enabled());
   EXPECT_EQ(button3->text(), "Pa&use");
   EXPECT_FALSE(pause1->isChecked());
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "");
   EXPECT_TRUE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
-}
-
-// Steps the held game until it ends, answering the boxes on the way.
-void StepUntilCrash(TForm1& form) {
-  for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
 }
 
 TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
@@ -188,25 +183,22 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
     Control<QPushButton>(*dialog, "Button1")->click();
   });
   answers.Then(ModalAnswers::Press(QMessageBox::No));
-  StepUntilCrash(form);
+  StepUntilCrash();
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - New hi score");
   EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar | Game Over! Would you like to play again?");
-  EXPECT_EQ(form.Settings().HiName, "Ada");
-  EXPECT_EQ(form.Settings().HiScore, 50);
   EXPECT_EQ(State().DisplayMode, Intro);
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Game over");
-  for (QWidget* w : {static_cast<QWidget*>(Control<QToolButton>(form, "LeftSpeed")),
-                     static_cast<QWidget*>(Control<QToolButton>(form, "UpSpeed")),
-                     static_cast<QWidget*>(Control<QToolButton>(form, "DownSpeed")),
-                     static_cast<QWidget*>(Control<QToolButton>(form, "RightSpeed")),
-                     static_cast<QWidget*>(Control<QPushButton>(form, "Button3"))})
-    EXPECT_FALSE(w->isEnabled());
+  for (const char* name : {"LeftSpeed", "UpSpeed", "DownSpeed", "RightSpeed", "Button3"})
+    EXPECT_FALSE(Control<QWidget>(form, name)->isEnabled()) << name;
   EXPECT_FALSE(Control<QAction>(form, "Pause1")->isEnabled());
   EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
   form.Game1Click();
   EXPECT_TRUE(Control<QAction>(form, "Options1")->isEnabled());
+  const GameSettings saved = SavedSettings();
+  EXPECT_EQ(saved.HiName, "Ada");
+  EXPECT_EQ(saved.HiScore, 50);
 }
 
 TEST_F(WindowTest, CrashAnsweredYesStartsTheNextGame) {
@@ -220,9 +212,9 @@ TEST_F(WindowTest, CrashAnsweredYesStartsTheNextGame) {
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(answers.Seen().size(), 1u) << "no new best, so no name is asked";
   EXPECT_TRUE(State().GameRunning);
-  EXPECT_TRUE(form.SuperTimer1().Enabled());
+  EXPECT_TRUE(SuperTimer1().Enabled());
   EXPECT_EQ(State().Snake.back().Column, 14);
-  EXPECT_EQ(form.Settings().HiName, "Bo");
+  EXPECT_EQ(SavedSettings().HiName, "Bo");
 }
 
 TEST_F(WindowTest, CloseSavesTheHiScoreReachedDuringPlay) {
@@ -236,7 +228,7 @@ TEST_F(WindowTest, CloseSavesTheHiScoreReachedDuringPlay) {
   EXPECT_NE(text.find("HINAME=Bo"), std::string::npos) << "the name changes only at game over";
   EXPECT_NE(text.find("KEPT=yes"), std::string::npos);
   EXPECT_NE(text.find("LEVEL=1"), std::string::npos);
-  EXPECT_FALSE(form.SuperTimer1().Enabled());
+  EXPECT_FALSE(SuperTimer1().Enabled());
 }
 
 TEST_F(WindowTest, UnwritableSettingsKeepTheWindowOpenOnce) {
@@ -269,9 +261,9 @@ TEST_F(WindowTest, UnreadableSoundWarnsOnceAtShowAndFolderIsSilent) {
   QTest::qWait(50);  // room for a second warning that must not come
   ASSERT_EQ(answers.Seen().size(), 1u) << "one warning for the pipe named twice, none for the folder";
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Could not load sound file.");
-  EXPECT_EQ(form.Sound(GameSound::GameOver), nullptr);
-  EXPECT_EQ(form.Sound(GameSound::HiScore), nullptr);
-  EXPECT_EQ(form.Sound(GameSound::Blob), nullptr);
+  EXPECT_EQ(Played(GameSound::GameOver), nullptr);
+  EXPECT_EQ(Played(GameSound::HiScore), nullptr);
+  EXPECT_EQ(Played(GameSound::Blob), nullptr);
 }
 
 }  // namespace

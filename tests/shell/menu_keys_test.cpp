@@ -20,8 +20,8 @@ class MenuKeysTest : public WindowTest {
   TForm1& RunningGame() {
     TForm1& form = Show();
     StartHeldGame();
-    form.SuperTimer1().SetInterval(60000);
-    form.SuperTimer1().SetEnabled(true);
+    SuperTimer1().SetInterval(60000);
+    SuperTimer1().SetEnabled(true);
     return form;
   }
   size_t Queued() { return State().DirectionQueue.size(); }
@@ -30,25 +30,25 @@ class MenuKeysTest : public WindowTest {
 TEST_F(MenuKeysTest, AnOpenMenuTakesArrowsAndEnterDuringAGame) {
   TForm1& form = RunningGame();
   const size_t queued = Queued();
-  form.menuBar()->setActiveAction(Control<QMenu>(form, "Game1")->menuAction());
-  ASSERT_TRUE(
-      QTest::qWaitFor([&] { return QApplication::activePopupWidget() == Control<QMenu>(form, "Game1"); }, 2000));
-  QWindow* menu = Control<QMenu>(form, "Game1")->windowHandle();
+  QMenu* game1 = Control<QMenu>(form, "Game1");
+  QAction* pause1 = Control<QAction>(form, "Pause1");
+  form.menuBar()->setActiveAction(game1->menuAction());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == game1; }, 2000));
+  QWindow* menu = game1->windowHandle();
   ASSERT_NE(menu, nullptr);
 
-  QAction* before = Control<QMenu>(form, "Game1")->activeAction();
+  QAction* before = game1->activeAction();
   QTest::keyClick(menu, Qt::Key_Down);
-  EXPECT_NE(Control<QMenu>(form, "Game1")->activeAction(), before) << "Down moves the highlight";
-  EXPECT_NE(Control<QMenu>(form, "Game1")->activeAction(), nullptr);
-  for (int i = 0; i < 5 && Control<QMenu>(form, "Game1")->activeAction() != Control<QAction>(form, "Pause1"); ++i)
-    QTest::keyClick(menu, Qt::Key_Down);
-  ASSERT_EQ(Control<QMenu>(form, "Game1")->activeAction(), Control<QAction>(form, "Pause1"));
+  EXPECT_NE(game1->activeAction(), before) << "Down moves the highlight";
+  EXPECT_NE(game1->activeAction(), nullptr);
+  for (int i = 0; i < 5 && game1->activeAction() != pause1; ++i) QTest::keyClick(menu, Qt::Key_Down);
+  ASSERT_EQ(game1->activeAction(), pause1);
   EXPECT_EQ(Queued(), queued) << "no key in the menu steers";
 
   QTest::keyClick(menu, Qt::Key_Return);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !form.SuperTimer1().Enabled(); }, 2000)) << "Enter picks Pause";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !SuperTimer1().Enabled(); }, 2000)) << "Enter picks Pause";
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
-  EXPECT_TRUE(Control<QAction>(form, "Pause1")->isChecked());
+  EXPECT_TRUE(pause1->isChecked());
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
   // With the menus closed again the arrows steer as before.
@@ -87,7 +87,7 @@ TEST_F(MenuKeysTest, TheAboutBoxIsNoMenuArrowsSteerAndEnterIsSwallowed) {
   EXPECT_TRUE(answers.AllUsed());
   ASSERT_EQ(Queued(), queued + 1);
   EXPECT_EQ(State().DirectionQueue.back().Value, Up);
-  EXPECT_TRUE(form.SuperTimer1().Enabled()) << "the box does not pause the game";
+  EXPECT_TRUE(SuperTimer1().Enabled()) << "the box does not pause the game";
 }
 
 }  // namespace

@@ -25,10 +25,6 @@ int RunWith(TForm1& form, std::function<void()> during) {
   return RunMainWindow(form);
 }
 
-void StepUntilCrash(TForm1& form) {
-  for (int i = 0; i < 30 && form.Game().State().GameRunning; ++i) form.SuperTimer1Timer();
-}
-
 bool HandledByDefault(int signal) {
   struct sigaction now {};
   ::sigaction(signal, nullptr, &now);
@@ -52,7 +48,7 @@ TEST_F(WindowTest, EachEndSignalClosesTheWindowAsExitDoes) {
       EXPECT_TRUE(sessionEnd.Requested());
       EXPECT_FALSE(form.isVisible());
       EXPECT_EQ(help.quits, 1);
-      EXPECT_FALSE(form.SuperTimer1().Enabled());
+      EXPECT_FALSE(SuperTimer1().Enabled());
       const std::string text = ReadSettings();
       EXPECT_NE(text.find("HISCORE=40"), std::string::npos) << "the best score reached in play is kept\n" << text;
       EXPECT_NE(text.find("LEVEL=1"), std::string::npos) << text;
@@ -71,7 +67,7 @@ TEST_F(WindowTest, SignalDuringTheGameOverDialogsStillSavesAndEnds) {
     ::raise(SIGTERM);
   });
   // The play-again question that follows must not wait for an answer either.
-  EXPECT_EQ(RunWith(form, [&] { StepUntilCrash(form); }), 0);
+  EXPECT_EQ(RunWith(form, [&] { StepUntilCrash(); }), 0);
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(answers.Seen().size(), 1u);
   EXPECT_FALSE(form.isVisible());

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include "dialogs/options_dialog.h"
 #include "help/qt_help_service.h"
 #include "qt_glue/translations.h"
+#include "settings/settings_store.h"
 #include "shell/board_view.h"
 #include "shell/main_window.h"
 #include "support/controls.h"
@@ -124,22 +126,34 @@ class FailingDialogs : public QtDialogFactory {
   }
 };
 
+// What the window plays; only the last image is kept.
+class RecordingSounds : public SoundOutput {
+ public:
+  void PlaySoundImage(const SoundImage& image) override { last = image; }
+  SoundImage last;
+};
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
+    ports_.Sounds = &sounds_;
     location_.IniFile = std::filesystem::path(dir_.path().toStdString()) / "Tolvenix.ini";
     location_.ProgramPath = (std::filesystem::path(dir_.path().toStdString()) / "tolvenix").string();
   }
   void TearDown() override {
     if (form_) {
-      form_->SuperTimer1().SetEnabled(false);
+      superTimer1_->SetEnabled(false);
       form_->hide();
       form_.reset();
     }
   }
 
+  // A new window, with a step timer of its own as the program's has.
   TForm1& Show() {
+    form_.reset();
+    superTimer1_ = std::make_unique<TSuperTimer>(dispatcher_);
+    ports_.SuperTimer1 = superTimer1_.get();
     form_ = std::make_unique<TForm1>(location_, ports_);
     form_->show();
     QApplication::processEvents();
@@ -158,15 +172,40 @@ class WindowTest : public ::testing::Test {
   // blob goes to a corner, out of the snake's way, so scores are certain.
   void StartHeldGame() {
     QTest::mouseClick(Control<QPushButton>(*form_, "Button2"), Qt::LeftButton);
-    form_->SuperTimer1().SetEnabled(false);
+    superTimer1_->SetEnabled(false);
     form_->Game().State().Blob = SnakeSegment(2, 2, BlobTile);
     Control<TPaintBox>(*form_, "PaintBox1")->RepaintBoard();
   }
 
   GameState& State() { return form_->Game().State(); }
+  // Steps the held game until it ends, whatever boxes come on the way.
+  void StepUntilCrash() {
+    for (int i = 0; i < 30 && State().GameRunning; ++i) form_->SuperTimer1Timer();
+  }
+  TSuperTimer& SuperTimer1() { return *superTimer1_; }
+
+  // The image the window plays for |sound|.
+  SoundImage Played(GameSound sound) {
+    form_->PlaySoundImage(sound);
+    return std::exchange(sounds_.last, nullptr);
+  }
+
+  GameSettings FileSettings() const {
+    GameSettings stored;
+    LoadSettings(stored, location_);
+    return stored;
+  }
+  // Closes the window, which saves them, and reads them back.
+  GameSettings SavedSettings() {
+    EXPECT_TRUE(form_->close());
+    return FileSettings();
+  }
 
   QTemporaryDir dir_;
   SettingsLocation location_;
+  QtTickDispatcher dispatcher_;
+  std::unique_ptr<TSuperTimer> superTimer1_;  // the shown window's step timer
+  RecordingSounds sounds_;
   WindowPorts ports_;  // what the next Show() hands the window
   std::unique_ptr<TForm1> form_;
 };

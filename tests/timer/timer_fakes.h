@@ -27,30 +27,58 @@ class FakeClock : public TimerClock {
   std::atomic<uint32_t> now_;
 };
 
-// Records each sleep and lets it pass on the fake clock at once.
+// Records each sleep and lets it pass on the fake clock at once, except the
+// one the test holds: the worker stays halfway through that one until the
+// test, acting as the main thread meanwhile, lets it go.
 class FakeSleeper : public TimerSleeper {
  public:
   explicit FakeSleeper(FakeClock& clock) : clock_(clock) {}
-  void Sleep(uint32_t milliseconds, std::stop_token) override {
-    sleeps.push_back(milliseconds);
+  void Sleep(uint32_t milliseconds, std::stop_token stop) override {
+    std::unique_lock lock(mutex_);
+    sleeps_.push_back(milliseconds);
     clock_.Advance(milliseconds / 2);
-    if (onSleep) std::exchange(onSleep, nullptr)();
+    held_ = sleeps_.size() == holdAt_;
+    changed_.notify_all();
+    changed_.wait(lock, stop, [this] { return !held_; });
     clock_.Advance(milliseconds - milliseconds / 2);
   }
   // Recorded as the sleep's length, so both kinds of sleep read alike.
   void SleepUntil(uint32_t reading, std::stop_token stop) override { Sleep(reading - clock_.Now(), stop); }
-  std::vector<uint32_t> sleeps;
-  // Runs once, halfway through the next sleep, as the main thread would.
-  std::function<void()> onSleep;
+
+  // Holds the sleep with this number, counted from 1.
+  void Hold(size_t sleep) {
+    std::lock_guard lock(mutex_);
+    holdAt_ = sleep;
+  }
+  // Waits until the worker is in the held sleep, runs |action| and lets the
+  // worker go on; false when it never got there.
+  bool WhileHeld(const std::function<void()>& action) {
+    std::unique_lock lock(mutex_);
+    if (!changed_.wait_for(lock, std::chrono::seconds(5), [this] { return held_; })) return false;
+    action();  // the worker cannot leave its sleep meanwhile: it needs the lock
+    held_ = false;
+    changed_.notify_all();
+    return true;
+  }
+  std::vector<uint32_t> Sleeps() {
+    std::lock_guard lock(mutex_);
+    return sleeps_;
+  }
 
  private:
   FakeClock& clock_;
+  std::mutex mutex_;
+  std::condition_variable_any changed_;
+  std::vector<uint32_t> sleeps_;
+  size_t holdAt_ = 0;
+  bool held_ = false;
 };
 
-// Runs each tick on the posting thread, for a worker driven by RunOnce().
-class SyncDispatcher : public TickDispatcher {
+// Says the worker runs real-time, or not, without asking the system.
+class FakeScheduling : public WorkerScheduling {
  public:
-  void Post(const std::shared_ptr<TickHandOver>& handOver) override { handOver->Run(); }
+  bool Apply(int, TThreadPriority) override { return realtime.load(); }
+  std::atomic<bool> realtime{true};
 };
 
 // Keeps hand-overs until the test thread, standing in for the main

@@ -1,5 +1,5 @@
-// The timer's rules and its worker loop on a fake clock, one period per
-// RunOnce(), with every tick run synchronously.
+// The timer's rules and its worker loop on a fake clock: the worker runs on
+// its own thread, and this one takes each tick as the main thread would.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -18,36 +18,41 @@ using ::testing::IsEmpty;
 class TimerLoop : public ::testing::Test {
  protected:
   explicit TimerLoop(uint32_t clockStart = 0) : clock(clockStart) {
-    timer.Worker().ScheduleAsRealtime(true);
     timer.SetOnTimer([this](TSuperTimer& sender) {
       ticks.push_back(sender.Elapsed());
+      // The worker waits for this handler, so neither changes meanwhile.
+      firedAt = clock.Now();
+      sleeps = sleeper.Sleeps();
       if (onTick) onTick();
     });
     timer.SetOnStop([this](TSuperTimer&) { stoppedAfterTicks.push_back(static_cast<int>(ticks.size())); });
   }
 
-  // Runs up to |passes| periods; stops early once the timer is parked.
-  void Run(int passes) {
-    for (int i = 0; i < passes && timer.Worker().RunOnce(); ++i) {
-    }
+  // Takes up to |count| ticks; stops early once the timer is parked.
+  void Run(int count) {
+    for (int i = 0; i < count && timer.Enabled(); ++i) ASSERT_TRUE(dispatcher.RunNext());
   }
 
   testing::FakeClock clock;
   testing::FakeSleeper sleeper{clock};
-  testing::SyncDispatcher dispatcher;
-  TSuperTimer timer{dispatcher, clock, sleeper, TimerWorkerMode::Manual};
+  testing::QueueDispatcher dispatcher;
+  testing::FakeScheduling scheduling;  // real-time unless a test says otherwise
+  TSuperTimer timer{dispatcher, clock, sleeper, scheduling};
   std::vector<int32_t> ticks;          // Elapsed at each OnTimer
+  uint32_t firedAt = 0;                // the clock at the last OnTimer
+  std::vector<uint32_t> sleeps;        // the worker's sleeps up to the last OnTimer
   std::vector<int> stoppedAfterTicks;  // one entry per OnStop
   std::function<void()> onTick;
 };
 
 TEST_F(TimerLoop, SettingTheCurrentValueDoesNotRebase) {
+  sleeper.Hold(2);
   timer.SetEnabled(true);
   Run(1);
-  sleeper.onSleep = [this] {
+  ASSERT_TRUE(sleeper.WhileHeld([this] {
     timer.SetEnabled(true);
     timer.SetCountDown(false);
-  };
+  }));
   Run(1);
   EXPECT_EQ(timer.StartTime(), 0u);
   EXPECT_THAT(ticks, ElementsAre(1000, 2000));
@@ -83,7 +88,7 @@ class TimerPeriods : public TimerLoop, public ::testing::WithParamInterface<Peri
 // until the due time itself, however long the hand-over took.
 TEST_P(TimerPeriods, SleepThenSpinToTheDueTime) {
   const PeriodCase& c = GetParam();
-  timer.Worker().ScheduleAsRealtime(c.realtime);
+  scheduling.realtime = c.realtime;
   timer.SetInterval(c.interval);
   timer.SetEnabled(true);
   onTick = [&] {
@@ -92,7 +97,7 @@ TEST_P(TimerPeriods, SleepThenSpinToTheDueTime) {
   };
   Run(3);
   EXPECT_EQ(ticks, c.ticks);
-  EXPECT_EQ(sleeper.sleeps, c.sleeps);
+  EXPECT_EQ(sleeps, c.sleeps);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -113,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TimerLoop, CountDownFromZeroStopsAtTheFirstTick) {
+  timer.SetCountDown(true);  // before the enable: the worker would not wait for it
   timer.SetEnabled(true);
-  timer.SetCountDown(true);
   Run(3);
   EXPECT_THAT(ticks, ElementsAre(-1000));
   EXPECT_THAT(stoppedAfterTicks, ElementsAre(1));
@@ -122,10 +127,11 @@ TEST_F(TimerLoop, CountDownFromZeroStopsAtTheFirstTick) {
 }
 
 TEST_F(TimerLoop, CountDownFromTheLastTicksValue) {
+  sleeper.Hold(4);
   timer.SetEnabled(true);
   Run(3);
   // Switched 475 ms after the tick at 3000; those are counted neither way.
-  sleeper.onSleep = [this] { timer.SetCountDown(true); };
+  ASSERT_TRUE(sleeper.WhileHeld([this] { timer.SetCountDown(true); }));
   Run(5);
   EXPECT_THAT(ticks, ElementsAre(1000, 2000, 3000, 2475, 1475, 475, -525));
   EXPECT_THAT(stoppedAfterTicks, ElementsAre(7));
@@ -144,7 +150,7 @@ TEST_F(TimerLoop, DisabledInOnTimerThenEnabledTicksOneIntervalLater) {
   clock.Advance(1000);
   timer.SetEnabled(true);
   Run(1);
-  EXPECT_EQ(clock.Now(), 1200u);
+  EXPECT_EQ(firedAt, 1200u);
   EXPECT_THAT(ticks, ElementsAre(100, 200));
 }
 
@@ -153,19 +159,20 @@ std::string SchedulingName(const ::testing::TestParamInfo<bool>& info) { return 
 class TimerLoopBothSchedulings : public TimerLoop, public ::testing::WithParamInterface<bool> {
  protected:
   explicit TimerLoopBothSchedulings(uint32_t clockStart = 0) : TimerLoop(clockStart) {
-    timer.Worker().ScheduleAsRealtime(GetParam());
+    scheduling.realtime = GetParam();
   }
 };
 
 TEST_P(TimerLoopBothSchedulings, ReenabledDuringASleepFiresWhenTheSleepEnds) {
+  sleeper.Hold(1);
   timer.SetEnabled(true);
-  sleeper.onSleep = [this] {
+  ASSERT_TRUE(sleeper.WhileHeld([this] {
     timer.SetEnabled(false);
     timer.SetInterval(100);
-    timer.SetEnabled(true);  // halfway through a sleep that lasts until 950 (999 for an ordinary worker)
-  };
+    timer.SetEnabled(true);  // halfway through a sleep that lasts until 950 (1000 for an ordinary worker)
+  }));
   Run(2);
-  // Counted from the enable at 475 (499), fired when the sleep ends.
+  // Counted from the enable at 475 (500), fired when the sleep ends.
   const std::vector<int32_t> expected = GetParam() ? std::vector<int32_t>{475, 575} : std::vector<int32_t>{500, 600};
   EXPECT_EQ(ticks, expected);
 }
@@ -175,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopBothSchedulings, ::testing::Bool()
 class TimerLoopAcrossClockWrap : public TimerLoopBothSchedulings {
  protected:
   // The due time lies 20 ms after the wrap; a real-time worker's first
-  // sleep ends 30 ms before it, an ordinary one's 19 ms after it.
+  // sleep ends 30 ms before it, an ordinary one at it.
   TimerLoopAcrossClockWrap() : TimerLoopBothSchedulings(0u - 980u) {}
 };
 
@@ -183,7 +190,7 @@ TEST_P(TimerLoopAcrossClockWrap, KeepsItsPeriod) {
   timer.SetEnabled(true);
   Run(2);
   EXPECT_THAT(ticks, ElementsAre(1000, 2000));
-  EXPECT_EQ(clock.Now(), 1020u);
+  EXPECT_EQ(firedAt, 1020u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopAcrossClockWrap, ::testing::Bool(), SchedulingName);

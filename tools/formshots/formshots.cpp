@@ -94,7 +94,6 @@ bool Shoot(const QString& folder, const QString& language) {
     about.show();
     ok &= Save(about, prefix + "about.png");
   }
-  form.SuperTimer1().SetEnabled(false);
   return ok;
 }
 
