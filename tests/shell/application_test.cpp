@@ -64,7 +64,8 @@ TEST(ErrorReport, OnlyAFreshPressAnswersTheBox) {
     ModalAnswers answers;
     bool heldLeftItUp = false;
     answers.Then([&](QWidget* box) {
-      QWidget* focus = box->focusWidget() ? box->focusWidget() : box;
+      // Where the keys go once the box has the focus, whether it has yet or not.
+      QWidget* focus = static_cast<QMessageBox*>(box)->button(QMessageBox::Ok);
       const std::pair<QEvent::Type, bool> held[] = {
           {QEvent::KeyPress, true}, {QEvent::KeyRelease, true}, {QEvent::KeyPress, true}, {QEvent::KeyRelease, false}};
       for (const auto& [type, repeat] : held) {
