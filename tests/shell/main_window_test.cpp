@@ -256,7 +256,7 @@ TEST_F(WindowTest, UnreadableSoundWarnsOnceAtShowAndFolderIsSilent) {
   WriteSettings("[SOUNDS]\nGAMEOVERWAV=" + pipe + "\nHISCOREWAV=" + pipe + "\nBALLWAV=" + folder + "\n");
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
-  TForm1& form = Show();
+  Show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return answers.AllUsed(); }));
   QTest::qWait(50);  // room for a second warning that must not come
   ASSERT_EQ(answers.Seen().size(), 1u) << "one warning for the pipe named twice, none for the folder";
