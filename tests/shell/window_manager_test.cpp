@@ -45,7 +45,7 @@ QRect XFrame(const QWidget* window) {
 // area, or the owner's frame.
 void ExpectFrameCentred(QWidget* window, const char* what, const QRect& area) {
   SCOPED_TRACE(what);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window, 20000));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !XFrame(window).isEmpty(); }, 10000)) << "the window manager drew no frame";
   const bool centred = QTest::qWaitFor(
       [&] {
@@ -177,7 +177,7 @@ TEST_F(HelpBesideTheGame, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
       Control<QPushButton>(*options, "Button7")->click();
       THelpWindow* help = Help().Window();
       ASSERT_NE(help, nullptr);
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(help, 20000));
       ExpectActive(help);
       ExpectStackedFromTop({Id(help)});
       EXPECT_EQ(TransientOwner(help), Id(options));
@@ -202,7 +202,7 @@ TEST_F(HelpBesideTheGame, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
   form.activateWindow();
   // The game or the help window it now owns: the window manager may keep
   // the focus where the player last had it.
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form, 20000));
   form.Options1Click();  // the help window is open behind the game now
   EXPECT_TRUE(answers.AllUsed());
 }
@@ -227,7 +227,7 @@ TEST_F(HelpBesideTheGame, HelpFollowsTheDialogInFrontAndStaysShownAsItCloses) {
       static_cast<QDialog*>(options)->reject();
     });
     form.Options1Click();
-    EXPECT_TRUE(answers.AllUsed() && help->isVisible() && QTest::qWaitForWindowExposed(help));
+    EXPECT_TRUE(answers.AllUsed() && help->isVisible() && QTest::qWaitForWindowExposed(help, 20000));
     EXPECT_TRUE(ownerIs(&form));
   }
 }

@@ -35,7 +35,7 @@ QString XProperty(const QWidget& window, const char* property) {
 // server holds it.
 void ExpectNativeTitle(QWidget* window, const QString& title) {
   ASSERT_NE(window, nullptr) << title.toStdString();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(window)) << title.toStdString();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window, 20000)) << title.toStdString();
   EXPECT_EQ(XProperty(*window, "_NET_WM_NAME").toStdString(),
             QStringLiteral("_NET_WM_NAME = \"%1\"").arg(title).toStdString());
 }
