@@ -46,15 +46,6 @@ std::filesystem::path BannerPluginFolder(const std::string& programPath) {
   return std::filesystem::path(folder) / "plugins";
 }
 
-// The default audio device.
-class DevicePlayer final : public SoundOutput {
- public:
-  void PlaySoundImage(const SoundImage& image) override { player_.PlaySoundImage(image); }
-
- private:
-  SoundPlayer player_;
-};
-
 }  // namespace
 
 TForm1::TForm1(SettingsLocation settingsFile, WindowPorts ports, QWidget* parent)
@@ -63,7 +54,8 @@ TForm1::TForm1(SettingsLocation settingsFile, WindowPorts ports, QWidget* parent
       settingsFile_(std::move(settingsFile)),
       ownTimer_(ports.SuperTimer1 ? nullptr : std::make_unique<TSuperTimer>(dispatcher_)),
       superTimer1_(ports.SuperTimer1 ? *ports.SuperTimer1 : *ownTimer_),
-      ownSounds_(ports.Sounds ? nullptr : std::make_unique<DevicePlayer>()),
+      random_(ports.Random ? *ports.Random : ownRandom_),
+      ownSounds_(ports.Sounds ? nullptr : std::make_unique<SoundPlayer>()),
       sounds_(ports.Sounds ? *ports.Sounds : *ownSounds_) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

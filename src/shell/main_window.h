@@ -14,6 +14,7 @@
 #include "shell/system_sources.h"
 #include "shell/window_layout.h"
 #include "sound/sound_image.h"
+#include "sound/sound_output.h"
 #include "timer/super_timer.h"
 
 class QTimer;
@@ -26,14 +27,6 @@ namespace Ui {
 class TForm1;
 }
 
-// Where the window plays its sound images.
-class SoundOutput {
- public:
-  virtual ~SoundOutput() = default;
-  // Starts the sound and returns at once; an absent image plays nothing.
-  virtual void PlaySoundImage(const SoundImage& image) = 0;
-};
-
 // What the main window reaches outside itself. Each left empty is the
 // program's own; tests hand in recording fakes.
 struct WindowPorts {
@@ -42,6 +35,7 @@ struct WindowPorts {
   DialogFactory* Dialogs = nullptr;    // how the options dialog and the About box are made and shown
   TSuperTimer* SuperTimer1 = nullptr;  // the step timer; the window sets its handler and priority
   SoundOutput* Sounds = nullptr;       // the default audio device
+  RandomSource* Random = nullptr;      // where the blob and walls land and a random start lies
 };
 
 // The main window: the advertisement strip, the board, the buttons, the
@@ -85,8 +79,6 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   // "" when the settings were saved.
   std::string CloseForSessionEnd();
 
-  SnakeGame& Game() { return *game_; }
-
   // The help viewer the window uses.
   HelpService& Help() { return *help_; }
 
@@ -115,7 +107,8 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   std::unique_ptr<TSuperTimer> ownTimer_;
   TSuperTimer& superTimer1_;
   SuperTimerSteps steps_{superTimer1_};
-  MersenneRandom random_;
+  MersenneRandom ownRandom_;
+  RandomSource& random_;
   LocalTimeOfDay clock_;
   std::unique_ptr<SoundOutput> ownSounds_;
   SoundOutput& sounds_;

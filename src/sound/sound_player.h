@@ -3,17 +3,18 @@
 #include <memory>
 
 #include "sound/sound_image.h"
+#include "sound/sound_output.h"
 
 namespace quorvane {
 
 // Plays sound images one at a time on the default audio device, which is
 // open only while a sound plays (and a moment after). Without a usable
 // device every call quietly does nothing.
-class SoundPlayer {
+class SoundPlayer final : public SoundOutput {
  public:
   SoundPlayer();
   // Stops what plays and closes the device.
-  ~SoundPlayer();
+  ~SoundPlayer() override;
 
   SoundPlayer(const SoundPlayer&) = delete;
   SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -26,7 +27,7 @@ class SoundPlayer {
   // Starts playing `image` and returns at once. A new sound cuts off the one
   // playing; an absent image, or one that is no valid wave, silences it. The
   // caller may release its image straight away.
-  void PlaySoundImage(const SoundImage& image);
+  void PlaySoundImage(const SoundImage& image) override;
 
  private:
   struct Impl;

@@ -54,7 +54,7 @@ TEST_F(BannerWindowTest, OnlyItsOwnClassIsTaken) {
   EXPECT_TRUE(Control<TFlexActive>(form, "FlexActive1")->findChildren<QWidget*>().isEmpty());
   EXPECT_EQ(InStrip(Control<TFlexActive>(form, "FlexActive1"), form), QRect(25, 7, 468, 60)) << "the place is kept";
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
-  EXPECT_TRUE(State().GameRunning) << "the game goes on as usual";
+  EXPECT_TRUE(Running()) << "the game goes on as usual";
   EXPECT_TRUE(none_.Seen().empty()) << "nothing is reported";
 }
 

@@ -55,9 +55,9 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   std::ofstream(folder_ + "/new.wav") << "fresh";
   TForm1& form = Show();
   const SoundImage gameOverBefore = Played(GameSound::GameOver);
-  ASSERT_EQ(State().PreviousHiScore, 20);
   ModalAnswers answers;
   answers.Then(Player([&](TForm3& d) {
+    ASSERT_EQ(Control<QLabel>(d, "Label13")->text(), "20") << "the stored best";
     Control<QRadioButton>(d, "RadioButton3")->click();
     Control<QLineEdit>(d, "Edit5")->setText(QString::fromStdString(folder_ + "/new.wav"));
     Control<QLineEdit>(d, "Edit7")->setText(QString::fromStdString(folder_ + "/new.wav"));
@@ -74,15 +74,14 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", "fresh");
   EXPECT_EQ(Played(GameSound::GameOver), gameOverBefore) << "same path, not reloaded";
   EXPECT_EQ(Played(GameSound::HiScore), blob) << "one file named twice is read once";
-  EXPECT_EQ(State().PreviousHiScore, 0);
 
   StartHeldGame();
-  EXPECT_EQ(State().Snake.front().Column, 19);
-  EXPECT_EQ(State().Snake.front().Row, 4);
-  EXPECT_EQ(State().Snake.back().Row, 8) << "the head four cells below";
+  EXPECT_EQ(Seen()[4 * BoardColumns + 19], Down) << "the tail, pointing down";
+  EXPECT_EQ(HeadIn(Seen()), QPoint(19, 8)) << "the head four cells below";
   EXPECT_EQ(SuperTimer1().Interval(), 160) << "Difficult";
+  const int plays = sounds_.plays;
   for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
-  EXPECT_FALSE(State().HiScoreSoundPlayed) << "no sound for beating a score just accepted";
+  EXPECT_EQ(sounds_.plays, plays) << "no sound for beating a score just accepted";
 
   const GameSettings s = SavedSettings();
   EXPECT_EQ(s.Level, Difficult);
@@ -152,12 +151,10 @@ TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
     Control<QPushButton>(d, "Button2")->click();
   }));
   Control<QAction>(form, "Options1")->trigger();
-  EXPECT_EQ(State().PreviousHiScore, 900);
   Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   StartHeldGame();
-  EXPECT_EQ(State().Snake.front().Column, 10) << "no direction: the default start";
-  EXPECT_EQ(State().Snake.back().Column, 14);
+  EXPECT_EQ(Seen(), HeldStart()) << "no direction: the default start";
   GameSettings reset = before;
   reset.HiScore = 0;
   reset.HiName = "";

@@ -91,7 +91,7 @@ TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
       });
       answers.Then(ModalAnswers::Press(QMessageBox::No));  // no other game
       StartHeldGame();
-      for (int i = 0; i < 30 && State().GameRunning; ++i) form_->SuperTimer1Timer();
+      StepUntilCrash();
       EXPECT_TRUE(answers.AllUsed());
     }
     EXPECT_EQ(OptionsShow().at(0), hostile);

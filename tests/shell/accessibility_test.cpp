@@ -72,7 +72,7 @@ TEST_F(WindowTest, ScreenReaderHearsTheControlsTheStatusAndTheBoard) {
     dialog->accept();
   });
   answers.Then(ModalAnswers::Press(QMessageBox::No));
-  for (int i = 0; i < 10 && State().GameRunning; ++i) form.SuperTimer1Timer();
+  StepUntilCrash();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_TRUE(Heard(paintBox1, QAccessible::Description).startsWith("Quorvane Sinuvar. Use cursor keys"));
 }

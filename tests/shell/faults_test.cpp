@@ -25,10 +25,12 @@ TEST_F(WindowTest, ReadOnlySettingsAreReadPlayedWithAndNeverReplaced) {
   WriteSettings(old);
   fs::permissions(location_.IniFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   TForm1& form = Show();
-  EXPECT_EQ(State().PreviousHiScore, 30);
   StartHeldGame();
-  for (int i = 0; i < 5; ++i) form.SuperTimer1Timer();
-  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(HiScorePanel), "Hi : 50");
+  auto* statusBar1 = Control<TStatusBar>(form, "StatusBar1");
+  for (int i = 0; i < 2; ++i) form.SuperTimer1Timer();
+  EXPECT_EQ(statusBar1->PanelText(HiScorePanel), "Hi : 30") << "the stored best, read";
+  for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
+  EXPECT_EQ(statusBar1->PanelText(HiScorePanel), "Hi : 50");
 
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Ok));
@@ -162,9 +164,7 @@ TEST_P(BadSoundTest, TheGameStartsPlaysAndEndsWithIt) {
   for (GameSound sound : {GameSound::Blob, GameSound::GameOver, GameSound::HiScore})
     EXPECT_EQ(Played(sound) != nullptr, bad.loads);
 
-  StartHeldGame();
-  State().Blob = SnakeSegment(16, 10, BlobTile);  // two cells ahead of the head
-  Control<TPaintBox>(form, "PaintBox1")->RepaintBoard();
+  StartHeldGame(17, 10);  // three cells ahead of the head
   answers.Then([](QWidget* modal) {
     auto* dialog = qobject_cast<TForm4*>(modal);
     ASSERT_NE(dialog, nullptr);
@@ -176,10 +176,11 @@ TEST_P(BadSoundTest, TheGameStartsPlaysAndEndsWithIt) {
   for (int i = 0; i < 10 && !answers.AllUsed(); ++i) form.SuperTimer1Timer();
   SuperTimer1().SetEnabled(false);  // the next game is stepped by hand too
   ASSERT_TRUE(answers.AllUsed());
-  EXPECT_TRUE(State().GameRunning) << "the next game started";
+  EXPECT_TRUE(Running()) << "the next game started";
   QTest::qWait(100);  // the player decodes meanwhile
   for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
-  EXPECT_EQ(State().Score % 100, 30) << "three steps, and perhaps a blob";
+  EXPECT_TRUE(Control<TStatusBar>(form, "StatusBar1")->PanelText(ScorePanel).endsWith("30"))
+      << "three steps, and perhaps a blob";
   EXPECT_TRUE(form.close());
   EXPECT_NE(ReadSettings().find("HINAME=Ann\n"), std::string::npos) << "the name the dialog took";
 }

@@ -69,7 +69,6 @@ TEST_F(HelpWindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
   window->resize(420, 260);  // short enough for the topic to scroll
   help.ShowContext(OptionsHelpContext);
   QApplication::processEvents();
-  State().DirectionQueue.clear();
 
   auto* browser = Control<THelpBrowser>(*window, "Browser");
   auto* contents = Control<QHelpContentWidget>(*window, "Contents");
@@ -84,11 +83,9 @@ TEST_F(HelpWindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
   QTest::keyClick(contents, Qt::Key_Down);
   QTest::keyClick(contents, Qt::Key_Return);
   EXPECT_EQ(browser->source().fileName(), "playing.html");
-  EXPECT_TRUE(State().DirectionQueue.empty()) << "no key in the help window steers";
 
   QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
-  ASSERT_EQ(State().DirectionQueue.size(), 1u) << "the main window still steers";
-  EXPECT_EQ(State().DirectionQueue[0].Value, Up);
+  EXPECT_EQ(Moves(2), (std::vector<int>{Right, Up})) << "no key in the help window steers; the main window still does";
 }
 
 // A click as the window system delivers it, where Qt holds back what a
@@ -130,14 +127,13 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
     tabs->setCurrentIndex(1);
     filter->setFocus();
     filter->clear();
-    State().DirectionQueue.clear();
     for (Qt::Key key : {Qt::Key_O, Qt::Key_P, Qt::Key_Left}) QTest::keyClick(window->windowHandle(), key);
     EXPECT_EQ(filter->text(), "op") << "typing";
-    EXPECT_TRUE(State().DirectionQueue.empty()) << "no key steers";
-    const bool ran = State().GameRunning;
+    EXPECT_EQ(filter->cursorPosition(), 1) << "no key steers: the game would have swallowed Left";
+    const bool ran = Running();
     ClickThroughTheWindowSystem(Control<QPushButton>(form, "Button2"),
                                 Control<QPushButton>(form, "Button2")->rect().center());  // New game, behind the dialog
-    EXPECT_EQ(State().GameRunning, ran) << "the main window is still held";
+    EXPECT_EQ(Running(), ran) << "the main window is still held";
     window->windowHandle()->close();  // the close box
     EXPECT_FALSE(window->isVisible());
     help.ShowTopics();
@@ -157,6 +153,9 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
     expectUsable(modal, "message box");
     ModalAnswers::Press(QMessageBox::No)(modal);
   });
+  // The game ends, as options can only be chosen between games.
+  answers.Then([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  answers.Then(ModalAnswers::Press(QMessageBox::No));
   // F1 in the options dialog shows its topic; a question on top of the
   // dialog takes the help window over, and gives it back when answered.
   TForm3* options = nullptr;
@@ -181,7 +180,7 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
   form.About1Click();
   form.AskHiScoreName(120);
   form.AskPlayAgain();
-  form.Game().State().GameRunning = false;
+  StepUntilCrash();
   form.Options1Click();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowHandle()->transientParent() == form.windowHandle(); }))

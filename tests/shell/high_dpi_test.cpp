@@ -24,10 +24,7 @@ TEST_F(WindowTest, TilesArrowsAndIconScaleByBlocksTheLayoutKeepsItsSize) {
   EXPECT_EQ(Control<TPaintBox>(form, "PaintBox1")->size(), QSize(400, 240));
   StartHeldGame();
 
-  std::array<int, BoardColumns * BoardRows> tiles;
-  tiles.fill(EmptyTile);
-  for (const SnakeSegment& seg : State().Snake) tiles[seg.Row * BoardColumns + seg.Column] = seg.Tile;
-  tiles[State().Blob.Row * BoardColumns + State().Blob.Column] = BlobTile;
+  const BoardTiles tiles = HeldStart();
   const QImage shown = Control<TPaintBox>(form, "PaintBox1")->grab().toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(shown.size(), QSize(400 * kScale, 240 * kScale));
   for (int y = 0; y < shown.height(); ++y)

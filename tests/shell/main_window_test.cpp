@@ -84,14 +84,14 @@ TEST_F(WindowTest, ControlsAtStart) {
   EXPECT_EQ(Control<QTimer>(form, "ClickNewTimer")->interval(), 500);
   EXPECT_FALSE(SuperTimer1().Enabled());
   EXPECT_EQ(SuperTimer1().ThreadPriority(), TThreadPriority::tpHighest);
-  EXPECT_EQ(State().DisplayMode, Intro);
-  EXPECT_FALSE(State().GameRunning);
+  EXPECT_TRUE(ShowsIntro());
+  EXPECT_FALSE(Running());
 }
 
 TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   TForm1& form = Show();
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
-  EXPECT_TRUE(State().GameRunning);
+  EXPECT_TRUE(Running());
   EXPECT_TRUE(SuperTimer1().Enabled());
   EXPECT_EQ(SuperTimer1().Interval(), 250);
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(3), "Easy");
@@ -101,8 +101,7 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   // The real step timer moves the snake; the key goes through the
   // application's filter whichever widget has the focus.
   QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return State().Snake.back().Row < 10; }, 10000));
-  EXPECT_TRUE(State().DirectionQueue.empty());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return HeadIn(Seen()).y() < 10; }, 10000));
   EXPECT_FALSE(Control<QToolButton>(form, "DownSpeed")->isEnabled()) << "moving up, Down is barred";
   ASSERT_TRUE(QTest::qWaitFor(
       [&] { return Control<TStatusBar>(form, "StatusBar1")->PanelText(1).startsWith("Score : "); }, 5000));
@@ -111,12 +110,9 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
 TEST_F(WindowTest, ArrowButtonsQueueDirections) {
   TForm1& form = Show();
   StartHeldGame();
-  State().DirectionQueue.clear();
   QTest::mouseClick(Control<QToolButton>(form, "UpSpeed"), Qt::LeftButton);
   QTest::mouseClick(Control<QToolButton>(form, "LeftSpeed"), Qt::LeftButton);
-  ASSERT_EQ(State().DirectionQueue.size(), 2u);
-  EXPECT_EQ(State().DirectionQueue[0].Value, Up);
-  EXPECT_EQ(State().DirectionQueue[1].Value, Left);
+  EXPECT_EQ(Moves(4), (std::vector<int>{Right, Up, Left, Left})) << "the start direction, then the two in order";
 }
 
 // Counts the key presses that reach a widget.
@@ -137,7 +133,6 @@ TEST_F(WindowTest, EnterIsSwallowedOnlyDuringAGame) {
   QTest::keyClick(button4, Qt::Key_Return);
   QTest::keyClick(button4, Qt::Key_Up);
   EXPECT_EQ(spy.presses, 2) << "between games keys reach the window";
-  EXPECT_TRUE(State().DirectionQueue.empty());
 
   StartHeldGame();
   spy.presses = 0;
@@ -145,8 +140,10 @@ TEST_F(WindowTest, EnterIsSwallowedOnlyDuringAGame) {
   QTest::keyClick(button4, Qt::Key_Enter);
   QTest::keyClick(button4, Qt::Key_Down);
   QTest::keyClick(button4, Qt::Key_A);
+  QTest::keyClick(button4, Qt::Key_Left);
   EXPECT_EQ(spy.presses, 1) << "only the A key gets through";
-  EXPECT_EQ(State().DirectionQueue.size(), 2u) << "the start direction and Down";
+  // Each turn queued once, and Up from before the game not at all.
+  EXPECT_EQ(Moves(3), (std::vector<int>{Right, Down, Left})) << "the start direction, Down, Left";
 }
 
 TEST_F(WindowTest, PauseAndResume) {
@@ -188,7 +185,7 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
   ASSERT_EQ(answers.Seen().size(), 2u);
   EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - New hi score");
   EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar | Game Over! Would you like to play again?");
-  EXPECT_EQ(State().DisplayMode, Intro);
+  EXPECT_TRUE(ShowsIntro());
   EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Game over");
   for (const char* name : {"LeftSpeed", "UpSpeed", "DownSpeed", "RightSpeed", "Button3"})
     EXPECT_FALSE(Control<QWidget>(form, name)->isEnabled()) << name;
@@ -204,24 +201,27 @@ TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
 TEST_F(WindowTest, CrashAnsweredYesStartsTheNextGame) {
   WriteSettings("[SCORE]\nHISCORE=1000\nHINAME=Bo\n");
   TForm1& form = Show();
-  EXPECT_EQ(State().PreviousHiScore, 1000) << "the game starts from the stored best";
   StartHeldGame();
   ModalAnswers answers;
   answers.Then(ModalAnswers::Press(QMessageBox::Yes));
   for (int i = 0; i < 6; ++i) form.SuperTimer1Timer();  // five moves, then the edge
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(answers.Seen().size(), 1u) << "no new best, so no name is asked";
-  EXPECT_TRUE(State().GameRunning);
+  EXPECT_TRUE(Running());
   EXPECT_TRUE(SuperTimer1().Enabled());
-  EXPECT_EQ(State().Snake.back().Column, 14);
+  EXPECT_EQ(HeadIn(Seen()), QPoint(14, 10));
   EXPECT_EQ(SavedSettings().HiName, "Bo");
 }
 
 TEST_F(WindowTest, CloseSavesTheHiScoreReachedDuringPlay) {
-  WriteSettings("[SCORE]\nHISCORE=20\nHINAME=Bo\n[MINE]\nKEPT=yes\n");
+  const std::string cheer = dir_.filePath("cheer.wav").toStdString();
+  std::ofstream(cheer) << "cheer";
+  WriteSettings("[SCORE]\nHISCORE=20\nHINAME=Bo\n[MINE]\nKEPT=yes\n[SOUNDS]\nPLAYWAVS=1\nPLAYHISCORE=1\nHISCOREWAV=" +
+                cheer + "\n");
   TForm1& form = Show();
   StartHeldGame();
   for (int i = 0; i < 4; ++i) form.SuperTimer1Timer();
+  EXPECT_EQ(sounds_.plays, 1) << "passing the stored best cheers, once";
   EXPECT_TRUE(form.close());
   const std::string text = ReadSettings();
   EXPECT_NE(text.find("HISCORE=40"), std::string::npos) << text;

@@ -13,7 +13,6 @@
 #include "help/qt_help_service.h"
 #include "shell/status_bar.h"
 #include "support/controls.h"
-#include "support/game_invariants.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -36,7 +35,7 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   SuperTimer1().SetOnTimer([&](TSuperTimer&) {
     form.SuperTimer1Timer();
     ++steps;
-    if (fault.empty() && State().GameRunning) fault = BoardFault(State());
+    if (fault.empty() && Running()) fault = PictureFault(Seen());
   });
 
   ModalAnswers answers;
@@ -65,8 +64,7 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   QObject::connect(&player, &QTimer::timeout, [&] {
     if (QApplication::activeModalWidget() != nullptr) return;
     ++turns;
-    const GameState& s = State();
-    if (!s.GameRunning) {
+    if (!Running()) {
       QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
     } else if (turns % 60 == 20) {
       QTimer::singleShot(0, Control<QAction>(form, "About1"),

@@ -4,6 +4,7 @@
 // throw-away settings file, and answers for the modal boxes it raises.
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -32,7 +34,10 @@
 #include "settings/settings_store.h"
 #include "shell/board_view.h"
 #include "shell/main_window.h"
+#include "shell/status_bar.h"
+#include "support/board_picture.h"
 #include "support/controls.h"
+#include "support/game_fakes.h"
 #include "support/scoped_env.h"
 
 namespace quorvane::testing {
@@ -126,11 +131,15 @@ class FailingDialogs : public QtDialogFactory {
   }
 };
 
-// What the window plays; only the last image is kept.
-class RecordingSounds : public SoundOutput {
+// What the window plays: how many images, and the last one.
+class RecordingSoundOutput : public SoundOutput {
  public:
-  void PlaySoundImage(const SoundImage& image) override { last = image; }
+  void PlaySoundImage(const SoundImage& image) override {
+    last = image;
+    ++plays;
+  }
   SoundImage last;
+  int plays = 0;
 };
 
 class WindowTest : public ::testing::Test {
@@ -138,6 +147,7 @@ class WindowTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     ports_.Sounds = &sounds_;
+    ports_.Random = &random_;
     location_.IniFile = std::filesystem::path(dir_.path().toStdString()) / "Tolvenix.ini";
     location_.ProgramPath = (std::filesystem::path(dir_.path().toStdString()) / "tolvenix").string();
   }
@@ -170,17 +180,47 @@ class WindowTest : public ::testing::Test {
 
   // New game by the button, then the timer is stopped: the test steps. The
   // blob goes to a corner, out of the snake's way, so scores are certain.
-  void StartHeldGame() {
+  void StartHeldGame(int blobColumn = 2, int blobRow = 2) {
+    random_.Script = {blobColumn, blobRow};
     QTest::mouseClick(Control<QPushButton>(*form_, "Button2"), Qt::LeftButton);
     superTimer1_->SetEnabled(false);
-    form_->Game().State().Blob = SnakeSegment(2, 2, BlobTile);
-    Control<TPaintBox>(*form_, "PaintBox1")->RepaintBoard();
   }
 
-  GameState& State() { return form_->Game().State(); }
+  // A game is on, running or paused: Pause can be chosen, and the status
+  // bar does not say the game is over (it is blank during play).
+  bool Running() const {
+    auto* pause1 = Control<QAction>(*form_, "Pause1");
+    return pause1->isEnabled() &&
+           (pause1->isChecked() || Control<TStatusBar>(*form_, "StatusBar1")->PanelText(GameStatePanel).isEmpty());
+  }
   // Steps the held game until it ends, whatever boxes come on the way.
   void StepUntilCrash() {
-    for (int i = 0; i < 30 && State().GameRunning; ++i) form_->SuperTimer1Timer();
+    for (int i = 0; i < 30 && Running(); ++i) form_->SuperTimer1Timer();
+  }
+  // What a held game shows at its start: the default snake along row 10
+  // heading right, and the blob in its corner.
+  static BoardTiles HeldStart() {
+    BoardTiles tiles;
+    tiles.fill(EmptyTile);
+    for (auto [column, tile] : {std::pair{10, 2}, {11, 4}, {12, 4}, {13, 4}, {14, 13}})
+      tiles[10 * BoardColumns + column] = tile;
+    tiles[2 * BoardColumns + 2] = BlobTile;
+    return tiles;
+  }
+  // The intro shows, not a board: its text is no tile.
+  bool ShowsIntro() const { return std::ranges::count(Seen(), -1) > 0; }
+  BoardTiles Seen() const { return TilesInPicture(Control<TPaintBox>(*form_, "PaintBox1")->Image()); }
+  // Steps |count| times and gives the way the head went each time, -1 for
+  // no move: a queued turn shows in the step that takes it.
+  std::vector<int> Moves(int count) {
+    std::vector<int> moves;
+    for (QPoint from = HeadIn(Seen()); count-- > 0;) {
+      form_->SuperTimer1Timer();
+      const QPoint to = HeadIn(Seen()), by = to - from;
+      moves.push_back(by.x() > 0 ? Right : by.x() < 0 ? Left : by.y() > 0 ? Down : by.y() < 0 ? Up : -1);
+      from = to;
+    }
+    return moves;
   }
   TSuperTimer& SuperTimer1() { return *superTimer1_; }
 
@@ -205,8 +245,9 @@ class WindowTest : public ::testing::Test {
   SettingsLocation location_;
   QtTickDispatcher dispatcher_;
   std::unique_ptr<TSuperTimer> superTimer1_;  // the shown window's step timer
-  RecordingSounds sounds_;
-  WindowPorts ports_;  // what the next Show() hands the window
+  RecordingSoundOutput sounds_;
+  ScriptedRandom random_;  // where the blob lands: scripted numbers first
+  WindowPorts ports_;      // what the next Show() hands the window
   std::unique_ptr<TForm1> form_;
 };
 
