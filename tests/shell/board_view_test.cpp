@@ -12,41 +12,24 @@
 namespace quorvane::testing {
 namespace {
 
-QImage Cell(const QImage& board, int column, int row) {
-  return board.copy(column * TileSize, row * TileSize, TileSize, TileSize).convertToFormat(QImage::Format_RGB32);
-}
-
-QImage Tile(int tile) { return TileImage(tile).convertToFormat(QImage::Format_RGB32); }
-
 // Every cell of the board image is the tile the game state puts there, or black.
 void ExpectBoardMatchesState(const QImage& board, const SnakeGame& game) {
-  std::array<int, BoardColumns * BoardRows> expected;
+  BoardTiles expected;
   expected.fill(EmptyTile);
   const GameState& s = game.State();
   for (const SnakeSegment& seg : s.Snake) expected[seg.Row * BoardColumns + seg.Column] = seg.Tile;
   for (const SnakeSegment& w : s.Walls) expected[w.Row * BoardColumns + w.Column] = w.Tile;
-  if (game.State().BlobOnBoard) expected[s.Blob.Row * BoardColumns + s.Blob.Column] = s.Blob.Tile;
-  for (int row = 0; row < BoardRows; ++row)
-    for (int column = 0; column < BoardColumns; ++column)
-      EXPECT_EQ(Cell(board, column, row), Tile(expected[row * BoardColumns + column]))
-          << "cell " << column << "," << row << " should show tile " << expected[row * BoardColumns + column];
+  if (s.BlobOnBoard) expected[s.Blob.Row * BoardColumns + s.Blob.Column] = s.Blob.Tile;
+  EXPECT_EQ(TilesInPicture(board), expected);
 }
 
 // A game drawn on the window's board control, its other ports faked, so
 // that the picture can be held against the game's own state.
 struct PaintedGame {
-  CallLog Log;
-  FakeControls Controls{Log};
-  FakeTimer Timer{Log};
-  RecordingSounds Sounds{Log};
-  ScriptedQuestions Questions{Log};
-  ScriptedRandom Random;
-  FixedClock Clock;
-  GameSettings Settings;
   TPaintBox PaintBox1;
-  SnakeGame Painted{Settings, GamePorts{PaintBox1, Controls, Timer, Sounds, Questions, Random, Clock}};
+  GameRig Rig{PaintBox1};
   PaintedGame() {
-    PaintBox1.SetPaintHandler([this] { Painted.PaintBox1Paint(); });
+    PaintBox1.SetPaintHandler([this] { Rig.Game.PaintBox1Paint(); });
   }
 };
 
@@ -57,22 +40,23 @@ TEST_F(WindowTest, NewGameShowsTheSnakeAndTheBlobOnly) {
 }
 
 TEST(PaintedGameTest, CellByCellDrawingEqualsAFullPaint) {
-  PaintedGame rig;
+  PaintedGame painted;
+  GameRig& rig = painted.Rig;
   rig.Random.Push({2, 2});
-  rig.Painted.Button2Click();
+  rig.Game.Button2Click();
   const int turns[] = {0, Up, 0, 0, Left, 0, Up, 0, Right, 0, 0, 0};
   for (int turn : turns) {
-    if (turn) rig.Painted.QueueDirection(turn);
-    rig.Painted.GameStep();
+    if (turn) rig.Game.QueueDirection(turn);
+    rig.Game.GameStep();
   }
   // Some walls and a blob placed during play, too.
-  rig.Painted.State().Walls.emplace_back(0, 0, WallTile);
-  rig.Painted.PlaceItem(rig.Painted.State().Walls.back(), PlacementRules::Wall);
-  ASSERT_TRUE(rig.Painted.State().GameRunning);
-  const QImage stepped = rig.PaintBox1.Image();
-  ExpectBoardMatchesState(stepped, rig.Painted);
-  rig.PaintBox1.RepaintBoard();
-  EXPECT_EQ(rig.PaintBox1.Image(), stepped);
+  rig.Game.State().Walls.emplace_back(0, 0, WallTile);
+  rig.Game.PlaceItem(rig.Game.State().Walls.back(), PlacementRules::Wall);
+  ASSERT_TRUE(rig.Game.State().GameRunning);
+  const QImage stepped = painted.PaintBox1.Image();
+  ExpectBoardMatchesState(stepped, rig.Game);
+  painted.PaintBox1.RepaintBoard();
+  EXPECT_EQ(painted.PaintBox1.Image(), stepped);
 }
 
 TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
@@ -84,9 +68,9 @@ TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
     // While the question is open the board still shows the crash, and a
     // repaint then draws it again.
     auto* paintBox1 = Control<TPaintBox>(*modal->parentWidget(), "PaintBox1");
-    EXPECT_EQ(Cell(paintBox1->Image(), 19, 10), Tile(23));
+    EXPECT_EQ(TilesInPicture(paintBox1->Image())[10 * BoardColumns + 19], 23);
     paintBox1->RepaintBoard();
-    EXPECT_EQ(Cell(paintBox1->Image(), 19, 10), Tile(23));
+    EXPECT_EQ(TilesInPicture(paintBox1->Image())[10 * BoardColumns + 19], 23);
     static_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click();
   });
   for (int i = 0; i < 6; ++i) form.SuperTimer1Timer();

@@ -210,8 +210,12 @@ class FixedClock : public TimeOfDayClock {
   uint32_t Now = ((13u * 60 + 5) * 60 + 9) * 1000 + 250;
 };
 
-// A game with every port faked.
+// A game with every port faked; or drawing on a real surface, given one.
 struct GameRig {
+  GameRig() = default;
+  explicit GameRig(BoardSurface& surface)
+      : Game{Settings, GamePorts{surface, Controls, Timer, Sounds, Questions, Random, Clock}} {}
+
   CallLog Log;
   RecordingSurface Surface{Log};
   FakeControls Controls{Log};
