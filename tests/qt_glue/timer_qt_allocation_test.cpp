@@ -76,8 +76,7 @@ TEST_P(QtTimerAllocations, SteadyTicksAllocateNothing) {
   EXPECT_EQ(otherThreadAllocations.load(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimerAllocations, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Realtime" : "Ordinary"; });
+INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimerAllocations, ::testing::Bool(), testing::SchedulingName);
 
 }  // namespace
 }  // namespace quorvane

@@ -78,8 +78,7 @@ TEST_P(QtTimer, HandlerErrorReachesTheApplicationAndTicksGoOn) {
   EXPECT_EQ(App()->errorsReported - errorsBefore, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimer, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Realtime" : "Ordinary"; });
+INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimer, ::testing::Bool(), testing::SchedulingName);
 
 }  // namespace
 }  // namespace quorvane

@@ -9,8 +9,11 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "timer/super_timer.h"
 
@@ -79,6 +82,11 @@ class FakeSleeper : public TimerSleeper {
   size_t holdAt_ = 0;
   bool held_ = false;
 };
+
+// Names the rows of a test run under both schedulings.
+inline std::string SchedulingName(const ::testing::TestParamInfo<bool>& info) {
+  return info.param ? "Realtime" : "Ordinary";
+}
 
 // Says the worker runs real-time, or not, without asking the system.
 class FakeScheduling : public WorkerScheduling {

@@ -200,8 +200,6 @@ TEST_F(TimerLoop, DisabledInOnTimerThenEnabledTicksOneIntervalLater) {
   EXPECT_THAT(ticks, ElementsAre(100, 200));
 }
 
-std::string SchedulingName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Realtime" : "Ordinary"; }
-
 class TimerLoopBothSchedulings : public TimerLoop, public ::testing::WithParamInterface<bool> {
  protected:
   explicit TimerLoopBothSchedulings(uint32_t clockStart = 0) : TimerLoop(clockStart) {
@@ -223,7 +221,7 @@ TEST_P(TimerLoopBothSchedulings, ReenabledDuringASleepFiresWhenTheSleepEnds) {
   EXPECT_EQ(ticks, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopBothSchedulings, ::testing::Bool(), SchedulingName);
+INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopBothSchedulings, ::testing::Bool(), testing::SchedulingName);
 
 class TimerLoopAcrossClockWrap : public TimerLoopBothSchedulings {
  protected:
@@ -239,7 +237,7 @@ TEST_P(TimerLoopAcrossClockWrap, KeepsItsPeriod) {
   EXPECT_EQ(firedAt, 1020u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopAcrossClockWrap, ::testing::Bool(), SchedulingName);
+INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopAcrossClockWrap, ::testing::Bool(), testing::SchedulingName);
 
 }  // namespace
 }  // namespace quorvane
