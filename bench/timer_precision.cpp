@@ -213,7 +213,13 @@ std::string MainThreadScheduling() {
   sched_param param{};
   sched_getparam(0, &param);
   if (policy == SCHED_RR) return "SCHED_RR " + std::to_string(param.sched_priority);
-  return "nice " + std::to_string(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())));
+  std::string text = "nice " + std::to_string(getpriority(PRIO_PROCESS, static_cast<id_t>(gettid())));
+  // The slice the scheduler gives the thread, where the kernel shows it.
+  std::ifstream sched("/proc/thread-self/sched");
+  for (std::string line; std::getline(sched, line);)
+    if (line.rfind("se.slice", 0) == 0)
+      text += ", slice " + std::to_string(std::stod(line.substr(line.find(':') + 1)) / 1e6) + " ms";
+  return text;
 }
 
 // An ordinary player's process, forked from root before any thread or Qt

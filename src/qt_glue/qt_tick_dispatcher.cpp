@@ -1,9 +1,11 @@
 #include "qt_glue/qt_tick_dispatcher.h"
 
 #include <sys/eventfd.h>
+#include <sys/timerfd.h>
 #include <unistd.h>
 
 #include <QSocketNotifier>
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <system_error>
@@ -23,11 +25,20 @@ QtTickDispatcher::QtTickDispatcher(QObject* parent) : QObject(parent) {
   pending_.reserve(kQueueRoom);
   notifier_ = new QSocketNotifier(eventFd_, QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &QtTickDispatcher::RunPending);
+  // Without a timerfd the worker waits for the due time itself.
+  timerFd_ = ::timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC | TFD_NONBLOCK);
+  if (timerFd_ < 0) return;
+  scheduled_.reserve(kQueueRoom);
+  timerNotifier_ = new QSocketNotifier(timerFd_, QSocketNotifier::Read, this);
+  connect(timerNotifier_, &QSocketNotifier::activated, this, &QtTickDispatcher::RunDue);
 }
 
 QtTickDispatcher::~QtTickDispatcher() {
   delete notifier_;  // before its descriptor goes
   ::close(eventFd_);
+  if (timerFd_ < 0) return;
+  delete timerNotifier_;
+  ::close(timerFd_);
 }
 
 void QtTickDispatcher::Post(const std::shared_ptr<TickHandOver>& handOver) {
@@ -36,6 +47,54 @@ void QtTickDispatcher::Post(const std::shared_ptr<TickHandOver>& handOver) {
     pending_.push_back(handOver);  // within the reserved room: no allocation
   }
   Signal();
+}
+
+bool QtTickDispatcher::PostAt(const std::shared_ptr<TickHandOver>& handOver,
+                              std::chrono::steady_clock::time_point due) {
+  if (timerFd_ < 0) return false;
+  std::lock_guard lock(mutex_);
+  const auto same = [&](const Scheduled& entry) { return entry.HandOver == handOver; };
+  if (const auto it = std::find_if(scheduled_.begin(), scheduled_.end(), same); it != scheduled_.end()) {
+    it->Due = due;
+  } else {
+    scheduled_.push_back({handOver, due});  // within the reserved room: no allocation
+  }
+  ArmForEarliest();
+  return true;
+}
+
+void QtTickDispatcher::ArmForEarliest() {
+  itimerspec when{};  // all zero disarms
+  const auto earlier = [](const Scheduled& a, const Scheduled& b) { return a.Due < b.Due; };
+  if (const auto it = std::min_element(scheduled_.begin(), scheduled_.end(), earlier); it != scheduled_.end()) {
+    const auto since = it->Due.time_since_epoch();
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(since);
+    when.it_value.tv_sec = seconds.count();
+    when.it_value.tv_nsec = std::chrono::duration_cast<std::chrono::nanoseconds>(since - seconds).count();
+    // A time already past fires at once; only an all-zero value disarms.
+    if (when.it_value.tv_sec <= 0 && when.it_value.tv_nsec <= 0) when.it_value.tv_nsec = 1;
+  }
+  ::timerfd_settime(timerFd_, TFD_TIMER_ABSTIME, &when, nullptr);
+}
+
+void QtTickDispatcher::RunDue() {
+  uint64_t expirations = 0;
+  while (::read(timerFd_, &expirations, sizeof expirations) < 0 && errno == EINTR) {
+  }
+  {
+    std::lock_guard lock(mutex_);
+    const auto now = std::chrono::steady_clock::now();
+    for (auto it = scheduled_.begin(); it != scheduled_.end();) {
+      if (it->Due > now) {
+        ++it;
+        continue;
+      }
+      pending_.push_back(std::move(it->HandOver));  // within the reserved room
+      it = scheduled_.erase(it);
+    }
+    ArmForEarliest();
+  }
+  RunPending();
 }
 
 void QtTickDispatcher::Signal() {

@@ -20,17 +20,21 @@ void MonotonicMillisecondClock::SpinPause() {
 #endif
 }
 
+std::optional<std::chrono::steady_clock::time_point> MonotonicMillisecondClock::TimeOf(uint32_t reading) {
+  // The reading names a whole millisecond of the steady clock: find it near now.
+  const auto now = std::chrono::floor<std::chrono::milliseconds>(std::chrono::steady_clock::now());
+  const auto nowReading = static_cast<uint32_t>(now.time_since_epoch().count());
+  return now + std::chrono::milliseconds(static_cast<int32_t>(reading - nowReading));
+}
+
 void ThreadSleeper::Sleep(uint32_t milliseconds, std::stop_token stop) {
   std::unique_lock lock(mutex_);
   wake_.wait_for(lock, stop, std::chrono::milliseconds(milliseconds), [] { return false; });
 }
 
 void ThreadSleeper::SleepUntil(uint32_t reading, std::stop_token stop) {
-  // The reading names a whole millisecond of the steady clock; find it near
-  // now, so that the wait's deadline is absolute on the monotonic clock.
-  const auto now = std::chrono::floor<std::chrono::milliseconds>(std::chrono::steady_clock::now());
-  const auto nowReading = static_cast<uint32_t>(now.time_since_epoch().count());
-  const auto wake = now + std::chrono::milliseconds(static_cast<int32_t>(reading - nowReading));
+  // An absolute deadline on the monotonic clock.
+  const auto wake = *MonotonicMillisecondClock().TimeOf(reading);
   std::unique_lock lock(mutex_);
   wake_.wait_until(lock, stop, wake, [] { return false; });
 }
@@ -44,11 +48,13 @@ bool SystemWorkerScheduling::Apply(int threadId, TThreadPriority priority) {
 void TickHandOver::Run() {
   TSuperTimer* timer = nullptr;
   uint64_t epoch = 0;
+  bool scheduled = false;
   {
     std::lock_guard lock(mutex_);
     if (!pending_ || timer_ == nullptr) return;
     timer = timer_;
     epoch = epoch_;
+    scheduled = scheduled_;
   }
   // The worker goes on however the handler ends. A handler's exception is
   // the main thread's business (the application's error report); carrying
@@ -63,7 +69,11 @@ void TickHandOver::Run() {
       handOver.done_.notify_all();
     }
   } release{*this};
-  timer->RunHandedOverTick(epoch);
+  if (!scheduled) {
+    timer->RunHandedOverTick(epoch);
+  } else if (timer->FireScheduledTick()) {
+    timer->DoTimer();
+  }
 }
 
 // --- worker ------------------------------------------------------------
@@ -105,6 +115,9 @@ void TTimerThread::Loop(std::stop_token stop) {
 void TTimerThread::RunPass(std::stop_token stop) {
   for (;;) {
     if (!AwaitEnabled(stop) || stop.stop_requested()) return;
+    // Only the main thread's wake then lies between the due time and the
+    // tick, where sleeping here and handing over would add the worker's.
+    if (!realtime_.load(std::memory_order_relaxed) && HandOverForDueTime()) return;
     SleepBeforeDue(stop);
     uint64_t epoch = 0;
     if (SpinUntilDue(epoch)) {
@@ -151,28 +164,44 @@ bool TTimerThread::SpinUntilDue(uint64_t& epoch) {
     // A disable or re-enable may have come between the readings above.
     if (!timer_.enabled_.load()) return false;
     if (ClockBefore(now, timer_.dueTime_.load())) continue;
-    // The next period runs from this tick: lateness is not made up.
-    timer_.dueTime_.store(now + timer_.interval_.load());
-    // Unsigned arithmetic: the count wraps like the clock instead of overflowing.
-    const uint32_t ran = now - timer_.startTime_.load();
-    const auto base = static_cast<uint32_t>(timer_.baseElapsed_.load());
-    timer_.elapsed_.store(static_cast<int32_t>(timer_.countDown_.load() ? base - ran : base + ran));
+    timer_.Fire(now);
     epoch = timer_.enableEpoch_;
     return true;
   }
 }
 
-void TTimerThread::HandOver(uint64_t epoch) {
+bool TTimerThread::HandOverForDueTime() {
+  uint64_t epoch = 0;
+  uint32_t due = 0;
+  {
+    std::lock_guard lock(timer_.stateMutex_);
+    if (!timer_.enabled_.load()) return true;  // parked meanwhile: back to the gate
+    epoch = timer_.enableEpoch_;
+    due = timer_.dueTime_.load();
+  }
+  const auto at = timer_.clock_.TimeOf(due);
+  return at && HandOver(epoch, at);
+}
+
+bool TTimerThread::HandOver(uint64_t epoch, std::optional<std::chrono::steady_clock::time_point> at) {
   TickHandOver& handOver = *handOver_;
   {
     std::lock_guard lock(handOver.mutex_);
-    if (handOver.timer_ == nullptr) return;
+    if (handOver.timer_ == nullptr) return true;
     handOver.pending_ = true;
+    handOver.scheduled_ = at.has_value();
     handOver.epoch_ = epoch;
   }
-  timer_.dispatcher_.Post(handOver_);
+  if (!at) {
+    timer_.dispatcher_.Post(handOver_);
+  } else if (!timer_.dispatcher_.PostAt(handOver_, *at)) {
+    std::lock_guard lock(handOver.mutex_);
+    handOver.pending_ = false;  // never posted: the main thread cannot have seen it
+    return false;
+  }
   std::unique_lock lock(handOver.mutex_);
   handOver.done_.wait(lock, [&] { return !handOver.pending_ || handOver.timer_ == nullptr; });
+  return true;
 }
 
 // --- timer -------------------------------------------------------------
@@ -250,6 +279,27 @@ bool TSuperTimer::StopRuleMet() const {
   const int32_t stopTick = stopTick_.load();
   if (countDown_.load()) return ticks <= stopTick || elapsed_.load() <= 0;
   return stopTick > 0 && ticks >= stopTick;
+}
+
+void TSuperTimer::Fire(uint32_t now) {
+  // The next period runs from this tick: lateness is not made up.
+  dueTime_.store(now + interval_.load());
+  // Unsigned arithmetic: the count wraps like the clock instead of overflowing.
+  const uint32_t ran = now - startTime_.load();
+  const auto base = static_cast<uint32_t>(baseElapsed_.load());
+  elapsed_.store(static_cast<int32_t>(countDown_.load() ? base - ran : base + ran));
+}
+
+bool TSuperTimer::FireScheduledTick() {
+  std::lock_guard lock(stateMutex_);
+  // Fired now, from the timer's present state: a disable and enable since
+  // the post leaves nothing stale, and the tick comes at the new due time
+  // or, if that has passed, now, as a worker's sleep would end.
+  if (!enabled_.load()) return false;
+  const uint32_t now = clock_.Now();
+  if (ClockBefore(now, dueTime_.load())) return false;  // the worker posts it again
+  Fire(now);
+  return true;
 }
 
 void TSuperTimer::RunHandedOverTick(uint64_t epoch) {

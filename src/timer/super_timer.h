@@ -1,11 +1,13 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <stop_token>
 #include <thread>
 
@@ -14,8 +16,10 @@
 // period, busy-waits on the millisecond clock for the rest, hands the tick
 // to the main thread and waits until the handler has run. A worker granted
 // SCHED_RR sleeps a plain sleep and busy-waits the last 50 ms (at most half
-// a period); an ordinary worker sleeps until the due time itself and does
-// not spin (see BusyWaitMilliseconds in timer/timer_priority.h).
+// a period). An ordinary worker does not spin: it hands the tick over for
+// its due time, so the main thread wakes once, then, and fires it; where the
+// dispatcher cannot wait for a time, it sleeps until the due time itself
+// (see BusyWaitMilliseconds in timer/timer_priority.h).
 
 namespace quorvane {
 
@@ -30,6 +34,9 @@ class TimerClock {
   virtual uint32_t Now() = 0;
   // Called between two readings of the busy wait; must not yield the thread.
   virtual void SpinPause() {}
+  // The instant on the steady clock at which |reading| begins, where this
+  // clock reads the steady clock; none otherwise.
+  virtual std::optional<std::chrono::steady_clock::time_point> TimeOf(uint32_t) { return std::nullopt; }
 };
 
 class TimerSleeper {
@@ -48,6 +55,7 @@ class MonotonicMillisecondClock final : public TimerClock {
  public:
   uint32_t Now() override;
   void SpinPause() override;
+  std::optional<std::chrono::steady_clock::time_point> TimeOf(uint32_t reading) override;
 };
 
 // Goes with MonotonicMillisecondClock.
@@ -85,6 +93,7 @@ class TickHandOver {
   std::condition_variable done_;
   TSuperTimer* timer_;  // null once the timer is destroyed
   bool pending_ = false;
+  bool scheduled_ = false;  // posted for its due time: the main thread fires it
   uint64_t epoch_ = 0;
 };
 
@@ -95,6 +104,11 @@ class TickDispatcher {
   // Called on the worker thread. Arranges for handOver->Run() on the main
   // thread and returns without waiting for it.
   virtual void Post(const std::shared_ptr<TickHandOver>& handOver) = 0;
+  // Called on the worker thread. Arranges for handOver->Run() on the main
+  // thread once the steady clock reaches |due|, and returns at once; a
+  // hand-over already waiting for its time waits for the new one instead.
+  // False when this dispatcher cannot wait for a time.
+  virtual bool PostAt(const std::shared_ptr<TickHandOver>&, std::chrono::steady_clock::time_point) { return false; }
 };
 
 // Gives the worker thread the scheduling that goes with a priority and says
@@ -140,7 +154,12 @@ class TTimerThread {
   void SleepBeforeDue(std::stop_token stop);
   // Busy-waits for the due time and fires: false when parked meanwhile.
   bool SpinUntilDue(uint64_t& epoch);
-  void HandOver(uint64_t epoch);
+  // Posts the tick for its due time and waits until the main thread has
+  // fired and run it, or dropped it; false when that cannot be done.
+  bool HandOverForDueTime();
+  // Posts the hand-over, for now or for |at|, and waits until it has run;
+  // false when the dispatcher cannot wait for a time.
+  bool HandOver(uint64_t epoch, std::optional<std::chrono::steady_clock::time_point> at = std::nullopt);
 
   TSuperTimer& timer_;
   const std::shared_ptr<TickHandOver> handOver_;
@@ -218,6 +237,11 @@ class TSuperTimer {
   };
 
   bool StopRuleMet() const;
+  // With stateMutex_ held: the tick happens at clock reading |now|.
+  void Fire(uint32_t now);
+  // Main thread: fires a tick the worker posted for its due time, unless the
+  // timer is disabled or the tick not yet due.
+  bool FireScheduledTick();
   void RunHandedOverTick(uint64_t epoch);
 
   std::atomic<bool> enabled_{false};

@@ -66,9 +66,10 @@ ThreadScheduling ApplyTimerThreadPriority(int threadId, TThreadPriority priority
 // takes more than half a processor, far inside the kernel's real-time
 // throttle (95 % by default), which would otherwise stop the timer in
 // mid-wait. At the game's own intervals (120 ms and more) that is 50 ms.
-// At a nice value, none: the worker sleeps to the due time itself, an
-// absolute time on the monotonic clock, which wakes within a fraction of a
-// millisecond. An ordinary thread that spins, even for the last
+// At a nice value, none: the worker posts the tick for its due time, or
+// where the dispatcher cannot wait for a time, sleeps to the due time
+// itself, an absolute time on the monotonic clock, which wakes within a
+// fraction of a millisecond. An ordinary thread that spins, even for the last
 // millisecond, uses up its slice and is descheduled on a busy machine, so
 // it would fire later than one that only sleeps, and the spin costs the
 // player's processor.

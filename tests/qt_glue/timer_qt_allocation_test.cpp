@@ -11,6 +11,7 @@
 
 #include "qt_glue/qt_tick_dispatcher.h"
 #include "timer/super_timer.h"
+#include "timer_fakes.h"
 
 namespace {
 
@@ -37,9 +38,19 @@ void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 namespace quorvane {
 namespace {
 
-TEST(QtTimerAllocations, SteadyTicksAllocateNothing) {
+// A real-time worker hands each tick over as it fires it; an ordinary one
+// posts it for its due time.
+class QtTimerAllocations : public ::testing::TestWithParam<bool> {};
+
+TEST_P(QtTimerAllocations, SteadyTicksAllocateNothing) {
   QtTickDispatcher dispatcher;
-  TSuperTimer timer{dispatcher};
+  MonotonicMillisecondClock clock;
+  ThreadSleeper sleeper;
+  testing::FakeScheduling scheduling;
+  scheduling.realtime = GetParam();
+  TSuperTimer timer{dispatcher, clock, sleeper, scheduling};
+  mainThreadAllocations = 0;
+  otherThreadAllocations = 0;
   timer.SetInterval(60);  // sleeps a little each period: easier on a shared machine
   constexpr int kWarmUp = 3, kCounted = 15;
   QEventLoop loop;
@@ -64,6 +75,8 @@ TEST(QtTimerAllocations, SteadyTicksAllocateNothing) {
   EXPECT_EQ(mainThreadAllocations.load(), 0);
   EXPECT_EQ(otherThreadAllocations.load(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimerAllocations, ::testing::Bool(), testing::SchedulingName);
 
 }  // namespace
 }  // namespace quorvane

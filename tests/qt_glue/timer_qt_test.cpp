@@ -9,6 +9,7 @@
 
 #include "qt_glue/qt_tick_dispatcher.h"
 #include "timer/super_timer.h"
+#include "timer_fakes.h"
 
 namespace quorvane {
 namespace {
@@ -30,15 +31,23 @@ class ReportingApplication : public QApplication {
 
 ReportingApplication* App() { return static_cast<ReportingApplication*>(qApp); }
 
-class QtTimer : public ::testing::Test {
+// A worker that runs real-time hands ticks over as it fires them; an
+// ordinary one posts them for their due time.
+class QtTimer : public ::testing::TestWithParam<bool> {
  protected:
-  QtTimer() { timer.SetInterval(30); }
+  QtTimer() {
+    scheduling.realtime = GetParam();
+    timer.SetInterval(30);
+  }
 
   QtTickDispatcher dispatcher;
-  TSuperTimer timer{dispatcher};
+  MonotonicMillisecondClock clock;
+  ThreadSleeper sleeper;
+  testing::FakeScheduling scheduling;
+  TSuperTimer timer{dispatcher, clock, sleeper, scheduling};
 };
 
-TEST_F(QtTimer, TicksArriveInsideAModalDialogsLoop) {
+TEST_P(QtTimer, TicksArriveInsideAModalDialogsLoop) {
   QDialog dialog;
   std::vector<int32_t> elapsed;
   timer.SetOnTimer([&](TSuperTimer& sender) {
@@ -54,7 +63,7 @@ TEST_F(QtTimer, TicksArriveInsideAModalDialogsLoop) {
   for (size_t i = 1; i < elapsed.size(); ++i) EXPECT_GE(elapsed[i] - elapsed[i - 1], 30) << "tick " << i;
 }
 
-TEST_F(QtTimer, HandlerErrorReachesTheApplicationAndTicksGoOn) {
+TEST_P(QtTimer, HandlerErrorReachesTheApplicationAndTicksGoOn) {
   QEventLoop loop;
   int ticks = 0;
   timer.SetOnTimer([&](TSuperTimer&) {
@@ -68,6 +77,8 @@ TEST_F(QtTimer, HandlerErrorReachesTheApplicationAndTicksGoOn) {
   EXPECT_EQ(ticks, 3);
   EXPECT_EQ(App()->errorsReported - errorsBefore, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimer, ::testing::Bool(), testing::SchedulingName);
 
 }  // namespace
 }  // namespace quorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -7,8 +8,12 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "timer/super_timer.h"
 
@@ -21,6 +26,10 @@ class FakeClock : public TimerClock {
   explicit FakeClock(uint32_t start = 0) : now_(start) {}
   uint32_t Now() override { return now_.load(); }
   void SpinPause() override { now_.fetch_add(1); }
+  // Readings as milliseconds from the steady clock's epoch.
+  std::optional<std::chrono::steady_clock::time_point> TimeOf(uint32_t reading) override {
+    return std::chrono::steady_clock::time_point(std::chrono::milliseconds(reading));
+  }
   void Advance(uint32_t milliseconds) { now_.fetch_add(milliseconds); }
 
  private:
@@ -74,6 +83,11 @@ class FakeSleeper : public TimerSleeper {
   bool held_ = false;
 };
 
+// Names the rows of a test run under both schedulings.
+inline std::string SchedulingName(const ::testing::TestParamInfo<bool>& info) {
+  return info.param ? "Realtime" : "Ordinary";
+}
+
 // Says the worker runs real-time, or not, without asking the system.
 class FakeScheduling : public WorkerScheduling {
  public:
@@ -82,13 +96,30 @@ class FakeScheduling : public WorkerScheduling {
 };
 
 // Keeps hand-overs until the test thread, standing in for the main
-// thread's event loop, runs them.
+// thread's event loop, runs them. Hand-overs posted for a due time are
+// taken when |acceptDueTimes|; their due times are kept as readings of the
+// fake clock, and one already queued is not queued twice.
 class QueueDispatcher : public TickDispatcher {
  public:
   void Post(const std::shared_ptr<TickHandOver>& handOver) override {
     std::lock_guard lock(mutex_);
     queue_.push_back(handOver);
     posted_.notify_all();
+  }
+  bool PostAt(const std::shared_ptr<TickHandOver>& handOver, std::chrono::steady_clock::time_point due) override {
+    if (!acceptDueTimes) return false;
+    std::lock_guard lock(mutex_);
+    dueTimes_.push_back(
+        static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(due.time_since_epoch()).count()));
+    if (std::find(queue_.begin(), queue_.end(), handOver) == queue_.end()) queue_.push_back(handOver);
+    posted_.notify_all();
+    return true;
+  }
+  // The due times of the first |count| posts for a due time, once they came.
+  std::vector<uint32_t> DueTimes(size_t count) {
+    std::unique_lock lock(mutex_);
+    posted_.wait_for(lock, std::chrono::seconds(5), [&] { return dueTimes_.size() >= count; });
+    return dueTimes_;
   }
   bool WaitPending(std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
     std::unique_lock lock(mutex_);
@@ -111,6 +142,10 @@ class QueueDispatcher : public TickDispatcher {
   std::mutex mutex_;
   std::condition_variable posted_;
   std::deque<std::shared_ptr<TickHandOver>> queue_;
+  std::vector<uint32_t> dueTimes_;
+
+ public:
+  bool acceptDueTimes = false;
 };
 
 }  // namespace quorvane::testing

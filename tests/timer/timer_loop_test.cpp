@@ -117,6 +117,52 @@ INSTANTIATE_TEST_SUITE_P(
         PeriodCase{"OrdinarySlowHandlerNoBurst", false, 100, 0, {300}, {100, 400, 500}, {100, 100}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct DueTimeCase {
+  const char* name;
+  std::function<void(TSuperTimer&)> beforeDue;  // on the main thread while the tick waits for its time
+  uint32_t advance;                             // then the clock moves on, and the hand-over runs
+  std::vector<int32_t> ticks;
+  std::vector<uint32_t> dueTimes;  // every post for a due time, up to the one after the run
+  friend std::ostream& operator<<(std::ostream& out, const DueTimeCase& c) { return out << c.name; }
+};
+
+class TimerDueTimes : public TimerLoop, public ::testing::WithParamInterface<DueTimeCase> {};
+
+// An ordinary worker posts the tick for its due time without sleeping; the
+// main thread fires it when its hand-over runs, if it is still due.
+TEST_P(TimerDueTimes, MainThreadFiresWhatIsDue) {
+  const DueTimeCase& c = GetParam();
+  scheduling.realtime = false;
+  dispatcher.acceptDueTimes = true;
+  timer.SetEnabled(true);
+  ASSERT_EQ(dispatcher.DueTimes(1).size(), 1u);
+  if (c.beforeDue) c.beforeDue(timer);
+  clock.Advance(c.advance);
+  ASSERT_TRUE(dispatcher.RunNext());
+  EXPECT_EQ(ticks, c.ticks);
+  EXPECT_EQ(dispatcher.DueTimes(c.dueTimes.size()), c.dueTimes);
+  EXPECT_THAT(sleeper.Sleeps(), IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ordinary, TimerDueTimes,
+    ::testing::Values(DueTimeCase{"OnTime", nullptr, 1000, {1000}, {1000, 2000}},
+                      // Lateness is not made up.
+                      DueTimeCase{"Late", nullptr, 1007, {1007}, {1000, 2007}},
+                      DueTimeCase{"NotYetDueIsPostedAgain", nullptr, 999, {}, {1000, 1000}},
+                      DueTimeCase{"Disabled", [](TSuperTimer& t) { t.SetEnabled(false); }, 1000, {}, {1000}},
+                      // The post made before stands, and the tick counts from the enable.
+                      DueTimeCase{"ReenabledFiresWhenThePostComesDue",
+                                  [](TSuperTimer& t) {
+                                    t.SetEnabled(false);
+                                    t.SetInterval(300);
+                                    t.SetEnabled(true);
+                                  },
+                                  1000,
+                                  {1000},
+                                  {1000, 1300}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(TimerLoop, CountDownFromZeroStopsAtTheFirstTick) {
   timer.SetCountDown(true);  // before the enable: the worker would not wait for it
   timer.SetEnabled(true);
@@ -154,8 +200,6 @@ TEST_F(TimerLoop, DisabledInOnTimerThenEnabledTicksOneIntervalLater) {
   EXPECT_THAT(ticks, ElementsAre(100, 200));
 }
 
-std::string SchedulingName(const ::testing::TestParamInfo<bool>& info) { return info.param ? "Realtime" : "Ordinary"; }
-
 class TimerLoopBothSchedulings : public TimerLoop, public ::testing::WithParamInterface<bool> {
  protected:
   explicit TimerLoopBothSchedulings(uint32_t clockStart = 0) : TimerLoop(clockStart) {
@@ -177,7 +221,7 @@ TEST_P(TimerLoopBothSchedulings, ReenabledDuringASleepFiresWhenTheSleepEnds) {
   EXPECT_EQ(ticks, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopBothSchedulings, ::testing::Bool(), SchedulingName);
+INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopBothSchedulings, ::testing::Bool(), testing::SchedulingName);
 
 class TimerLoopAcrossClockWrap : public TimerLoopBothSchedulings {
  protected:
@@ -193,7 +237,7 @@ TEST_P(TimerLoopAcrossClockWrap, KeepsItsPeriod) {
   EXPECT_EQ(firedAt, 1020u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopAcrossClockWrap, ::testing::Bool(), SchedulingName);
+INSTANTIATE_TEST_SUITE_P(Scheduling, TimerLoopAcrossClockWrap, ::testing::Bool(), testing::SchedulingName);
 
 }  // namespace
 }  // namespace quorvane
