@@ -34,9 +34,9 @@ QString Id(const QWidget* window) { return QString::number(window->winId()); }
 // The window's frame: the client's place on the screen grown by the frame
 // the window manager reported; empty before that.
 QRect XFrame(const QWidget* window) {
-  const QString extents = XTool("xprop", {"-id", Id(window), "_NET_FRAME_EXTENTS"});
-  const QStringList sides = extents.mid(extents.indexOf(u'=') + 1).split(u',', Qt::SkipEmptyParts);
-  if (!extents.contains(u'=') || sides.size() != 4) return {};
+  const QStringList sides =
+      XTool("xprop", {"-id", Id(window), "_NET_FRAME_EXTENTS"}).section(u'=', 1).split(u',', Qt::SkipEmptyParts);
+  if (sides.size() != 4) return {};
   return QRect(window->mapToGlobal(QPoint()), window->size())
       .marginsAdded(QMargins(sides[0].toInt(), sides[2].toInt(), sides[1].toInt(), sides[3].toInt()));
 }
@@ -63,8 +63,8 @@ int TitleBarHeight(const QWidget* window) { return window->mapToGlobal(QPoint())
 QStringList WindowIds(const char* property, const QWidget* window = nullptr) {
   const QString text = XTool("xprop", {window ? "-id" : "-root", window ? Id(window) : "", property});
   QStringList ids;
-  for (const QString& part : text.mid(text.indexOf(u'#') + 1).split(u',', Qt::SkipEmptyParts))
-    if (text.contains(u'#')) ids << QString::number(part.trimmed().toULongLong(nullptr, 16));
+  for (const QString& part : text.section(u'#', 1).split(u',', Qt::SkipEmptyParts))
+    ids << QString::number(part.trimmed().toULongLong(nullptr, 16));
   return ids;
 }
 QString TransientOwner(const QWidget* window) { return WindowIds("WM_TRANSIENT_FOR", window).value(0); }
@@ -174,7 +174,9 @@ TEST_F(HelpWindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
       // Raised, the help window took no focus. Shown again over a new
       // dialog, it sometimes takes the focus back a moment after the click,
       // raised or not: the second round does not look.
-      if (round == 0) EXPECT_EQ(ActiveWindow(), Id(options));
+      if (round == 0) {
+        EXPECT_EQ(ActiveWindow(), Id(options));
+      }
     });
   }
   form.Options1Click();
