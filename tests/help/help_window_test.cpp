@@ -130,13 +130,10 @@ TEST_F(HelpWindowTest, AnOpenHelpWindowDoesNotKeepTheProgramRunning) {
   help.ShowContext(PrivacyHelpContext);
   ASSERT_TRUE(help.Window()->isVisible());
   bool stillRunning = false;
-  QTimer guard;  // ends a loop that the help window would keep going
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [&] {
+  QTimer::singleShot(10000, &game, [&] {  // ends a loop that the help window would keep going
     stillRunning = true;
     qApp->quit();
   });
-  guard.start(10000);
   QTimer::singleShot(0, &game, [&] { game.close(); });
   qApp->exec();
   EXPECT_FALSE(stillRunning) << "closing the game's window ends the program";
