@@ -95,12 +95,10 @@ TEST_F(HelpWindowTest, MissingHelpFileSaysSoInTheWindow) {
   QTemporaryDir emptyProgramFolder;
   QtHelpService help(emptyProgramFolder.path());
   help.ShowTopics();
-  ASSERT_NE(help.Window(), nullptr);
-  EXPECT_TRUE(help.Window()->isVisible());
-  EXPECT_TRUE(
-      Shown(help.Window())
-          .contains(QString("The help file TOLVENIX.HLP could not be found in %1.").arg(emptyProgramFolder.path())))
-      << Shown(help.Window()).toStdString();
+  ASSERT_TRUE(help.Window() && help.Window()->isVisible());
+  const QString missing =
+      QString("The help file TOLVENIX.HLP could not be found in %1.").arg(emptyProgramFolder.path());
+  EXPECT_TRUE(Shown(help.Window()).contains(missing)) << Shown(help.Window()).toStdString();
 }
 
 TEST_F(HelpWindowTest, ACacheFolderThatCannotBeMadeFallsBackToATemporaryOne) {
@@ -132,13 +130,10 @@ TEST_F(HelpWindowTest, AnOpenHelpWindowDoesNotKeepTheProgramRunning) {
   help.ShowContext(PrivacyHelpContext);
   ASSERT_TRUE(help.Window()->isVisible());
   bool stillRunning = false;
-  QTimer guard;  // ends a loop that the help window would keep going
-  guard.setSingleShot(true);
-  QObject::connect(&guard, &QTimer::timeout, [&] {
+  QTimer::singleShot(10000, &game, [&] {  // ends a loop that the help window would keep going
     stillRunning = true;
     qApp->quit();
   });
-  guard.start(10000);
   QTimer::singleShot(0, &game, [&] { game.close(); });
   qApp->exec();
   EXPECT_FALSE(stillRunning) << "closing the game's window ends the program";
@@ -236,14 +231,12 @@ TEST_F(HelpWindowTest, TheContentsPaneShowsEveryTitleWhole) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto* contentsView = Control<QHelpContentWidget>(window, "Contents");
     QAbstractItemModel* contents = contentsView->model();
-    // Read, and the other languages' hidden.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-          int hidden = 0;
-          for (int row = 0; row < contents->rowCount(); ++row) hidden += contentsView->isRowHidden(row, {});
-          return contents->rowCount() == int(languages.size()) && hidden == contents->rowCount() - 1;
-        },
-        10000));
+    const auto read = [&] {  // and the other languages' hidden
+      int hidden = 0;
+      for (int row = 0; row < contents->rowCount(); ++row) hidden += contentsView->isRowHidden(row, {});
+      return contents->rowCount() == int(languages.size()) && hidden == contents->rowCount() - 1;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(read, 10000));
     contentsView->expandAll();
     int shown = 0;
     Walk(contents, [&](const QModelIndex& item) {

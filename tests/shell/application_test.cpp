@@ -3,12 +3,16 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLocalSocket>
+#include <algorithm>
 #include <stdexcept>
 
 #include "qt_glue/handler_errors.h"
 #include "shell/application.h"
 #include "shell/error_report.h"
+#include "shell/single_copy.h"
 #include "support/window_test_support.h"
+#include "widgets/link_labels.h"
 
 namespace quorvane::testing {
 namespace {
@@ -66,30 +70,20 @@ TEST(ErrorReport, OnlyAFreshPressAnswersTheBox) {
     answers.Then([&](QWidget* box) {
       // Where the keys go once the box has the focus, whether it has yet or not.
       QWidget* focus = static_cast<QMessageBox*>(box)->button(QMessageBox::Ok);
-      const std::pair<QEvent::Type, bool> held[] = {
-          {QEvent::KeyPress, true}, {QEvent::KeyRelease, true}, {QEvent::KeyPress, true}, {QEvent::KeyRelease, false}};
-      for (const auto& [type, repeat] : held) {
-        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
-        QApplication::sendEvent(focus, &event);
+      for (int event = 0; event < 4; ++event) {  // press, release, press: repeats; the last release is not
+        QKeyEvent held(event % 2 ? QEvent::KeyRelease : QEvent::KeyPress, key, Qt::NoModifier, QString(), event < 3);
+        QApplication::sendEvent(focus, &held);
       }
       heldLeftItUp = box->isVisible();
       QTest::keyClick(focus, key);
-      if (box->isVisible()) {
-        ADD_FAILURE() << "a fresh press left the box up";
-        static_cast<QDialog*>(box)->reject();
-      }
+      EXPECT_FALSE(box->isVisible()) << "a fresh press left the box up";
+      if (box->isVisible()) static_cast<QDialog*>(box)->reject();
     });
     ShowErrorReport(nullptr, "Unable to open https://x.example/.");
     EXPECT_TRUE(answers.AllUsed());
     EXPECT_TRUE(heldLeftItUp);
   }
 }
-
-}  // namespace
-}  // namespace quorvane::testing
-
-namespace quorvane::testing {
-namespace {
 
 TEST(ErrorReport, LastResortNamesTheErrorAndTheProgram) {
   ModalAnswers answers;
@@ -101,6 +95,30 @@ TEST(ErrorReport, LastResortNamesTheErrorAndTheProgram) {
       << answers.Seen()[0].toStdString();
   EXPECT_TRUE(text.contains(" in module tolvenix at ")) << text.toStdString();
   EXPECT_TRUE(text.endsWith("\nNo banner control.")) << text.toStdString();
+}
+
+// Connections that send nothing are dropped rather than pile up until the
+// game runs out of descriptors, and the socket still answers a request.
+TEST(SingleCopy, TheSocketDropsIdleConnectionsAndAnswers) {
+  QTemporaryDir runtimeFolder;
+  const ScopedEnv runtime("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8()),
+      bus("DBUS_SESSION_BUS_ADDRESS", NoSessionBusAddress);
+  bool answered = true;
+  const auto copy = SingleCopy::Claim(QStringLiteral("com.example.SingleCopyTest"), answered);
+  ASSERT_TRUE(copy && !answered);
+  const QString path = runtimeFolder.filePath("com.example.SingleCopyTest");
+  QLocalSocket idle[40];
+  for (QLocalSocket& socket : idle) {
+    socket.connectToServer(path);
+    ASSERT_EQ(socket.state(), QLocalSocket::ConnectedState);
+  }
+  const auto dropped = [](const QLocalSocket& socket) { return socket.state() == QLocalSocket::UnconnectedState; };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::all_of(std::begin(idle), std::end(idle), dropped); }, 20000));
+  QLocalSocket asking;
+  asking.connectToServer(path);
+  asking.write("activate\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return asking.canReadLine(); }, 20000));
+  EXPECT_EQ(asking.readLine(), "shown\n");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
@@ -33,9 +34,9 @@ QString Id(const QWidget* window) { return QString::number(window->winId()); }
 // The window's frame: the client's place on the screen grown by the frame
 // the window manager reported; empty before that.
 QRect XFrame(const QWidget* window) {
-  const QString extents = XTool("xprop", {"-id", Id(window), "_NET_FRAME_EXTENTS"});
-  const QStringList sides = extents.mid(extents.indexOf(u'=') + 1).split(u',', Qt::SkipEmptyParts);
-  if (!extents.contains(u'=') || sides.size() != 4) return {};
+  const QStringList sides =
+      XTool("xprop", {"-id", Id(window), "_NET_FRAME_EXTENTS"}).section(u'=', 1).split(u',', Qt::SkipEmptyParts);
+  if (sides.size() != 4) return {};
   return QRect(window->mapToGlobal(QPoint()), window->size())
       .marginsAdded(QMargins(sides[0].toInt(), sides[2].toInt(), sides[1].toInt(), sides[3].toInt()));
 }
@@ -47,13 +48,9 @@ void ExpectFrameCentred(QWidget* window, const char* what, const QRect& area) {
   SCOPED_TRACE(what);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window, 20000));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !XFrame(window).isEmpty(); }, 10000)) << "the window manager drew no frame";
-  const bool centred = QTest::qWaitFor(
-      [&] {
-        const QPoint off = XFrame(window).center() - area.center();
-        return std::abs(off.x()) <= 1 && std::abs(off.y()) <= 1;
-      },
-      10000);
-  EXPECT_TRUE(centred) << "frame middle at " << XFrame(window).center().y() << ", not " << area.center().y();
+  const auto off = [&] { return XFrame(window).center() - area.center(); };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::abs(off().x()) <= 1 && std::abs(off().y()) <= 1; }, 10000))
+      << "frame middle off by " << off().x() << "," << off().y();
 }
 
 QRect FreeArea(const QWidget* window) { return window->screen()->availableGeometry(); }
@@ -66,8 +63,8 @@ int TitleBarHeight(const QWidget* window) { return window->mapToGlobal(QPoint())
 QStringList WindowIds(const char* property, const QWidget* window = nullptr) {
   const QString text = XTool("xprop", {window ? "-id" : "-root", window ? Id(window) : "", property});
   QStringList ids;
-  for (const QString& part : text.mid(text.indexOf(u'#') + 1).split(u',', Qt::SkipEmptyParts))
-    if (text.contains(u'#')) ids << QString::number(part.trimmed().toULongLong(nullptr, 16));
+  for (const QString& part : text.section(u'#', 1).split(u',', Qt::SkipEmptyParts))
+    ids << QString::number(part.trimmed().toULongLong(nullptr, 16));
   return ids;
 }
 QString TransientOwner(const QWidget* window) { return WindowIds("WM_TRANSIENT_FOR", window).value(0); }
@@ -79,7 +76,6 @@ QStringList Stacking() {
   return ids;
 }
 
-// Waits until the window manager reports `window` as the active one.
 void ExpectActive(const QWidget* window) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return ActiveWindow() == Id(window); }, 10000))
       << ActiveWindow().toStdString() << " is active, not " << Id(window).toStdString();
@@ -94,10 +90,8 @@ void ExpectStackedFromTop(const QStringList& order) {
 
 // Where the server has the window's top now, whatever Qt last heard.
 int ClientTop(const QWidget* window) {
-  const QString info = XTool("xwininfo", {"-id", Id(window)});
-  const QString key = QStringLiteral("Absolute upper-left Y:");
-  const qsizetype at = info.indexOf(key);
-  return at < 0 ? -1 : info.mid(at + key.size()).section(u'\n', 0, 0).trimmed().toInt();
+  const QRegularExpression top(QStringLiteral("Absolute upper-left Y: *(-?\\d+)"));
+  return top.match(XTool("xwininfo", {"-id", Id(window)})).captured(1).toInt();
 }
 
 // A real click on the middle of the window's title bar, as the player makes it.
@@ -120,10 +114,7 @@ TEST_F(WindowTest, MainWindowAndEveryDialogCentreTheirFrames) {
     return [&, what](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
       ExpectFrameCentred(modal, what, box ? XFrame(box->parentWidget()->window()) : FreeArea(modal));
-      if (!box) {
-        static_cast<QDialog*>(modal)->reject();
-        return;
-      }
+      if (!box) return static_cast<QDialog*>(modal)->reject();
       const QFontMetrics bold(
           QFont(QGuiApplication::font().family(), QGuiApplication::font().pointSize(), QFont::Bold));
       const int wanted = bold.horizontalAdvance(box->windowTitle()) + 4 * TitleBarHeight(box);
@@ -150,22 +141,13 @@ TEST_F(WindowTest, MainWindowAndEveryDialogCentreTheirFrames) {
   EXPECT_TRUE(answers.AllUsed());
 }
 
-// The game, shown, with the program's help viewer belonging to it.
-class HelpBesideTheGame : public HelpWindowTest {
- protected:
-  TForm1& ShowWithHelp() {
-    TForm1& form = Show();
-    Help().SetOwner(&form);
-    return form;
-  }
-};
-
 // The options dialog's Help button brings the help window up over the game
 // and the dialog, active, even when it was open already; a click on the
 // dialog's title bar gives the dialog the focus and leaves the help window
 // over it.
-TEST_F(HelpBesideTheGame, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
-  TForm1& form = ShowWithHelp();
+TEST_F(HelpWindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
+  TForm1& form = Show();
+  Help().SetOwner(&form);
   ASSERT_TRUE(WaitUntilActive(&form));
   ModalAnswers answers;
   for (int round = 0; round < 2; ++round) {
@@ -176,8 +158,7 @@ TEST_F(HelpBesideTheGame, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
       ASSERT_TRUE(WaitUntilActive(options));
       Control<QPushButton>(*options, "Button7")->click();
       THelpWindow* help = Help().Window();
-      ASSERT_NE(help, nullptr);
-      ASSERT_TRUE(QTest::qWaitForWindowExposed(help, 20000));
+      ASSERT_TRUE(help && QTest::qWaitForWindowExposed(help, 20000));
       ExpectActive(help);
       ExpectStackedFromTop({Id(help)});
       EXPECT_EQ(TransientOwner(help), Id(options));
@@ -211,8 +192,9 @@ TEST_F(HelpBesideTheGame, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
 // and goes back to the game, still shown, as the dialog closes: whether it
 // was open before the dialog or opened from it. Run under weston too, where
 // a window goes with the one it was shown over and no owner can be read.
-TEST_F(HelpBesideTheGame, HelpFollowsTheDialogInFrontAndStaysShownAsItCloses) {
-  TForm1& form = ShowWithHelp();
+TEST_F(HelpWindowTest, HelpFollowsTheDialogInFrontAndStaysShownAsItCloses) {
+  TForm1& form = Show();
+  Help().SetOwner(&form);
   Help().ShowTopics();
   THelpWindow* help = Help().Window();
   auto ownerIs = [&](const QWidget* owner) {
