@@ -46,9 +46,10 @@ lateness() {
 }
 
 cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
-scheduling=$(awk -F'Main thread: ' '/^Main thread/ { split($2, a, "."); print a[1] }' "$work/timer.txt")
+# Up to the sentence's full stop, not a decimal point.
+scheduling=$(awk -F'Main thread: ' '/^Main thread/ { s = $2; sub(/\.( .*)?$/, "", s); print s }' "$work/timer.txt")
 # Only when run as root: the rows of an ordinary player, in a child process.
-player=$(awk -F'main thread ' '/^Ordinary player/ { split($2, a, "."); print a[1] }' "$work/timer.txt")
+player=$(awk -F'main thread ' '/^Ordinary player/ { s = $2; sub(/\.( .*)?$/, "", s); print s }' "$work/timer.txt")
 
 echo "Benchmarks of $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) processors (${cpu_model:-unknown}),"
 echo "load average $load_before before and $load_after after; tick receiver at $scheduling$([[ -n $player ]] &&

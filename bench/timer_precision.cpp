@@ -217,8 +217,11 @@ std::string MainThreadScheduling() {
   // The slice the scheduler gives the thread, where the kernel shows it.
   std::ifstream sched("/proc/thread-self/sched");
   for (std::string line; std::getline(sched, line);)
-    if (line.rfind("se.slice", 0) == 0)
-      text += ", slice " + std::to_string(std::stod(line.substr(line.find(':') + 1)) / 1e6) + " ms";
+    if (line.rfind("se.slice", 0) == 0) {
+      char slice[32];
+      std::snprintf(slice, sizeof slice, ", slice %.1f ms", std::stod(line.substr(line.find(':') + 1)) / 1e6);
+      text += slice;
+    }
   return text;
 }
 
