@@ -25,7 +25,7 @@ compositor=
 game=
 cleanup() {
   for pid in $game $compositor; do
-    kill "$pid" 2>/dev/null || true
+    kill -KILL "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
   rm -rf "$work"
@@ -50,6 +50,7 @@ for _ in $(seq 300); do
   sleep 0.1
 done
 [[ -S $runtime/quorvane-test ]] || { cat "$work/weston.log"; fail "weston made no socket"; }
+echo "weston is up"
 
 # The game writes one byte to descriptor 3 once its intro has been painted.
 mkfifo "$work/painted"
@@ -62,9 +63,16 @@ exec 4<"$work/painted"
 painted=
 read -r -t 60 -n 1 painted <&4 || true
 [[ $painted == p ]] || fail "no intro was painted"
+echo "the intro is painted"
 
-# The end signals are caught before the first paint.
+# The end signals are caught before the first paint. A game that does not
+# end is reported, not waited for until the test's time runs out.
 kill -TERM "$game"
+for _ in $(seq 600); do
+  kill -0 "$game" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$game" 2>/dev/null && fail "the game did not end within 60 s of SIGTERM"
 status=0
 wait "$game" || status=$?
 game=
