@@ -92,7 +92,8 @@ void QtTickDispatcher::RunDue() {
       pending_.push_back(std::move(it->HandOver));  // within the reserved room
       it = scheduled_.erase(it);
     }
-    ArmForEarliest();
+    // A timerfd that has fired is disarmed already.
+    if (!scheduled_.empty()) ArmForEarliest();
   }
   RunPending();
 }
