@@ -66,13 +66,13 @@ inline std::string PictureFault(const BoardTiles& tiles) {
   SnakeSegment cell(head.x(), head.y(), headTile);
   for (int toTail = Opposite(moving); s.Snake.size() <= static_cast<size_t>(BoardColumns * BoardRows);) {
     s.Snake.insert(s.Snake.begin(), cell);
-    if (cell.Tile >= 0 && cell.Tile <= 3) break;  // the tail
+    if (IsTailTile(cell.Tile)) break;
     const int column = cell.Column + (toTail == Right) - (toTail == Left),
               row = cell.Row + (toTail == Down) - (toTail == Up);
     if (column < 0 || column >= BoardColumns || row < 0 || row >= BoardRows)
       return At("snake", cell) + " runs off the board";
     cell = SnakeSegment(column, row, tiles[row * BoardColumns + column]);
-    if (cell.Tile >= 0 && cell.Tile <= 3) continue;
+    if (IsTailTile(cell.Tile)) continue;
     int next = -1;
     for (int d : {Down, Left, Right, Up})
       if (d != Opposite(toTail) && BodyTileJoining(Opposite(toTail), d) == cell.Tile) next = d;
