@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QDir>
 #include <QHelpContentWidget>
@@ -26,10 +26,8 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-namespace quorvane {
+namespace quorvane::testing {
 namespace {
-
-using testing::Control;
 
 const QString kBinDir = QStringLiteral(QUORVANE_BIN_DIR);
 
@@ -49,7 +47,7 @@ class HelpWindowTest : public ::testing::Test {
   static QString Shown(THelpWindow* w) { return Control<THelpBrowser>(*w, "Browser")->toPlainText().simplified(); }
 
   QTemporaryDir cache_;
-  const testing::ScopedEnv cacheHome_{"XDG_CACHE_HOME", cache_.path().toUtf8()};
+  const ScopedEnv cacheHome_{"XDG_CACHE_HOME", cache_.path().toUtf8()};
 };
 
 TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
@@ -109,7 +107,7 @@ TEST_F(HelpWindowTest, ACacheFolderThatCannotBeMadeFallsBackToATemporaryOne) {
   blocker.close();
   qputenv("XDG_CACHE_HOME", blocker.fileName().toUtf8());
   QTemporaryDir temp;
-  std::optional<testing::ScopedEnv> tmp(std::in_place, "TMPDIR", temp.path().toUtf8());
+  std::optional<ScopedEnv> tmp(std::in_place, "TMPDIR", temp.path().toUtf8());
   const auto fallbacks = [&] { return QDir(temp.path()).entryList({"tolvenix-help-*"}, QDir::Dirs); };
   {
     QtHelpService help(kBinDir);
@@ -195,10 +193,8 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   for (int row = 0; row < index->rowCount(); ++row)
     for (const QHelpLink& link : files.documentsForKeyword(index->index(row, 0).data().toString()))
       inIndex.insert(link.url.fileName());
-  for (const QString& page : pages) {
-    EXPECT_TRUE(inContents.count(page)) << page.toStdString() << " is in the contents";
-    EXPECT_TRUE(inIndex.count(page)) << page.toStdString() << " is in the index";
-  }
+  EXPECT_THAT(inContents, ::testing::IsSupersetOf(pages));
+  EXPECT_THAT(inIndex, ::testing::IsSupersetOf(pages));
 
   auto* filter = Control<QLineEdit>(*window, "IndexFilter");
   Control<QTabWidget>(*window, "Tabs")->setCurrentIndex(1);
@@ -253,4 +249,4 @@ TEST_F(HelpWindowTest, TheContentsPaneShowsEveryTitleWhole) {
 }
 
 }  // namespace
-}  // namespace quorvane
+}  // namespace quorvane::testing
