@@ -24,11 +24,14 @@ using ::testing::ElementsAre;
 // dialog and on whatever boxes follow.
 class OptionsWindowTest : public WindowTest {
  protected:
-  void Stored(const std::string& more) {
+  // The window shown on settings that name three sounds of the test's folder,
+  // and |more|.
+  TForm1& ShowStored(const std::string& more) {
     folder_ = dir_.path().toStdString();
     for (const char* name : {"zap", "boing", "yehaw"}) std::ofstream(folder_ + "/" + name + ".wav") << name;
     WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + folder_ + "/zap.wav\nGAMEOVERWAV=" + folder_ +
                   "/boing.wav\nHISCOREWAV=" + folder_ + "/yehaw.wav\n" + more);
+    return Show();
   }
 
   // Opens the options once for each act, in which the player closes the
@@ -37,7 +40,7 @@ class OptionsWindowTest : public WindowTest {
   bool Options(const Acts&... acts) {
     using Act = std::function<void(TForm3&)>;
     ModalAnswers answers;
-    for (const Act& act : {Act(acts)...}) {
+    for (const Act& act : {Act(acts)...})
       answers.Then([act](QWidget* modal) {
         if (auto* dialog = qobject_cast<TForm3*>(modal)) act(*dialog);
         if (auto* left = qobject_cast<QDialog*>(modal); left && left->isVisible()) {
@@ -45,7 +48,6 @@ class OptionsWindowTest : public WindowTest {
           left->reject();
         }
       });
-    }
     for (size_t i = 0; i < sizeof...(acts); ++i) Control<QAction>(*form_, "Options1")->trigger();
     return answers.AllUsed();
   }
@@ -62,9 +64,8 @@ class OptionsWindowTest : public WindowTest {
 };
 
 TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
-  Stored("[CUSTOM]\nMOVEMAX=7\nSNAKESPEED=305\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
+  TForm1& form = ShowStored("[CUSTOM]\nMOVEMAX=7\nSNAKESPEED=305\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
   std::ofstream(folder_ + "/new.wav") << "fresh";
-  TForm1& form = Show();
   const SoundImage gameOverBefore = Played(GameSound::GameOver);
   ASSERT_TRUE(Options([&](TForm3& d) {
     ASSERT_EQ(Control<QLabel>(d, "Label13")->text(), "20") << "the stored best";
@@ -102,7 +103,7 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
 // A Latin-1 file name shows with replacement characters and goes back as it
 // was read; a retyped one is encoded for the file system (and read).
 TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
-  Stored("");
+  ShowStored("");
   const std::string latin1 = folder_ + "/\xe9t\xe9.wav", utf8 = folder_ + "/\xc3\xa9t\xc3\xa9.wav";
   std::ofstream(latin1) << "latin";
   std::ofstream(utf8) << "utf8";
@@ -133,9 +134,8 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
 }
 
 TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
-  Stored("[SCORE]\nHISCORE=900\nHINAME=Bo\n[POSITION]\nMODE=2\nCUSTOMDIRECTION=-1\n");
+  ShowStored("[SCORE]\nHISCORE=900\nHINAME=Bo\n[POSITION]\nMODE=2\nCUSTOMDIRECTION=-1\n");
   const GameSettings before = FileSettings();
-  Show();
   EXPECT_TRUE(Options(
       [](TForm3& d) {
         Answering(QMessageBox::No, Control<QPushButton>(d, "Button6"));
@@ -159,12 +159,11 @@ TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
 }
 
 TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
-  Stored("");
   FakeWavBrowser browser;
   browser.answers = {QStringLiteral("/somewhere/else/beep.wav")};
   ports_.Browser = &browser;
+  ShowStored("");
   const GameSettings before = FileSettings();
-  Show();
   EXPECT_TRUE(Options(
       [](TForm3& d) {
         Control<QLineEdit>(d, "Edit5")->setText("/typed/over.wav");
@@ -185,11 +184,10 @@ TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
 }
 
 TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
-  Stored("[SCORE]\nHISCORE=900\n");
   FailingDialogs dialogs;
   ports_.Dialogs = &dialogs;
+  TForm1& form = ShowStored("[SCORE]\nHISCORE=900\n");
   const GameSettings before = FileSettings();
-  TForm1& form = Show();
   ModalAnswers answers;
   for (int i = 0; i < 2; ++i) answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   dialogs.FailAt = FailingDialogs::Stage::Create;
@@ -204,10 +202,9 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
 }
 
 TEST_F(OptionsWindowTest, HelpButtonCountsAsOpeningHelpAndF1DoesNot) {
-  Stored("");
   RecordingHelp help;
   ports_.Help = &help;
-  TForm1& form = Show();
+  TForm1& form = ShowStored("");
   EXPECT_TRUE(Options([&](TForm3& d) {
     QTest::keyClick(Control<QLineEdit>(d, "Edit5"), Qt::Key_F1);
     Control<QPushButton>(d, "Button7")->click();
