@@ -141,8 +141,7 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
   if (GetParam() == PseudoLanguage) {
     EXPECT_EQ(clashes.size(), english.size()) << "the pseudo-translation keeps the English keys";
   } else {
-    EXPECT_EQ(clashes.join(u'\n').toStdString(),
-              (GetParam().empty() ? english : QStringList()).join(u'\n').toStdString());
+    EXPECT_EQ(clashes, GetParam().empty() ? english : QStringList());
   }
 }
 
