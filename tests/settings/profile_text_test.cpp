@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <climits>
 #include <random>
 
 #include "settings/settings_store.h"
