@@ -4,6 +4,7 @@
 // Tests read what the fakes recorded; benchmarks switch the log off, so the
 // fakes then record nothing and cost no more than a call.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -131,11 +132,7 @@ class RecordingSounds : public GameSounds, Recorder {
     constexpr const char* kNames[] = {"sound blob", "sound gameover", "sound hiscore"};  // in the enumeration's order
     log_.push_back(kNames[static_cast<int>(sound)]);
   }
-  int Count(GameSound sound) const {
-    int n = 0;
-    for (GameSound s : Played) n += s == sound;
-    return n;
-  }
+  int Count(GameSound sound) const { return static_cast<int>(std::count(Played.begin(), Played.end(), sound)); }
   std::vector<GameSound> Played;
 };
 

@@ -7,6 +7,7 @@
 // over the board and allocate nothing unless something broke.
 
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "game/snake_game.h"
@@ -21,11 +22,8 @@ inline bool OnBoard(const SnakeSegment& s) {
 // the two are not neighbours.
 inline int StepDirection(const SnakeSegment& from, const SnakeSegment& to) {
   const int dc = to.Column - from.Column, dr = to.Row - from.Row;
-  if (dc == 0 && dr == 1) return Down;
-  if (dc == -1 && dr == 0) return Left;
-  if (dc == 1 && dr == 0) return Right;
-  if (dc == 0 && dr == -1) return Up;
-  return -1;
+  if (std::abs(dc) + std::abs(dr) != 1) return -1;
+  return dr == 1 ? Down : dc == -1 ? Left : dc == 1 ? Right : Up;
 }
 
 // The body tile whose two ends point the given ways (Down: towards the
