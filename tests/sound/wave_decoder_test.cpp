@@ -1,6 +1,7 @@
 #include "sound/wave_decoder.h"
 
 #include <SDL.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 namespace quorvane {
 namespace {
 
+using ::testing::Pointee;
+using ::testing::SizeIs;
 using Bytes = std::vector<uint8_t>;
 
 void Put32(Bytes& out, uint32_t value) {
@@ -24,13 +27,11 @@ void PutChunk(Bytes& out, const char* id, const Bytes& body, uint32_t claimed) {
   if (body.size() % 2 != 0) out.push_back(0);
 }
 
-// An 8-bit mono PCM format chunk.
+// An 8-bit mono PCM format chunk: PCM and one channel, the rate, as many
+// bytes per second, one byte per frame of 8 bits.
 Bytes Format(uint32_t rate) {
   Bytes fmt;
-  Put32(fmt, 0x00010001);  // PCM, one channel
-  Put32(fmt, rate);
-  Put32(fmt, rate);        // bytes per second
-  Put32(fmt, 0x00080001);  // one byte per frame, 8 bits
+  for (uint32_t field : {0x00010001u, rate, rate, 0x00080001u}) Put32(fmt, field);
   return fmt;
 }
 
@@ -93,8 +94,7 @@ size_t LargestSdlRequest(const std::function<void()>& work) {
 TEST(WaveDecoder, ChunkClaimingMoreThanTheFileHoldsDecodesWhatIsThere) {
   const Bytes samples = Ramp(2000);
   const Pcm whole = Decode(Wave({Honest("fmt ", Format(22050)), Honest("data", samples)}));
-  ASSERT_TRUE(whole);
-  EXPECT_EQ(whole->size(), 4000 * kFrameBytes);
+  ASSERT_THAT(whole, Pointee(SizeIs(4000 * kFrameBytes)));
 
   // A data chunk that claims 3 GiB, and one followed by a list chunk that
   // does: the samples come through as from the whole file, and SDL is not
@@ -104,19 +104,16 @@ TEST(WaveDecoder, ChunkClaimingMoreThanTheFileHoldsDecodesWhatIsThere) {
               claimed = Decode(Wave({Honest("fmt ", Format(22050)), {"data", samples, 0xC0000000}}));
             }),
             size_t{1} << 20);
-  ASSERT_TRUE(claimed);
-  EXPECT_EQ(*claimed, *whole);
+  EXPECT_THAT(claimed, Pointee(*whole));
   const Pcm listAfter = Decode(Wave({Honest("fmt ", Format(22050)),
                                      Honest("junk", Ramp(3)) /* padded */,
                                      Honest("data", samples),
                                      {"LIST", {}, 0xFFFFFFF0}}));
-  ASSERT_TRUE(listAfter);
-  EXPECT_EQ(*listAfter, *whole);
+  EXPECT_THAT(listAfter, Pointee(*whole));
   // So for a file that starts at its form type, without the RIFF header.
   const SoundImage withHeader = Wave({Honest("fmt ", Format(22050)), {"data", samples, 0xC0000000}});
   const Pcm headless = Decode(std::make_shared<const Bytes>(withHeader->begin() + 8, withHeader->end()));
-  ASSERT_TRUE(headless);
-  EXPECT_EQ(*headless, *whole);
+  EXPECT_THAT(headless, Pointee(*whole));
 }
 
 TEST(WaveDecoder, RatesOutsideThoseOfRecordedSoundPlayAsSilence) {
@@ -125,21 +122,19 @@ TEST(WaveDecoder, RatesOutsideThoseOfRecordedSoundPlayAsSilence) {
   }
   // 64 frames at each rate last 64 / rate seconds at 44100 Hz.
   for (uint32_t rate : {1'000u, 1'000'000u}) {
-    const Pcm pcm = Decode(Wave({Honest("fmt ", Format(rate)), Honest("data", Ramp(64))}));
-    ASSERT_TRUE(pcm) << rate;
-    EXPECT_EQ(pcm->size(), (64 * 44100 + rate / 2) / rate * kFrameBytes) << rate;
+    EXPECT_THAT(Decode(Wave({Honest("fmt ", Format(rate)), Honest("data", Ramp(64))})),
+                Pointee(SizeIs((64 * 44100 + rate / 2) / rate * kFrameBytes)))
+        << rate;
   }
 }
 
 TEST(WaveDecoder, PlaysAtMostTheFirstFiveMinutes) {
   constexpr size_t kFiveMinutes = 5 * 60 * 44100;
   const Pcm longer = Decode(Wave({Honest("fmt ", Format(44100)), Honest("data", Ramp(kFiveMinutes + 44100))}));
-  ASSERT_TRUE(longer);
-  EXPECT_EQ(longer->size(), kFiveMinutes * kFrameBytes);
+  ASSERT_THAT(longer, Pointee(SizeIs(kFiveMinutes * kFrameBytes)));
 
   const Pcm shorter = Decode(Wave({Honest("fmt ", Format(44100)), Honest("data", Ramp(kFiveMinutes - 1))}));
-  ASSERT_TRUE(shorter);
-  EXPECT_EQ(shorter->size(), (kFiveMinutes - 1) * kFrameBytes);
+  ASSERT_THAT(shorter, Pointee(SizeIs((kFiveMinutes - 1) * kFrameBytes)));
   // The cut sound is the start of the longer one (the last frames of the
   // shorter one may differ: the converter finishes it with silence).
   const size_t compared = shorter->size() - 64 * kFrameBytes;
