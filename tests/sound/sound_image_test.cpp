@@ -1,5 +1,6 @@
 #include "sound/sound_image.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,8 +39,7 @@ TEST_F(SoundImageTest, LoadsTheWholeFileByteForByte) {
   std::vector<uint8_t> bytes(70001);
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 251);
   SoundImage image = LoadSoundImage(Write("tone.wav", bytes), warn_);
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(*image, bytes);
+  EXPECT_THAT(image, ::testing::Pointee(bytes));
   EXPECT_TRUE(warnings_.empty());
 }
 
@@ -71,8 +71,7 @@ TEST_F(SoundImageTest, FileOverTheSizeBoundIsRefusedWithWarning) {
   };
   const auto bound = static_cast<off_t>(kMaxSoundFileBytes);
   SoundImage atBound = LoadSoundImage(sparse("at.wav", bound), warn_);
-  ASSERT_NE(atBound, nullptr);
-  EXPECT_EQ(atBound->size(), kMaxSoundFileBytes);
+  EXPECT_THAT(atBound, ::testing::Pointee(::testing::SizeIs(kMaxSoundFileBytes)));
   EXPECT_TRUE(warnings_.empty());
   EXPECT_EQ(LoadSoundImage(sparse("over.wav", bound + 1), warn_), nullptr);
   EXPECT_EQ(LoadSoundImage(sparse("huge.wav", off_t{1} << 40), warn_), nullptr);
@@ -82,8 +81,7 @@ TEST_F(SoundImageTest, FileOverTheSizeBoundIsRefusedWithWarning) {
 TEST_F(SoundImageTest, FileThatCannotBeOpenedForWritingLoads) {
   // A running program cannot be opened for writing, not even by root.
   SoundImage image = LoadSoundImage("/proc/self/exe", warn_);
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->size(), fs::file_size("/proc/self/exe"));
+  EXPECT_THAT(image, ::testing::Pointee(::testing::SizeIs(fs::file_size("/proc/self/exe"))));
   EXPECT_TRUE(warnings_.empty());
 }
 
@@ -98,8 +96,7 @@ TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
   EXPECT_EQ(slot, first);
 
   ReloadSoundIfChanged(lower, upper, slot, warn_);
-  ASSERT_NE(slot, nullptr);
-  EXPECT_EQ(*slot, std::vector<uint8_t>{2});
+  EXPECT_THAT(slot, ::testing::Pointee(std::vector<uint8_t>{2}));
 
   ReloadSoundIfChanged(upper, (dir_ / "missing.wav").string(), slot, warn_);
   EXPECT_EQ(slot, nullptr);
