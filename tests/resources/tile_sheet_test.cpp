@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <set>
 #include <stdexcept>
 #include <tuple>
@@ -20,14 +19,13 @@ namespace {
 
 using namespace tile_colour;
 using ::testing::ElementsAre;
+using testing::ForEachPixel;
 using ::testing::Pair;
 using testing::TilePixel;
 
 TilePicture FromSheet(int tile) {
   TilePicture picture;
-  for (int y = 0; y < TileSize; ++y) {
-    for (int x = 0; x < TileSize; ++x) picture.Set(x, y, TilePixel(BuildTileSheet(), tile, x, y));
-  }
+  ForEachPixel(TileSize, TileSize, [&](int x, int y) { picture.Set(x, y, TilePixel(BuildTileSheet(), tile, x, y)); });
   return picture;
 }
 
@@ -37,9 +35,7 @@ using Blocks = std::vector<std::array<int, 4>>;
 // inclusive.
 TilePicture Paint(TilePicture t, const Blocks& blocks, std::uint32_t colour) {
   for (auto [firstRow, lastRow, from, to] : blocks) {
-    for (int y = firstRow; y <= lastRow; ++y) {
-      for (int x = from; x <= to; ++x) t.Set(x, y, colour);
-    }
+    ForEachPixel(to - from + 1, lastRow - firstRow + 1, [&](int x, int y) { t.Set(from + x, firstRow + y, colour); });
   }
   return t;
 }
@@ -93,22 +89,17 @@ TEST(TileSheetTest, TransformsMoveCornersTheRightWay) {
 }
 
 TEST(TileSheetTest, DerivedTilesAreTheirTransforms) {
-  using Transform = std::function<TilePicture(const TilePicture&)>;
-  const Transform cw = TurnClockwise, acw = TurnAnticlockwise, half = TurnHalf, lr = MirrorLeftRight,
-                  tb = MirrorTopBottom;
-  struct Derivation {
+  const auto cw = TurnClockwise, acw = TurnAnticlockwise, half = TurnHalf, lr = MirrorLeftRight, tb = MirrorTopBottom;
+  const struct {
     int tile, from;
-    Transform how;
-  };
-  const std::vector<Derivation> table = {
+    decltype(cw) how;
+  } table[] = {
       {2, 0, acw},  {3, 0, half},  {1, 2, lr},    {5, 4, cw},     {7, 6, lr},   {8, 6, tb},
       {9, 6, half}, {10, 13, cw},  {12, 13, acw}, {11, 13, lr},   {20, 19, cw}, {18, 19, acw},
       {17, 19, lr}, {24, 23, cw},  {22, 23, acw}, {21, 23, lr},   {26, 25, lr}, {27, 25, cw},
       {31, 27, lr}, {32, 25, acw}, {28, 32, lr},  {30, 25, half}, {29, 30, lr},
   };
-  for (const Derivation& d : table) {
-    EXPECT_EQ(FromSheet(d.tile), d.how(FromSheet(d.from))) << "tile " << d.tile;
-  }
+  for (const auto& d : table) EXPECT_EQ(FromSheet(d.tile), d.how(FromSheet(d.from))) << "tile " << d.tile;
 }
 
 enum Edge { Top, Bottom, Left, Right };
@@ -143,34 +134,23 @@ const std::pair<int, std::set<Edge>> kJoiningEdges[] = {
     {28, {Left}},       {29, {Top}},      {30, {Top}},       {31, {Right}},       {32, {Right}},
 };
 
-TEST(TileSheetTest, SnakeTilesMeetTheirNeighboursWithTheBand) {
+// The edge each crashed head's swollen face bulges out to, tiles 25 to 32.
+const Edge kCrashedFaces[] = {Left, Right, Top, Bottom, Left, Right, Top, Bottom};
+
+// A crashed head's edges other than its neck and its face are black, like a
+// body's outside edges.
+TEST(TileSheetTest, SnakeTilesMeetTheirNeighboursWithTheBandAndCrashedHeadsFaceTheRightWay) {
   for (const auto& [tile, joins] : kJoiningEdges) {
     const TilePicture t = FromSheet(tile);
+    const bool crashed = tile >= 25;
     for (Edge edge : {Top, Bottom, Left, Right}) {
       const auto line = EdgeLine(t, edge);
       if (joins.count(edge)) {
         EXPECT_EQ(line, kBand) << "tile " << tile << " edge " << edge;
-      } else if (IsBodyTile(tile)) {
+      } else if (crashed && edge == kCrashedFaces[tile - 25]) {
+        EXPECT_NE(line, kBlackEdge) << "tile " << tile << " face edge " << edge;
+      } else if (IsBodyTile(tile) || crashed) {
         EXPECT_EQ(line, kBlackEdge) << "tile " << tile << " edge " << edge;
-      }
-    }
-  }
-}
-
-TEST(TileSheetTest, TurnedCrashedHeadsFaceTheRightWay) {
-  // Neck edge, then the edge the swollen face bulges out to.
-  const std::pair<Edge, Edge> faces[] = {
-      {Bottom, Left}, {Bottom, Right}, {Left, Top},  {Left, Bottom},
-      {Top, Left},    {Top, Right},    {Right, Top}, {Right, Bottom},
-  };
-  for (int tile = 25; tile <= 32; ++tile) {
-    const auto [neck, face] = faces[tile - 25];
-    const TilePicture t = FromSheet(tile);
-    for (Edge edge : {Top, Bottom, Left, Right}) {
-      if (edge == face) {
-        EXPECT_NE(EdgeLine(t, edge), kBlackEdge) << "tile " << tile << " face edge " << edge;
-      } else if (edge != neck) {
-        EXPECT_EQ(EdgeLine(t, edge), kBlackEdge) << "tile " << tile << " edge " << edge;
       }
     }
   }
@@ -179,15 +159,11 @@ TEST(TileSheetTest, TurnedCrashedHeadsFaceTheRightWay) {
 // Top-left corners of every 3 x 3 eye (blue plus, white corners) in a tile.
 std::vector<std::pair<int, int>> FindEyes(const TilePicture& t) {
   std::vector<std::pair<int, int>> eyes;
-  for (int y = 0; y + 2 < TileSize; ++y) {
-    for (int x = 0; x + 2 < TileSize; ++x) {
-      bool eye = true;
-      for (int dy = 0; dy < 3; ++dy) {
-        for (int dx = 0; dx < 3; ++dx) eye &= t.At(x + dx, y + dy) == ((dx != 1 && dy != 1) ? White : Blue);
-      }
-      if (eye) eyes.emplace_back(x, y);
-    }
-  }
+  ForEachPixel(TileSize - 2, TileSize - 2, [&](int x, int y) {
+    bool eye = true;
+    ForEachPixel(3, 3, [&](int dx, int dy) { eye &= t.At(x + dx, y + dy) == ((dx != 1 && dy != 1) ? White : Blue); });
+    if (eye) eyes.emplace_back(x, y);
+  });
   return eyes;
 }
 
@@ -198,8 +174,8 @@ TEST(TileSheetTest, EveryHeadHasOneEyeOnTheRightSide) {
   for (auto [tile, x] : {std::pair{13, 7}, {19, 7}, {23, 7}, {25, 12}})
     EXPECT_THAT(FindEyes(FromSheet(tile)), ElementsAre(Pair(x, 5))) << "tile " << tile;
   // Heads moving down look out on the right, heads moving up on the left.
-  for (int tile : {10, 20, 24}) EXPECT_GT(FindEyes(FromSheet(tile))[0].first, 10) << "tile " << tile;
-  for (int tile : {12, 18, 22}) EXPECT_LT(FindEyes(FromSheet(tile))[0].first, 10) << "tile " << tile;
+  for (int tile : {10, 20, 24}) EXPECT_GT(FindEyes(FromSheet(tile)).at(0).first, 10) << "tile " << tile;
+  for (int tile : {12, 18, 22}) EXPECT_LT(FindEyes(FromSheet(tile)).at(0).first, 10) << "tile " << tile;
 }
 
 TEST(TileSheetTest, EatingHeadHoldsTheBlobWithItsTongue) {
@@ -216,13 +192,10 @@ TEST(TileSheetTest, EatingHeadHoldsTheBlobWithItsTongue) {
 TEST(TileSheetTest, SheetHoldsOnlyTheFiveColoursAndBlackSpareSpaces) {
   const TileSheet& sheet = BuildTileSheet();
   const std::set<std::uint32_t> allowed = {Black, Green, Blue, Red, White};
-  for (int y = 0; y < TileSheet::Height; ++y) {
-    for (int x = 0; x < TileSheet::Width; ++x) ASSERT_TRUE(allowed.count(sheet.At(x, y))) << x << "," << y;
-  }
+  ForEachPixel(TileSheet::Width, TileSheet::Height,
+               [&](int x, int y) { ASSERT_TRUE(allowed.count(sheet.At(x, y))) << x << "," << y; });
   // Places 33..35: the last row's right three quarters.
-  for (int y = 160; y < 180; ++y) {
-    for (int x = 20; x < 80; ++x) ASSERT_EQ(sheet.At(x, y), Black) << x << "," << y;
-  }
+  ForEachPixel(60, 20, [&](int x, int y) { ASSERT_EQ(sheet.At(20 + x, 160 + y), Black) << 20 + x << "," << 160 + y; });
   EXPECT_EQ(sheet.At(20 * 3, 20 * 4), TilePixel(sheet, 19, 0, 0));
   for (auto [tile, x] : {std::pair{TileCount, 0}, {-1, 0}, {0, 20}})
     EXPECT_THROW(TilePixel(sheet, tile, x, 0), std::out_of_range) << tile << " " << x;

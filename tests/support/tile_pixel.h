@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 #include "game/tiles.h"
 #include "resources/tile_sheet.h"
 
@@ -14,6 +16,15 @@ inline std::uint32_t TilePixel(const TileSheet& sheet, int tile, int x, int y) {
   if (tile < 0 || tile >= TileCount) throw std::out_of_range("tile index out of range");
   if (x < 0 || x >= TileSize || y < 0 || y >= TileSize) throw std::out_of_range("pixel outside the tile");
   return sheet.At(TileSheetX(tile) + x, TileSheetY(tile) + y);
+}
+
+// Calls |check(x, y)| for each pixel of a picture, row by row, and stops at
+// the first fatal failure.
+template <class Check>
+void ForEachPixel(int width, int height, Check check) {
+  for (int y = 0; y < height && !::testing::Test::HasFatalFailure(); ++y) {
+    for (int x = 0; x < width && !::testing::Test::HasFatalFailure(); ++x) check(x, y);
+  }
 }
 
 }  // namespace quorvane::testing
