@@ -12,6 +12,8 @@ namespace quorvane {
 namespace {
 
 namespace fs = std::filesystem;
+using ::testing::IsNull;
+using ::testing::Pointee;
 
 class SoundImageTest : public ::testing::Test {
  protected:
@@ -35,34 +37,11 @@ class SoundImageTest : public ::testing::Test {
   const SoundLoadWarning warn_ = [this](const std::string& text) { warnings_.push_back(text); };
 };
 
-TEST_F(SoundImageTest, LoadsTheWholeFileByteForByte) {
+TEST_F(SoundImageTest, LoadsFilesWholeAndWarnsOnlyOfThoseItCannotRead) {
   std::vector<uint8_t> bytes(70001);
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 251);
-  SoundImage image = LoadSoundImage(Write("tone.wav", bytes), warn_);
-  EXPECT_THAT(image, ::testing::Pointee(bytes));
-  EXPECT_TRUE(warnings_.empty());
-}
-
-TEST_F(SoundImageTest, MissingOrEmptyFileIsAbsentWithoutWarning) {
-  std::string regular = Write("plain.wav", {1, 2, 3});
-  // No file can be below a regular one.
-  for (const std::string& path :
-       {(dir_ / "missing.wav").string(), std::string(), regular + "/below.wav", Write("empty.wav", {})})
-    EXPECT_EQ(LoadSoundImage(path, warn_), nullptr) << path;
-  EXPECT_TRUE(warnings_.empty());
-}
-
-TEST_F(SoundImageTest, FolderIsNoFileButPipeAndDeviceWarnWithoutBlocking) {
   fs::create_directory(dir_ / "folder.wav");
   ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
-  EXPECT_EQ(LoadSoundImage((dir_ / "folder.wav").string(), warn_), nullptr);
-  EXPECT_TRUE(warnings_.empty()) << "a folder is silent";
-  EXPECT_EQ(LoadSoundImage((dir_ / "pipe.wav").string(), warn_), nullptr);  // must not hang
-  EXPECT_EQ(LoadSoundImage("/dev/zero", warn_), nullptr);                   // endless, no size
-  EXPECT_EQ(warnings_, std::vector<std::string>(2, "Could not load sound file."));
-}
-
-TEST_F(SoundImageTest, FileOverTheSizeBoundIsRefusedWithWarning) {
   // Sparse: they cost no disk.
   auto sparse = [this](const std::string& name, off_t size) {
     std::string path = Write(name, {});
@@ -70,19 +49,33 @@ TEST_F(SoundImageTest, FileOverTheSizeBoundIsRefusedWithWarning) {
     return path;
   };
   const auto bound = static_cast<off_t>(kMaxSoundFileBytes);
-  SoundImage atBound = LoadSoundImage(sparse("at.wav", bound), warn_);
-  EXPECT_THAT(atBound, ::testing::Pointee(::testing::SizeIs(kMaxSoundFileBytes)));
-  EXPECT_TRUE(warnings_.empty());
-  EXPECT_EQ(LoadSoundImage(sparse("over.wav", bound + 1), warn_), nullptr);
-  EXPECT_EQ(LoadSoundImage(sparse("huge.wav", off_t{1} << 40), warn_), nullptr);
-  EXPECT_EQ(warnings_, std::vector<std::string>(2, "Could not load sound file."));
-}
-
-TEST_F(SoundImageTest, FileThatCannotBeOpenedForWritingLoads) {
-  // A running program cannot be opened for writing, not even by root.
-  SoundImage image = LoadSoundImage("/proc/self/exe", warn_);
-  EXPECT_THAT(image, ::testing::Pointee(::testing::SizeIs(fs::file_size("/proc/self/exe"))));
-  EXPECT_TRUE(warnings_.empty());
+  const struct {
+    std::string path;
+    ::testing::Matcher<SoundImage> image;
+    size_t warnings;
+  } rows[] = {
+      {Write("tone.wav", bytes), Pointee(bytes), 0},
+      // Missing or empty: absent, and silently so. No file can be below a
+      // regular one.
+      {(dir_ / "missing.wav").string(), IsNull(), 0},
+      {"", IsNull(), 0},
+      {Write("plain.wav", {1, 2, 3}) + "/below.wav", IsNull(), 0},
+      {Write("empty.wav", {}), IsNull(), 0},
+      {(dir_ / "folder.wav").string(), IsNull(), 0},
+      // A pipe must not hang, nor an endless device without a size.
+      {(dir_ / "pipe.wav").string(), IsNull(), 1},
+      {"/dev/zero", IsNull(), 1},
+      {sparse("at.wav", bound), Pointee(::testing::SizeIs(kMaxSoundFileBytes)), 0},
+      {sparse("over.wav", bound + 1), IsNull(), 1},
+      {sparse("huge.wav", off_t{1} << 40), IsNull(), 1},
+      // A running program cannot be opened for writing, not even by root.
+      {"/proc/self/exe", Pointee(::testing::SizeIs(fs::file_size("/proc/self/exe"))), 0},
+  };
+  for (const auto& r : rows) {
+    warnings_.clear();
+    EXPECT_THAT(LoadSoundImage(r.path, warn_), r.image) << r.path;
+    EXPECT_EQ(warnings_, std::vector<std::string>(r.warnings, "Could not load sound file.")) << r.path;
+  }
 }
 
 TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
@@ -96,7 +89,7 @@ TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
   EXPECT_EQ(slot, first);
 
   ReloadSoundIfChanged(lower, upper, slot, warn_);
-  EXPECT_THAT(slot, ::testing::Pointee(std::vector<uint8_t>{2}));
+  EXPECT_THAT(slot, Pointee(std::vector<uint8_t>{2}));
 
   ReloadSoundIfChanged(upper, (dir_ / "missing.wav").string(), slot, warn_);
   EXPECT_EQ(slot, nullptr);
