@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 
 namespace quorvane {
 namespace {
@@ -20,13 +21,6 @@ void Put32(Bytes& out, uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(value >> shift));
 }
 
-void PutChunk(Bytes& out, const char* id, const Bytes& body, uint32_t claimed) {
-  out.insert(out.end(), id, id + 4);
-  Put32(out, claimed);
-  out.insert(out.end(), body.begin(), body.end());
-  if (body.size() % 2 != 0) out.push_back(0);
-}
-
 Bytes Ramp(size_t frames) {
   Bytes samples(frames);
   for (size_t i = 0; i < frames; ++i) samples[i] = static_cast<uint8_t>(i * 7);
@@ -36,29 +30,29 @@ Bytes Ramp(size_t frames) {
 struct Chunk {
   const char* id;
   Bytes body;
-  uint32_t claimed;  // the length its header states
+  std::optional<uint32_t> claimed = {};  // the length its header states; unset: the body's own
 };
 
 // An 8-bit mono PCM format chunk: PCM and one channel, the rate, as many
 // bytes per second, one byte per frame of 8 bits.
 Chunk Format(uint32_t rate) {
-  Chunk fmt{"fmt ", {}, 16};
+  Chunk fmt{"fmt ", {}};
   for (uint32_t field : {0x00010001u, rate, rate, 0x00080001u}) Put32(fmt.body, field);
   return fmt;
 }
 
 SoundImage Wave(const std::vector<Chunk>& chunks) {
   Bytes body{'W', 'A', 'V', 'E'};
-  for (const Chunk& c : chunks) PutChunk(body, c.id, c.body, c.claimed);
+  for (const Chunk& c : chunks) {
+    body.insert(body.end(), c.id, c.id + 4);
+    Put32(body, c.claimed.value_or(static_cast<uint32_t>(c.body.size())));
+    body.insert(body.end(), c.body.begin(), c.body.end());
+    if (c.body.size() % 2 != 0) body.push_back(0);
+  }
   Bytes out{'R', 'I', 'F', 'F'};
   Put32(out, static_cast<uint32_t>(body.size()));
   out.insert(out.end(), body.begin(), body.end());
   return std::make_shared<const Bytes>(std::move(out));
-}
-
-Chunk Honest(const char* id, Bytes body) {
-  const auto size = static_cast<uint32_t>(body.size());
-  return {id, std::move(body), size};
 }
 
 Pcm Decode(const SoundImage& image) {
@@ -93,7 +87,7 @@ size_t LargestSdlRequest(const std::function<void()>& work) {
 
 TEST(WaveDecoder, ChunkClaimingMoreThanTheFileHoldsDecodesWhatIsThere) {
   const Bytes samples = Ramp(2000);
-  const Pcm whole = Decode(Wave({Format(22050), Honest("data", samples)}));
+  const Pcm whole = Decode(Wave({Format(22050), {"data", samples}}));
   ASSERT_THAT(whole, Pointee(SizeIs(4000 * kFrameBytes)));
 
   // A data chunk that claims 3 GiB, and one followed by a list chunk that
@@ -105,8 +99,8 @@ TEST(WaveDecoder, ChunkClaimingMoreThanTheFileHoldsDecodesWhatIsThere) {
             }),
             size_t{1} << 20);
   EXPECT_THAT(claimed, Pointee(*whole));
-  const Pcm listAfter = Decode(
-      Wave({Format(22050), Honest("junk", Ramp(3)) /* padded */, Honest("data", samples), {"LIST", {}, 0xFFFFFFF0}}));
+  const Pcm listAfter =
+      Decode(Wave({Format(22050), {"junk", Ramp(3)} /* padded */, {"data", samples}, {"LIST", {}, 0xFFFFFFF0}}));
   EXPECT_THAT(listAfter, Pointee(*whole));
   // So for a file that starts at its form type, without the RIFF header.
   const SoundImage withHeader = Wave({Format(22050), {"data", samples, 0xC0000000}});
@@ -116,11 +110,11 @@ TEST(WaveDecoder, ChunkClaimingMoreThanTheFileHoldsDecodesWhatIsThere) {
 
 TEST(WaveDecoder, RatesOutsideThoseOfRecordedSoundPlayAsSilence) {
   for (uint32_t rate : {0u, 1u, 999u, 1'000'001u, 6'302'481u, 0x7FFFFFFFu}) {
-    EXPECT_FALSE(Decode(Wave({Format(rate), Honest("data", Ramp(64))}))) << rate;
+    EXPECT_FALSE(Decode(Wave({Format(rate), {"data", Ramp(64)}}))) << rate;
   }
   // 64 frames at each rate last 64 / rate seconds at 44100 Hz.
   for (uint32_t rate : {1'000u, 1'000'000u}) {
-    EXPECT_THAT(Decode(Wave({Format(rate), Honest("data", Ramp(64))})),
+    EXPECT_THAT(Decode(Wave({Format(rate), {"data", Ramp(64)}})),
                 Pointee(SizeIs((64 * 44100 + rate / 2) / rate * kFrameBytes)))
         << rate;
   }
@@ -128,10 +122,10 @@ TEST(WaveDecoder, RatesOutsideThoseOfRecordedSoundPlayAsSilence) {
 
 TEST(WaveDecoder, PlaysAtMostTheFirstFiveMinutes) {
   constexpr size_t kFiveMinutes = 5 * 60 * 44100;
-  const Pcm longer = Decode(Wave({Format(44100), Honest("data", Ramp(kFiveMinutes + 44100))}));
+  const Pcm longer = Decode(Wave({Format(44100), {"data", Ramp(kFiveMinutes + 44100)}}));
   ASSERT_THAT(longer, Pointee(SizeIs(kFiveMinutes * kFrameBytes)));
 
-  const Pcm shorter = Decode(Wave({Format(44100), Honest("data", Ramp(kFiveMinutes - 1))}));
+  const Pcm shorter = Decode(Wave({Format(44100), {"data", Ramp(kFiveMinutes - 1)}}));
   ASSERT_THAT(shorter, Pointee(SizeIs((kFiveMinutes - 1) * kFrameBytes)));
   // The cut sound is the start of the longer one (the last frames of the
   // shorter one may differ: the converter finishes it with silence).
@@ -143,7 +137,7 @@ TEST(WaveDecoder, AbsentImageOrCancelledDecodeGivesNothing) {
   EXPECT_FALSE(Decode(nullptr));
   EXPECT_FALSE(Decode(std::make_shared<const Bytes>()));
   const std::atomic<bool> cancel{true};
-  EXPECT_FALSE(DecodeWave(Wave({Format(22050), Honest("data", Ramp(100))}), kPlaybackFormat, cancel));
+  EXPECT_FALSE(DecodeWave(Wave({Format(22050), {"data", Ramp(100)}}), kPlaybackFormat, cancel));
 }
 
 }  // namespace
