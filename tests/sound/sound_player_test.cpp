@@ -111,7 +111,6 @@ class SoundPlayerTest : public ::testing::Test {
     PollUntil([this] { return !player_->IsStreaming(); }, [] { return "the device stayed open"; });
     return Output();
   }
-  static bool Has(const Channel& c, bool (*is)(int16_t)) { return First(c, is) != kNone; }
 
   void PlayLongLoudSound() {
     player_->PlaySoundImage(Level(20, kLoud));
@@ -134,7 +133,7 @@ TEST_F(SoundPlayerTest, PlaysAWaveConvertedToTheDeviceRateAfterItIsReleased) {
   player_->PlaySoundImage(image);
   ReleaseSoundImage(image);  // the player keeps what it plays
 
-  Channel out = WaitUntilQuiet([](const Channel& c) { return Has(c, IsSounding); });
+  Channel out = WaitUntilQuiet([](const Channel& c) { return Count(c, IsSounding) > 0; });
   size_t first = First(out, IsSounding), last = Last(out, IsSounding);
   ASSERT_NE(first, kNone);
   EXPECT_NEAR(static_cast<double>(last - first), 13230, 400);
@@ -146,7 +145,7 @@ TEST_F(SoundPlayerTest, PlaysAWaveConvertedToTheDeviceRateAfterItIsReleased) {
 TEST_F(SoundPlayerTest, NewSoundCutsOffTheOneBefore) {
   PlayLongLoudSound();
   player_->PlaySoundImage(Level(0.3, kQuiet));
-  Channel out = WaitUntilQuiet([](const Channel& c) { return Has(c, IsQuiet); });
+  Channel out = WaitUntilQuiet([](const Channel& c) { return Count(c, IsQuiet) > 0; });
 
   ASSERT_NE(First(out, IsQuiet), kNone);
   Channel after(out.begin() + static_cast<long>(First(out, IsQuiet)), out.end());
@@ -201,7 +200,7 @@ TEST_F(SoundPlayerTest, StreamsOnlyWhileASoundPlaysAndStartsEachSoundWhole) {
     EXPECT_EQ(fs::exists(output_) ? fs::file_size(output_) : 0, idle) << "streamed while idle";
 
     player_->PlaySoundImage(Level(seconds, level));
-    Channel out = WaitUntilQuiet([is](const Channel& c) { return Has(c, is); });
+    Channel out = WaitUntilQuiet([is](const Channel& c) { return Count(c, is) > 0; });
     // The reopened device writes a new file, which holds the whole sound in
     // one piece and nothing else.
     const auto frames = static_cast<size_t>(seconds * kRate);
