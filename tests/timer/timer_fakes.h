@@ -128,13 +128,11 @@ class QueueDispatcher : public TickDispatcher {
   }
   // Runs the oldest hand-over; false when none came within |timeout|.
   bool RunNext(std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
-    if (!WaitPending(timeout)) return false;
-    std::shared_ptr<TickHandOver> next;
-    {
-      std::lock_guard lock(mutex_);
-      next = std::move(queue_.front());
-      queue_.pop_front();
-    }
+    std::unique_lock lock(mutex_);
+    if (!posted_.wait_for(lock, timeout, [this] { return !queue_.empty(); })) return false;
+    const std::shared_ptr<TickHandOver> next = std::move(queue_.front());
+    queue_.pop_front();
+    lock.unlock();  // the hand-over may post the next tick
     next->Run();
     return true;
   }
