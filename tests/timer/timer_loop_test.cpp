@@ -215,8 +215,7 @@ TEST_P(TimerLoopBothSchedulings, ReenabledDuringASleepFiresWhenTheSleepEnds) {
   }));
   Run(2);
   // Counted from the enable at 475 (500), fired when the sleep ends.
-  const std::vector<int32_t> expected = GetParam() ? std::vector<int32_t>{475, 575} : std::vector<int32_t>{500, 600};
-  EXPECT_EQ(ticks, expected);
+  EXPECT_THAT(ticks, GetParam() ? ElementsAre(475, 575) : ElementsAre(500, 600));
 }
 
 TEST_P(TimerLoopBothSchedulings, KeepsItsPeriodAcrossTheClockWrap) {
