@@ -11,11 +11,16 @@
 namespace quorvane {
 namespace {
 
-class FakeScheduler final : public ThreadScheduler {
+// What the system allows. A realtimeLimit of 0: SCHED_RR refused, as for an
+// ordinary user.
+struct Limits {
+  int processors = 2, realtimeLimit = 99, processNice = 0;
+  bool mayRaiseNice = true;
+};
+
+class FakeScheduler final : public ThreadScheduler, public Limits {
  public:
-  // A realtimeLimit of 0: SCHED_RR refused, as for an ordinary user.
-  explicit FakeScheduler(int processors = 2, int realtimeLimit = 99, int processNice = 0, bool mayRaiseNice = true)
-      : processors(processors), processNice(processNice), mayRaiseNice(mayRaiseNice), realtimeLimit(realtimeLimit) {}
+  explicit FakeScheduler(Limits limits = {}) : Limits(limits) {}
   int UsableProcessors() override { return processors; }
   int ProcessNice() override { return processNice; }
   bool SetNice(int, int value) override {
@@ -35,10 +40,6 @@ class FakeScheduler final : public ThreadScheduler {
     realtime = 0;
   }
 
-  int processors;
-  int processNice;
-  bool mayRaiseNice;
-  int realtimeLimit;
   std::vector<std::string> calls;
   int nice = 0;
   int realtime = 0;  // the thread's SCHED_RR priority now; 0: ordinary
@@ -49,24 +50,23 @@ using Calls = std::vector<std::string>;
 TEST(TimerScheduling, RoundRobinOnlyWithTwoProcessorsAndAGrant) {
   const struct {
     const char* name;
-    int processors, realtimeLimit, processNice;
-    bool mayRaiseNice;
+    Limits limits;
     TThreadPriority priority;
     ThreadScheduling granted;
     Calls calls;
   } rows[] = {
-      {"two cores", 2, 99, 0, true, TThreadPriority::tpHighest, {-10, 2}, {"nice -10", "rr 2"}},
+      {"two cores", {2, 99, 0, true}, TThreadPriority::tpHighest, {-10, 2}, {"nice -10", "rr 2"}},
       // One processor: a real-time spin there would shut out the main
       // thread, so the system is never even asked.
-      {"one core", 1, 99, 0, true, TThreadPriority::tpTimeCritical, {-20, 0}, {"nice -20", "ordinary"}},
+      {"one core", {1, 99, 0, true}, TThreadPriority::tpTimeCritical, {-20, 0}, {"nice -20", "ordinary"}},
       // No privilege: today's nice values, or the process's own where even
       // those are refused.
-      {"user", 2, 0, 3, false, TThreadPriority::tpHigher, {3, 0}, {"nice -2", "nice 3", "rr 1", "ordinary"}},
+      {"user", {2, 0, 3, false}, TThreadPriority::tpHigher, {3, 0}, {"nice -2", "nice 3", "rr 1", "ordinary"}},
       // A low RLIMIT_RTPRIO grants what it allows.
-      {"limit 1", 2, 1, 0, true, TThreadPriority::tpTimeCritical, {-20, 1}, {"nice -20", "rr 3", "rr 2", "rr 1"}},
+      {"limit 1", {2, 1, 0, true}, TThreadPriority::tpTimeCritical, {-20, 1}, {"nice -20", "rr 3", "rr 2", "rr 1"}},
   };
   for (const auto& r : rows) {
-    FakeScheduler system(r.processors, r.realtimeLimit, r.processNice, r.mayRaiseNice);
+    FakeScheduler system(r.limits);
     EXPECT_EQ(ScheduleThread(system, 7, r.priority), r.granted) << r.name;
     EXPECT_EQ(system.realtime, r.granted.RealtimePriority) << r.name;
     EXPECT_EQ(system.calls, r.calls) << r.name;
