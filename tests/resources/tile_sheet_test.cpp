@@ -181,9 +181,8 @@ TEST(TileSheetTest, EveryHeadHasOneEyeOnTheRightSide) {
 TEST(TileSheetTest, EatingHeadHoldsTheBlobWithItsTongue) {
   const TilePicture t = FromSheet(19);
   for (auto [x, y] : {std::pair{13, 8}, {12, 9}, {13, 9}, {14, 9}}) EXPECT_EQ(t.At(x, y), Red) << x << "," << y;
-  for (int y = 10; y <= 11; ++y) {
-    for (int x = 13; x <= 16; ++x) EXPECT_EQ(t.At(x, y), Blue) << x << "," << y;  // the blob's middle
-  }
+  // The blob's middle.
+  ForEachPixel(4, 2, [&](int x, int y) { EXPECT_EQ(t.At(13 + x, 10 + y), Blue) << 13 + x << "," << 10 + y; });
   // The jaws in the right-hand corners, and the mouth open between them.
   for (auto [x, y, colour] : {std::tuple{19, 0, Green}, {19, 19, Green}, {18, 9, Black}})
     EXPECT_EQ(t.At(x, y), colour) << x << "," << y;
