@@ -37,11 +37,8 @@ TEST(AppIconTest, ShowsAnOutlinedHeadBelowAnOutlinedDisc) {
     for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
       const std::uint32_t next = at(x + dx, y + dy);
       // Green never meets the background; the disc's blue meets only its rim.
-      if (pixel == Green) {
-        EXPECT_NE(next, 0u) << x << "," << y;
-      } else if (pixel == Blue && upperRight) {
-        EXPECT_TRUE(next == Blue || next == Navy) << x << "," << y;
-      }
+      if (pixel == Green) EXPECT_NE(next, 0u) << x << "," << y;
+      if (pixel == Blue && upperRight) EXPECT_TRUE(next == Blue || next == Navy) << x << "," << y;
     }
   });
   EXPECT_GT(headGreen, 150);
