@@ -18,9 +18,7 @@ namespace quorvane {
 namespace {
 
 using namespace tile_colour;
-using ::testing::ElementsAre;
 using testing::ForEachPixel;
-using ::testing::Pair;
 using testing::TilePixel;
 
 TilePicture FromSheet(int tile) {
@@ -172,7 +170,7 @@ TEST(TileSheetTest, EveryHeadHasOneEyeOnTheRightSide) {
     EXPECT_EQ(FindEyes(FromSheet(tile)).size(), IsHeadTile(tile) ? 1u : 0u) << "tile " << tile;
   }
   for (auto [tile, x] : {std::pair{13, 7}, {19, 7}, {23, 7}, {25, 12}})
-    EXPECT_THAT(FindEyes(FromSheet(tile)), ElementsAre(Pair(x, 5))) << "tile " << tile;
+    EXPECT_THAT(FindEyes(FromSheet(tile)), ::testing::ElementsAre(::testing::Pair(x, 5))) << "tile " << tile;
   // Heads moving down look out on the right, heads moving up on the left.
   for (int tile : {10, 20, 24}) EXPECT_GT(FindEyes(FromSheet(tile)).at(0).first, 10) << "tile " << tile;
   for (int tile : {12, 18, 22}) EXPECT_LT(FindEyes(FromSheet(tile)).at(0).first, 10) << "tile " << tile;

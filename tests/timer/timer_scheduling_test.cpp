@@ -45,15 +45,13 @@ class FakeScheduler final : public ThreadScheduler, public Limits {
   int realtime = 0;  // the thread's SCHED_RR priority now; 0: ordinary
 };
 
-using Calls = std::vector<std::string>;
-
 TEST(TimerScheduling, RoundRobinOnlyWithTwoProcessorsAndAGrant) {
   const struct {
     const char* name;
     Limits limits;
     TThreadPriority priority;
     ThreadScheduling granted;
-    Calls calls;
+    std::vector<std::string> calls;
   } rows[] = {
       {"two cores", {2, 99, 0, true}, TThreadPriority::tpHighest, {-10, 2}, {"nice -10", "rr 2"}},
       // One processor: a real-time spin there would shut out the main

@@ -17,7 +17,6 @@ namespace quorvane {
 namespace {
 
 using testing::ForEachPixel;
-using testing::TilePixel;
 
 // Pixmaps and icons need a running QGuiApplication.
 class GuiEnvironment : public ::testing::Environment {
@@ -42,7 +41,7 @@ TEST(QtImagesTest, TilesKeepTheirExactColours) {
   for (int tile = 0; tile < TileCount; ++tile) {
     SCOPED_TRACE(tile);
     ExpectImage(TileImage(tile), {20, 20},
-                [&](int x, int y) { return 0xFF000000u | TilePixel(BuildTileSheet(), tile, x, y); });
+                [&](int x, int y) { return 0xFF000000u | testing::TilePixel(BuildTileSheet(), tile, x, y); });
   }
   EXPECT_TRUE(TileImage(TileCount).isNull());
   EXPECT_TRUE(TileImage(-1).isNull());
