@@ -27,8 +27,6 @@ class ReportingApplication : public QApplication {
   int errorsReported = 0;
 };
 
-ReportingApplication* App() { return static_cast<ReportingApplication*>(qApp); }
-
 using testing::QtTimer;
 
 TEST_P(QtTimer, TicksArriveInsideAModalDialogsLoop) {
@@ -55,11 +53,11 @@ TEST_P(QtTimer, HandlerErrorReachesTheApplicationAndTicksGoOn) {
     if (ticks == 3) loop.quit();
   });
   QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-  const int errorsBefore = App()->errorsReported;
+  const int errorsBefore = static_cast<ReportingApplication*>(qApp)->errorsReported;
   timer.SetEnabled(true);
   loop.exec();
   EXPECT_EQ(ticks, 3);
-  EXPECT_EQ(App()->errorsReported - errorsBefore, 1);
+  EXPECT_EQ(static_cast<ReportingApplication*>(qApp)->errorsReported - errorsBefore, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimer, ::testing::Bool(), testing::SchedulingName);
