@@ -22,6 +22,8 @@ class SoundImageTest : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("quorvane_sound_image_" + std::to_string(::getpid()) + "_" + info->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
+    // A pipe to read from: it must neither hang a load nor pass for a file.
+    ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
   }
   void TearDown() override { fs::remove_all(dir_); }
 
@@ -41,7 +43,6 @@ TEST_F(SoundImageTest, LoadsFilesWholeAndWarnsOnlyOfThoseItCannotRead) {
   std::vector<uint8_t> bytes(70001);
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 251);
   fs::create_directory(dir_ / "folder.wav");
-  ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
   // Sparse: they cost no disk.
   auto sparse = [this](const std::string& name, off_t size) {
     std::string path = Write(name, {});
@@ -95,7 +96,6 @@ TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
   EXPECT_EQ(slot, nullptr);
   EXPECT_TRUE(warnings_.empty());
 
-  ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
   slot = LoadSoundImage(lower, warn_);
   ReloadSoundIfChanged(lower, (dir_ / "pipe.wav").string(), slot, warn_);
   EXPECT_EQ(slot, nullptr);
@@ -105,8 +105,7 @@ TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
 TEST_F(SoundImageTest, LoaderReadsAFileOnceAndWarnsOnceAFailingOne) {
   std::string zap = Write("zap.wav", {1});
   std::string boing = Write("boing.wav", {2});
-  std::string pipe = (dir_ / "pipe.wav").string();
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  const std::string pipe = (dir_ / "pipe.wav").string();
   SoundImageLoader loader(warn_);
   SoundImage blob = loader.Load(zap);
   Write("zap.wav", {9});  // a second read would see this
