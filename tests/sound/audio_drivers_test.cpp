@@ -26,9 +26,7 @@ TEST(AudioDriverOrder, OnlyTheSoundServerIsTriedWithoutASoundCard) {
       // No sound server to try.
       {"", {"alsa", "sndio", "pipewire", "dummy"}, ""},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(QuietAudioDriverOrder(c.drivers, c.cards), c.order) << c.cards;
-  }
+  for (const auto& c : cases) EXPECT_EQ(QuietAudioDriverOrder(c.drivers, c.cards), c.order) << c.cards;
 }
 
 }  // namespace
