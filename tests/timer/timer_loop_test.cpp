@@ -32,6 +32,16 @@ class TimerLoop : public ::testing::Test {
   void Run(int count) {
     for (int i = 0; i < count && timer.Enabled(); ++i) ASSERT_TRUE(dispatcher.RunNext());
   }
+  // Enables the timer and takes |before| ticks; runs |action| while the
+  // worker is halfway through its sleep number |hold|, then takes up to
+  // |after| ticks more.
+  void RunActingInSleep(size_t hold, int before, int after, const std::function<void()>& action) {
+    sleeper.Hold(hold);
+    timer.SetEnabled(true);
+    Run(before);
+    ASSERT_TRUE(sleeper.WhileHeld(action));
+    Run(after);
+  }
 
   testing::FakeClock clock;
   testing::FakeSleeper sleeper{clock};
@@ -46,14 +56,10 @@ class TimerLoop : public ::testing::Test {
 };
 
 TEST_F(TimerLoop, SettingTheCurrentValueDoesNotRebase) {
-  sleeper.Hold(2);
-  timer.SetEnabled(true);
-  Run(1);
-  ASSERT_TRUE(sleeper.WhileHeld([this] {
+  RunActingInSleep(2, 1, 1, [this] {
     timer.SetEnabled(true);
     timer.SetCountDown(false);
-  }));
-  Run(1);
+  });
   EXPECT_EQ(timer.StartTime(), 0u);
   EXPECT_THAT(ticks, ElementsAre(1000, 2000));
 }
@@ -173,12 +179,8 @@ TEST_F(TimerLoop, CountDownFromZeroStopsAtTheFirstTick) {
 }
 
 TEST_F(TimerLoop, CountDownFromTheLastTicksValue) {
-  sleeper.Hold(4);
-  timer.SetEnabled(true);
-  Run(3);
   // Switched 475 ms after the tick at 3000; those are counted neither way.
-  ASSERT_TRUE(sleeper.WhileHeld([this] { timer.SetCountDown(true); }));
-  Run(5);
+  RunActingInSleep(4, 3, 5, [this] { timer.SetCountDown(true); });
   EXPECT_THAT(ticks, ElementsAre(1000, 2000, 3000, 2475, 1475, 475, -525));
   EXPECT_THAT(stoppedAfterTicks, ElementsAre(7));
   EXPECT_FALSE(timer.Enabled());
@@ -206,14 +208,11 @@ class TimerLoopBothSchedulings : public TimerLoop, public ::testing::WithParamIn
 };
 
 TEST_P(TimerLoopBothSchedulings, ReenabledDuringASleepFiresWhenTheSleepEnds) {
-  sleeper.Hold(1);
-  timer.SetEnabled(true);
-  ASSERT_TRUE(sleeper.WhileHeld([this] {
+  RunActingInSleep(1, 0, 2, [this] {
     timer.SetEnabled(false);
     timer.SetInterval(100);
     timer.SetEnabled(true);  // halfway through a sleep that lasts until 950 (1000 for an ordinary worker)
-  }));
-  Run(2);
+  });
   // Counted from the enable at 475 (500), fired when the sleep ends.
   EXPECT_THAT(ticks, GetParam() ? ElementsAre(475, 575) : ElementsAre(500, 600));
 }
