@@ -23,7 +23,6 @@ namespace quorvane::testing {
 // millisecond, so a spin ends exactly at its due time.
 class FakeClock : public TimerClock {
  public:
-  explicit FakeClock(uint32_t start = 0) : now_(start) {}
   uint32_t Now() override { return now_.load(); }
   void SpinPause() override { now_.fetch_add(1); }
   // Readings as milliseconds from the steady clock's epoch.
@@ -33,7 +32,7 @@ class FakeClock : public TimerClock {
   void Advance(uint32_t milliseconds) { now_.fetch_add(milliseconds); }
 
  private:
-  std::atomic<uint32_t> now_;
+  std::atomic<uint32_t> now_{0};
 };
 
 // Records each sleep and lets it pass on the fake clock at once, except the
