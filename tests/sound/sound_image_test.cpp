@@ -27,10 +27,13 @@ class SoundImageTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
-  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+  // Writes |bytes| to a file in the folder; a |size| beyond them leaves a
+  // sparse tail, which costs no disk.
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes, off_t size = 0) {
     std::string path = (dir_ / name).string();
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (size > 0) EXPECT_EQ(::truncate(path.c_str(), size), 0);
     return path;
   }
 
@@ -43,12 +46,6 @@ TEST_F(SoundImageTest, LoadsFilesWholeAndWarnsOnlyOfThoseItCannotRead) {
   std::vector<uint8_t> bytes(70001);
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 251);
   fs::create_directory(dir_ / "folder.wav");
-  // Sparse: they cost no disk.
-  auto sparse = [this](const std::string& name, off_t size) {
-    std::string path = Write(name, {});
-    EXPECT_EQ(::truncate(path.c_str(), size), 0);
-    return path;
-  };
   const auto bound = static_cast<off_t>(kMaxSoundFileBytes);
   const struct {
     std::string path;
@@ -66,9 +63,9 @@ TEST_F(SoundImageTest, LoadsFilesWholeAndWarnsOnlyOfThoseItCannotRead) {
       // A pipe must not hang, nor an endless device without a size.
       {(dir_ / "pipe.wav").string(), IsNull(), 1},
       {"/dev/zero", IsNull(), 1},
-      {sparse("at.wav", bound), Pointee(::testing::SizeIs(kMaxSoundFileBytes)), 0},
-      {sparse("over.wav", bound + 1), IsNull(), 1},
-      {sparse("huge.wav", off_t{1} << 40), IsNull(), 1},
+      {Write("at.wav", {}, bound), Pointee(::testing::SizeIs(kMaxSoundFileBytes)), 0},
+      {Write("over.wav", {}, bound + 1), IsNull(), 1},
+      {Write("huge.wav", {}, off_t{1} << 40), IsNull(), 1},
       // A running program cannot be opened for writing, not even by root.
       {"/proc/self/exe", Pointee(::testing::SizeIs(fs::file_size("/proc/self/exe"))), 0},
   };
