@@ -65,9 +65,7 @@ TEST(TileSheetTest, DefinedTilesMatchTheirTables) {
 TEST(TileSheetTest, TransformsMoveCornersTheRightWay) {
   // Mark the top-left and bottom-left corners apart, so both turn and mirror
   // direction show.
-  TilePicture marked;
-  marked.Set(0, 0, Red);
-  marked.Set(0, 19, Blue);
+  const TilePicture marked = Paint(Paint({}, {{0, 0, 0, 0}}, Red), {{19, 19, 0, 0}}, Blue);
   // A clockwise turn takes the left edge to the top, an anticlockwise one to
   // the bottom.
   const struct {
