@@ -15,11 +15,6 @@ namespace {
 
 constexpr long kSoakSteps = 1'000'000;
 
-int KeyFor(int direction) {
-  constexpr int kKey[] = {KeyDown, KeyLeft, KeyRight, KeyUp};
-  return kKey[direction];
-}
-
 class Soak {
  public:
   Soak() {
@@ -126,7 +121,8 @@ class Soak {
     } else if (straightFree && Roll(4) != 0) {
       return;
     }
-    if (choice != s.PreviousDirection) rig_.Game.FilterKeyMessage(KeyFor(choice));
+    constexpr int kKey[] = {KeyDown, KeyLeft, KeyRight, KeyUp};  // by direction
+    if (choice != s.PreviousDirection) rig_.Game.FilterKeyMessage(kKey[choice]);
   }
 
   void Step() {

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "support/game_fakes.h"
@@ -6,10 +7,7 @@ namespace quorvane::testing {
 namespace {
 
 TEST(Model, OppositeDirectionsPairUp) {
-  EXPECT_EQ(Opposite(Down), Up);
-  EXPECT_EQ(Opposite(Up), Down);
-  EXPECT_EQ(Opposite(Left), Right);
-  EXPECT_EQ(Opposite(Right), Left);
+  for (auto [d, o] : {std::pair{Down, Up}, {Up, Down}, {Left, Right}, {Right, Left}}) EXPECT_EQ(Opposite(d), o) << d;
 }
 
 TEST(Model, SegmentQueries) {
@@ -35,9 +33,7 @@ TEST(Model, SegmentQueries) {
 
 TEST(Model, FreshStateMatchesFirstShow) {
   GameState s;
-  EXPECT_TRUE(s.Snake.empty());
-  EXPECT_TRUE(s.Walls.empty());
-  EXPECT_TRUE(s.DirectionQueue.empty());
+  EXPECT_THAT((std::vector{s.Snake.size(), s.Walls.size(), s.DirectionQueue.size()}), ::testing::Each(0u));
   EXPECT_EQ(s.Blob, SnakeSegment(0, 0, BlobTile));
   EXPECT_EQ(s.InitialSnakeLength, 5);
   EXPECT_EQ(s.DisplayMode, Intro);
@@ -47,41 +43,29 @@ TEST(Model, FreshStateMatchesFirstShow) {
 
 TEST(Model, BuildSnakeLaysTailFirstInEveryDirection) {
   GameRig rig;
-  rig.Game.BuildSnake(10, 10, Right);
-  EXPECT_EQ(rig.S().Snake, (SegmentList{{10, 10, 2}, {11, 10, 4}, {12, 10, 4}, {13, 10, 4}, {14, 10, 13}}));
-
-  rig.S().Snake.clear();
-  rig.Game.BuildSnake(3, 2, Down);
-  EXPECT_EQ(rig.S().Snake, (SegmentList{{3, 2, 0}, {3, 3, 5}, {3, 4, 5}, {3, 5, 5}, {3, 6, 10}}));
-
-  rig.S().Snake.clear();
-  rig.Game.BuildSnake(10, 5, Left);
-  EXPECT_EQ(rig.S().Snake, (SegmentList{{10, 5, 1}, {9, 5, 4}, {8, 5, 4}, {7, 5, 4}, {6, 5, 11}}));
-
-  rig.S().Snake.clear();
-  rig.Game.BuildSnake(4, 11, Up);
-  EXPECT_EQ(rig.S().Snake, (SegmentList{{4, 11, 3}, {4, 10, 5}, {4, 9, 5}, {4, 8, 5}, {4, 7, 12}}));
+  auto built = [&rig](int column, int row, int direction) {
+    rig.S().Snake.clear();
+    rig.Game.BuildSnake(column, row, direction);
+    return rig.S().Snake;
+  };
+  EXPECT_EQ(built(10, 10, Right), (SegmentList{{10, 10, 2}, {11, 10, 4}, {12, 10, 4}, {13, 10, 4}, {14, 10, 13}}));
+  EXPECT_EQ(built(3, 2, Down), (SegmentList{{3, 2, 0}, {3, 3, 5}, {3, 4, 5}, {3, 5, 5}, {3, 6, 10}}));
+  EXPECT_EQ(built(10, 5, Left), (SegmentList{{10, 5, 1}, {9, 5, 4}, {8, 5, 4}, {7, 5, 4}, {6, 5, 11}}));
+  EXPECT_EQ(built(4, 11, Up), (SegmentList{{4, 11, 3}, {4, 10, 5}, {4, 9, 5}, {4, 8, 5}, {4, 7, 12}}));
 }
 
 TEST(Model, QueueKeepsOrder) {
   GameRig rig;
   rig.Game.QueueDirection(Up);
   rig.Game.QueueDirection(Left);
-  ASSERT_EQ(rig.S().DirectionQueue.size(), 2u);
-  EXPECT_EQ(rig.S().DirectionQueue[0].Value, Up);
-  EXPECT_EQ(rig.S().DirectionQueue[1].Value, Left);
+  EXPECT_THAT(rig.S().DirectionQueue, ::testing::ElementsAre(::testing::FieldsAre(Up), ::testing::FieldsAre(Left)));
 }
 
 TEST(Model, HeadNeckAndCrashTables) {
-  EXPECT_EQ(PlainHeadTile(Down), 10);
-  EXPECT_EQ(PlainHeadTile(Left), 11);
-  EXPECT_EQ(PlainHeadTile(Up), 12);
-  EXPECT_EQ(PlainHeadTile(Right), 13);
-  EXPECT_EQ(SwallowingHeadTile(Down), 20);
-  EXPECT_EQ(SwallowingHeadTile(Left), 17);
-  EXPECT_EQ(SwallowingHeadTile(Right), 19);
-  EXPECT_EQ(SwallowingHeadTile(Up), 18);
-
+  for (auto [d, plain, swallowing] : {std::tuple{Down, 10, 20}, {Left, 11, 17}, {Right, 13, 19}, {Up, 12, 18}}) {
+    EXPECT_EQ(PlainHeadTile(d), plain) << d;
+    EXPECT_EQ(SwallowingHeadTile(d), swallowing) << d;
+  }
   // {previous, current, neck, crashed head}
   const int table[][4] = {
       {Down, Down, 5, 24}, {Down, Left, 6, 29}, {Down, Right, 7, 30}, {Left, Down, 9, 32},
@@ -96,14 +80,13 @@ TEST(Model, HeadNeckAndCrashTables) {
 
 TEST(Model, TailFollowsItsNextSegment) {
   // {next tile, next column, next row} relative to a tail at (5, 5)
-  struct Case {
+  const struct {
     int tile, column, row, expected;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {4, 6, 5, 2}, {4, 4, 5, 1}, {5, 5, 4, 3}, {5, 5, 6, 0}, {6, 6, 5, 2}, {6, 5, 6, 0},
       {7, 4, 5, 1}, {7, 5, 6, 0}, {8, 6, 5, 2}, {8, 5, 4, 3}, {9, 4, 5, 1}, {9, 5, 4, 3},
   };
-  for (const Case& c : cases)
+  for (const auto& c : cases)
     EXPECT_EQ(TailTileAfterPlainMove({5, 5, 0}, {c.column, c.row, c.tile}), c.expected)
         << "next tile " << c.tile << " at " << c.column << "," << c.row;
 }

@@ -9,9 +9,7 @@
 #include <cstdlib>
 #include <new>
 
-#include "qt_glue/qt_tick_dispatcher.h"
-#include "timer/super_timer.h"
-#include "timer_fakes.h"
+#include "qt_timer_fixture.h"
 
 namespace {
 
@@ -38,17 +36,9 @@ void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 namespace quorvane {
 namespace {
 
-// A real-time worker hands each tick over as it fires it; an ordinary one
-// posts it for its due time.
-class QtTimerAllocations : public ::testing::TestWithParam<bool> {};
+class QtTimerAllocations : public testing::QtTimer {};
 
 TEST_P(QtTimerAllocations, SteadyTicksAllocateNothing) {
-  QtTickDispatcher dispatcher;
-  MonotonicMillisecondClock clock;
-  ThreadSleeper sleeper;
-  testing::FakeScheduling scheduling;
-  scheduling.realtime = GetParam();
-  TSuperTimer timer{dispatcher, clock, sleeper, scheduling};
   mainThreadAllocations = 0;
   otherThreadAllocations = 0;
   timer.SetInterval(60);  // sleeps a little each period: easier on a shared machine

@@ -7,9 +7,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "qt_glue/qt_tick_dispatcher.h"
-#include "timer/super_timer.h"
-#include "timer_fakes.h"
+#include "qt_timer_fixture.h"
 
 namespace quorvane {
 namespace {
@@ -31,21 +29,7 @@ class ReportingApplication : public QApplication {
 
 ReportingApplication* App() { return static_cast<ReportingApplication*>(qApp); }
 
-// A worker that runs real-time hands ticks over as it fires them; an
-// ordinary one posts them for their due time.
-class QtTimer : public ::testing::TestWithParam<bool> {
- protected:
-  QtTimer() {
-    scheduling.realtime = GetParam();
-    timer.SetInterval(30);
-  }
-
-  QtTickDispatcher dispatcher;
-  MonotonicMillisecondClock clock;
-  ThreadSleeper sleeper;
-  testing::FakeScheduling scheduling;
-  TSuperTimer timer{dispatcher, clock, sleeper, scheduling};
-};
+using testing::QtTimer;
 
 TEST_P(QtTimer, TicksArriveInsideAModalDialogsLoop) {
   QDialog dialog;

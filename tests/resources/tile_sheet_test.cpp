@@ -1,10 +1,14 @@
 #include "resources/tile_sheet.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <set>
 #include <stdexcept>
+#include <tuple>
 #include <vector>
 
 #include "game/tiles.h"
@@ -15,6 +19,8 @@ namespace quorvane {
 namespace {
 
 using namespace tile_colour;
+using ::testing::ElementsAre;
+using ::testing::Pair;
 using testing::TilePixel;
 
 TilePicture FromSheet(int tile) {
@@ -25,71 +31,42 @@ TilePicture FromSheet(int tile) {
   return picture;
 }
 
-// Paints rows first..last over columns from..to, inclusive.
-void Paint(TilePicture& t, int firstRow, int lastRow, int from, int to, std::uint32_t colour) {
-  for (int y = firstRow; y <= lastRow; ++y) {
-    for (int x = from; x <= to; ++x) t.Set(x, y, colour);
-  }
-}
+using Blocks = std::vector<std::array<int, 4>>;
 
-void ExpectSame(const TilePicture& expected, int tile) {
-  const TilePicture actual = FromSheet(tile);
-  for (int y = 0; y < TileSize; ++y) {
-    for (int x = 0; x < TileSize; ++x) {
-      ASSERT_EQ(actual.At(x, y), expected.At(x, y)) << "tile " << tile << " pixel (" << x << ", " << y << ")";
+// Paints each block {first row, last row, first column, last column},
+// inclusive.
+TilePicture Paint(TilePicture t, const Blocks& blocks, std::uint32_t colour) {
+  for (auto [firstRow, lastRow, from, to] : blocks) {
+    for (int y = firstRow; y <= lastRow; ++y) {
+      for (int x = from; x <= to; ++x) t.Set(x, y, colour);
     }
   }
+  return t;
 }
 
 TEST(TileSheetTest, DefinedTilesMatchTheirTables) {
-  TilePicture tail;
-  Paint(tail, 0, 1, 9, 10, Green);
-  Paint(tail, 2, 5, 8, 11, Green);
-  Paint(tail, 6, 8, 7, 12, Green);
-  Paint(tail, 9, 9, 7, 13, Green);
-  Paint(tail, 10, 12, 6, 13, Green);
-  Paint(tail, 13, 16, 5, 14, Green);
-  Paint(tail, 17, 18, 4, 15, Green);
-  Paint(tail, 19, 19, 3, 16, Green);
-  ExpectSame(tail, 0);
-
-  TilePicture straight;
-  Paint(straight, 3, 16, 0, 19, Green);
-  ExpectSame(straight, 4);
-
-  TilePicture corner;
-  Paint(corner, 0, 2, 3, 16, Green);
-  Paint(corner, 3, 15, 0, 16, Green);
-  Paint(corner, 16, 16, 0, 15, Green);
-  ExpectSame(corner, 6);
+  const Blocks tail = {{0, 1, 9, 10},   {2, 5, 8, 11},   {6, 8, 7, 12},   {9, 9, 7, 13},
+                       {10, 12, 6, 13}, {13, 16, 5, 14}, {17, 18, 4, 15}, {19, 19, 3, 16}};
+  EXPECT_EQ(FromSheet(0), Paint({}, tail, Green));
+  EXPECT_EQ(FromSheet(4), Paint({}, {{3, 16, 0, 19}}, Green));
+  EXPECT_EQ(FromSheet(6), Paint({}, {{0, 2, 3, 16}, {3, 15, 0, 16}, {16, 16, 0, 15}}, Green));
 
   TilePicture head;
   const int lastGreen[] = {10, 12, 14, 16, 17, 18, 11, 9, 12, 15, 19, 16, 13, 10};
-  for (int row = 3; row <= 16; ++row) Paint(head, row, row, 0, lastGreen[row - 3], Green);
-  Paint(head, 5, 7, 7, 9, White);
-  Paint(head, 5, 7, 8, 8, Blue);
-  Paint(head, 6, 6, 7, 9, Blue);
-  ExpectSame(head, 13);
+  for (int row = 3; row <= 16; ++row) head = Paint(head, {{row, row, 0, lastGreen[row - 3]}}, Green);
+  head = Paint(Paint(head, {{5, 7, 7, 9}}, White), {{5, 7, 8, 8}, {6, 6, 7, 9}}, Blue);
+  EXPECT_EQ(FromSheet(13), head);
 
-  ExpectSame(TilePicture{}, EmptyTile);
+  EXPECT_EQ(FromSheet(EmptyTile), TilePicture{});
 
-  TilePicture blob;
-  const int blobRows[][3] = {{3, 7, 12},  {4, 6, 13},  {5, 5, 14},  {6, 4, 15},
-                             {13, 4, 15}, {14, 5, 14}, {15, 6, 13}, {16, 7, 12}};
-  for (const auto& r : blobRows) Paint(blob, r[0], r[0], r[1], r[2], Blue);
-  Paint(blob, 7, 12, 3, 16, Blue);
-  ExpectSame(blob, BlobTile);
+  const Blocks blob = {{3, 3, 7, 12},   {4, 4, 6, 13},   {5, 5, 5, 14},   {6, 6, 4, 15},  {7, 12, 3, 16},
+                       {13, 13, 4, 15}, {14, 14, 5, 14}, {15, 15, 6, 13}, {16, 16, 7, 12}};
+  EXPECT_EQ(FromSheet(BlobTile), Paint({}, blob, Blue));
 
-  TilePicture wall;
-  Paint(wall, 0, 19, 0, 19, Red);
-  for (int row : {1, 5, 9, 13, 17}) Paint(wall, row, row, 0, 19, White);
-  for (int column : {4, 15}) {
-    Paint(wall, 0, 0, column, column, White);
-    Paint(wall, 6, 8, column, column, White);
-    Paint(wall, 14, 16, column, column, White);
-  }
-  for (auto [first, last] : {std::pair{2, 4}, {10, 12}, {18, 19}}) Paint(wall, first, last, 9, 9, White);
-  ExpectSame(wall, WallTile);
+  TilePicture wall = Paint({}, {{0, 19, 0, 19}}, Red);
+  for (int row : {1, 5, 9, 13, 17}) wall = Paint(wall, {{row, row, 0, 19}}, White);
+  for (int c : {4, 15}) wall = Paint(wall, {{0, 0, c, c}, {6, 8, c, c}, {14, 16, c, c}}, White);
+  EXPECT_EQ(FromSheet(WallTile), Paint(wall, {{2, 4, 9, 9}, {10, 12, 9, 9}, {18, 19, 9, 9}}, White));
 }
 
 TEST(TileSheetTest, TransformsMoveCornersTheRightWay) {
@@ -98,22 +75,21 @@ TEST(TileSheetTest, TransformsMoveCornersTheRightWay) {
   TilePicture marked;
   marked.Set(0, 0, Red);
   marked.Set(0, 19, Blue);
-
-  const TilePicture cw = TurnClockwise(marked);  // left edge goes to the top
-  EXPECT_EQ(cw.At(19, 0), Red);
-  EXPECT_EQ(cw.At(0, 0), Blue);
-  const TilePicture acw = TurnAnticlockwise(marked);  // left edge goes to the bottom
-  EXPECT_EQ(acw.At(0, 19), Red);
-  EXPECT_EQ(acw.At(19, 19), Blue);
-  const TilePicture half = TurnHalf(marked);
-  EXPECT_EQ(half.At(19, 19), Red);
-  EXPECT_EQ(half.At(19, 0), Blue);
-  const TilePicture lr = MirrorLeftRight(marked);
-  EXPECT_EQ(lr.At(19, 0), Red);
-  EXPECT_EQ(lr.At(19, 19), Blue);
-  const TilePicture tb = MirrorTopBottom(marked);
-  EXPECT_EQ(tb.At(0, 19), Red);
-  EXPECT_EQ(tb.At(0, 0), Blue);
+  // A clockwise turn takes the left edge to the top, an anticlockwise one to
+  // the bottom.
+  const struct {
+    TilePicture (*how)(const TilePicture&);
+    int redX, redY, blueX, blueY;
+  } rows[] = {{TurnClockwise, 19, 0, 0, 0},
+              {TurnAnticlockwise, 0, 19, 19, 19},
+              {TurnHalf, 19, 19, 19, 0},
+              {MirrorLeftRight, 19, 0, 19, 19},
+              {MirrorTopBottom, 0, 19, 0, 0}};
+  for (const auto& r : rows) {
+    const TilePicture turned = r.how(marked);
+    EXPECT_EQ(turned.At(r.redX, r.redY), Red) << r.redX << "," << r.redY;
+    EXPECT_EQ(turned.At(r.blueX, r.blueY), Blue) << r.blueX << "," << r.blueY;
+  }
 }
 
 TEST(TileSheetTest, DerivedTilesAreTheirTransforms) {
@@ -137,57 +113,45 @@ TEST(TileSheetTest, DerivedTilesAreTheirTransforms) {
 
 enum Edge { Top, Bottom, Left, Right };
 
+using Line = std::vector<std::uint32_t>;
+
 // The 20 pixels of one edge, read left to right or top to bottom.
-std::vector<std::uint32_t> EdgeLine(const TilePicture& t, Edge edge) {
-  std::vector<std::uint32_t> line;
+Line EdgeLine(const TilePicture& t, Edge edge) {
+  Line line;
   for (int i = 0; i < TileSize; ++i) {
-    switch (edge) {
-      case Top: line.push_back(t.At(i, 0)); break;
-      case Bottom: line.push_back(t.At(i, 19)); break;
-      case Left: line.push_back(t.At(0, i)); break;
-      case Right: line.push_back(t.At(19, i)); break;
-    }
+    line.push_back(edge == Top ? t.At(i, 0) : edge == Bottom ? t.At(i, 19) : edge == Left ? t.At(0, i) : t.At(19, i));
   }
   return line;
 }
 
-bool IsBand(const std::vector<std::uint32_t>& line) {
-  for (int i = 0; i < TileSize; ++i) {
-    if (line[i] != ((i >= 3 && i <= 16) ? Green : Black)) return false;
-  }
-  return true;
-}
-
-bool IsBlack(const std::vector<std::uint32_t>& line) {
-  for (std::uint32_t pixel : line) {
-    if (pixel != Black) return false;
-  }
-  return true;
-}
+const Line kBlackEdge(TileSize, Black);
+// Green from pixel 3 to 16, black at both ends.
+const Line kBand = [] {
+  Line band = kBlackEdge;
+  std::fill(band.begin() + 3, band.begin() + 17, Green);
+  return band;
+}();
 
 // Where each snake tile meets its neighbours: a tail's wide end, a body's two
 // edges, a head's neck.
-const std::vector<std::pair<int, std::set<Edge>>>& JoiningEdges() {
-  static const std::vector<std::pair<int, std::set<Edge>>> edges = {
-      {0, {Bottom}},      {1, {Left}},      {2, {Right}},      {3, {Top}},          {4, {Left, Right}},
-      {5, {Top, Bottom}}, {6, {Top, Left}}, {7, {Top, Right}}, {8, {Bottom, Left}}, {9, {Bottom, Right}},
-      {10, {Top}},        {11, {Right}},    {12, {Bottom}},    {13, {Left}},        {17, {Right}},
-      {18, {Bottom}},     {19, {Left}},     {20, {Top}},       {21, {Right}},       {22, {Bottom}},
-      {23, {Left}},       {24, {Top}},      {25, {Bottom}},    {26, {Bottom}},      {27, {Left}},
-      {28, {Left}},       {29, {Top}},      {30, {Top}},       {31, {Right}},       {32, {Right}},
-  };
-  return edges;
-}
+const std::pair<int, std::set<Edge>> kJoiningEdges[] = {
+    {0, {Bottom}},      {1, {Left}},      {2, {Right}},      {3, {Top}},          {4, {Left, Right}},
+    {5, {Top, Bottom}}, {6, {Top, Left}}, {7, {Top, Right}}, {8, {Bottom, Left}}, {9, {Bottom, Right}},
+    {10, {Top}},        {11, {Right}},    {12, {Bottom}},    {13, {Left}},        {17, {Right}},
+    {18, {Bottom}},     {19, {Left}},     {20, {Top}},       {21, {Right}},       {22, {Bottom}},
+    {23, {Left}},       {24, {Top}},      {25, {Bottom}},    {26, {Bottom}},      {27, {Left}},
+    {28, {Left}},       {29, {Top}},      {30, {Top}},       {31, {Right}},       {32, {Right}},
+};
 
 TEST(TileSheetTest, SnakeTilesMeetTheirNeighboursWithTheBand) {
-  for (const auto& [tile, joins] : JoiningEdges()) {
+  for (const auto& [tile, joins] : kJoiningEdges) {
     const TilePicture t = FromSheet(tile);
     for (Edge edge : {Top, Bottom, Left, Right}) {
       const auto line = EdgeLine(t, edge);
       if (joins.count(edge)) {
-        EXPECT_TRUE(IsBand(line)) << "tile " << tile << " edge " << edge;
+        EXPECT_EQ(line, kBand) << "tile " << tile << " edge " << edge;
       } else if (IsBodyTile(tile)) {
-        EXPECT_TRUE(IsBlack(line)) << "tile " << tile << " edge " << edge;
+        EXPECT_EQ(line, kBlackEdge) << "tile " << tile << " edge " << edge;
       }
     }
   }
@@ -204,9 +168,9 @@ TEST(TileSheetTest, TurnedCrashedHeadsFaceTheRightWay) {
     const TilePicture t = FromSheet(tile);
     for (Edge edge : {Top, Bottom, Left, Right}) {
       if (edge == face) {
-        EXPECT_FALSE(IsBlack(EdgeLine(t, edge))) << "tile " << tile << " face edge " << edge;
+        EXPECT_NE(EdgeLine(t, edge), kBlackEdge) << "tile " << tile << " face edge " << edge;
       } else if (edge != neck) {
-        EXPECT_TRUE(IsBlack(EdgeLine(t, edge))) << "tile " << tile << " edge " << edge;
+        EXPECT_EQ(EdgeLine(t, edge), kBlackEdge) << "tile " << tile << " edge " << edge;
       }
     }
   }
@@ -231,11 +195,8 @@ TEST(TileSheetTest, EveryHeadHasOneEyeOnTheRightSide) {
   for (int tile = 0; tile < TileCount; ++tile) {
     EXPECT_EQ(FindEyes(FromSheet(tile)).size(), IsHeadTile(tile) ? 1u : 0u) << "tile " << tile;
   }
-  const std::vector<std::pair<int, int>> eyeAt75 = {{7, 5}}, eyeAt125 = {{12, 5}};
-  EXPECT_EQ(FindEyes(FromSheet(13)), eyeAt75);
-  EXPECT_EQ(FindEyes(FromSheet(19)), eyeAt75);
-  EXPECT_EQ(FindEyes(FromSheet(23)), eyeAt75);
-  EXPECT_EQ(FindEyes(FromSheet(25)), eyeAt125);
+  for (auto [tile, x] : {std::pair{13, 7}, {19, 7}, {23, 7}, {25, 12}})
+    EXPECT_THAT(FindEyes(FromSheet(tile)), ElementsAre(Pair(x, 5))) << "tile " << tile;
   // Heads moving down look out on the right, heads moving up on the left.
   for (int tile : {10, 20, 24}) EXPECT_GT(FindEyes(FromSheet(tile))[0].first, 10) << "tile " << tile;
   for (int tile : {12, 18, 22}) EXPECT_LT(FindEyes(FromSheet(tile))[0].first, 10) << "tile " << tile;
@@ -247,9 +208,9 @@ TEST(TileSheetTest, EatingHeadHoldsTheBlobWithItsTongue) {
   for (int y = 10; y <= 11; ++y) {
     for (int x = 13; x <= 16; ++x) EXPECT_EQ(t.At(x, y), Blue) << x << "," << y;  // the blob's middle
   }
-  EXPECT_EQ(t.At(19, 0), Green);   // upper jaw in the top-right corner
-  EXPECT_EQ(t.At(19, 19), Green);  // lower jaw in the bottom-right corner
-  EXPECT_EQ(t.At(18, 9), Black);   // and the mouth open between them
+  // The jaws in the right-hand corners, and the mouth open between them.
+  for (auto [x, y, colour] : {std::tuple{19, 0, Green}, {19, 19, Green}, {18, 9, Black}})
+    EXPECT_EQ(t.At(x, y), colour) << x << "," << y;
 }
 
 TEST(TileSheetTest, SheetHoldsOnlyTheFiveColoursAndBlackSpareSpaces) {
@@ -263,9 +224,8 @@ TEST(TileSheetTest, SheetHoldsOnlyTheFiveColoursAndBlackSpareSpaces) {
     for (int x = 20; x < 80; ++x) ASSERT_EQ(sheet.At(x, y), Black) << x << "," << y;
   }
   EXPECT_EQ(sheet.At(20 * 3, 20 * 4), TilePixel(sheet, 19, 0, 0));
-  EXPECT_THROW(TilePixel(sheet, TileCount, 0, 0), std::out_of_range);
-  EXPECT_THROW(TilePixel(sheet, -1, 0, 0), std::out_of_range);
-  EXPECT_THROW(TilePixel(sheet, 0, 20, 0), std::out_of_range);
+  for (auto [tile, x] : {std::pair{TileCount, 0}, {-1, 0}, {0, 20}})
+    EXPECT_THROW(TilePixel(sheet, tile, x, 0), std::out_of_range) << tile << " " << x;
   EXPECT_THROW(DrawTile(TileCount), std::out_of_range);
 }
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <climits>
 #include <random>
 
 #include "settings/settings_store.h"
@@ -16,27 +15,24 @@ namespace {
 using namespace std::string_literals;
 
 TEST(ParseIniInteger, TakesSignedDecimalAndHex) {
-  struct Case {
-    std::string_view Text;
-    int32_t Value;
+  const std::pair<std::string_view, int32_t> cases[] = {
+      {"300", 300},
+      {"-1", -1},
+      {"+7", 7},
+      {"  42", 42},
+      {"\t-5", -5},
+      {"007", 7},
+      {"0x1F", 31},
+      {"0X1f", 31},
+      {"$1F", 31},
+      {"-$10", -16},
+      {"-0x10", -16},
+      {"2147483647", INT32_MAX},
+      {"-2147483648", INT32_MIN},
+      {"$FFFFFFFF", -1},
+      {"0x80000000", INT32_MIN},
   };
-  for (const Case& c : {Case{"300", 300},
-                        {"-1", -1},
-                        {"+7", 7},
-                        {"  42", 42},
-                        {"\t-5", -5},
-                        {"007", 7},
-                        {"0x1F", 31},
-                        {"0X1f", 31},
-                        {"$1F", 31},
-                        {"-$10", -16},
-                        {"-0x10", -16},
-                        {"2147483647", INT32_MAX},
-                        {"-2147483648", INT32_MIN},
-                        {"$FFFFFFFF", -1},
-                        {"0x80000000", INT32_MIN}}) {
-    EXPECT_EQ(ParseIniInteger(c.Text), c.Value) << c.Text;
-  }
+  for (auto [text, value] : cases) EXPECT_EQ(ParseIniInteger(text), value) << text;
 }
 
 TEST(ParseIniInteger, RejectsAnythingThatIsNotAWholeNumber) {
@@ -216,9 +212,7 @@ TEST(ProfileText, SavingTheSettingsChangesOnlyTheirValues) {
       const bool gainedEnd = i + 1 == oldLines.size() && old.End.empty();
       EXPECT_TRUE(newLines[j].End == old.End || gainedEnd) << "line end of old line " << i;
     }
-    for (; j < newLines.size(); ++j) {
-      if (!IsStoredHeader(newLines[j].Content)) ++changedOrAdded;
-    }
+    for (; j < newLines.size(); ++j) changedOrAdded += !IsStoredHeader(newLines[j].Content);
     EXPECT_LE(changedOrAdded, 20);
   }
 }

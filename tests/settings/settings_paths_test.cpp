@@ -18,12 +18,7 @@ class ScopedEnv {
   ~ScopedEnv() { Set(name_, old_ ? old_->c_str() : nullptr); }
 
  private:
-  static void Set(const char* name, const char* value) {
-    if (value)
-      ::setenv(name, value, 1);
-    else
-      ::unsetenv(name);
-  }
+  static void Set(const char* name, const char* value) { value ? ::setenv(name, value, 1) : ::unsetenv(name); }
 
   const char* name_;
   std::optional<std::string> old_;

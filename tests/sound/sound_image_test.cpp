@@ -1,5 +1,6 @@
 #include "sound/sound_image.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,39 +30,35 @@ class SoundImageTest : public ::testing::Test {
     return path;
   }
 
-  SoundLoadWarning Recorder() {
-    return [this](const std::string& text) { warnings_.push_back(text); };
-  }
-
   fs::path dir_;
   std::vector<std::string> warnings_;
+  const SoundLoadWarning warn_ = [this](const std::string& text) { warnings_.push_back(text); };
 };
 
 TEST_F(SoundImageTest, LoadsTheWholeFileByteForByte) {
   std::vector<uint8_t> bytes(70001);
   for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i % 251);
-  SoundImage image = LoadSoundImage(Write("tone.wav", bytes), Recorder());
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(*image, bytes);
+  SoundImage image = LoadSoundImage(Write("tone.wav", bytes), warn_);
+  EXPECT_THAT(image, ::testing::Pointee(bytes));
   EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(SoundImageTest, MissingOrEmptyFileIsAbsentWithoutWarning) {
   std::string regular = Write("plain.wav", {1, 2, 3});
-  EXPECT_EQ(LoadSoundImage((dir_ / "missing.wav").string(), Recorder()), nullptr);
-  EXPECT_EQ(LoadSoundImage("", Recorder()), nullptr);
-  EXPECT_EQ(LoadSoundImage(regular + "/below.wav", Recorder()), nullptr);  // no file can be there
-  EXPECT_EQ(LoadSoundImage(Write("empty.wav", {}), Recorder()), nullptr);
+  // No file can be below a regular one.
+  for (const std::string& path :
+       {(dir_ / "missing.wav").string(), std::string(), regular + "/below.wav", Write("empty.wav", {})})
+    EXPECT_EQ(LoadSoundImage(path, warn_), nullptr) << path;
   EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(SoundImageTest, FolderIsNoFileButPipeAndDeviceWarnWithoutBlocking) {
   fs::create_directory(dir_ / "folder.wav");
   ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
-  EXPECT_EQ(LoadSoundImage((dir_ / "folder.wav").string(), Recorder()), nullptr);
+  EXPECT_EQ(LoadSoundImage((dir_ / "folder.wav").string(), warn_), nullptr);
   EXPECT_TRUE(warnings_.empty()) << "a folder is silent";
-  EXPECT_EQ(LoadSoundImage((dir_ / "pipe.wav").string(), Recorder()), nullptr);  // must not hang
-  EXPECT_EQ(LoadSoundImage("/dev/zero", Recorder()), nullptr);                   // endless, no size
+  EXPECT_EQ(LoadSoundImage((dir_ / "pipe.wav").string(), warn_), nullptr);  // must not hang
+  EXPECT_EQ(LoadSoundImage("/dev/zero", warn_), nullptr);                   // endless, no size
   EXPECT_EQ(warnings_, std::vector<std::string>(2, "Could not load sound file."));
 }
 
@@ -73,44 +70,41 @@ TEST_F(SoundImageTest, FileOverTheSizeBoundIsRefusedWithWarning) {
     return path;
   };
   const auto bound = static_cast<off_t>(kMaxSoundFileBytes);
-  SoundImage atBound = LoadSoundImage(sparse("at.wav", bound), Recorder());
-  ASSERT_NE(atBound, nullptr);
-  EXPECT_EQ(atBound->size(), kMaxSoundFileBytes);
+  SoundImage atBound = LoadSoundImage(sparse("at.wav", bound), warn_);
+  EXPECT_THAT(atBound, ::testing::Pointee(::testing::SizeIs(kMaxSoundFileBytes)));
   EXPECT_TRUE(warnings_.empty());
-  EXPECT_EQ(LoadSoundImage(sparse("over.wav", bound + 1), Recorder()), nullptr);
-  EXPECT_EQ(LoadSoundImage(sparse("huge.wav", off_t{1} << 40), Recorder()), nullptr);
+  EXPECT_EQ(LoadSoundImage(sparse("over.wav", bound + 1), warn_), nullptr);
+  EXPECT_EQ(LoadSoundImage(sparse("huge.wav", off_t{1} << 40), warn_), nullptr);
   EXPECT_EQ(warnings_, std::vector<std::string>(2, "Could not load sound file."));
 }
 
 TEST_F(SoundImageTest, FileThatCannotBeOpenedForWritingLoads) {
   // A running program cannot be opened for writing, not even by root.
-  SoundImage image = LoadSoundImage("/proc/self/exe", Recorder());
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->size(), fs::file_size("/proc/self/exe"));
+  SoundImage image = LoadSoundImage("/proc/self/exe", warn_);
+  EXPECT_THAT(image, ::testing::Pointee(::testing::SizeIs(fs::file_size("/proc/self/exe"))));
   EXPECT_TRUE(warnings_.empty());
 }
 
 TEST_F(SoundImageTest, ReloadsOnlyWhenThePathChanges) {
   std::string lower = Write("zap.wav", {1});
   std::string upper = Write("Zap.wav", {2});  // another file: names are case-sensitive
-  SoundImage slot = LoadSoundImage(lower, Recorder());
+  SoundImage slot = LoadSoundImage(lower, warn_);
   const SoundImage first = slot;
 
   Write("zap.wav", {3});
-  ReloadSoundIfChanged(lower, lower, slot, Recorder());
+  ReloadSoundIfChanged(lower, lower, slot, warn_);
   EXPECT_EQ(slot, first);
 
-  ReloadSoundIfChanged(lower, upper, slot, Recorder());
-  ASSERT_NE(slot, nullptr);
-  EXPECT_EQ(*slot, std::vector<uint8_t>{2});
+  ReloadSoundIfChanged(lower, upper, slot, warn_);
+  EXPECT_THAT(slot, ::testing::Pointee(std::vector<uint8_t>{2}));
 
-  ReloadSoundIfChanged(upper, (dir_ / "missing.wav").string(), slot, Recorder());
+  ReloadSoundIfChanged(upper, (dir_ / "missing.wav").string(), slot, warn_);
   EXPECT_EQ(slot, nullptr);
   EXPECT_TRUE(warnings_.empty());
 
   ASSERT_EQ(::mkfifo((dir_ / "pipe.wav").c_str(), 0644), 0);
-  slot = LoadSoundImage(lower, Recorder());
-  ReloadSoundIfChanged(lower, (dir_ / "pipe.wav").string(), slot, Recorder());
+  slot = LoadSoundImage(lower, warn_);
+  ReloadSoundIfChanged(lower, (dir_ / "pipe.wav").string(), slot, warn_);
   EXPECT_EQ(slot, nullptr);
   EXPECT_EQ(warnings_.size(), 1u);
 }
@@ -120,7 +114,7 @@ TEST_F(SoundImageTest, LoaderReadsAFileOnceAndWarnsOnceAFailingOne) {
   std::string boing = Write("boing.wav", {2});
   std::string pipe = (dir_ / "pipe.wav").string();
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-  SoundImageLoader loader(Recorder());
+  SoundImageLoader loader(warn_);
   SoundImage blob = loader.Load(zap);
   Write("zap.wav", {9});  // a second read would see this
   EXPECT_EQ(loader.Load(zap), blob);
@@ -130,8 +124,8 @@ TEST_F(SoundImageTest, LoaderReadsAFileOnceAndWarnsOnceAFailingOne) {
 
   // Reloads share an image offered under its path, and the loader keeps
   // none alive: once released, a file is read afresh.
-  SoundImageLoader reloads(Recorder());
-  SoundImage gameOver = LoadSoundImage(boing, Recorder());
+  SoundImageLoader reloads(warn_);
+  SoundImage gameOver = LoadSoundImage(boing, warn_);
   reloads.Offer(zap, blob);
   reloads.Offer(boing, gameOver);
   reloads.ReloadIfChanged(boing, zap, gameOver);

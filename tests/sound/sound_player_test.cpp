@@ -14,6 +14,7 @@
 #include <functional>
 #include <numbers>
 #include <thread>
+#include <tuple>
 
 namespace quorvane {
 namespace {
@@ -90,16 +91,16 @@ class SoundPlayerTest : public ::testing::Test {
   }
 
   // Polls until `done` holds, with a timeout generous for a busy machine.
-  Channel WaitFor(const std::function<bool(const Channel&)>& done) {
+  static void PollUntil(const std::function<bool()>& done, const std::function<std::string()>& failure) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    Channel out;
-    while (!done(out = Output())) {
-      if (std::chrono::steady_clock::now() > deadline) {
-        ADD_FAILURE() << "output did not arrive; have " << out.size() << " frames";
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+      if (std::chrono::steady_clock::now() > deadline) return void(ADD_FAILURE() << failure());
     }
+  }
+  Channel WaitFor(const std::function<bool(const Channel&)>& done) {
+    Channel out;
+    PollUntil([&] { return done(out = Output()); },
+              [&] { return "output did not arrive; have " + std::to_string(out.size()) + " frames"; });
     return out;
   }
 
@@ -107,14 +108,7 @@ class SoundPlayerTest : public ::testing::Test {
   // and gives all that was written.
   Channel WaitUntilQuiet(const std::function<bool(const Channel&)>& heard) {
     WaitFor(heard);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (player_->IsStreaming()) {
-      if (std::chrono::steady_clock::now() > deadline) {
-        ADD_FAILURE() << "the device stayed open";
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    PollUntil([this] { return !player_->IsStreaming(); }, [] { return "the device stayed open"; });
     return Output();
   }
   static bool Has(const Channel& c, bool (*is)(int16_t)) { return First(c, is) != kNone; }
@@ -201,22 +195,16 @@ INSTANTIATE_TEST_SUITE_P(AbsentOrInvalid, SoundPlayerSilenceTest,
 // otherwise), and each sound reopens the device before its first sample.
 TEST_F(SoundPlayerTest, StreamsOnlyWhileASoundPlaysAndStartsEachSoundWhole) {
   WaitUntilQuiet([](const Channel&) { return true; });  // the device opened at start-up
-  struct Sound {
-    double seconds;
-    int16_t level;
-    bool (*is)(int16_t);
-  };
-  for (const Sound& sound : {Sound{0.3, kLoud, &IsLoud}, Sound{0.2, kQuiet, &IsQuiet}}) {
-    const auto is = sound.is;
+  for (auto [seconds, level, is] : {std::tuple{0.3, kLoud, &IsLoud}, {0.2, kQuiet, &IsQuiet}}) {
     const auto idle = fs::exists(output_) ? fs::file_size(output_) : 0;
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(fs::exists(output_) ? fs::file_size(output_) : 0, idle) << "streamed while idle";
 
-    player_->PlaySoundImage(Level(sound.seconds, sound.level));
+    player_->PlaySoundImage(Level(seconds, level));
     Channel out = WaitUntilQuiet([is](const Channel& c) { return Has(c, is); });
     // The reopened device writes a new file, which holds the whole sound in
     // one piece and nothing else.
-    const auto frames = static_cast<size_t>(sound.seconds * kRate);
+    const auto frames = static_cast<size_t>(seconds * kRate);
     EXPECT_EQ(Count(out, is), frames);
     EXPECT_EQ(Last(out, is) - First(out, is) + 1, frames);
     EXPECT_EQ(Count(out, IsSounding), frames);

@@ -1,6 +1,7 @@
 #include "sound/wave_decoder.h"
 
 #include <SDL.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 namespace quorvane {
 namespace {
 
+using ::testing::Pointee;
+using ::testing::SizeIs;
 using Bytes = std::vector<uint8_t>;
 
 void Put32(Bytes& out, uint32_t value) {
@@ -24,16 +27,6 @@ void PutChunk(Bytes& out, const char* id, const Bytes& body, uint32_t claimed) {
   if (body.size() % 2 != 0) out.push_back(0);
 }
 
-// An 8-bit mono PCM format chunk.
-Bytes Format(uint32_t rate) {
-  Bytes fmt;
-  Put32(fmt, 0x00010001);  // PCM, one channel
-  Put32(fmt, rate);
-  Put32(fmt, rate);        // bytes per second
-  Put32(fmt, 0x00080001);  // one byte per frame, 8 bits
-  return fmt;
-}
-
 Bytes Ramp(size_t frames) {
   Bytes samples(frames);
   for (size_t i = 0; i < frames; ++i) samples[i] = static_cast<uint8_t>(i * 7);
@@ -45,6 +38,14 @@ struct Chunk {
   Bytes body;
   uint32_t claimed;  // the length its header states
 };
+
+// An 8-bit mono PCM format chunk: PCM and one channel, the rate, as many
+// bytes per second, one byte per frame of 8 bits.
+Chunk Format(uint32_t rate) {
+  Chunk fmt{"fmt ", {}, 16};
+  for (uint32_t field : {0x00010001u, rate, rate, 0x00080001u}) Put32(fmt.body, field);
+  return fmt;
+}
 
 SoundImage Wave(const std::vector<Chunk>& chunks) {
   Bytes body{'W', 'A', 'V', 'E'};
@@ -92,54 +93,46 @@ size_t LargestSdlRequest(const std::function<void()>& work) {
 
 TEST(WaveDecoder, ChunkClaimingMoreThanTheFileHoldsDecodesWhatIsThere) {
   const Bytes samples = Ramp(2000);
-  const Pcm whole = Decode(Wave({Honest("fmt ", Format(22050)), Honest("data", samples)}));
-  ASSERT_TRUE(whole);
-  EXPECT_EQ(whole->size(), 4000 * kFrameBytes);
+  const Pcm whole = Decode(Wave({Format(22050), Honest("data", samples)}));
+  ASSERT_THAT(whole, Pointee(SizeIs(4000 * kFrameBytes)));
 
   // A data chunk that claims 3 GiB, and one followed by a list chunk that
   // does: the samples come through as from the whole file, and SDL is not
   // asked for the gigabytes.
   Pcm claimed;
   EXPECT_LT(LargestSdlRequest([&] {
-              claimed = Decode(Wave({Honest("fmt ", Format(22050)), {"data", samples, 0xC0000000}}));
+              claimed = Decode(Wave({Format(22050), {"data", samples, 0xC0000000}}));
             }),
             size_t{1} << 20);
-  ASSERT_TRUE(claimed);
-  EXPECT_EQ(*claimed, *whole);
-  const Pcm listAfter = Decode(Wave({Honest("fmt ", Format(22050)),
-                                     Honest("junk", Ramp(3)) /* padded */,
-                                     Honest("data", samples),
-                                     {"LIST", {}, 0xFFFFFFF0}}));
-  ASSERT_TRUE(listAfter);
-  EXPECT_EQ(*listAfter, *whole);
+  EXPECT_THAT(claimed, Pointee(*whole));
+  const Pcm listAfter = Decode(
+      Wave({Format(22050), Honest("junk", Ramp(3)) /* padded */, Honest("data", samples), {"LIST", {}, 0xFFFFFFF0}}));
+  EXPECT_THAT(listAfter, Pointee(*whole));
   // So for a file that starts at its form type, without the RIFF header.
-  const SoundImage withHeader = Wave({Honest("fmt ", Format(22050)), {"data", samples, 0xC0000000}});
+  const SoundImage withHeader = Wave({Format(22050), {"data", samples, 0xC0000000}});
   const Pcm headless = Decode(std::make_shared<const Bytes>(withHeader->begin() + 8, withHeader->end()));
-  ASSERT_TRUE(headless);
-  EXPECT_EQ(*headless, *whole);
+  EXPECT_THAT(headless, Pointee(*whole));
 }
 
 TEST(WaveDecoder, RatesOutsideThoseOfRecordedSoundPlayAsSilence) {
   for (uint32_t rate : {0u, 1u, 999u, 1'000'001u, 6'302'481u, 0x7FFFFFFFu}) {
-    EXPECT_FALSE(Decode(Wave({Honest("fmt ", Format(rate)), Honest("data", Ramp(64))}))) << rate;
+    EXPECT_FALSE(Decode(Wave({Format(rate), Honest("data", Ramp(64))}))) << rate;
   }
   // 64 frames at each rate last 64 / rate seconds at 44100 Hz.
   for (uint32_t rate : {1'000u, 1'000'000u}) {
-    const Pcm pcm = Decode(Wave({Honest("fmt ", Format(rate)), Honest("data", Ramp(64))}));
-    ASSERT_TRUE(pcm) << rate;
-    EXPECT_EQ(pcm->size(), (64 * 44100 + rate / 2) / rate * kFrameBytes) << rate;
+    EXPECT_THAT(Decode(Wave({Format(rate), Honest("data", Ramp(64))})),
+                Pointee(SizeIs((64 * 44100 + rate / 2) / rate * kFrameBytes)))
+        << rate;
   }
 }
 
 TEST(WaveDecoder, PlaysAtMostTheFirstFiveMinutes) {
   constexpr size_t kFiveMinutes = 5 * 60 * 44100;
-  const Pcm longer = Decode(Wave({Honest("fmt ", Format(44100)), Honest("data", Ramp(kFiveMinutes + 44100))}));
-  ASSERT_TRUE(longer);
-  EXPECT_EQ(longer->size(), kFiveMinutes * kFrameBytes);
+  const Pcm longer = Decode(Wave({Format(44100), Honest("data", Ramp(kFiveMinutes + 44100))}));
+  ASSERT_THAT(longer, Pointee(SizeIs(kFiveMinutes * kFrameBytes)));
 
-  const Pcm shorter = Decode(Wave({Honest("fmt ", Format(44100)), Honest("data", Ramp(kFiveMinutes - 1))}));
-  ASSERT_TRUE(shorter);
-  EXPECT_EQ(shorter->size(), (kFiveMinutes - 1) * kFrameBytes);
+  const Pcm shorter = Decode(Wave({Format(44100), Honest("data", Ramp(kFiveMinutes - 1))}));
+  ASSERT_THAT(shorter, Pointee(SizeIs((kFiveMinutes - 1) * kFrameBytes)));
   // The cut sound is the start of the longer one (the last frames of the
   // shorter one may differ: the converter finishes it with silence).
   const size_t compared = shorter->size() - 64 * kFrameBytes;
@@ -150,7 +143,7 @@ TEST(WaveDecoder, AbsentImageOrCancelledDecodeGivesNothing) {
   EXPECT_FALSE(Decode(nullptr));
   EXPECT_FALSE(Decode(std::make_shared<const Bytes>()));
   const std::atomic<bool> cancel{true};
-  EXPECT_FALSE(DecodeWave(Wave({Honest("fmt ", Format(22050)), Honest("data", Ramp(100))}), kPlaybackFormat, cancel));
+  EXPECT_FALSE(DecodeWave(Wave({Format(22050), Honest("data", Ramp(100))}), kPlaybackFormat, cancel));
 }
 
 }  // namespace

@@ -19,13 +19,9 @@
 namespace quorvane::testing {
 
 inline int ArrowDirection(char c) {
-  switch (c) {
-    case 'v': return Down;
-    case '<': return Left;
-    case '>': return Right;
-    case '^': return Up;
-    default: return -1;
-  }
+  constexpr std::string_view kArrows = "v<>^";  // Down, Left, Right, Up
+  const size_t d = kArrows.find(c);
+  return d == std::string_view::npos ? -1 : static_cast<int>(d);
 }
 
 inline void LayBoard(GameState& s, std::initializer_list<std::string_view> rows) {

@@ -4,6 +4,7 @@
 // Tests read what the fakes recorded; benchmarks switch the log off, so the
 // fakes then record nothing and cost no more than a call.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -23,14 +24,20 @@ struct CallLog : std::vector<std::string> {
   bool On = true;  // off: no fake records anything
 };
 
+// The log a recording fake writes to.
+struct Recorder {
+  explicit Recorder(CallLog& log) : log_(log) {}
+  CallLog& log_;
+};
+
 struct DrawCall {
   int Column, Row, Tile;
   bool operator==(const DrawCall&) const = default;
 };
 
-class RecordingSurface : public BoardSurface {
+class RecordingSurface : public BoardSurface, Recorder {
  public:
-  explicit RecordingSurface(CallLog& log) : log_(log) { Cells.fill(-1); }
+  explicit RecordingSurface(CallLog& log) : Recorder(log) { Cells.fill(-1); }
   void DrawCell(int column, int row, int tile) override {
     if (!log_.On && !KeepCells) return;
     if (column >= 0 && column < BoardColumns && row >= 0 && row < BoardRows) Cells[row * BoardColumns + column] = tile;
@@ -59,14 +66,11 @@ class RecordingSurface : public BoardSurface {
   int Repaints = 0;
   bool KeepCells = false;           // with the log off, Cells still follow the drawing
   std::function<void()> OnRepaint;  // a window repaints through the game's paint handler
-
- private:
-  CallLog& log_;
 };
 
-class FakeControls : public GameControls {
+class FakeControls : public GameControls, Recorder {
  public:
-  explicit FakeControls(CallLog& log) : log_(log) {}
+  using Recorder::Recorder;
   void SetStatusText(StatusPanel panel, const std::string& text) override {
     if (!log_.On) return;
     Panels[panel] = text;
@@ -90,16 +94,9 @@ class FakeControls : public GameControls {
     return it != Enabled.end() && it->second;
   }
   static const char* Name(GameControl c) {
-    switch (c) {
-      case GameControl::DownSpeed: return "DownSpeed";
-      case GameControl::LeftSpeed: return "LeftSpeed";
-      case GameControl::RightSpeed: return "RightSpeed";
-      case GameControl::UpSpeed: return "UpSpeed";
-      case GameControl::Button3: return "Button3";
-      case GameControl::Pause1: return "Pause1";
-      case GameControl::Options1: return "Options1";
-    }
-    return "?";
+    constexpr const char* kNames[] = {"DownSpeed", "LeftSpeed", "RightSpeed", "UpSpeed",
+                                      "Button3",   "Pause1",    "Options1"};  // in the enumeration's order
+    return kNames[static_cast<int>(c)];
   }
 
   std::array<std::string, 4> Panels;
@@ -108,56 +105,40 @@ class FakeControls : public GameControls {
   bool PauseChecked = false;
   bool BlinkEnabled = false;
   int BoardChanges = 0;
-
- private:
-  CallLog& log_;
 };
 
-class FakeTimer : public StepTimer {
+class FakeTimer : public StepTimer, Recorder {
  public:
-  explicit FakeTimer(CallLog& log) : log_(log) {}
+  using Recorder::Recorder;
   uint16_t Interval() const override { return interval_; }
-  void SetInterval(uint16_t ms) override {
-    interval_ = ms;
-    if (log_.On) Intervals.push_back(ms);
-  }
+  void SetInterval(uint16_t ms) override { interval_ = ms; }
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override {
     enabled_ = enabled;
     if (log_.On) log_.push_back(std::string("timer ") + (enabled ? "on" : "off"));
   }
-  std::vector<uint16_t> Intervals;  // every value set, in order
 
  private:
-  CallLog& log_;
   uint16_t interval_ = 1000;
   bool enabled_ = false;
 };
 
-class RecordingSounds : public GameSounds {
+class RecordingSounds : public GameSounds, Recorder {
  public:
-  explicit RecordingSounds(CallLog& log) : log_(log) {}
+  using Recorder::Recorder;
   void PlaySoundImage(GameSound sound) override {
     if (!log_.On) return;
     Played.push_back(sound);
-    log_.push_back(sound == GameSound::Blob       ? "sound blob"
-                   : sound == GameSound::GameOver ? "sound gameover"
-                                                  : "sound hiscore");
+    constexpr const char* kNames[] = {"sound blob", "sound gameover", "sound hiscore"};  // in the enumeration's order
+    log_.push_back(kNames[static_cast<int>(sound)]);
   }
-  int Count(GameSound sound) const {
-    int n = 0;
-    for (GameSound s : Played) n += s == sound;
-    return n;
-  }
+  int Count(GameSound sound) const { return static_cast<int>(std::count(Played.begin(), Played.end(), sound)); }
   std::vector<GameSound> Played;
-
- private:
-  CallLog& log_;
 };
 
-class ScriptedQuestions : public GameOverQuestions {
+class ScriptedQuestions : public GameOverQuestions, Recorder {
  public:
-  explicit ScriptedQuestions(CallLog& log) : log_(log) {}
+  using Recorder::Recorder;
   std::string AskHiScoreName(int32_t hiScore) override {
     if (log_.On) log_.push_back("hiscore dialog " + std::to_string(hiScore));
     return Name;
@@ -173,9 +154,6 @@ class ScriptedQuestions : public GameOverQuestions {
   std::string Name = "Tester";
   std::function<void()> DuringPlayAgain;  // runs while the question is open
   std::deque<bool> PlayAgainAnswers;
-
- private:
-  CallLog& log_;
 };
 
 // Hands out scripted numbers first, then a seeded generator's.
@@ -263,6 +241,14 @@ struct GameRig {
   void NewGameWithBlobAt(int column, int row) {
     Random.Push({column, row});
     Game.NewGame();
+  }
+};
+
+// A game running from the default start at a level, its first blob at (3, 3).
+struct StartedGame : GameRig {
+  explicit StartedGame(int level = Easy) {
+    Settings.Level = level;
+    NewGameWithBlobAt(3, 3);
   }
 };
 

@@ -7,6 +7,7 @@
 // over the board and allocate nothing unless something broke.
 
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "game/snake_game.h"
@@ -21,25 +22,15 @@ inline bool OnBoard(const SnakeSegment& s) {
 // the two are not neighbours.
 inline int StepDirection(const SnakeSegment& from, const SnakeSegment& to) {
   const int dc = to.Column - from.Column, dr = to.Row - from.Row;
-  if (dc == 0 && dr == 1) return Down;
-  if (dc == -1 && dr == 0) return Left;
-  if (dc == 1 && dr == 0) return Right;
-  if (dc == 0 && dr == -1) return Up;
-  return -1;
+  if (std::abs(dc) + std::abs(dr) != 1) return -1;
+  return dr == 1 ? Down : dc == -1 ? Left : dc == 1 ? Right : Up;
 }
 
 // The body tile whose two ends point the given ways (Down: towards the
 // bottom edge of the cell, and so on).
 inline int BodyTileJoining(int a, int b) {
-  switch ((1 << a) | (1 << b)) {
-    case (1 << Left) | (1 << Right): return 4;
-    case (1 << Up) | (1 << Down): return 5;
-    case (1 << Up) | (1 << Left): return 6;
-    case (1 << Up) | (1 << Right): return 7;
-    case (1 << Down) | (1 << Left): return 8;
-    case (1 << Down) | (1 << Right): return 9;
-    default: return -1;
-  }
+  constexpr int kTile[4][4] = {{-1, 8, 9, 5}, {8, -1, 4, 6}, {9, 4, -1, 7}, {5, 6, 7, -1}};  // Down, Left, Right, Up
+  return kTile[a][b];
 }
 
 // Heads by the way they move: plain ones, and those swallowing the blob.
@@ -54,18 +45,14 @@ inline int SwallowingHeadFor(int moving) {
 
 // The crashed head facing one way with its body on the given side.
 inline int CrashedHeadFor(int facing, int bodySide) {
-  //                         body: below above left right
-  constexpr int kDown[] = {-1, 24, 28, 32};
-  constexpr int kLeft[] = {25, 29, -1, 21};
-  constexpr int kRight[] = {26, 30, 23, -1};
-  constexpr int kUp[] = {22, -1, 27, 31};
-  const int side = bodySide == Down ? 0 : bodySide == Up ? 1 : bodySide == Left ? 2 : 3;
-  switch (facing) {
-    case Down: return kDown[side];
-    case Left: return kLeft[side];
-    case Right: return kRight[side];
-    default: return kUp[side];
-  }
+  constexpr int kTile[4][4] = {
+      // body: below above left right
+      {-1, 24, 28, 32},  // facing Down
+      {25, 29, -1, 21},  // Left
+      {26, 30, 23, -1},  // Right
+      {22, -1, 27, 31},  // Up
+  };
+  return kTile[facing][bodySide == Down ? 0 : bodySide == Up ? 1 : bodySide == Left ? 2 : 3];
 }
 
 inline std::string At(const char* what, const SnakeSegment& s) {

@@ -101,6 +101,7 @@ class FakeScheduling : public WorkerScheduling {
 // fake clock, and one already queued is not queued twice.
 class QueueDispatcher : public TickDispatcher {
  public:
+  bool acceptDueTimes = false;
   void Post(const std::shared_ptr<TickHandOver>& handOver) override {
     std::lock_guard lock(mutex_);
     queue_.push_back(handOver);
@@ -143,9 +144,6 @@ class QueueDispatcher : public TickDispatcher {
   std::condition_variable posted_;
   std::deque<std::shared_ptr<TickHandOver>> queue_;
   std::vector<uint32_t> dueTimes_;
-
- public:
-  bool acceptDueTimes = false;
 };
 
 }  // namespace quorvane::testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "timer/timer_priority.h"
@@ -12,6 +13,9 @@ namespace {
 
 class FakeScheduler final : public ThreadScheduler {
  public:
+  // A realtimeLimit of 0: SCHED_RR refused, as for an ordinary user.
+  explicit FakeScheduler(int processors = 2, int realtimeLimit = 99, int processNice = 0, bool mayRaiseNice = true)
+      : processors(processors), processNice(processNice), mayRaiseNice(mayRaiseNice), realtimeLimit(realtimeLimit) {}
   int UsableProcessors() override { return processors; }
   int ProcessNice() override { return processNice; }
   bool SetNice(int, int value) override {
@@ -31,10 +35,10 @@ class FakeScheduler final : public ThreadScheduler {
     realtime = 0;
   }
 
-  int processors = 2;
-  int processNice = 0;
-  bool mayRaiseNice = true;
-  int realtimeLimit = 99;  // 0: SCHED_RR refused, as for an ordinary user
+  int processors;
+  int processNice;
+  bool mayRaiseNice;
+  int realtimeLimit;
   std::vector<std::string> calls;
   int nice = 0;
   int realtime = 0;  // the thread's SCHED_RR priority now; 0: ordinary
@@ -43,33 +47,30 @@ class FakeScheduler final : public ThreadScheduler {
 using Calls = std::vector<std::string>;
 
 TEST(TimerScheduling, RoundRobinOnlyWithTwoProcessorsAndAGrant) {
-  FakeScheduler twoCores;
-  EXPECT_EQ(ScheduleThread(twoCores, 7, TThreadPriority::tpHighest), (ThreadScheduling{-10, 2}));
-  EXPECT_EQ(twoCores.realtime, 2);
-  EXPECT_EQ(twoCores.calls, (Calls{"nice -10", "rr 2"}));
-
-  // One processor: a real-time spin there would shut out the main thread.
-  FakeScheduler oneCore;
-  oneCore.processors = 1;
-  EXPECT_EQ(ScheduleThread(oneCore, 7, TThreadPriority::tpTimeCritical), (ThreadScheduling{-20, 0}));
-  EXPECT_EQ(oneCore.calls, (Calls{"nice -20", "ordinary"})) << "never even asked";
-
-  // No privilege: today's nice values, or the process's own where even
-  // those are refused.
-  FakeScheduler user;
-  user.realtimeLimit = 0;
-  user.mayRaiseNice = false;
-  user.processNice = 3;
-  EXPECT_EQ(ScheduleThread(user, 7, TThreadPriority::tpHigher), (ThreadScheduling{3, 0}));
-  EXPECT_EQ(user.calls, (Calls{"nice -2", "nice 3", "rr 1", "ordinary"}));
-  EXPECT_EQ(user.realtime, 0);
-}
-
-TEST(TimerScheduling, ALowRealtimeLimitGrantsWhatItAllows) {
-  FakeScheduler limited;
-  limited.realtimeLimit = 1;  // RLIMIT_RTPRIO 1
-  EXPECT_EQ(ScheduleThread(limited, 7, TThreadPriority::tpTimeCritical).RealtimePriority, 1);
-  EXPECT_EQ(limited.calls, (Calls{"nice -20", "rr 3", "rr 2", "rr 1"}));
+  const struct {
+    const char* name;
+    int processors, realtimeLimit, processNice;
+    bool mayRaiseNice;
+    TThreadPriority priority;
+    ThreadScheduling granted;
+    Calls calls;
+  } rows[] = {
+      {"two cores", 2, 99, 0, true, TThreadPriority::tpHighest, {-10, 2}, {"nice -10", "rr 2"}},
+      // One processor: a real-time spin there would shut out the main
+      // thread, so the system is never even asked.
+      {"one core", 1, 99, 0, true, TThreadPriority::tpTimeCritical, {-20, 0}, {"nice -20", "ordinary"}},
+      // No privilege: today's nice values, or the process's own where even
+      // those are refused.
+      {"user", 2, 0, 3, false, TThreadPriority::tpHigher, {3, 0}, {"nice -2", "nice 3", "rr 1", "ordinary"}},
+      // A low RLIMIT_RTPRIO grants what it allows.
+      {"limit 1", 2, 1, 0, true, TThreadPriority::tpTimeCritical, {-20, 1}, {"nice -20", "rr 3", "rr 2", "rr 1"}},
+  };
+  for (const auto& r : rows) {
+    FakeScheduler system(r.processors, r.realtimeLimit, r.processNice, r.mayRaiseNice);
+    EXPECT_EQ(ScheduleThread(system, 7, r.priority), r.granted) << r.name;
+    EXPECT_EQ(system.realtime, r.granted.RealtimePriority) << r.name;
+    EXPECT_EQ(system.calls, r.calls) << r.name;
+  }
 }
 
 TEST(TimerScheduling, OrdinaryPrioritiesNeverAskAndLeaveRoundRobin) {
@@ -85,13 +86,11 @@ TEST(TimerScheduling, OrdinaryPrioritiesNeverAskAndLeaveRoundRobin) {
 }
 
 TEST(TimerScheduling, BusyWaitFitsTheWorkersScheduling) {
-  for (uint32_t interval : {250u, 120u, 100u, 51u, 30u, 1u}) EXPECT_EQ(BusyWaitMilliseconds(interval, false), 0u);
-  EXPECT_EQ(BusyWaitMilliseconds(250, true), 50u);
-  EXPECT_EQ(BusyWaitMilliseconds(120, true), 50u) << "the game's shortest step keeps the whole margin";
-  EXPECT_EQ(BusyWaitMilliseconds(100, true), 50u);
-  EXPECT_EQ(BusyWaitMilliseconds(51, true), 25u);
-  EXPECT_EQ(BusyWaitMilliseconds(30, true), 15u);
-  EXPECT_EQ(BusyWaitMilliseconds(1, true), 0u);
+  // The game's shortest step, 120 ms, keeps the whole margin.
+  for (auto [interval, spin] : {std::pair{250u, 50u}, {120u, 50u}, {100u, 50u}, {51u, 25u}, {30u, 15u}, {1u, 0u}}) {
+    EXPECT_EQ(BusyWaitMilliseconds(interval, true), spin) << interval;
+    EXPECT_EQ(BusyWaitMilliseconds(interval, false), 0u) << interval;
+  }
 }
 
 }  // namespace

@@ -66,9 +66,7 @@ TEST(LinkLabels, BlueUnderlinedPropertiesAndWhatCountsAsAClick) {
   // Enter follow, announced as a link that can be pressed.
   EXPECT_TRUE(url->focusPolicy() & Qt::TabFocus);
   url->setText(QStringLiteral("x.example"));
-  QTest::keyClick(url, Qt::Key_Space);
-  QTest::keyClick(url, Qt::Key_Return);
-  QTest::keyClick(url, Qt::Key_A);
+  for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_A}) QTest::keyClick(url, key);
   // A held key follows once: its repeats are taken, and reach no default
   // button either.
   for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
