@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTabWidget>
 
 #include "dialog_fakes.h"
 #include "dialogs/about_box.h"

@@ -12,11 +12,10 @@ namespace quorvane::testing {
 // Records the help commands instead of opening a viewer.
 class RecordingHelp final : public HelpService {
  public:
-  void ShowTopics() override { ++topics; }
+  void ShowTopics() override {}
   void ShowContext(int context) override { contexts.push_back(context); }
   void Quit() override { ++quits; }
 
-  int topics = 0;
   int quits = 0;
   std::vector<int> contexts;
 };

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -25,6 +25,10 @@
 namespace quorvane::testing {
 namespace {
 
+using ::testing::_;
+using ::testing::Each;
+using ::testing::ElementsAre;
+
 // The dialog alone, filled as the main window fills it and shown without
 // its own event loop, so that the test can act between the player's moves.
 class OptionsDialogTest : public ::testing::Test {
@@ -49,16 +53,14 @@ class OptionsDialogTest : public ::testing::Test {
   }
 
   // The field's colour, whether or not it is enabled, is the role's.
-  static bool Painted(QLineEdit* edit, QPalette::ColorRole role) {
-    const QColor wanted = QApplication::palette().color(role);
-    return edit->palette().color(QPalette::Disabled, QPalette::Base) == wanted &&
-           edit->palette().color(QPalette::Active, QPalette::Base) == wanted;
+  bool Painted(const char* name, QPalette::ColorRole role) const {
+    const QPalette shown = Control<QLineEdit>(*dialog_, name)->palette(), wanted = QApplication::palette();
+    return shown.color(QPalette::Disabled, QPalette::Base) == wanted.color(role) &&
+           shown.color(QPalette::Active, QPalette::Base) == wanted.color(role);
   }
-  static QStringList Texts(std::initializer_list<QLineEdit*> edits) {
-    QStringList texts;
-    for (QLineEdit* edit : edits) texts << edit->text();
-    return texts;
-  }
+  std::vector<bool> Enabled(QStringList names) const { return Read(*dialog_, names, &QWidget::isEnabled); }
+  std::vector<bool> Checked(QStringList names) const { return Read(*dialog_, names, &QAbstractButton::isChecked); }
+  std::vector<QString> Texts(QStringList names) const { return Read(*dialog_, names, &QLineEdit::text); }
 
   QTemporaryDir dir_;
   GameSettings stored_;
@@ -92,78 +94,59 @@ TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
   EXPECT_EQ(Control<TUpDown>(d, "UpDown1")->geometry(), QRect(129, 46, 15, 21));
   EXPECT_EQ(Control<QLabel>(d, "Label10")->buddy(), Control<QLineEdit>(d, "Edit4"));
 
-  EXPECT_TRUE(Control<QRadioButton>(d, "RadioButton4")->isChecked() &&
-              Control<QPushButton>(d, "Button8")->isEnabled() &&
-              Painted(Control<QLineEdit>(d, "Edit4"), QPalette::Base));
-  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit1"), Control<QLineEdit>(d, "Edit2"), Control<QLineEdit>(d, "Edit3"),
-                   Control<QLineEdit>(d, "Edit4")}),
-            QStringList({"7", "5", "12", "2"}));
+  EXPECT_THAT(Checked({"RadioButton4", "RadioButton6", "CheckBox1", "CheckBox2", "CheckBox3"}),
+              ElementsAre(true, true, true, true, false));
+  EXPECT_THAT(Enabled({"Button8", "Edit7", "Button5", "RadioGroup1", "Edit9", "Edit6", "Button4"}),
+              ElementsAre(true, true, true, false, false, false, false));
+  EXPECT_TRUE(Painted("Edit4", QPalette::Base) && Painted("Edit9", QPalette::Button));
+  EXPECT_THAT(Texts({"Edit1", "Edit2", "Edit3", "Edit4", "Edit6"}),
+              ElementsAre("7", "5", "12", "2", Path("boing.wav")));
   EXPECT_EQ(Control<QSlider>(d, "TrackBar1")->value(), 17) << "125 ms shows as 130";
-  EXPECT_TRUE(Control<QRadioButton>(d, "RadioButton6")->isChecked());
   EXPECT_EQ(Control<TRadioGroup>(d, "RadioGroup1")->ItemIndex(), Down);
-  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit8"), Control<QLineEdit>(d, "Edit9")}), QStringList({"6", "3"}))
-      << "row 10 held within Down's rows";
-  EXPECT_FALSE(Control<TRadioGroup>(d, "RadioGroup1")->isEnabled() || Control<QLineEdit>(d, "Edit9")->isEnabled());
-  EXPECT_TRUE(Painted(Control<QLineEdit>(d, "Edit9"), QPalette::Button));
-  EXPECT_TRUE(Control<QCheckBox>(d, "CheckBox1")->isChecked() && Control<QCheckBox>(d, "CheckBox2")->isChecked() &&
-              !Control<QCheckBox>(d, "CheckBox3")->isChecked());
-  EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->text(), Path("boing.wav"));
-  EXPECT_FALSE(Control<QLineEdit>(d, "Edit6")->isEnabled() || Control<QPushButton>(d, "Button4")->isEnabled());
-  EXPECT_TRUE(Control<QLineEdit>(d, "Edit7")->isEnabled() && Control<QPushButton>(d, "Button5")->isEnabled());
-  EXPECT_EQ(Control<QLabel>(d, "Label13")->text() + Control<QLabel>(d, "Label15")->text(), "4321Ada");
+  EXPECT_THAT(Texts({"Edit8", "Edit9"}), ElementsAre("6", "3")) << "row 10 held within Down's rows";
+  EXPECT_THAT(Read(d, {"Label13", "Label15"}, &QLabel::text), ElementsAre("4321", "Ada"));
 
   stored_.Level = 7;
   stored_.Mode = 5;
   stored_.CustomDirection = 9;
-  TForm3& odd = Open();
-  for (QRadioButton* b : {Control<QRadioButton>(odd, "RadioButton1"), Control<QRadioButton>(odd, "RadioButton2"),
-                          Control<QRadioButton>(odd, "RadioButton3"), Control<QRadioButton>(odd, "RadioButton4"),
-                          Control<QRadioButton>(odd, "RadioButton5"), Control<QRadioButton>(odd, "RadioButton6"),
-                          Control<QRadioButton>(odd, "RadioButton7")})
-    EXPECT_FALSE(b->isChecked()) << b->text().toStdString();
-  EXPECT_FALSE(Control<QLineEdit>(odd, "Edit1")->isEnabled() || Control<QSlider>(odd, "TrackBar1")->isEnabled() ||
-               Control<QLineEdit>(odd, "Edit8")->isEnabled());
-  EXPECT_EQ(Control<TRadioGroup>(odd, "RadioGroup1")->ItemIndex(), Up);
+  EXPECT_EQ(Control<TRadioGroup>(Open(), "RadioGroup1")->ItemIndex(), Up);
+  EXPECT_THAT(Checked({"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6",
+                       "RadioButton7"}),
+              Each(false));
+  EXPECT_THAT(Enabled({"Edit1", "TrackBar1", "Edit8"}), Each(false));
   stored_.CustomDirection = -1;
-  TForm3& none = Open();
-  EXPECT_EQ(Control<TRadioGroup>(none, "RadioGroup1")->ItemIndex(), -1);
-  EXPECT_EQ(Texts({Control<QLineEdit>(none, "Edit8"), Control<QLineEdit>(none, "Edit9")}), QStringList({"10", "3"}))
-      << "no direction narrows nothing";
+  EXPECT_EQ(Control<TRadioGroup>(Open(), "RadioGroup1")->ItemIndex(), -1);
+  EXPECT_THAT(Texts({"Edit8", "Edit9"}), ElementsAre("10", "3")) << "no direction narrows nothing";
 }
 
 TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
   stored_.Level = Custom;
   stored_.Mode = CustomStart;
   TForm3& d = Open();
-  auto* edit2 = Control<QLineEdit>(d, "Edit2");
-  auto* checkBox3 = Control<QCheckBox>(d, "CheckBox3");
-  auto* edit6 = Control<QLineEdit>(d, "Edit6");
   Control<QRadioButton>(d, "RadioButton2")->click();
-  EXPECT_FALSE(edit2->isEnabled() || Control<TUpDown>(d, "UpDown2")->isEnabled() ||
-               Control<QLabel>(d, "Label7")->isEnabled() || Control<QPushButton>(d, "Button8")->isEnabled());
-  EXPECT_TRUE(Painted(edit2, QPalette::Button));
+  EXPECT_THAT(Enabled({"Edit2", "UpDown2", "Label7", "Button8"}), Each(false));
+  EXPECT_TRUE(Painted("Edit2", QPalette::Button));
   Control<QRadioButton>(d, "RadioButton4")->click();
-  EXPECT_TRUE(edit2->isEnabled() && Control<QLabel>(d, "Label5")->isEnabled() && Painted(edit2, QPalette::Base));
+  EXPECT_THAT(Enabled({"Edit2", "Label5"}), Each(true));
+  EXPECT_TRUE(Painted("Edit2", QPalette::Base));
   Control<QRadioButton>(d, "RadioButton5")->click();
-  EXPECT_FALSE(Control<TRadioGroup>(d, "RadioGroup1")->isEnabled() || Control<QLineEdit>(d, "Edit8")->isEnabled() ||
-               Control<TUpDown>(d, "UpDown6")->isEnabled() || Control<QLabel>(d, "Label11")->isEnabled());
+  EXPECT_THAT(Enabled({"RadioGroup1", "Edit8", "UpDown6", "Label11"}), Each(false));
   Control<QRadioButton>(d, "RadioButton7")->click();
-  EXPECT_TRUE(Control<TRadioGroup>(d, "RadioGroup1")->isEnabled() && Control<QLineEdit>(d, "Edit9")->isEnabled());
+  EXPECT_THAT(Enabled({"RadioGroup1", "Edit9"}), Each(true));
 
   Control<QTabWidget>(d, "PageControl1")->setCurrentWidget(Control<QWidget>(d, "TabSheet3"));
   Control<QPushButton>(d, "Button1")->setFocus();
   Control<QCheckBox>(d, "CheckBox1")->click();  // sounds off
-  EXPECT_FALSE(Control<QCheckBox>(d, "CheckBox2")->isEnabled() || Control<QLineEdit>(d, "Edit5")->isEnabled() ||
-               Control<QPushButton>(d, "Button4")->isEnabled() || Control<QLineEdit>(d, "Edit7")->isEnabled());
+  EXPECT_THAT(Enabled({"CheckBox2", "Edit5", "Button4", "Edit7"}), Each(false));
   EXPECT_EQ(d.focusWidget(), Control<QPushButton>(d, "Button1")) << "switching off moves no focus";
   Control<QCheckBox>(d, "CheckBox1")->click();  // three fields come on; the focus ends in the last
-  EXPECT_TRUE(checkBox3->isEnabled() && edit6->isEnabled() && Painted(edit6, QPalette::Base));
+  EXPECT_THAT(Enabled({"CheckBox3", "Edit6"}), Each(true));
+  EXPECT_TRUE(Painted("Edit6", QPalette::Base));
   EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit7"));
-  checkBox3->click();
-  EXPECT_FALSE(edit6->isEnabled() || Control<QPushButton>(d, "Button4")->isEnabled());
-  EXPECT_TRUE(Control<QLineEdit>(d, "Edit5")->isEnabled());
-  checkBox3->click();
-  EXPECT_EQ(d.focusWidget(), edit6);
+  Control<QCheckBox>(d, "CheckBox3")->click();
+  EXPECT_THAT(Enabled({"Edit6", "Button4", "Edit5"}), ElementsAre(false, false, true));
+  Control<QCheckBox>(d, "CheckBox3")->click();
+  EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit6"));
 }
 
 TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
@@ -174,17 +157,16 @@ TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
   stored_.CustomVPos = 4;
   TForm3& d = Open();
   auto* radioGroup1 = Control<TRadioGroup>(d, "RadioGroup1");
-  auto* edit9 = Control<QLineEdit>(d, "Edit9");
   auto* edit1 = Control<QLineEdit>(d, "Edit1");
   auto* edit3 = Control<QLineEdit>(d, "Edit3");
   radioGroup1->Item(Right)->click();
-  EXPECT_EQ(Texts({edit9, Control<QLineEdit>(d, "Edit8")}), QStringList({"14", "11"}));
+  EXPECT_THAT(Texts({"Edit9", "Edit8"}), ElementsAre("14", "11"));
   Control<TUpDown>(d, "UpDown6")->UpButton()->click();
-  EXPECT_EQ(edit9->text(), "14") << "the spin buttons stop at the range's end";
+  EXPECT_THAT(Texts({"Edit9"}), ElementsAre("14")) << "the spin buttons stop at the range's end";
   radioGroup1->Item(Up)->click();
   EXPECT_EQ(Control<TUpDown>(d, "UpDown5")->Min(), 5);
   radioGroup1->Item(Down)->click();
-  EXPECT_EQ(Texts({edit9, Control<QLineEdit>(d, "Edit8")}), QStringList({"3", "4"})) << "the stored cell again";
+  EXPECT_THAT(Texts({"Edit9", "Edit8"}), ElementsAre("3", "4")) << "the stored cell again";
 
   Control<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
   edit1->setFocus();
@@ -212,17 +194,13 @@ TEST_F(OptionsDialogTest, UseDefaultsAsksFirst) {
   stored_.SnakeSpeed = 150;
   TForm3& d = Open();
   ModalAnswers answers;
-  answers.Then(ModalAnswers::Press(QMessageBox::No));
-  answers.Then(ModalAnswers::Press(QMessageBox::Yes));
+  for (auto button : {QMessageBox::No, QMessageBox::Yes}) answers.Then(ModalAnswers::Press(button));
   Control<QPushButton>(d, "Button8")->click();
   EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "9");
   Control<QPushButton>(d, "Button8")->click();
-  EXPECT_EQ(Texts({Control<QLineEdit>(d, "Edit1"), Control<QLineEdit>(d, "Edit2"), Control<QLineEdit>(d, "Edit3"),
-                   Control<QLineEdit>(d, "Edit4")}),
-            QStringList({"5", "5", "1", "2"}));
+  EXPECT_THAT(Texts({"Edit1", "Edit2", "Edit3", "Edit4"}), ElementsAre("5", "5", "1", "2"));
   EXPECT_EQ(Control<QSlider>(d, "TrackBar1")->value(), 0);
-  ASSERT_EQ(answers.Seen().size(), 2u);
-  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - Options | Reset defaults for custom skill level?");
+  EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar - Options | Reset defaults for custom skill level?", _));
 }
 
 TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
@@ -232,8 +210,7 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
   auto* button2 = Control<QPushButton>(d, "Button2");
   auto* edit6 = Control<QLineEdit>(d, "Edit6");
   ModalAnswers answers;
-  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
-  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  for (int i = 0; i < 2; ++i) answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   button2->click();
   EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->currentWidget(), Control<QWidget>(d, "TabSheet3"));
   EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit5"));
@@ -244,9 +221,8 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
   QTest::keyClicks(edit6, Path("boing.wav"));
   EXPECT_EQ(edit6->text(), Path("boing.wav")) << "typing replaces it";
   EXPECT_TRUE(d.isVisible());
-  ASSERT_EQ(answers.Seen().size(), 2u);
-  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - Options | Invalid blob sound specified.");
-  EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar - Options | Invalid game over sound specified.");
+  EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar - Options | Invalid blob sound specified.",
+                                          "Quorvane Sinuvar - Options | Invalid game over sound specified."));
   Control<QCheckBox>(d, "CheckBox3")->click();  // an unchecked sound is not looked at
   button2->click();
   EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -263,9 +239,8 @@ TEST_F(OptionsDialogTest, BrowseStartsInTheStoredFolderThenInThatOfTheLastChoice
   Control<QPushButton>(d, "Button5")->click();  // cancelled
   ASSERT_EQ(browser_.requests.size(), 2u);
   const FileOpenRequest& first = browser_.requests[0];
-  EXPECT_EQ(first.Title, "Quorvane Sinuvar - Browse for wav file");
-  EXPECT_EQ(first.StartFolder, "/no/such/music");
-  EXPECT_TRUE(first.FileName.isEmpty());
+  EXPECT_EQ(std::tie(first.Title, first.StartFolder, first.FileName),
+            std::tuple("Quorvane Sinuvar - Browse for wav file", "/no/such/music", QString()));
   EXPECT_EQ(browser_.requests[1].StartFolder, dir_.filePath("more"));
   EXPECT_EQ(d.Values().BrowseFolder, QFile::encodeName(dir_.filePath("more")));
   EXPECT_EQ(Control<QLineEdit>(d, "Edit6")->text(), dir_.filePath("more/ding.wav"));
@@ -285,12 +260,6 @@ TEST_F(OptionsDialogTest, BrowseStartsInTheStoredFolderThenInThatOfTheLastChoice
   EXPECT_TRUE(QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) == 4; }, 10000))
       << "README has no dot, yet is listed";
 }
-
-}  // namespace
-}  // namespace quorvane::testing
-
-namespace quorvane::testing {
-namespace {
 
 // Tab enters each group of radio buttons at its checked button (at the first
 // while none is checked), and leaves the group with the next Tab.

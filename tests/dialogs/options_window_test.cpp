@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -17,26 +17,39 @@
 namespace quorvane::testing {
 namespace {
 
+using ::testing::Each;
+using ::testing::ElementsAre;
+
 // The options command of a shown main window, with the player acting on the
 // dialog and on whatever boxes follow.
 class OptionsWindowTest : public WindowTest {
  protected:
-  void Stored(const std::string& more) {
+  // The window shown on settings that name three sounds of the test's folder,
+  // and |more|.
+  TForm1& ShowStored(const std::string& more) {
     folder_ = dir_.path().toStdString();
     for (const char* name : {"zap", "boing", "yehaw"}) std::ofstream(folder_ + "/" + name + ".wav") << name;
     WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + folder_ + "/zap.wav\nGAMEOVERWAV=" + folder_ +
                   "/boing.wav\nHISCOREWAV=" + folder_ + "/yehaw.wav\n" + more);
+    return Show();
   }
 
-  static ModalAnswers::Action Player(std::function<void(TForm3&)> act) {
-    return [act](QWidget* modal) {
-      auto* dialog = qobject_cast<TForm3*>(modal);
-      if (dialog) act(*dialog);
-      if (auto* left = qobject_cast<QDialog*>(modal); left && left->isVisible()) {
-        ADD_FAILURE() << "the options dialog was expected, and closed by the player";
-        left->reject();
-      }
-    };
+  // Opens the options once for each act, in which the player closes the
+  // dialog; true when each act had its dialog.
+  template <class... Acts>
+  bool Options(const Acts&... acts) {
+    using Act = std::function<void(TForm3&)>;
+    ModalAnswers answers;
+    for (const Act& act : {Act(acts)...})
+      answers.Then([act](QWidget* modal) {
+        if (auto* dialog = qobject_cast<TForm3*>(modal)) act(*dialog);
+        if (auto* left = qobject_cast<QDialog*>(modal); left && left->isVisible()) {
+          ADD_FAILURE() << "the options dialog was expected, and closed by the player";
+          left->reject();
+        }
+      });
+    for (size_t i = 0; i < sizeof...(acts); ++i) Control<QAction>(*form_, "Options1")->trigger();
+    return answers.AllUsed();
   }
 
   // Clicks a button of the dialog, answering the question it asks.
@@ -51,12 +64,10 @@ class OptionsWindowTest : public WindowTest {
 };
 
 TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
-  Stored("[CUSTOM]\nMOVEMAX=7\nSNAKESPEED=305\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
+  TForm1& form = ShowStored("[CUSTOM]\nMOVEMAX=7\nSNAKESPEED=305\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
   std::ofstream(folder_ + "/new.wav") << "fresh";
-  TForm1& form = Show();
   const SoundImage gameOverBefore = Played(GameSound::GameOver);
-  ModalAnswers answers;
-  answers.Then(Player([&](TForm3& d) {
+  ASSERT_TRUE(Options([&](TForm3& d) {
     ASSERT_EQ(Control<QLabel>(d, "Label13")->text(), "20") << "the stored best";
     Control<QRadioButton>(d, "RadioButton3")->click();
     Control<QLineEdit>(d, "Edit5")->setText(QString::fromStdString(folder_ + "/new.wav"));
@@ -67,8 +78,6 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
     Control<TUpDown>(d, "UpDown5")->DownButton()->click();
     Control<QPushButton>(d, "Button2")->click();
   }));
-  Control<QAction>(form, "Options1")->trigger();
-  ASSERT_TRUE(answers.AllUsed());
 
   const SoundImage blob = Played(GameSound::Blob);
   EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", "fresh");
@@ -83,24 +92,18 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
   EXPECT_EQ(sounds_.plays, plays) << "no sound for beating a score just accepted";
 
+  // The speed is the slider's value, whatever the level.
   const GameSettings s = SavedSettings();
-  EXPECT_EQ(s.Level, Difficult);
-  EXPECT_EQ(s.MoveMax, 7);
-  EXPECT_EQ(s.SnakeSpeed, 300) << "the slider's value, whatever the level";
-  EXPECT_EQ(s.BallWav, folder_ + "/new.wav");
-  EXPECT_EQ(s.WavFolder, folder_);
-  EXPECT_EQ(s.HiName, "Bo");
-  EXPECT_EQ(s.Mode, CustomStart);
-  EXPECT_EQ(s.CustomDirection, Down);
-  EXPECT_EQ(s.CustomVPos, 4);
-  EXPECT_EQ(s.CustomHPos, 19);
-  EXPECT_EQ(s.HiScore, 30);
+  EXPECT_EQ(
+      std::tie(s.Level, s.MoveMax, s.SnakeSpeed, s.Mode, s.CustomDirection, s.CustomVPos, s.CustomHPos, s.HiScore),
+      std::tuple(Difficult, 7, 300, CustomStart, Down, 4, 19, 30));
+  EXPECT_EQ(std::tie(s.BallWav, s.WavFolder, s.HiName), std::tuple(folder_ + "/new.wav", folder_, "Bo"));
 }
 
 // A Latin-1 file name shows with replacement characters and goes back as it
 // was read; a retyped one is encoded for the file system (and read).
 TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
-  Stored("");
+  ShowStored("");
   const std::string latin1 = folder_ + "/\xe9t\xe9.wav", utf8 = folder_ + "/\xc3\xa9t\xc3\xa9.wav";
   std::ofstream(latin1) << "latin";
   std::ofstream(utf8) << "utf8";
@@ -114,9 +117,8 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
     const QString& typed = std::get<1>(row);
     const std::string& taken = std::get<2>(row);
     WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + stored + "\n");
-    TForm1& form = Show();
-    ModalAnswers answers;
-    answers.Then(Player([&](TForm3& d) {
+    Show();
+    EXPECT_TRUE(Options([&](TForm3& d) {
       if (!typed.isEmpty()) Control<QLineEdit>(d, "Edit5")->setText(QString::fromStdString(folder_) + typed);
       ModalAnswers refused;  // watches only the boxes Ok raises
       refused.Otherwise([](QWidget* box) {
@@ -125,7 +127,6 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
       });
       Control<QPushButton>(d, "Button2")->click();
     }));
-    Control<QAction>(form, "Options1")->trigger();
     const SoundImage blob = Played(GameSound::Blob);
     EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", std::get<3>(row));
     EXPECT_EQ(SavedSettings().BallWav, taken);
@@ -133,26 +134,22 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
 }
 
 TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
-  Stored("[SCORE]\nHISCORE=900\nHINAME=Bo\n[POSITION]\nMODE=2\nCUSTOMDIRECTION=-1\n");
+  ShowStored("[SCORE]\nHISCORE=900\nHINAME=Bo\n[POSITION]\nMODE=2\nCUSTOMDIRECTION=-1\n");
   const GameSettings before = FileSettings();
-  TForm1& form = Show();
-  ModalAnswers answers;
-  answers.Then(Player([](TForm3& d) {
-    Answering(QMessageBox::No, Control<QPushButton>(d, "Button6"));
-    EXPECT_EQ(Control<QLabel>(d, "Label13")->text() + Control<QLabel>(d, "Label15")->text(), "900Bo");
-    Answering(QMessageBox::Yes, Control<QPushButton>(d, "Button6"));
-    EXPECT_EQ(Control<QLabel>(d, "Label13")->text() + Control<QLabel>(d, "Label15")->text(), "0");
-    Control<QRadioButton>(d, "RadioButton4")->click();
-    Control<QPushButton>(d, "Button1")->click();
-  }));
-  answers.Then(Player([](TForm3& d) {
-    EXPECT_EQ(Control<QLabel>(d, "Label13")->text(), "900") << "a new dialog starts from the settings";
-    Answering(QMessageBox::Yes, Control<QPushButton>(d, "Button6"));
-    Control<QPushButton>(d, "Button2")->click();
-  }));
-  Control<QAction>(form, "Options1")->trigger();
-  Control<QAction>(form, "Options1")->trigger();
-  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_TRUE(Options(
+      [](TForm3& d) {
+        Answering(QMessageBox::No, Control<QPushButton>(d, "Button6"));
+        EXPECT_EQ(Control<QLabel>(d, "Label13")->text() + Control<QLabel>(d, "Label15")->text(), "900Bo");
+        Answering(QMessageBox::Yes, Control<QPushButton>(d, "Button6"));
+        EXPECT_EQ(Control<QLabel>(d, "Label13")->text() + Control<QLabel>(d, "Label15")->text(), "0");
+        Control<QRadioButton>(d, "RadioButton4")->click();
+        Control<QPushButton>(d, "Button1")->click();
+      },
+      [](TForm3& d) {
+        EXPECT_EQ(Control<QLabel>(d, "Label13")->text(), "900") << "a new dialog starts from the settings";
+        Answering(QMessageBox::Yes, Control<QPushButton>(d, "Button6"));
+        Control<QPushButton>(d, "Button2")->click();
+      }));
   StartHeldGame();
   EXPECT_EQ(Seen(), HeldStart()) << "no direction: the default start";
   GameSettings reset = before;
@@ -162,72 +159,58 @@ TEST_F(OptionsWindowTest, ResetCountsOnlyWhenAccepted) {
 }
 
 TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
-  Stored("");
   FakeWavBrowser browser;
   browser.answers = {QStringLiteral("/somewhere/else/beep.wav")};
   ports_.Browser = &browser;
+  ShowStored("");
   const GameSettings before = FileSettings();
-  TForm1& form = Show();
-  ModalAnswers answers;
-  answers.Then(Player([](TForm3& d) {
-    Control<QLineEdit>(d, "Edit5")->setText("/typed/over.wav");
-    Control<QPushButton>(d, "Button4")->click();
-    Control<QCheckBox>(d, "CheckBox1")->click();
-    Control<QPushButton>(d, "Button2")->click();
-  }));
-  answers.Then(Player([](TForm3& d) {
-    for (QCheckBox* box : {Control<QCheckBox>(d, "CheckBox1"), Control<QCheckBox>(d, "CheckBox2"),
-                           Control<QCheckBox>(d, "CheckBox3"), Control<QCheckBox>(d, "CheckBox4")})
-      EXPECT_FALSE(box->isChecked());
-    EXPECT_FALSE(Control<QCheckBox>(d, "CheckBox2")->isEnabled() || Control<QLineEdit>(d, "Edit5")->isEnabled() ||
-                 Control<QPushButton>(d, "Button3")->isEnabled());
-    Control<QPushButton>(d, "Button1")->click();
-  }));
-  Control<QAction>(form, "Options1")->trigger();
-  Control<QAction>(form, "Options1")->trigger();
-  EXPECT_TRUE(answers.AllUsed());
+  EXPECT_TRUE(Options(
+      [](TForm3& d) {
+        Control<QLineEdit>(d, "Edit5")->setText("/typed/over.wav");
+        Control<QPushButton>(d, "Button4")->click();
+        Control<QCheckBox>(d, "CheckBox1")->click();
+        Control<QPushButton>(d, "Button2")->click();
+      },
+      [](TForm3& d) {
+        EXPECT_THAT(Read(d, {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"}, &QAbstractButton::isChecked),
+                    Each(false));
+        EXPECT_THAT(Read(d, {"CheckBox2", "Edit5", "Button3"}, &QWidget::isEnabled), Each(false));
+        Control<QPushButton>(d, "Button1")->click();
+      }));
   const GameSettings s = SavedSettings();
   EXPECT_FALSE(s.PlayWavs || s.PlayBall || s.PlayGameOver || s.PlayHiScore);
-  EXPECT_EQ(s.BallWav, before.BallWav);
-  EXPECT_EQ(s.GameOverWav, before.GameOverWav);
-  EXPECT_EQ(s.WavFolder, before.WavFolder);
+  EXPECT_EQ(std::tie(s.BallWav, s.GameOverWav, s.WavFolder),
+            std::tie(before.BallWav, before.GameOverWav, before.WavFolder));
 }
 
 TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
-  Stored("[SCORE]\nHISCORE=900\n");
   FailingDialogs dialogs;
   ports_.Dialogs = &dialogs;
+  TForm1& form = ShowStored("[SCORE]\nHISCORE=900\n");
   const GameSettings before = FileSettings();
-  TForm1& form = Show();
   ModalAnswers answers;
-  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
-  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  for (int i = 0; i < 2; ++i) answers.Then(ModalAnswers::Press(QMessageBox::Ok));
   dialogs.FailAt = FailingDialogs::Stage::Create;
   form.Options1Click();
   dialogs.FailAt = FailingDialogs::Stage::Show;
   form.Options1Click();
   EXPECT_TRUE(answers.AllUsed());
-  ASSERT_EQ(answers.Seen().size(), 2u);
-  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Could not create options dialog box.");
-  EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar | Could not display options dialog box.");
+  EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar | Could not create options dialog box.",
+                                          "Quorvane Sinuvar | Could not display options dialog box."));
   EXPECT_TRUE(form.findChildren<TForm3*>().isEmpty());
   EXPECT_EQ(SavedSettings(), before);
 }
 
 TEST_F(OptionsWindowTest, HelpButtonCountsAsOpeningHelpAndF1DoesNot) {
-  Stored("");
   RecordingHelp help;
   ports_.Help = &help;
-  TForm1& form = Show();
-  ModalAnswers answers;
-  answers.Then(Player([&](TForm3& d) {
+  TForm1& form = ShowStored("");
+  EXPECT_TRUE(Options([&](TForm3& d) {
     QTest::keyClick(Control<QLineEdit>(d, "Edit5"), Qt::Key_F1);
     Control<QPushButton>(d, "Button7")->click();
     EXPECT_TRUE(d.isVisible());
     Control<QPushButton>(d, "Button1")->click();
   }));
-  Control<QAction>(form, "Options1")->trigger();
-  EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(help.contexts, (std::vector<int>{1000, 1000}));
   EXPECT_TRUE(form.close());
   EXPECT_EQ(help.quits, 1) << "closing the window closes the help the button opened";

@@ -48,10 +48,8 @@ class ShownTextTest : public WindowTest {
       auto* d = qobject_cast<TForm3*>(modal);
       ASSERT_NE(d, nullptr);
       ExpectEveryLabelPlain(d);
-      for (QWidget* w :
-           std::initializer_list<QWidget*>{Control<QLabel>(*d, "Label15"), Control<QLineEdit>(*d, "Edit5"),
-                                           Control<QLineEdit>(*d, "Edit6"), Control<QLineEdit>(*d, "Edit7")})
-        shown.push_back(Shown(w));
+      for (const char* name : {"Label15", "Edit5", "Edit6", "Edit7"})
+        shown.push_back(Shown(Control<QWidget>(*d, name)));
       Control<QPushButton>(*d, "Button1")->click();
     });
     Control<QAction>(*form_, "Options1")->trigger();
