@@ -97,9 +97,7 @@ TEST(NewGame, CustomStartAndItsFallbacks) {
   for (const Bad& b : {Bad{5, Right, 10, 10}, Bad{-1, Right, 10, 10}, Bad{CustomStart, 7, 3, 3},
                        Bad{CustomStart, Right, 16, 3}, Bad{CustomStart, Down, 3, 8}, Bad{CustomStart, Left, 3, 5},
                        Bad{CustomStart, Up, 3, 3}, Bad{CustomStart, Right, 2, 12}, Bad{CustomStart, Down, -1, 0}}) {
-    GameRig fallback;
-    fallback.Settings = {.Mode = b.mode, .CustomDirection = b.direction, .CustomHPos = b.column, .CustomVPos = b.row};
-    fallback.NewGameWithBlobAt(3, 3);
+    StartedGame fallback({.Mode = b.mode, .CustomDirection = b.direction, .CustomHPos = b.column, .CustomVPos = b.row});
     EXPECT_TRUE(fallback.Head().IsAt(14, 10)) << b.mode << " " << b.direction << " " << b.column << "," << b.row;
     EXPECT_EQ(fallback.S().PreviousDirection, Right);
   }

@@ -70,9 +70,7 @@ TEST(SkillLevels, EveryLevelRunsDownItsIntervals) {
 }
 
 TEST(SkillLevels, CustomWallsAfterEveryBlobFiveAtATime) {
-  GameRig rig;
-  rig.Settings = {.Level = Custom, .WallMax = 1, .WallNum = 5};
-  rig.NewGameWithBlobAt(15, 3);
+  StartedGame rig({.Level = Custom, .WallMax = 1, .WallNum = 5});
   rig.S().Blob = {15, 10, BlobTile};
   rig.Game.GameStep();
   EXPECT_EQ(rig.S().Walls.size(), 5u);
@@ -82,7 +80,7 @@ TEST(SkillLevels, CustomWallsAfterEveryBlobFiveAtATime) {
 }
 
 TEST(SkillLevels, LevelOutsideTheTableKeepsThePreviousGame) {
-  StartedGame rig(Difficult);
+  StartedGame rig({.Level = Difficult});
   for (int i = 0; i < 3; ++i) rig.Game.GameStep();
   rig.Timer.SetInterval(140);  // as a speed-up would have left it
   for (int level : {0, 5}) {

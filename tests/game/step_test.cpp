@@ -15,9 +15,6 @@ namespace {
 
 using ::testing::_;
 
-// A best score stored before this run, as the game's start finds it.
-void StoredBest(GameRig& rig, int score) { rig.Settings.HiScore = rig.S().PreviousHiScore = score; }
-
 TEST(Steering, ReversalIsDroppedAndEachStepTakesOneEntry) {
   StartedGame rig;
   rig.Game.GameStep();  // takes the start direction
@@ -123,12 +120,8 @@ TEST(Crash, EdgesEndTheGameWithoutMovingTheHead) {
       {Right, 15, 2, 19, 2, 23},
   };
   for (const auto& c : cases) {
-    GameRig rig;
-    rig.Settings = {
-        .Mode = CustomStart, .CustomDirection = c.direction, .CustomHPos = c.tailColumn, .CustomVPos = c.tailRow};
-    rig.Questions.PlayAgainAnswers = {false};
-    rig.Random.Push({10, 8});  // the first blob, away from every start here
-    rig.Game.NewGame();
+    StartedGame rig(
+        {.Mode = CustomStart, .CustomDirection = c.direction, .CustomHPos = c.tailColumn, .CustomVPos = c.tailRow});
     rig.Surface.Draws.clear();
     rig.Game.GameStep();
     EXPECT_FALSE(rig.S().GameRunning) << c.direction;
@@ -179,9 +172,7 @@ TEST(Eating, BlobScoresAHundredAndTenAndIsPlacedAgain) {
 }
 
 TEST(Eating, BlobSoundFollowsItsSwitch) {
-  GameRig rig;
-  rig.Settings.PlayBall = false;
-  rig.NewGameWithBlobAt(15, 4);
+  StartedGame rig({.PlayBall = false});
   rig.S().Blob = {15, 10, BlobTile};
   rig.Game.GameStep();
   EXPECT_EQ(rig.S().Score, 110);
@@ -206,7 +197,7 @@ TEST(Walls, AddedOnEveryNthBlob) {
   EXPECT_EQ(easy.S().Walls.size(), 1u);
   EXPECT_EQ(easy.S().BlobsSinceWalls, 1);
 
-  StartedGame hard(Difficult);  // three walls after every blob
+  StartedGame hard({.Level = Difficult});  // three walls after every blob
   hard.Game.GameStep();
   hard.Surface.Draws.clear();
   EatOnce(hard);
@@ -223,9 +214,7 @@ TEST(Walls, AddedOnEveryNthBlob) {
 }
 
 TEST(HiScore, RisesDuringPlayWithTheSoundOncePerGame) {
-  GameRig rig;
-  StoredBest(rig, 25);
-  rig.NewGameWithBlobAt(3, 3);
+  StartedGame rig({.HiScore = 25});
   for (int i = 0; i < 2; ++i) rig.Game.GameStep();
   EXPECT_EQ(rig.Settings.HiScore, 25);
   EXPECT_EQ(rig.Controls.Panels[2], "Hi : 25");
@@ -244,19 +233,14 @@ TEST(HiScore, NoSoundWhilePreviousBestIsZeroOrSwitchedOff) {
   EXPECT_EQ(first.Settings.HiScore, 30);
   EXPECT_EQ(first.Sounds.Count(GameSound::HiScore), 0);
 
-  GameRig off;
-  off.Settings.PlayHiScore = false;
-  StoredBest(off, 5);
-  off.NewGameWithBlobAt(3, 3);
+  StartedGame off({.PlayHiScore = false, .HiScore = 5});
   off.Game.GameStep();
   EXPECT_EQ(off.Settings.HiScore, 10);
   EXPECT_EQ(off.Sounds.Count(GameSound::HiScore), 0);
 }
 
 TEST(HiScore, BlobSoundComesBeforeTheHiScoreSound) {
-  GameRig rig;
-  StoredBest(rig, 50);
-  rig.NewGameWithBlobAt(3, 3);
+  StartedGame rig({.HiScore = 50});
   EatOnce(rig);
   EXPECT_EQ(rig.Sounds.Played, (std::vector<GameSound>{GameSound::Blob, GameSound::HiScore}));
 }
@@ -270,11 +254,8 @@ void CrashIntoRightEdge(GameRig& rig) {
 }
 
 TEST(GameOver, BeatenBestAsksForTheNameThenOffersAnotherGame) {
-  GameRig rig;
-  rig.Settings.HiName = "Old";
-  StoredBest(rig, 20);
+  StartedGame rig({.HiScore = 20, .HiName = "Old"});
   rig.Questions.Name = "New";
-  rig.NewGameWithBlobAt(3, 3);
   for (int i = 0; i < 5; ++i) rig.Game.GameStep();
   const size_t mark = rig.Log.size();
   rig.Game.GameStep();
@@ -292,11 +273,8 @@ TEST(GameOver, BeatenBestAsksForTheNameThenOffersAnotherGame) {
 }
 
 TEST(GameOver, EqualScoreIsNoNewBestAndYesStartsAgain) {
-  GameRig rig;
-  rig.Settings = {.PlayGameOver = false, .HiName = "Old"};
-  StoredBest(rig, 50);
+  StartedGame rig({.PlayGameOver = false, .HiScore = 50, .HiName = "Old"});
   rig.Questions.PlayAgainAnswers = {true};
-  rig.NewGameWithBlobAt(3, 3);
   rig.Random.Push({3, 3});  // the next game's first blob
   CrashIntoRightEdge(rig);
   EXPECT_EQ(std::count(rig.Log.begin(), rig.Log.end(), "hiscore dialog 50"), 0);

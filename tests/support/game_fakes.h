@@ -244,10 +244,13 @@ struct GameRig {
   }
 };
 
-// A game running from the default start at a level, its first blob at (3, 3).
+// A game running from the default start, its first blob at (3, 3). The best
+// score in the settings is the one stored before this run, as the window's
+// start hands it to the game.
 struct StartedGame : GameRig {
-  explicit StartedGame(int level = Easy) {
-    Settings.Level = level;
+  explicit StartedGame(const GameSettings& settings = {}) {
+    Settings = settings;
+    S().PreviousHiScore = Settings.HiScore;
     NewGameWithBlobAt(3, 3);
   }
 };
