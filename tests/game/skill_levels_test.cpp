@@ -44,8 +44,11 @@ TEST(SkillLevels, EveryLevelRunsDownItsIntervals) {
     std::vector<uint16_t> runs;
   } cases[] = {
       {"easy", {.Level = Easy}, 220, {250, 230, 210, 190, 170}},
+      {"easy at its floor by step 200", {.Level = Easy}, 200, {250, 230, 210, 190, 170}},
       {"intermediate", {.Level = Intermediate}, 190, {200, 185, 170, 155, 140, 125}},
+      {"intermediate at its floor by step 170", {.Level = Intermediate}, 170, {200, 185, 170, 155, 140, 125}},
       {"difficult", {.Level = Difficult}, 130, {160, 150, 140, 130, 120}},
+      {"difficult at its floor by step 120", {.Level = Difficult}, 120, {160, 150, 140, 130, 120}},
       // speed up after every growth, grow every other step
       {"custom", {.Level = Custom, .MoveMax = 1, .MaxMax = 1}, 44, everyTenFrom300},
       // hand-edited: no growth count ever equals zero

@@ -331,46 +331,16 @@ TEST(BoardChanged, OneNoticePerEvent) {
   }
 }
 
-// The interval after each step, steering round the loop for `steps` steps.
-std::vector<uint16_t> IntervalsOverSteps(GameRig& rig, int steps) {
-  rig.NewGameWithBlobAt(9, 5);
-  std::vector<uint16_t> seen;
-  for (int i = 0; i < steps; ++i) {
-    rig.SteerAroundLoop();
-    rig.Game.GameStep();
-    EXPECT_TRUE(rig.S().GameRunning) << "step " << i + 1;
-    seen.push_back(rig.Timer.Interval());
-  }
-  return seen;
-}
-
-std::vector<uint16_t> Distinct(std::vector<uint16_t> v) {
-  v.erase(std::unique(v.begin(), v.end()), v.end());
-  return v;
-}
-
-TEST(Schedule, EasyGrowsEveryEighthStepAndEndsAt170) {
+// The whole runs of every level are in the skill level tests.
+TEST(Schedule, EasyGrowsEveryEighthStepAndFirstSpeedsUpAfterStep40) {
   GameRig rig;
   rig.NewGameWithBlobAt(9, 5);
-  for (int i = 1; i <= 16; ++i) {
+  for (int i = 1; i <= 40; ++i) {
     rig.SteerAroundLoop();
     rig.Game.GameStep();
     EXPECT_EQ(rig.S().Snake.size(), 5u + i / 8) << "step " << i;
+    EXPECT_EQ(rig.Timer.Interval(), i < 40 ? 250 : 230) << "step " << i;
   }
-  GameRig run;
-  const auto seen = IntervalsOverSteps(run, 200);
-  EXPECT_EQ(seen[38], 250);  // after step 39
-  EXPECT_EQ(seen[39], 230);  // after step 40
-  EXPECT_EQ(Distinct(seen), (std::vector<uint16_t>{250, 230, 210, 190, 170}));
-}
-
-TEST(Schedule, IntermediateAndDifficultRunDownToTheirFloors) {
-  GameRig mid;
-  mid.Settings.Level = Intermediate;
-  EXPECT_EQ(Distinct(IntervalsOverSteps(mid, 170)), (std::vector<uint16_t>{200, 185, 170, 155, 140, 125}));
-  GameRig hard;
-  hard.Settings.Level = Difficult;
-  EXPECT_EQ(Distinct(IntervalsOverSteps(hard, 120)), (std::vector<uint16_t>{160, 150, 140, 130, 120}));
 }
 
 }  // namespace
