@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <regex>
 #include <thread>
 
 #include "settings/profile_file.h"
@@ -44,12 +45,6 @@ std::string ReadText(const fs::path& path) {
 }
 
 void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  for (char c : text) out += c == '\n' ? "\r\n" : std::string(1, c);
-  return out;
-}
 
 // The sound folder and the three sound files, in the file's order.
 std::vector<std::string> Sounds(const GameSettings& s) { return {s.WavFolder, s.BallWav, s.GameOverWav, s.HiScoreWav}; }
@@ -289,7 +284,8 @@ TEST_F(SettingsStoreTest, AHandEditedFileKeepsEveryByteButTheValuesWritten) {
   expected.replace(expected.find("700  ; best"), 11, "950");
   expected.replace(expected.find("Ann Lee"), 7, "Bo");
   EXPECT_EQ(ReadText(where_.IniFile),
-            expected + "\r\n" + WithCrLf(kSkill) + WithCrLf(kSounds) + WithCrLf(kCustom) + WithCrLf(kPosition));
+            expected + "\r\n" +
+                std::regex_replace(std::string(kSkill) + kSounds + kCustom + kPosition, std::regex("\n"), "\r\n"));
 
   // The file stays readable and saveable, save after save.
   s.HiScore = 960;
