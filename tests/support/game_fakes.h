@@ -89,10 +89,7 @@ class FakeControls : public GameControls, Recorder {
     log_.push_back(std::string("blink ") + (enabled ? "on" : "off"));
   }
   void BoardChanged() override { ++BoardChanges; }
-  bool IsEnabled(GameControl c) const {
-    auto it = Enabled.find(c);
-    return it != Enabled.end() && it->second;
-  }
+  bool IsEnabled(GameControl c) const { return Enabled.contains(c) && Enabled.at(c); }
   static const char* Name(GameControl c) {
     constexpr const char* kNames[] = {"DownSpeed", "LeftSpeed", "RightSpeed", "UpSpeed",
                                       "Button3",   "Pause1",    "Options1"};  // in the enumeration's order
