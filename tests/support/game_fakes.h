@@ -224,14 +224,10 @@ struct GameRig {
     if (!S().DirectionQueue.empty()) return;
     const SnakeSegment& h = Head();
     const int d = S().PreviousDirection;
-    if (d == Right && h.Column == 17)
-      Game.QueueDirection(Up);
-    else if (d == Up && h.Row == 1)
-      Game.QueueDirection(Left);
-    else if (d == Left && h.Column == 2)
-      Game.QueueDirection(Down);
-    else if (d == Down && h.Row == 10)
-      Game.QueueDirection(Right);
+    constexpr int kTurn[] = {Right, Down, Up, Left};  // at the corner ending a run Down, Left, Right, Up
+    if ((d == Right && h.Column == 17) || (d == Up && h.Row == 1) || (d == Left && h.Column == 2) ||
+        (d == Down && h.Row == 10))
+      Game.QueueDirection(kTurn[d]);
   }
 
   // New game with the first blob at a chosen cell (it must pass the rules).
