@@ -55,6 +55,14 @@ std::vector<std::string> FolderEntries(const fs::path& folder) {
   return names;
 }
 
+// The defaults with a best score and its holder.
+GameSettings Holding(int32_t score, const std::string& name) {
+  GameSettings s = DefaultSettings(kProgram);
+  s.HiScore = score;
+  s.HiName = name;
+  return s;
+}
+
 class SettingsStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -193,13 +201,14 @@ TEST_F(SettingsStoreTest, ASaveNeverWritesAFileTheNextStartRefuses) {
 }
 
 TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive) {
-  WriteText(where_.IniFile,
-            "; my notes\n"
-            "[Skill]\nlevel = 7\nTheme=dark\n\n"
-            "[score]\nHiScore=100\n"
-            "a line without an equals sign\n\n"
-            "; network settings follow\n[Network]\nproxy=none\n"
-            "; notes at the very end\n");
+  const std::string original =
+      "; my notes\n"
+      "[Skill]\nlevel = 7\nTheme=dark\n\n"
+      "[score]\nHiScore=100\n"
+      "a line without an equals sign\n\n"
+      "; network settings follow\n[Network]\nproxy=none\n"
+      "; notes at the very end\n";
+  WriteText(where_.IniFile, original);
   GameSettings s = Load();
   EXPECT_EQ(s.Level, 7);
   EXPECT_EQ(s.HiScore, 100);
@@ -208,13 +217,9 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive)
   // stays where it was; a missing key follows the last key of its section.
   s.HiScore = 500;
   SaveSettings(s, where_);
-  EXPECT_EQ(ReadText(where_.IniFile), std::string("; my notes\n"
-                                                  "[Skill]\nlevel = 7\nTheme=dark\n\n"
-                                                  "[score]\nHiScore=500\nHINAME=\n"
-                                                  "a line without an equals sign\n\n"
-                                                  "; network settings follow\n[Network]\nproxy=none\n"
-                                                  "; notes at the very end\n") +
-                                          kSounds + kCustom + kPosition);
+  std::string expected = original;
+  expected.replace(expected.find("HiScore=100\n"), 12, "HiScore=500\nHINAME=\n");
+  EXPECT_EQ(ReadText(where_.IniFile), expected + kSounds + kCustom + kPosition);
 }
 
 // A file without write permission is the player's choice, even for root.
@@ -229,11 +234,9 @@ TEST_F(SettingsStoreTest, FilesThatMustNotBeReplacedRaiseTheErrorAndStayAsTheyWe
 // Makes any file grow past `bytes` fail as on a full disk, for one scope.
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
     ::getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
+    const rlimit limit{bytes, old_.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &limit);
   }
   ~FileSizeLimit() {
@@ -247,16 +250,12 @@ class FileSizeLimit {
 };
 
 TEST_F(SettingsStoreTest, AFailedSaveLeavesTheOldFileWhole) {
-  GameSettings before = DefaultSettings(kProgram);
-  before.HiScore = 100;
-  before.HiName = "Ann";
+  const GameSettings before = Holding(100, "Ann");
   SaveSettings(before, where_);
   const auto oldSize = fs::file_size(where_.IniFile);
 
-  GameSettings after = before;
+  GameSettings after = Holding(900, std::string(400, 'Z'));  // too long for the room left
   after.Level = Difficult;
-  after.HiScore = 900;
-  after.HiName = std::string(400, 'Z');  // too long for the room left
   {
     FileSizeLimit full(oldSize + 100);
     EXPECT_THAT([&] { SaveSettings(after, where_); }, kUnableToWrite);
@@ -340,11 +339,7 @@ TEST_F(SettingsStoreTest, WhatIsNotASettingsFileIsNeitherReadNorReplaced) {
 }
 
 TEST_F(SettingsStoreTest, ASaveKilledAtAnyMomentLeavesOneWholeScoreAndItsHolder) {
-  GameSettings a = DefaultSettings(kProgram), b = a;
-  a.HiScore = 1000;
-  a.HiName = std::string(300, 'a');
-  b.HiScore = 2000;
-  b.HiName = std::string(300, 'b');
+  const GameSettings a = Holding(1000, std::string(300, 'a')), b = Holding(2000, std::string(300, 'b'));
   SaveSettings(a, where_);
 
   std::mt19937 rng(7);
