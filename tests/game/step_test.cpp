@@ -42,12 +42,11 @@ TEST(Steering, TwoKeysInOneIntervalApplyOnTwoSteps) {
   rig.Game.GameStep();
   EXPECT_TRUE(rig.Game.FilterKeyMessage(KeyUp));
   EXPECT_TRUE(rig.Game.FilterKeyMessage(KeyLeft));
-  rig.Game.GameStep();
-  EXPECT_EQ(rig.S().CurrentDirection, Up);
-  EXPECT_TRUE(rig.Head().IsAt(15, 9));
-  rig.Game.GameStep();
-  EXPECT_EQ(rig.S().CurrentDirection, Left);
-  EXPECT_TRUE(rig.Head().IsAt(14, 9));
+  for (auto [direction, column] : {std::pair{Up, 15}, {Left, 14}}) {
+    rig.Game.GameStep();
+    EXPECT_EQ(rig.S().CurrentDirection, direction);
+    EXPECT_TRUE(rig.Head().IsAt(column, 9));
+  }
   EXPECT_EQ(rig.S().Snake[rig.S().Snake.size() - 2].Tile, NeckTile(Up, Left));
 }
 
