@@ -87,13 +87,12 @@ TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndSavingWritesEveryKeyInOrder) {
   where_.IniFile = folder_ / "config" / "Tolvenix.ini";  // the folder is made on saving
   const GameSettings s = Load();
 
-  EXPECT_EQ(s.Level, 1);
   EXPECT_TRUE(s.PlayWavs && s.PlayBall && s.PlayGameOver && s.PlayHiScore);
   EXPECT_THAT(Sounds(s), ElementsAre("/opt/game", "/opt/game/zap.wav", "/opt/game/boing.wav", "/opt/game/yehaw.wav"));
-  EXPECT_EQ(std::vector({s.MoveMax, s.SnakeSpeed, s.MaxMax, s.WallMax, s.WallNum}), std::vector({5, 300, 5, 1, 2}));
-  EXPECT_EQ(s.HiScore, 0);
+  EXPECT_EQ(std::vector({s.Level, s.MoveMax, s.SnakeSpeed, s.MaxMax, s.WallMax, s.WallNum, s.HiScore, s.Mode,
+                         s.CustomDirection, s.CustomHPos, s.CustomVPos}),
+            std::vector({1, 5, 300, 5, 1, 2, 0, 0, 2, 10, 10}));
   EXPECT_EQ(s.HiName, "");
-  EXPECT_EQ(std::vector({s.Mode, s.CustomDirection, s.CustomHPos, s.CustomVPos}), std::vector({0, 2, 10, 10}));
 
   SaveSettings(s, where_);
   EXPECT_EQ(ReadText(where_.IniFile), std::string(kSkill) + kSounds + kCustom + kScore + kPosition);
