@@ -21,8 +21,7 @@ TEST(Steering, ReversalIsDroppedAndEachStepTakesOneEntry) {
   rig.Game.GameStep();  // takes the start direction
   EXPECT_EQ(rig.Head().Column, 15);
 
-  rig.Game.QueueDirection(Left);
-  rig.Game.QueueDirection(Up);
+  for (int d : {Left, Up}) rig.Game.QueueDirection(d);
   rig.Game.GameStep();
   EXPECT_EQ(rig.S().CurrentDirection, Right);
   EXPECT_TRUE(rig.Head().IsAt(16, 10));
@@ -141,9 +140,7 @@ TEST(Crash, WallsAndBodyAreTestedLikeTheEdge) {
 
   StartedGame body;
   body.Game.GameStep();
-  body.Game.QueueDirection(Up);
-  body.Game.QueueDirection(Left);
-  body.Game.QueueDirection(Down);  // back into the body
+  for (int d : {Up, Left, Down}) body.Game.QueueDirection(d);  // the last back into the body
   for (int i = 0; i < 3; ++i) body.Game.GameStep();
   EXPECT_FALSE(body.S().GameRunning);
   EXPECT_EQ(body.Head().Tile, CrashedHeadTile(Left, Down));
@@ -222,15 +219,13 @@ TEST(HiScore, RisesDuringPlayWithTheSoundOncePerGame) {
 }
 
 TEST(HiScore, NoSoundWhilePreviousBestIsZeroOrSwitchedOff) {
-  StartedGame first;  // the first game after a stored best of 0
-  for (int i = 0; i < 3; ++i) first.Game.GameStep();
-  EXPECT_EQ(first.Settings.HiScore, 30);
-  EXPECT_EQ(first.Sounds.Count(GameSound::HiScore), 0);
-
-  StartedGame off({.PlayHiScore = false, .HiScore = 5});
-  off.Game.GameStep();
-  EXPECT_EQ(off.Settings.HiScore, 10);
-  EXPECT_EQ(off.Sounds.Count(GameSound::HiScore), 0);
+  // The first game after a stored best of 0, then one with the sound off.
+  for (auto [settings, steps] : {std::pair{GameSettings{}, 3}, {{.PlayHiScore = false, .HiScore = 5}, 1}}) {
+    StartedGame rig(settings);
+    for (int i = 0; i < steps; ++i) rig.Game.GameStep();
+    EXPECT_EQ(rig.Settings.HiScore, 10 * steps);
+    EXPECT_EQ(rig.Sounds.Count(GameSound::HiScore), 0) << steps;
+  }
 }
 
 TEST(HiScore, BlobSoundComesBeforeTheHiScoreSound) {
