@@ -74,11 +74,9 @@ TEST(SkillLevels, EveryLevelRunsDownItsIntervals) {
 
 TEST(SkillLevels, CustomWallsAfterEveryBlobFiveAtATime) {
   StartedGame rig({.Level = Custom, .WallMax = 1, .WallNum = 5});
-  rig.S().Blob = {15, 10, BlobTile};
-  rig.Game.GameStep();
+  rig.EatOnce();
   EXPECT_EQ(rig.S().Walls.size(), 5u);
-  rig.S().Blob = {16, 10, BlobTile};
-  rig.Game.GameStep();
+  rig.EatOnce();
   EXPECT_EQ(rig.S().Walls.size(), 10u);
 }
 

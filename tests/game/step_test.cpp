@@ -169,24 +169,16 @@ TEST(Eating, BlobScoresAHundredAndTenAndIsPlacedAgain) {
 
 TEST(Eating, BlobSoundFollowsItsSwitch) {
   StartedGame rig({.PlayBall = false});
-  rig.S().Blob = {15, 10, BlobTile};
-  rig.Game.GameStep();
+  rig.EatOnce();
   EXPECT_EQ(rig.S().Score, 110);
   EXPECT_TRUE(rig.Sounds.Played.empty());
-}
-
-// Puts the blob right in front of the head and steps onto it.
-void EatOnce(GameRig& rig) {
-  const SnakeSegment& h = rig.Head();
-  rig.S().Blob = {h.Column + 1, h.Row, BlobTile};
-  rig.Game.GameStep();
 }
 
 TEST(Walls, AddedOnEveryNthBlob) {
   StartedGame easy;  // Easy: walls on every 2nd blob, one at a time
   easy.Game.GameStep();
   for (size_t walls : {0u, 1u, 1u}) {
-    EatOnce(easy);
+    easy.EatOnce();
     EXPECT_EQ(easy.S().Walls.size(), walls);
   }
   EXPECT_EQ(easy.S().BlobsSinceWalls, 1);
@@ -194,7 +186,7 @@ TEST(Walls, AddedOnEveryNthBlob) {
   StartedGame hard({.Level = Difficult});  // three walls after every blob
   hard.Game.GameStep();
   hard.Surface.Draws.clear();
-  EatOnce(hard);
+  hard.EatOnce();
   ASSERT_EQ(hard.S().Walls.size(), 3u);
   EXPECT_EQ(hard.S().BlobsSinceWalls, 0);
   for (const SnakeSegment& w : hard.S().Walls) {
@@ -230,7 +222,7 @@ TEST(HiScore, NoSoundWhilePreviousBestIsZeroOrSwitchedOff) {
 
 TEST(HiScore, BlobSoundComesBeforeTheHiScoreSound) {
   StartedGame rig({.HiScore = 50});
-  EatOnce(rig);
+  rig.EatOnce();
   EXPECT_EQ(rig.Sounds.Played, (std::vector<GameSound>{GameSound::Blob, GameSound::HiScore}));
 }
 

@@ -230,6 +230,13 @@ struct GameRig {
       Game.QueueDirection(kTurn[d]);
   }
 
+  // Puts the blob on the cell right of the head, where a snake moving right
+  // goes next, and steps onto it.
+  void EatOnce() {
+    S().Blob = {Head().Column + 1, Head().Row, BlobTile};
+    Game.GameStep();
+  }
+
   // New game with the first blob at a chosen cell (it must pass the rules).
   void NewGameWithBlobAt(int column, int row) {
     Random.Push({column, row});
