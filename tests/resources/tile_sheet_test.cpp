@@ -31,8 +31,9 @@ using Blocks = std::vector<std::array<int, 4>>;
 // Paints each block {first row, last row, first column, last column},
 // inclusive.
 TilePicture Paint(TilePicture t, const Blocks& blocks, std::uint32_t colour) {
-  for (auto [firstRow, lastRow, from, to] : blocks) {
-    ForEachPixel(to - from + 1, lastRow - firstRow + 1, [&](int x, int y) { t.Set(from + x, firstRow + y, colour); });
+  for (const auto& [firstRow, lastRow, from, to] : blocks) {
+    ForEachPixel(to - from + 1, lastRow - firstRow + 1,
+                 [&, left = from, top = firstRow](int x, int y) { t.Set(left + x, top + y, colour); });
   }
   return t;
 }
