@@ -4,9 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
@@ -14,13 +11,10 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "dialog_fakes.h"
-#include "dialogs/options_dialog.h"
+#include "dialog_test_support.h"
 #include "dialogs/options_exchange.h"
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
-#include "support/controls.h"
-#include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {
@@ -278,12 +272,8 @@ TEST_F(OptionsDialogTest, TabEntersEachRadioGroupAtItsCheckedButton) {
     stored_.Mode = row.mode;
     stored_.CustomDirection = row.direction;
     TForm3& dialog = Open();
-    const QList<QWidget*> levels{
-        Control<QRadioButton>(dialog, "RadioButton1"), Control<QRadioButton>(dialog, "RadioButton2"),
-        Control<QRadioButton>(dialog, "RadioButton3"), Control<QRadioButton>(dialog, "RadioButton4")};
-    const QList<QWidget*> modes{Control<QRadioButton>(dialog, "RadioButton5"),
-                                Control<QRadioButton>(dialog, "RadioButton6"),
-                                Control<QRadioButton>(dialog, "RadioButton7")};
+    const QStringList levels{"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+    const QStringList modes{"RadioButton5", "RadioButton6", "RadioButton7"};
     auto tab = [] {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       return QApplication::focusWidget();
@@ -291,20 +281,19 @@ TEST_F(OptionsDialogTest, TabEntersEachRadioGroupAtItsCheckedButton) {
 
     QWidget* tabBar = Control<QTabWidget>(dialog, "PageControl1")->findChild<QTabBar*>();
     tabBar->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(tab(), levels[row.levelStop]);
+    EXPECT_EQ(tab()->objectName(), levels[row.levelStop]);
     if (row.levelStop < 3) {
       // The arrows still move within the group, choosing as they go once a
       // button is checked; the next Tab leaves the group.
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-      EXPECT_EQ(QApplication::focusWidget(), levels[row.levelStop + 1]);
-      EXPECT_EQ(static_cast<QRadioButton*>(levels[row.levelStop + 1])->isChecked(), row.level <= Custom);
-      const QWidget* after = tab();
-      EXPECT_FALSE(levels.contains(after)) << after->metaObject()->className();
+      EXPECT_EQ(QApplication::focusWidget()->objectName(), levels[row.levelStop + 1]);
+      EXPECT_THAT(Checked({levels[row.levelStop + 1]}), ElementsAre(row.level <= Custom));
+      EXPECT_FALSE(levels.contains(tab()->objectName()));
     }
 
     Control<QTabWidget>(dialog, "PageControl1")->setCurrentIndex(1);
     tabBar->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(tab(), modes[row.modeStop]);
+    EXPECT_EQ(tab()->objectName(), modes[row.modeStop]);
     QWidget* next = tab();
     if (row.directionStop >= 0) {
       EXPECT_EQ(next, Control<TRadioGroup>(dialog, "RadioGroup1")->Item(row.directionStop));
