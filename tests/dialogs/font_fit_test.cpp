@@ -88,6 +88,11 @@ QStringList KeyClashes(const QString& window, const QStringList& captions) {
   return clashes;
 }
 
+// What the options dialogs here are given: none asks its help or its file dialog.
+RecordingHelp help;
+QtWavFileBrowser browser;
+bool helpOpened = false;
+
 // In English and in every language the game is translated into.
 class CaptionFitTest : public WindowTest, public ::testing::WithParamInterface<std::string> {};
 
@@ -115,9 +120,6 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
   for (QMenu* menu : {Control<QMenu>(form, "Game1"), Control<QMenu>(form, "Help1")})
     clashes << KeyClashes(menu->title(), Captions(menu));
 
-  RecordingHelp help;
-  QtWavFileBrowser browser;  // never asked
-  bool helpOpened = false;
   TForm3 options(&form, help, helpOpened, browser);
   TForm4 hiScore(&form);
   hiScore.SetScore(99990);
@@ -145,9 +147,6 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
 QString Heard(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
 
 TEST(DialogAccess, EveryControlIsNamedAndATabStop) {
-  RecordingHelp help;
-  QtWavFileBrowser browser;  // never asked
-  bool helpOpened = false;
   TForm3 options(nullptr, help, helpOpened, browser);
   EXPECT_EQ(Heard(Control<QLineEdit>(options, "Edit9")), "Horizontal position");
   EXPECT_EQ(Heard(Control<QLineEdit>(options, "Edit7")), "Play sound for new hi score");

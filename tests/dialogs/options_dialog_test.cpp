@@ -30,12 +30,17 @@ class OptionsDialogTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     for (const char* name : {"zap.wav", "boing.wav", "yehaw.wav"}) std::ofstream(Path(name).toStdString()) << "RIFF";
-    stored_.WavFolder = dir_.path().toStdString();
-    stored_.BallWav = Path("zap.wav").toStdString();
-    stored_.GameOverWav = Path("boing.wav").toStdString();
-    stored_.HiScoreWav = Path("yehaw.wav").toStdString();
+    Store({});
   }
   QString Path(const char* name) const { return dir_.filePath(name); }
+  // The settings the dialog is filled from: |settings| with the folder's three sounds.
+  void Store(GameSettings settings) {
+    settings.WavFolder = dir_.path().toStdString();
+    settings.BallWav = Path("zap.wav").toStdString();
+    settings.GameOverWav = Path("boing.wav").toStdString();
+    settings.HiScoreWav = Path("yehaw.wav").toStdString();
+    stored_ = std::move(settings);
+  }
 
   TForm3& Open(QWidget* owner = nullptr) {
     dialog_ = std::make_unique<TForm3>(owner, help_, helpOpened_, browser_);
@@ -66,17 +71,17 @@ class OptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
-  stored_.Level = Custom;
-  stored_.MoveMax = 7;
-  stored_.SnakeSpeed = 125;
-  stored_.WallMax = 12;
-  stored_.PlayGameOver = false;
-  stored_.HiScore = 4321;
-  stored_.HiName = "Ada";
-  stored_.Mode = RandomStart;
-  stored_.CustomDirection = Down;
-  stored_.CustomHPos = 3;
-  stored_.CustomVPos = 10;
+  Store({.Level = Custom,
+         .PlayGameOver = false,
+         .MoveMax = 7,
+         .SnakeSpeed = 125,
+         .WallMax = 12,
+         .HiScore = 4321,
+         .HiName = "Ada",
+         .Mode = RandomStart,
+         .CustomDirection = Down,
+         .CustomHPos = 3,
+         .CustomVPos = 10});
   owner_ = std::make_unique<QWidget>();
   owner_->setGeometry(0, 0, 120, 90);
   owner_->show();
@@ -114,8 +119,7 @@ TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
 }
 
 TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
-  stored_.Level = Custom;
-  stored_.Mode = CustomStart;
+  Store({.Level = Custom, .Mode = CustomStart});
   TForm3& d = Open();
   Control<QRadioButton>(d, "RadioButton2")->click();
   EXPECT_THAT(Enabled({"Edit2", "UpDown2", "Label7", "Button8"}), Each(false));
@@ -144,11 +148,7 @@ TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
 }
 
 TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
-  stored_.Level = Custom;
-  stored_.Mode = CustomStart;
-  stored_.CustomDirection = Down;
-  stored_.CustomHPos = 3;
-  stored_.CustomVPos = 4;
+  Store({.Level = Custom, .Mode = CustomStart, .CustomDirection = Down, .CustomHPos = 3, .CustomVPos = 4});
   TForm3& d = Open();
   auto* radioGroup1 = Control<TRadioGroup>(d, "RadioGroup1");
   auto* edit1 = Control<QLineEdit>(d, "Edit1");
@@ -183,9 +183,7 @@ TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
 }
 
 TEST_F(OptionsDialogTest, UseDefaultsAsksFirst) {
-  stored_.Level = Custom;
-  stored_.MoveMax = 9;
-  stored_.SnakeSpeed = 150;
+  Store({.Level = Custom, .MoveMax = 9, .SnakeSpeed = 150});
   TForm3& d = Open();
   ModalAnswers answers;
   for (auto button : {QMessageBox::No, QMessageBox::Yes}) answers.Then(ModalAnswers::Press(button));
@@ -268,9 +266,7 @@ TEST_F(OptionsDialogTest, TabEntersEachRadioGroupAtItsCheckedButton) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.level);
-    stored_.Level = row.level;
-    stored_.Mode = row.mode;
-    stored_.CustomDirection = row.direction;
+    Store({.Level = row.level, .Mode = row.mode, .CustomDirection = row.direction});
     TForm3& dialog = Open();
     const QStringList levels{"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
     const QStringList modes{"RadioButton5", "RadioButton6", "RadioButton7"};
