@@ -25,11 +25,10 @@ TEST(AboutBox, EveryControlInItsPlace) {
   auto* label1 = Control<QLabel>(box, "Label1");
   auto* urlLabel1 = Control<TUrlLabel>(box, "UrlLabel1");
   auto* emaillabel1 = Control<TEmaillabel>(box, "Emaillabel1");
-  EXPECT_EQ(box.windowTitle(), "About Quorvane Sinuvar");
-  EXPECT_EQ(box.size(), QSize(363, 273));
+  EXPECT_EQ(std::tuple(box.windowTitle(), box.size(), box.font().pixelSize()),
+            std::tuple("About Quorvane Sinuvar", QSize(363, 273), 11));
   EXPECT_EQ(box.minimumSize(), box.maximumSize());
   EXPECT_FALSE(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-  EXPECT_EQ(box.font().pixelSize(), 11);
   // Centred on the screen, not on its owner.
   const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
   EXPECT_LE((box.geometry().center() - centre).manhattanLength(), 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -9,6 +10,9 @@
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
+
+// What a screen reader says a control is.
+inline QString Heard(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
 
 // Records the help commands instead of opening a viewer.
 class RecordingHelp final : public HelpService {

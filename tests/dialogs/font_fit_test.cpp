@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QMenu>
@@ -143,8 +142,6 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
     EXPECT_EQ(clashes, GetParam().empty() ? english : QStringList());
   }
 }
-
-QString Heard(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
 
 TEST(DialogAccess, EveryControlIsNamedAndATabStop) {
   TForm3 options(nullptr, help, helpOpened, browser);

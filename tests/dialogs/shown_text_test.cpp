@@ -21,8 +21,7 @@ namespace {
 std::string Shown(QWidget* widget) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
   if (auto* box = qobject_cast<QMessageBox*>(widget)) widget = box->findChild<QLabel*>("qt_msgbox_label");
-  QAccessibleInterface* face = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-  return face ? face->text(QAccessible::Name).toStdString() : "(nothing shown)";
+  return widget ? Heard(widget).toStdString() : "(nothing shown)";
 }
 
 // Every label of a window shows its text as it is, including those that
