@@ -56,12 +56,10 @@ TEST(AboutBox, EveryControlInItsPlace) {
       {Control<QLabel>(box, "Label3"), urlLabel1, QPoint(60, 174), QPoint(192, 174), ProductWebAddress()},
       {Control<QLabel>(box, "Label4"), emaillabel1, QPoint(18, 194), QPoint(196, 194), SupportEmailAddress()}};
   for (auto [words, link, wordsAt, linkAt, address] : lines) {
-    EXPECT_EQ(words->pos(), wordsAt);
-    EXPECT_EQ(link->pos(), linkAt);
+    EXPECT_EQ(std::pair(words->pos(), link->pos()), std::pair(wordsAt, linkAt));
     EXPECT_GT(link->x(), words->geometry().right());
     EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text()));
-    EXPECT_EQ(link->text(), address);
-    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(std::pair(link->text(), link->cursor().shape()), std::pair(address, Qt::PointingHandCursor));
   }
   EXPECT_LE(urlLabel1->geometry().right(), 363);
   // And open it.

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QAccessible>
 #include <QClipboard>
@@ -14,6 +14,8 @@
 
 namespace quorvane::testing {
 namespace {
+
+using ::testing::HasSubstr;
 
 // What a widget shows, as a screen reader reads it too: a label or message
 // box whose text was taken as markup reads without its tags ("<b>x</b>" as
@@ -118,8 +120,7 @@ TEST_P(ShownTextTest, InTheHelpWindowsReportOfAMissingFile) {
   THelpWindow help(noHelp, dir_.path() + "/cache");
   help.ShowTopics();
   ExpectEveryLabelPlain(&help);
-  const QString helpShown = Control<QTextBrowser>(help, "Browser")->toPlainText();
-  EXPECT_TRUE(helpShown.contains(noHelp)) << helpShown.toStdString();
+  EXPECT_THAT(Control<QTextBrowser>(help, "Browser")->toPlainText().toStdString(), HasSubstr(noHelp.toStdString()));
 }
 
 TEST_P(ShownTextTest, InTheAboutBox) {
