@@ -12,36 +12,17 @@
 namespace quorvane::testing {
 namespace {
 
-// Every cell of the board image is the tile the game state puts there, or black.
-void ExpectBoardMatchesState(const QImage& board, const SnakeGame& game) {
-  BoardTiles expected;
-  expected.fill(EmptyTile);
-  const GameState& s = game.State();
-  for (const SnakeSegment& seg : s.Snake) expected[seg.Row * BoardColumns + seg.Column] = seg.Tile;
-  for (const SnakeSegment& w : s.Walls) expected[w.Row * BoardColumns + w.Column] = w.Tile;
-  if (s.BlobOnBoard) expected[s.Blob.Row * BoardColumns + s.Blob.Column] = s.Blob.Tile;
-  EXPECT_EQ(TilesInPicture(board), expected);
-}
-
-// A game drawn on the window's board control, its other ports faked, so
-// that the picture can be held against the game's own state.
-struct PaintedGame {
-  TPaintBox PaintBox1;
-  GameRig Rig{PaintBox1};
-  PaintedGame() {
-    PaintBox1.SetPaintHandler([this] { Rig.Game.PaintBox1Paint(); });
-  }
-};
-
 TEST_F(WindowTest, NewGameShowsTheSnakeAndTheBlobOnly) {
-  Show();
   StartHeldGame();
   EXPECT_EQ(Seen(), HeldStart());
 }
 
+// A game drawn on the window's board control, its other ports faked, so that
+// the picture can be held against the game's own state.
 TEST(PaintedGameTest, CellByCellDrawingEqualsAFullPaint) {
-  PaintedGame painted;
-  GameRig& rig = painted.Rig;
+  TPaintBox paintBox1;
+  GameRig rig{paintBox1};
+  paintBox1.SetPaintHandler([&] { rig.Game.PaintBox1Paint(); });
   rig.Random.Push({2, 2});
   rig.Game.Button2Click();
   const int turns[] = {0, Up, 0, 0, Left, 0, Up, 0, Right, 0, 0, 0};
@@ -53,17 +34,22 @@ TEST(PaintedGameTest, CellByCellDrawingEqualsAFullPaint) {
   rig.Game.State().Walls.emplace_back(0, 0, WallTile);
   rig.Game.PlaceItem(rig.Game.State().Walls.back(), PlacementRules::Wall);
   ASSERT_TRUE(rig.Game.State().GameRunning);
-  const QImage stepped = painted.PaintBox1.Image();
-  ExpectBoardMatchesState(stepped, rig.Game);
-  painted.PaintBox1.RepaintBoard();
-  EXPECT_EQ(painted.PaintBox1.Image(), stepped);
+  // Every cell is the tile the game state puts there, or black.
+  BoardTiles expected;
+  expected.fill(EmptyTile);
+  const GameState& s = rig.Game.State();
+  for (const SnakeSegment& seg : s.Snake) expected[seg.Row * BoardColumns + seg.Column] = seg.Tile;
+  for (const SnakeSegment& w : s.Walls) expected[w.Row * BoardColumns + w.Column] = w.Tile;
+  if (s.BlobOnBoard) expected[s.Blob.Row * BoardColumns + s.Blob.Column] = s.Blob.Tile;
+  const QImage stepped = paintBox1.Image();
+  EXPECT_EQ(TilesInPicture(stepped), expected);
+  paintBox1.RepaintBoard();
+  EXPECT_EQ(paintBox1.Image(), stepped);
 }
 
 TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
-  TForm1& form = Show();
-  StartHeldGame();
-  ModalAnswers answers;
-  answers.Then([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
+  TForm1& form = StartHeldGame();
+  ModalAnswers answers{[](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); }};
   answers.Then([](QWidget* modal) {
     // While the question is open the board still shows the crash, and a
     // repaint then draws it again.
@@ -134,12 +120,7 @@ TEST_F(WindowTest, BlinkHidesAndShowsTheLastLineOnly) {
   form.ClickNewTimerTimer();
   EXPECT_EQ(paintBox1->Image(), before);
   // Later blinks copy the looks drawn first: the same pixels.
-  for (int blink = 0; blink < 2; ++blink) {
-    form.ClickNewTimerTimer();
-    EXPECT_EQ(paintBox1->Image(), hidden) << "hidden, blink " << blink;
-    form.ClickNewTimerTimer();
-    EXPECT_EQ(paintBox1->Image(), before) << "shown, blink " << blink;
-  }
+  ExpectBlinks(hidden, before);
 
   // No blinking over a board, and no step of the blink either: back on the
   // intro, the next blink still hides the line.
@@ -147,9 +128,8 @@ TEST_F(WindowTest, BlinkHidesAndShowsTheLastLineOnly) {
   const QImage board = paintBox1->Image();
   form.ClickNewTimerTimer();
   EXPECT_EQ(paintBox1->Image(), board);
-  ModalAnswers answers;
-  answers.Then([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
-  answers.Then(ModalAnswers::Press(QMessageBox::No));
+  ModalAnswers answers{[](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); },
+                       ModalAnswers::Press(QMessageBox::No)};
   StepUntilCrash();
   ASSERT_TRUE(answers.AllUsed());
   Control<QTimer>(form, "ClickNewTimer")->stop();

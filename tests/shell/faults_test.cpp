@@ -22,26 +22,22 @@ namespace fs = std::filesystem;
 
 TEST_F(WindowTest, ReadOnlySettingsAreReadPlayedWithAndNeverReplaced) {
   const std::string old = "[SCORE]\nHISCORE=30\nHINAME=Bo\n";
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   WriteSettings(old);
-  fs::permissions(location_.IniFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  TForm1& form = Show();
-  StartHeldGame();
-  auto* statusBar1 = Control<TStatusBar>(form, "StatusBar1");
+  fs::permissions(location_.IniFile, readOnly);
+  TForm1& form = StartHeldGame();
   for (int i = 0; i < 2; ++i) form.SuperTimer1Timer();
-  EXPECT_EQ(statusBar1->PanelText(HiScorePanel), "Hi : 30") << "the stored best, read";
+  EXPECT_EQ(Panel(HiScorePanel), "Hi : 30") << "the stored best, read";
   for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
-  EXPECT_EQ(statusBar1->PanelText(HiScorePanel), "Hi : 50");
+  EXPECT_EQ(Panel(HiScorePanel), "Hi : 50");
 
-  ModalAnswers answers;
-  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::Ok)};
   EXPECT_FALSE(form.close()) << "the player hears of it first";
-  ASSERT_EQ(answers.Seen().size(), 1u);
-  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Unable to write to Tolvenix.ini.");
+  EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar | Unable to write to Tolvenix.ini."));
   EXPECT_EQ(ReadSettings(), old);
   EXPECT_TRUE(form.close());
   EXPECT_EQ(ReadSettings(), old);
-  EXPECT_EQ(fs::status(location_.IniFile).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(fs::status(location_.IniFile).permissions() & fs::perms::all, readOnly);
 }
 
 TEST_F(WindowTest, SettingsFolderThatVanishedBeforeTheSaveIsMadeAgain) {
@@ -49,16 +45,12 @@ TEST_F(WindowTest, SettingsFolderThatVanishedBeforeTheSaveIsMadeAgain) {
   fs::create_directories(folder);
   location_.IniFile = folder / "Tolvenix.ini";
   WriteSettings("[SKILL]\nLEVEL=2\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
-  TForm1& form = Show();
-  StartHeldGame();
+  TForm1& form = StartHeldGame();
   for (int i = 0; i < 4; ++i) form.SuperTimer1Timer();
   fs::remove_all(fs::path(dir_.path().toStdString()) / "config");
 
   EXPECT_TRUE(form.close());
-  const std::string text = ReadSettings();
-  EXPECT_NE(text.find("LEVEL=2\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("HISCORE=40\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("HINAME=Bo\n"), std::string::npos) << text;
+  EXPECT_THAT(ReadSettings(), AllOf(HasSubstr("LEVEL=2\n"), HasSubstr("HISCORE=40\n"), HasSubstr("HINAME=Bo\n")));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temporary left";
 }
 
@@ -70,8 +62,10 @@ struct BadSound {
   bool loads;  // held in memory (and so handed to the player) or absent
 };
 
-std::string WriteBytes(const fs::path& path, const std::string& bytes) {
+// |bytes|, then silence up to |size| where one is given: a sparse file, costing no disk.
+std::string WriteBytes(const fs::path& path, const std::string& bytes, std::uintmax_t size = 0) {
   std::ofstream(path, std::ios::binary) << bytes;
+  if (size != 0) fs::resize_file(path, size);
   return path.string();
 }
 
@@ -89,34 +83,21 @@ std::string WaveHeader(uint32_t dataBytes) {
 }
 
 const BadSound kBadSounds[] = {
-    {"Empty", [](const fs::path& d) { return WriteBytes(d / "empty.wav", ""); }, false, false},
-    {"CutInItsHeader", [](const fs::path& d) { return WriteBytes(d / "cut.wav", GeneratedWave().substr(0, 30)); },
-     false, true},
+    {"Empty", [](auto& d) { return WriteBytes(d / "empty.wav", ""); }, false, false},
+    {"CutInItsHeader", [](auto& d) { return WriteBytes(d / "cut.wav", GeneratedWave().substr(0, 30)); }, false, true},
     {"CutInItsSamples",
-     [](const fs::path& d) {
-       const std::string wave = GeneratedWave();
-       return WriteBytes(d / "half.wav", wave.substr(0, wave.size() / 2 + 1));
-     },
+     [](auto& d) { return WriteBytes(d / "half.wav", GeneratedWave().substr(0, GeneratedWave().size() / 2 + 1)); },
      false, true},
     {"HeaderClaimingGigabytes",
-     [](const fs::path& d) { return WriteBytes(d / "liar.wav", WaveHeader(0xFFFFFF00u) + std::string(64, '\x10')); },
-     false, true},
+     [](auto& d) { return WriteBytes(d / "liar.wav", WaveHeader(0xFFFFFF00u) + std::string(64, '\x10')); }, false,
+     true},
     {"LargestAcceptedWave",
-     [](const fs::path& d) {
-       const std::string path = WriteBytes(d / "long.wav", WaveHeader(kMaxSoundFileBytes - 44));
-       fs::resize_file(path, kMaxSoundFileBytes);  // sparse: silence, costing no disk
-       return path;
-     },
-     false, true},
-    {"TooLarge",
-     [](const fs::path& d) {
-       const std::string path = WriteBytes(d / "huge.wav", WaveHeader(1000));
-       fs::resize_file(path, std::uintmax_t{1} << 40);
-       return path;
-     },
-     true, false},
+     [](auto& d) { return WriteBytes(d / "long.wav", WaveHeader(kMaxSoundFileBytes - 44), kMaxSoundFileBytes); }, false,
+     true},
+    {"TooLarge", [](auto& d) { return WriteBytes(d / "huge.wav", WaveHeader(1000), std::uintmax_t{1} << 40); }, true,
+     false},
     {"RandomBytes",
-     [](const fs::path& d) {
+     [](auto& d) {
        std::mt19937 rng(5);
        std::string bytes(50000, '\0');
        for (char& c : bytes) c = static_cast<char>(rng());
@@ -124,14 +105,13 @@ const BadSound kBadSounds[] = {
      },
      false, true},
     {"NamedPipe",
-     [](const fs::path& d) {
-       const fs::path path = d / "pipe.wav";
-       EXPECT_EQ(::mkfifo(path.c_str(), 0644), 0);
-       return path.string();
+     [](auto& d) {
+       EXPECT_EQ(::mkfifo((d / "pipe.wav").c_str(), 0644), 0);
+       return (d / "pipe.wav").string();
      },
      true, false},
     {"Socket",
-     [](const fs::path& d) {
+     [](auto& d) {
        const fs::path path = d / "socket.wav";
        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
        sockaddr_un address{};
@@ -143,7 +123,7 @@ const BadSound kBadSounds[] = {
      },
      true, false},
     {"BelowAFile",  // what root cannot read either: no folder can be there
-     [](const fs::path& d) { return WriteBytes(d / "file", "x") + "/zap.wav"; }, false, false},
+     [](auto& d) { return WriteBytes(d / "file", "x") + "/zap.wav"; }, false, false},
 };
 
 void PrintTo(const BadSound& bad, std::ostream* out) { *out << bad.name; }
@@ -165,12 +145,7 @@ TEST_P(BadSoundTest, TheGameStartsPlaysAndEndsWithIt) {
     EXPECT_EQ(Played(sound) != nullptr, bad.loads);
 
   StartHeldGame(17, 10);  // three cells ahead of the head
-  answers.Then([](QWidget* modal) {
-    auto* dialog = qobject_cast<TForm4*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    Control<QLineEdit>(*dialog, "Edit1")->setText("Ann");
-    Control<QPushButton>(*dialog, "Button1")->click();
-  });
+  answers.Then(EnterName("Ann"));
   answers.Then(ModalAnswers::Press(QMessageBox::Yes));
   // The blob, the new best, then the right edge; Yes starts the next game.
   for (int i = 0; i < 10 && !answers.AllUsed(); ++i) form.SuperTimer1Timer();
@@ -179,10 +154,9 @@ TEST_P(BadSoundTest, TheGameStartsPlaysAndEndsWithIt) {
   EXPECT_TRUE(Running()) << "the next game started";
   QTest::qWait(100);  // the player decodes meanwhile
   for (int i = 0; i < 3; ++i) form.SuperTimer1Timer();
-  EXPECT_TRUE(Control<TStatusBar>(form, "StatusBar1")->PanelText(ScorePanel).endsWith("30"))
-      << "three steps, and perhaps a blob";
+  EXPECT_TRUE(Panel(ScorePanel).endsWith("30")) << "three steps, and perhaps a blob";
   EXPECT_TRUE(form.close());
-  EXPECT_NE(ReadSettings().find("HINAME=Ann\n"), std::string::npos) << "the name the dialog took";
+  EXPECT_THAT(ReadSettings(), HasSubstr("HINAME=Ann\n")) << "the name the dialog took";
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, BadSoundTest, ::testing::ValuesIn(kBadSounds),

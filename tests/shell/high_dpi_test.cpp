@@ -34,20 +34,18 @@ TEST_F(WindowTest, TilesArrowsAndIconScaleByBlocksTheLayoutKeepsItsSize) {
           << "tile " << tile << " at device pixel " << x << "," << y;
     }
 
-  for (auto [button, tile] : {std::pair{Control<QToolButton>(form, "LeftSpeed"), 11},
-                              {Control<QToolButton>(form, "UpSpeed"), 12},
-                              {Control<QToolButton>(form, "RightSpeed"), 13}})
-    EXPECT_EQ(button->icon().pixmap(QSize(20, 20), kScale).toImage().convertToFormat(QImage::Format_ARGB32),
-              ScaledByBlocks(ArrowButtonPixmap(tile).toImage(), kScale).convertToFormat(QImage::Format_ARGB32));
-  EXPECT_EQ(form.windowIcon().pixmap(QSize(32, 32), kScale).toImage().convertToFormat(QImage::Format_ARGB32),
-            ScaledByBlocks(AppIconImage(), kScale));
+  const auto argb = [](const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); };
+  for (auto [button, tile] : {std::pair{"LeftSpeed", 11}, {"UpSpeed", 12}, {"RightSpeed", 13}})
+    EXPECT_EQ(argb(Control<QToolButton>(form, button)->icon().pixmap(QSize(20, 20), kScale).toImage()),
+              argb(ScaledByBlocks(ArrowButtonPixmap(tile).toImage(), kScale)))
+        << button;
+  EXPECT_EQ(argb(form.windowIcon().pixmap(QSize(32, 32), kScale).toImage()), ScaledByBlocks(AppIconImage(), kScale));
 }
 
 TEST_F(WindowTest, IntroIsDrawnAtTheScreensResolutionAndTheBlinkLeavesNothing) {
   TForm1& form = Show();
-  auto* paintBox1 = Control<TPaintBox>(form, "PaintBox1");
   Control<QTimer>(form, "ClickNewTimer")->stop();  // the test blinks
-  const QImage before = paintBox1->Image();
+  const QImage before = Control<TPaintBox>(form, "PaintBox1")->Image();
   ASSERT_EQ(before.size(), QSize(400 * kScale, 240 * kScale));
   // Hidden, the picture is exactly the first four lines drawn on black at 2x.
   QImage fourLines(before.size(), QImage::Format_RGB32);
@@ -59,12 +57,7 @@ TEST_F(WindowTest, IntroIsDrawnAtTheScreensResolutionAndTheBlinkLeavesNothing) {
     DrawCentredText(canvas, IntroFont, line->SizePoints, line->Top, line->Text);
   }
   canvas.end();
-  for (int blink = 0; blink < 2; ++blink) {
-    form.ClickNewTimerTimer();
-    EXPECT_EQ(paintBox1->Image(), fourLines) << "hidden, blink " << blink;
-    form.ClickNewTimerTimer();
-    EXPECT_EQ(paintBox1->Image(), before) << "shown, blink " << blink;
-  }
+  ExpectBlinks(fourLines, before);
 }
 
 }  // namespace

@@ -17,6 +17,9 @@
 namespace quorvane::testing {
 namespace {
 
+using ::testing::Field;
+using ::testing::Property;
+
 QRect InClient(QWidget* widget, TForm1& form) {
   return QRect(widget->mapTo(form.centralWidget(), QPoint(0, 0)), widget->size());
 }
@@ -47,29 +50,24 @@ TEST_F(WindowTest, LayoutAfterShow) {
 
 TEST_F(WindowTest, ControlsAtStart) {
   TForm1& form = Show();
-  struct Button {
-    QPushButton* button;
-    const char* caption;
-    bool enabled;
-  };
-  for (const Button& b : {Button{Control<QPushButton>(form, "Button2"), "&New game", true},
-                          Button{Control<QPushButton>(form, "Button3"), "Pa&use", false},
-                          Button{Control<QPushButton>(form, "Button4"), "He&lp", true},
-                          Button{Control<QPushButton>(form, "Button1"), "E&xit", true}}) {
-    EXPECT_EQ(b.button->text(), b.caption);
-    EXPECT_EQ(b.button->isEnabled(), b.enabled) << b.caption;
-    EXPECT_FALSE(b.button->focusPolicy() & Qt::TabFocus) << b.caption << " is no tab stop";
-    EXPECT_EQ(b.button->size(), QSize(75, 25));
+  const std::tuple<const char*, const char*, bool> buttons[] = {{"Button2", "&New game", true},
+                                                                {"Button3", "Pa&use", false},
+                                                                {"Button4", "He&lp", true},
+                                                                {"Button1", "E&xit", true}};
+  for (auto [name, caption, enabled] : buttons) {
+    auto* button = Control<QPushButton>(form, name);
+    EXPECT_EQ(button->text(), caption);
+    EXPECT_EQ(button->isEnabled(), enabled) << caption;
+    EXPECT_FALSE(button->focusPolicy() & Qt::TabFocus) << caption << " is no tab stop";
+    EXPECT_EQ(button->size(), QSize(75, 25));
   }
   for (QToolButton* arrow : {Control<QToolButton>(form, "LeftSpeed"), Control<QToolButton>(form, "UpSpeed"),
                              Control<QToolButton>(form, "DownSpeed"), Control<QToolButton>(form, "RightSpeed")}) {
     EXPECT_FALSE(arrow->isEnabled());
     EXPECT_TRUE(arrow->autoRaise());
   }
-  const auto menus = form.menuBar()->actions();
-  ASSERT_EQ(menus.size(), 2);
-  EXPECT_EQ(menus[0]->text(), "&Game");
-  EXPECT_EQ(menus[1]->text(), "&Help");
+  EXPECT_THAT(form.menuBar()->actions(),
+              ElementsAre(Property(&QAction::text, "&Game"), Property(&QAction::text, "&Help")));
   QStringList gameItems, helpItems;
   for (QAction* a : Control<QMenu>(form, "Game1")->actions()) gameItems << (a->isSeparator() ? "-" : a->text());
   for (QAction* a : Control<QMenu>(form, "Help1")->actions()) helpItems << (a->isSeparator() ? "-" : a->text());
@@ -78,8 +76,7 @@ TEST_F(WindowTest, ControlsAtStart) {
   EXPECT_FALSE(Control<QAction>(form, "Pause1")->isEnabled());
   EXPECT_TRUE(Control<QAction>(form, "Options1")->isEnabled());
   EXPECT_EQ(Control<QAction>(form, "Helptopics1")->shortcut(), QKeySequence(Qt::Key_F1));
-  for (int i = 0; i < TStatusBar::PanelCount; ++i)
-    EXPECT_TRUE(Control<TStatusBar>(form, "StatusBar1")->PanelText(i).isEmpty());
+  for (int i = 0; i < TStatusBar::PanelCount; ++i) EXPECT_TRUE(Panel(i).isEmpty()) << i;
   EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
   EXPECT_EQ(Control<QTimer>(form, "ClickNewTimer")->interval(), 500);
   EXPECT_FALSE(SuperTimer1().Enabled());
@@ -94,7 +91,7 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   EXPECT_TRUE(Running());
   EXPECT_TRUE(SuperTimer1().Enabled());
   EXPECT_EQ(SuperTimer1().Interval(), 250);
-  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(3), "Easy");
+  EXPECT_EQ(Panel(3), "Easy");
   EXPECT_TRUE(Control<QToolButton>(form, "UpSpeed")->isEnabled());
   EXPECT_FALSE(Control<QTimer>(form, "ClickNewTimer")->isActive());
 
@@ -103,13 +100,11 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
   ASSERT_TRUE(QTest::qWaitFor([&] { return HeadIn(Seen()).y() < 10; }, 10000));
   EXPECT_FALSE(Control<QToolButton>(form, "DownSpeed")->isEnabled()) << "moving up, Down is barred";
-  ASSERT_TRUE(QTest::qWaitFor(
-      [&] { return Control<TStatusBar>(form, "StatusBar1")->PanelText(1).startsWith("Score : "); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Panel(1).startsWith("Score : "); }, 5000));
 }
 
 TEST_F(WindowTest, ArrowButtonsQueueDirections) {
-  TForm1& form = Show();
-  StartHeldGame();
+  TForm1& form = StartHeldGame();
   QTest::mouseClick(Control<QToolButton>(form, "UpSpeed"), Qt::LeftButton);
   QTest::mouseClick(Control<QToolButton>(form, "LeftSpeed"), Qt::LeftButton);
   EXPECT_EQ(Moves(4), (std::vector<int>{Right, Up, Left, Left})) << "the start direction, then the two in order";
@@ -130,17 +125,13 @@ TEST_F(WindowTest, EnterIsSwallowedOnlyDuringAGame) {
   auto* button4 = Control<QPushButton>(form, "Button4");
   KeySpy spy;
   button4->installEventFilter(&spy);
-  QTest::keyClick(button4, Qt::Key_Return);
-  QTest::keyClick(button4, Qt::Key_Up);
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Up}) QTest::keyClick(button4, key);
   EXPECT_EQ(spy.presses, 2) << "between games keys reach the window";
 
   StartHeldGame();
   spy.presses = 0;
-  QTest::keyClick(button4, Qt::Key_Return);
-  QTest::keyClick(button4, Qt::Key_Enter);
-  QTest::keyClick(button4, Qt::Key_Down);
-  QTest::keyClick(button4, Qt::Key_A);
-  QTest::keyClick(button4, Qt::Key_Left);
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Down, Qt::Key_A, Qt::Key_Left})
+    QTest::keyClick(button4, key);
   EXPECT_EQ(spy.presses, 1) << "only the A key gets through";
   // Each turn queued once, and Up from before the game not at all.
   EXPECT_EQ(Moves(3), (std::vector<int>{Right, Down, Left})) << "the start direction, Down, Left";
@@ -155,7 +146,7 @@ TEST_F(WindowTest, PauseAndResume) {
   EXPECT_FALSE(SuperTimer1().Enabled());
   EXPECT_EQ(button3->text(), "Res&ume");
   EXPECT_TRUE(pause1->isChecked());
-  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
+  EXPECT_EQ(Panel(0), "Paused");
   EXPECT_FALSE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
   form.Game1Click();
   EXPECT_FALSE(Control<QAction>(form, "Options1")->isEnabled()) << "no options while paused";
@@ -164,46 +155,32 @@ TEST_F(WindowTest, PauseAndResume) {
   EXPECT_TRUE(SuperTimer1().Enabled());
   EXPECT_EQ(button3->text(), "Pa&use");
   EXPECT_FALSE(pause1->isChecked());
-  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "");
+  EXPECT_EQ(Panel(0), "");
   EXPECT_TRUE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
 }
 
 TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {
-  TForm1& form = Show();
-  StartHeldGame();
-  ModalAnswers answers;
-  answers.Then([](QWidget* modal) {
-    auto* dialog = qobject_cast<TForm4*>(modal);
-    ASSERT_NE(dialog, nullptr) << "the new hi score dialog comes first";
-    EXPECT_EQ(Control<QLabel>(*dialog, "Label2")->text(), "50");
-    Control<QLineEdit>(*dialog, "Edit1")->setText("Ada");
-    Control<QPushButton>(*dialog, "Button1")->click();
-  });
-  answers.Then(ModalAnswers::Press(QMessageBox::No));
+  TForm1& form = StartHeldGame();
+  ModalAnswers answers{EnterName("Ada", "50"), ModalAnswers::Press(QMessageBox::No)};
   StepUntilCrash();
   EXPECT_TRUE(answers.AllUsed());
-  ASSERT_EQ(answers.Seen().size(), 2u);
-  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar - New hi score");
-  EXPECT_EQ(answers.Seen()[1], "Quorvane Sinuvar | Game Over! Would you like to play again?");
+  EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar - New hi score",
+                                          "Quorvane Sinuvar | Game Over! Would you like to play again?"));
   EXPECT_TRUE(ShowsIntro());
-  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Game over");
+  EXPECT_EQ(Panel(0), "Game over");
   for (const char* name : {"LeftSpeed", "UpSpeed", "DownSpeed", "RightSpeed", "Button3"})
     EXPECT_FALSE(Control<QWidget>(form, name)->isEnabled()) << name;
   EXPECT_FALSE(Control<QAction>(form, "Pause1")->isEnabled());
   EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
   form.Game1Click();
   EXPECT_TRUE(Control<QAction>(form, "Options1")->isEnabled());
-  const GameSettings saved = SavedSettings();
-  EXPECT_EQ(saved.HiName, "Ada");
-  EXPECT_EQ(saved.HiScore, 50);
+  EXPECT_THAT(SavedSettings(), AllOf(Field(&GameSettings::HiName, "Ada"), Field(&GameSettings::HiScore, 50)));
 }
 
 TEST_F(WindowTest, CrashAnsweredYesStartsTheNextGame) {
   WriteSettings("[SCORE]\nHISCORE=1000\nHINAME=Bo\n");
-  TForm1& form = Show();
-  StartHeldGame();
-  ModalAnswers answers;
-  answers.Then(ModalAnswers::Press(QMessageBox::Yes));
+  TForm1& form = StartHeldGame();
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::Yes)};
   for (int i = 0; i < 6; ++i) form.SuperTimer1Timer();  // five moves, then the edge
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(answers.Seen().size(), 1u) << "no new best, so no name is asked";
@@ -218,16 +195,13 @@ TEST_F(WindowTest, CloseSavesTheHiScoreReachedDuringPlay) {
   std::ofstream(cheer) << "cheer";
   WriteSettings("[SCORE]\nHISCORE=20\nHINAME=Bo\n[MINE]\nKEPT=yes\n[SOUNDS]\nPLAYWAVS=1\nPLAYHISCORE=1\nHISCOREWAV=" +
                 cheer + "\n");
-  TForm1& form = Show();
-  StartHeldGame();
+  TForm1& form = StartHeldGame();
   for (int i = 0; i < 4; ++i) form.SuperTimer1Timer();
   EXPECT_EQ(sounds_.plays, 1) << "passing the stored best cheers, once";
   EXPECT_TRUE(form.close());
-  const std::string text = ReadSettings();
-  EXPECT_NE(text.find("HISCORE=40"), std::string::npos) << text;
-  EXPECT_NE(text.find("HINAME=Bo"), std::string::npos) << "the name changes only at game over";
-  EXPECT_NE(text.find("KEPT=yes"), std::string::npos);
-  EXPECT_NE(text.find("LEVEL=1"), std::string::npos);
+  // The name changes only at game over.
+  EXPECT_THAT(ReadSettings(),
+              AllOf(HasSubstr("HISCORE=40"), HasSubstr("HINAME=Bo"), HasSubstr("KEPT=yes"), HasSubstr("LEVEL=1")));
   EXPECT_FALSE(SuperTimer1().Enabled());
 }
 
@@ -236,12 +210,10 @@ TEST_F(WindowTest, UnwritableSettingsKeepTheWindowOpenOnce) {
   std::ofstream(dir_.path().toStdString() + "/blocker") << "x";
   location_.IniFile = std::filesystem::path(dir_.path().toStdString()) / "blocker" / "Tolvenix.ini";
   TForm1& form = Show();
-  ModalAnswers answers;
-  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::Ok)};
   QTest::mouseClick(Control<QPushButton>(form, "Button1"), Qt::LeftButton);
   EXPECT_TRUE(answers.AllUsed());
-  ASSERT_EQ(answers.Seen().size(), 1u);
-  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Unable to write to Tolvenix.ini.");
+  EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar | Unable to write to Tolvenix.ini."));
   EXPECT_TRUE(form.isVisible()) << "the close was abandoned";
 
   Control<QAction>(form, "Exit1")->trigger();
@@ -254,16 +226,14 @@ TEST_F(WindowTest, UnreadableSoundWarnsOnceAtShowAndFolderIsSilent) {
   const std::string pipe = folder + "/pipe.wav";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
   WriteSettings("[SOUNDS]\nGAMEOVERWAV=" + pipe + "\nHISCOREWAV=" + pipe + "\nBALLWAV=" + folder + "\n");
-  ModalAnswers answers;
-  answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::Ok)};
   Show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return answers.AllUsed(); }));
   QTest::qWait(50);  // room for a second warning that must not come
-  ASSERT_EQ(answers.Seen().size(), 1u) << "one warning for the pipe named twice, none for the folder";
-  EXPECT_EQ(answers.Seen()[0], "Quorvane Sinuvar | Could not load sound file.");
-  EXPECT_EQ(Played(GameSound::GameOver), nullptr);
-  EXPECT_EQ(Played(GameSound::HiScore), nullptr);
-  EXPECT_EQ(Played(GameSound::Blob), nullptr);
+  // One warning for the pipe named twice, none for the folder.
+  EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar | Could not load sound file."));
+  for (GameSound sound : {GameSound::GameOver, GameSound::HiScore, GameSound::Blob})
+    EXPECT_EQ(Played(sound), nullptr) << static_cast<int>(sound);
 }
 
 }  // namespace

@@ -18,8 +18,7 @@ class MenuKeysTest : public WindowTest {
   // A running game whose timer is on but far from its first tick, so that
   // pausing has a running timer to stop and the test owns every step.
   TForm1& RunningGame() {
-    TForm1& form = Show();
-    StartHeldGame();
+    TForm1& form = StartHeldGame();
     SuperTimer1().SetInterval(60000);
     SuperTimer1().SetEnabled(true);
     return form;
@@ -37,8 +36,7 @@ TEST_F(MenuKeysTest, AnOpenMenuTakesArrowsAndEnterDuringAGame) {
 
   QAction* before = game1->activeAction();
   QTest::keyClick(menu, Qt::Key_Down);
-  EXPECT_NE(game1->activeAction(), before) << "Down moves the highlight";
-  EXPECT_NE(game1->activeAction(), nullptr);
+  EXPECT_THAT(game1->activeAction(), AllOf(::testing::Ne(before), ::testing::NotNull())) << "Down moves the highlight";
   for (int i = 0; i < 5 && game1->activeAction() != pause1; ++i) QTest::keyClick(menu, Qt::Key_Down);
   ASSERT_EQ(game1->activeAction(), pause1);
 
@@ -55,8 +53,7 @@ TEST_F(MenuKeysTest, AnOpenMenuTakesArrowsAndEnterDuringAGame) {
 
 TEST_F(MenuKeysTest, AltHeldAndAFocusedMenuBarLeaveTheSnakeAlone) {
   TForm1& form = RunningGame();
-  QTest::keyClick(form.windowHandle(), Qt::Key_Down, Qt::AltModifier);
-  QTest::keyClick(form.windowHandle(), Qt::Key_Up, Qt::AltModifier);
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) QTest::keyClick(form.windowHandle(), key, Qt::AltModifier);
   EXPECT_EQ(Moves(2), (std::vector<int>{Right, Right})) << "Alt+arrow is a system key";
 
   form.activateWindow();

@@ -25,12 +25,6 @@ int RunWith(TForm1& form, std::function<void()> during) {
   return RunMainWindow(form);
 }
 
-bool HandledByDefault(int signal) {
-  struct sigaction now {};
-  ::sigaction(signal, nullptr, &now);
-  return now.sa_handler == SIG_DFL;
-}
-
 TEST_F(WindowTest, EachEndSignalClosesTheWindowAsExitDoes) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     SCOPED_TRACE(signal);
@@ -49,11 +43,12 @@ TEST_F(WindowTest, EachEndSignalClosesTheWindowAsExitDoes) {
       EXPECT_FALSE(form.isVisible());
       EXPECT_EQ(help.quits, 1);
       EXPECT_FALSE(SuperTimer1().Enabled());
-      const std::string text = ReadSettings();
-      EXPECT_NE(text.find("HISCORE=40"), std::string::npos) << "the best score reached in play is kept\n" << text;
-      EXPECT_NE(text.find("LEVEL=1"), std::string::npos) << text;
+      // The best score reached in play is kept.
+      EXPECT_THAT(ReadSettings(), AllOf(HasSubstr("HISCORE=40"), HasSubstr("LEVEL=1")));
     }
-    EXPECT_TRUE(HandledByDefault(signal)) << "the earlier handler is back";
+    struct sigaction now {};
+    ::sigaction(signal, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL) << "the earlier handler is back";
   }
 }
 
@@ -61,31 +56,29 @@ TEST_F(WindowTest, SignalDuringTheGameOverDialogsStillSavesAndEnds) {
   TForm1& form = Show();
   SessionEnd sessionEnd;
   StartHeldGame();
-  ModalAnswers answers;
-  answers.Then([](QWidget* modal) {
+  ModalAnswers answers{[](QWidget* modal) {
     EXPECT_NE(qobject_cast<TForm4*>(modal), nullptr) << "the new hi score dialog is open";
     ::raise(SIGTERM);
-  });
+  }};
   // The play-again question that follows must not wait for an answer either.
   EXPECT_EQ(RunWith(form, [&] { StepUntilCrash(); }), 0);
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(answers.Seen().size(), 1u);
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_NE(ReadSettings().find("HISCORE=50"), std::string::npos) << ReadSettings();
+  EXPECT_THAT(ReadSettings(), HasSubstr("HISCORE=50"));
 }
 
 // The session manager's "die" reaches the application as a quit request.
 TEST_F(WindowTest, QuitRequestWithTheAboutBoxOpenSavesAndEnds) {
   TForm1& form = Show();
   SessionEnd sessionEnd;
-  ModalAnswers answers;
-  answers.Then([](QWidget*) { QCoreApplication::quit(); });
+  ModalAnswers answers{[](QWidget*) { QCoreApplication::quit(); }};
   EXPECT_EQ(RunWith(form, [&] { form.About1Click(); }), 0);
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_TRUE(sessionEnd.Requested());
   EXPECT_FALSE(form.isVisible());
-  EXPECT_NE(ReadSettings().find("LEVEL=1"), std::string::npos) << "saved";
+  EXPECT_THAT(ReadSettings(), HasSubstr("LEVEL=1")) << "saved";
 }
 
 TEST_F(WindowTest, FailedSaveAtTheEndOfTheSessionStillEndsWithoutABox) {

@@ -40,10 +40,9 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
 
   ModalAnswers answers;
   answers.Otherwise([&](QWidget* modal) {
-    if (auto* name = qobject_cast<TForm4*>(modal)) {
-      Control<QLineEdit>(*name, "Edit1")->setText("Soak");
+    if (qobject_cast<TForm4*>(modal)) {
       hiName = "Soak";
-      Control<QPushButton>(*name, "Button1")->click();
+      EnterName("Soak")(modal);
     } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       ASSERT_EQ(box->text(), "Game Over! Would you like to play again?");
       ++gameOvers;
@@ -97,11 +96,8 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   EXPECT_TRUE(form.close());
   EXPECT_FALSE(SuperTimer1().Enabled());
   EXPECT_TRUE(help.Window() == nullptr || !help.Window()->isVisible()) << "the help the topics opened is quit";
-  const std::string text = ReadSettings();
-  EXPECT_NE(text.find("HISCORE=" + hiScore + "\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("HINAME=" + hiName + "\n"), std::string::npos) << text;
-  EXPECT_NE(text.find("SNAKESPEED=30\n"), std::string::npos);
-  EXPECT_NE(text.find("KEPT=yes"), std::string::npos);
+  EXPECT_THAT(ReadSettings(), AllOf(HasSubstr("HISCORE=" + hiScore + "\n"), HasSubstr("HINAME=" + hiName + "\n"),
+                                    HasSubstr("SNAKESPEED=30\n"), HasSubstr("KEPT=yes")));
 }
 
 }  // namespace

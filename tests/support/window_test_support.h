@@ -3,6 +3,8 @@
 // Helpers for window tests that act like a player: a main window on a
 // throw-away settings file, and answers for the modal boxes it raises.
 
+#include <gmock/gmock.h>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -19,7 +21,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <sstream>
 #include <utility>
 
 #include <QLabel>
@@ -28,6 +29,7 @@
 
 #include "dialogs/about_box.h"
 #include "dialogs/dialog_factory.h"
+#include "dialogs/new_hi_score_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "help/qt_help_service.h"
 #include "qt_glue/translations.h"
@@ -42,6 +44,11 @@
 
 namespace quorvane::testing {
 
+// The matchers window tests check saved files and seen boxes with.
+using ::testing::AllOf;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
 // Waits until this very window is the active one. QTest's own wait is not
 // enough for a dialog: it counts a window as active while its owner is, so it
 // returns before a slow machine has moved the activation to the dialog.
@@ -54,7 +61,8 @@ class ModalAnswers {
  public:
   using Action = std::function<void(QWidget* modal)>;
 
-  ModalAnswers() {
+  // The actions given here come first, as if each were passed to Then().
+  explicit ModalAnswers(std::initializer_list<Action> first = {}) : actions_(first) {
     poll_.setInterval(5);
     QObject::connect(&poll_, &QTimer::timeout, [this] { Poll(); });
     poll_.start();
@@ -80,11 +88,8 @@ class ModalAnswers {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == last_) return;
     last_ = modal;
-    if (actions_.empty() && otherwise_) {
-      otherwise_(modal);
-      return;
-    }
     if (actions_.empty()) {
+      if (otherwise_) return otherwise_(modal);
       // An unexpected window: fail rather than wait for it for ever.
       ADD_FAILURE() << "unexpected modal window " << modal->windowTitle().toStdString();
       if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
@@ -105,8 +110,20 @@ class ModalAnswers {
   QPointer<QWidget> last_;
 };
 
-// A shown main window on its own settings file, with the step timer held
-// still so the test makes the steps itself.
+// Answers the new hi score dialog: checks the score it shows, where one is
+// given, types |name| and presses OK.
+inline ModalAnswers::Action EnterName(const QString& name, const QString& score = {}) {
+  return [name, score](QWidget* modal) {
+    auto* dialog = qobject_cast<TForm4*>(modal);
+    ASSERT_NE(dialog, nullptr) << "expected the new hi score dialog";
+    if (!score.isNull()) {
+      EXPECT_EQ(Control<QLabel>(*dialog, "Label2")->text(), score);
+    }
+    Control<QLineEdit>(*dialog, "Edit1")->setText(name);
+    Control<QPushButton>(*dialog, "Button1")->click();
+  };
+}
+
 // The game's dialogs, failing at the chosen step as a lack of resources
 // would make them fail.
 class FailingDialogs : public QtDialogFactory {
@@ -142,6 +159,8 @@ class RecordingSoundOutput : public SoundOutput {
   int plays = 0;
 };
 
+// A shown main window on its own settings file; held games leave the step
+// timer still, so the test makes the steps itself.
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -173,26 +192,27 @@ class WindowTest : public ::testing::Test {
   void WriteSettings(const std::string& text) { std::ofstream(location_.IniFile) << text; }
   std::string ReadSettings() const {
     std::ifstream in(location_.IniFile);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
+    return {std::istreambuf_iterator<char>(in), {}};
   }
 
   // New game by the button, then the timer is stopped: the test steps. The
   // blob goes to a corner, out of the snake's way, so scores are certain.
-  void StartHeldGame(int blobColumn = 2, int blobRow = 2) {
+  // With no window yet, one is shown first.
+  TForm1& StartHeldGame(int blobColumn = 2, int blobRow = 2) {
+    if (!form_) Show();
     random_.Script = {blobColumn, blobRow};
     QTest::mouseClick(Control<QPushButton>(*form_, "Button2"), Qt::LeftButton);
     superTimer1_->SetEnabled(false);
+    return *form_;
   }
 
   // A game is on, running or paused: Pause can be chosen, and the status
   // bar does not say the game is over (it is blank during play).
   bool Running() const {
     auto* pause1 = Control<QAction>(*form_, "Pause1");
-    return pause1->isEnabled() &&
-           (pause1->isChecked() || Control<TStatusBar>(*form_, "StatusBar1")->PanelText(GameStatePanel).isEmpty());
+    return pause1->isEnabled() && (pause1->isChecked() || Panel(GameStatePanel).isEmpty());
   }
+  QString Panel(int panel) const { return Control<TStatusBar>(*form_, "StatusBar1")->PanelText(panel); }
   // Steps the held game until it ends, whatever boxes come on the way.
   void StepUntilCrash() {
     for (int i = 0; i < 30 && Running(); ++i) form_->SuperTimer1Timer();
@@ -223,6 +243,15 @@ class WindowTest : public ::testing::Test {
     return moves;
   }
   TSuperTimer& SuperTimer1() { return *superTimer1_; }
+  // Blinks the intro twice: its last line goes, then comes back, each time.
+  void ExpectBlinks(const QImage& hidden, const QImage& shown) {
+    for (int blink = 0; blink < 2; ++blink) {
+      form_->ClickNewTimerTimer();
+      EXPECT_EQ(Control<TPaintBox>(*form_, "PaintBox1")->Image(), hidden) << "hidden, blink " << blink;
+      form_->ClickNewTimerTimer();
+      EXPECT_EQ(Control<TPaintBox>(*form_, "PaintBox1")->Image(), shown) << "shown, blink " << blink;
+    }
+  }
 
   // The image the window plays for |sound|.
   SoundImage Played(GameSound sound) {
