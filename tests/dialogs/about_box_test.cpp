@@ -16,8 +16,6 @@
 namespace quorvane::testing {
 namespace {
 
-using ::testing::ElementsAre;
-
 TEST(AboutBox, EveryControlInItsPlace) {
   QWidget owner;
   owner.setGeometry(10, 10, 100, 100);
@@ -34,8 +32,8 @@ TEST(AboutBox, EveryControlInItsPlace) {
   EXPECT_LE((box.geometry().center() - centre).manhattanLength(), 1);
 
   EXPECT_THAT(Read(box, {"Bevel3", "Bevel1", "Image1", "Bevel2", "Button1"}, &QWidget::geometry),
-              ElementsAre(QRect(17, 10, 329, 153), QRect(79, 74, 205, 81), QRect(81, 76, 200, 77),
-                          QRect(0, 222, 365, 3), QRect(144, 236, 75, 25)));
+              ::testing::ElementsAre(QRect(17, 10, 329, 153), QRect(79, 74, 205, 81), QRect(81, 76, 200, 77),
+                                     QRect(0, 222, 365, 3), QRect(144, 236, 75, 25)));
   EXPECT_EQ(Control<QLabel>(box, "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
             AboutLogoImage());
   EXPECT_TRUE(Control<QPushButton>(box, "Button1")->isDefault());

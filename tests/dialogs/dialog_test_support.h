@@ -75,8 +75,7 @@ class OptionsWindowTest : public WindowTest {
 
   // Clicks a button of the dialog, answering the question it asks.
   static void Answering(QMessageBox::StandardButton answer, QPushButton* button) {
-    ModalAnswers inner;
-    inner.Then(ModalAnswers::Press(answer));
+    ModalAnswers inner{ModalAnswers::Press(answer)};
     button->click();
     EXPECT_TRUE(inner.AllUsed());
   }

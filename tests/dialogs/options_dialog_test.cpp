@@ -21,7 +21,6 @@ namespace {
 
 using ::testing::_;
 using ::testing::Each;
-using ::testing::ElementsAre;
 
 // The dialog alone, filled as the main window fills it and shown without
 // its own event loop, so that the test can act between the player's moves.
@@ -185,8 +184,7 @@ TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
 TEST_F(OptionsDialogTest, UseDefaultsAsksFirst) {
   Store({.Level = Custom, .MoveMax = 9, .SnakeSpeed = 150});
   TForm3& d = Open();
-  ModalAnswers answers;
-  for (auto button : {QMessageBox::No, QMessageBox::Yes}) answers.Then(ModalAnswers::Press(button));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::No), ModalAnswers::Press(QMessageBox::Yes)};
   Control<QPushButton>(d, "Button8")->click();
   EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "9");
   Control<QPushButton>(d, "Button8")->click();
@@ -201,8 +199,7 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
   TForm3& d = Open();
   auto* button2 = Control<QPushButton>(d, "Button2");
   auto* edit6 = Control<QLineEdit>(d, "Edit6");
-  ModalAnswers answers;
-  for (int i = 0; i < 2; ++i) answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::Ok), ModalAnswers::Press(QMessageBox::Ok)};
   button2->click();
   EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->currentWidget(), Control<QWidget>(d, "TabSheet3"));
   EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit5"));

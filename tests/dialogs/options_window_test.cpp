@@ -11,9 +11,6 @@
 namespace quorvane::testing {
 namespace {
 
-using ::testing::Each;
-using ::testing::ElementsAre;
-
 TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   TForm1& form = ShowStored("[CUSTOM]\nMOVEMAX=7\nSNAKESPEED=305\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
   std::ofstream(folder_ + "/new.wav") << "fresh";
@@ -119,8 +116,8 @@ TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
       },
       [](TForm3& d) {
         EXPECT_THAT(Read(d, {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"}, &QAbstractButton::isChecked),
-                    Each(false));
-        EXPECT_THAT(Read(d, {"CheckBox2", "Edit5", "Button3"}, &QWidget::isEnabled), Each(false));
+                    ::testing::Each(false));
+        EXPECT_THAT(Read(d, {"CheckBox2", "Edit5", "Button3"}, &QWidget::isEnabled), ::testing::Each(false));
         Control<QPushButton>(d, "Button1")->click();
       }));
   const GameSettings s = SavedSettings();
@@ -134,8 +131,7 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
   ports_.Dialogs = &dialogs;
   TForm1& form = ShowStored("[SCORE]\nHISCORE=900\n");
   const GameSettings before = FileSettings();
-  ModalAnswers answers;
-  for (int i = 0; i < 2; ++i) answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::Ok), ModalAnswers::Press(QMessageBox::Ok)};
   dialogs.FailAt = FailingDialogs::Stage::Create;
   form.Options1Click();
   dialogs.FailAt = FailingDialogs::Stage::Show;

@@ -15,8 +15,6 @@
 namespace quorvane::testing {
 namespace {
 
-using ::testing::HasSubstr;
-
 // What a widget shows, as a screen reader reads it too: a label or message
 // box whose text was taken as markup reads without its tags ("<b>x</b>" as
 // "x"), and an <img> as a single object character.
@@ -72,8 +70,7 @@ TEST_P(ShownTextTest, StoredInTheWindowAndTheOptions) {
 TEST_P(ShownTextTest, TypedForANewBestThenShownAsItsHolder) {
   ShowHostile("Bo");
   {  // the answers stop watching before the options open
-    ModalAnswers answers;
-    answers.Then([&](QWidget* modal) {
+    ModalAnswers answers{[&](QWidget* modal) {
       auto* dialog = qobject_cast<TForm4*>(modal);
       ASSERT_NE(dialog, nullptr);
       ExpectEveryLabelPlain(dialog);
@@ -82,7 +79,7 @@ TEST_P(ShownTextTest, TypedForANewBestThenShownAsItsHolder) {
       QTest::keyClicks(edit, QString::fromStdString(Text()));
       EXPECT_EQ(Shown(edit), Text());
       Control<QPushButton>(*dialog, "Button1")->click();
-    });
+    }};
     answers.Then(ModalAnswers::Press(QMessageBox::No));  // no other game
     StartHeldGame();
     StepUntilCrash();
@@ -92,11 +89,10 @@ TEST_P(ShownTextTest, TypedForANewBestThenShownAsItsHolder) {
 }
 
 TEST_P(ShownTextTest, InTheErrorReport) {
-  ModalAnswers answers;
-  answers.Then([&](QWidget* modal) {
+  ModalAnswers answers{[&](QWidget* modal) {
     EXPECT_EQ(Shown(modal), Text() + ".");
     ModalAnswers::Press(QMessageBox::Ok)(modal);
-  });
+  }};
   ShowErrorReport(&ShowHostile(Text()), QString::fromStdString(Text()));
   EXPECT_TRUE(answers.AllUsed());
 }
