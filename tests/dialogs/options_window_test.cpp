@@ -58,7 +58,11 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
       {latin1, "", latin1, "latin"},
       {latin1, "/\u00e9t\u00e9.wav", utf8, "utf8"},
       {utf8 + "x", "/\u00e9t\u00e9.wav", utf8, "utf8"}};
-  for (const auto& [stored, typed, taken, read] : rows) {
+  for (const auto& row : rows) {
+    // Plain references, not a structured binding: the lambda below captures one.
+    const std::string& stored = std::get<0>(row);
+    const QString& typed = std::get<1>(row);
+    const std::string& taken = std::get<2>(row);
     WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + stored + "\n");
     Show();
     EXPECT_TRUE(Options([&](TForm3& d) {
@@ -71,7 +75,7 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
       Control<QPushButton>(d, "Button2")->click();
     }));
     const SoundImage blob = Played(GameSound::Blob);
-    EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", read);
+    EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", std::get<3>(row));
     EXPECT_EQ(SavedSettings().BallWav, taken);
   }
 }
