@@ -16,8 +16,6 @@
 namespace quorvane::testing {
 namespace {
 
-using ::testing::ElementsAre;
-
 TEST(AboutBox, EveryControlInItsPlace) {
   QWidget owner;
   owner.setGeometry(10, 10, 100, 100);
@@ -25,18 +23,17 @@ TEST(AboutBox, EveryControlInItsPlace) {
   auto* label1 = Control<QLabel>(box, "Label1");
   auto* urlLabel1 = Control<TUrlLabel>(box, "UrlLabel1");
   auto* emaillabel1 = Control<TEmaillabel>(box, "Emaillabel1");
-  EXPECT_EQ(box.windowTitle(), "About Quorvane Sinuvar");
-  EXPECT_EQ(box.size(), QSize(363, 273));
+  EXPECT_EQ(std::tuple(box.windowTitle(), box.size(), box.font().pixelSize()),
+            std::tuple("About Quorvane Sinuvar", QSize(363, 273), 11));
   EXPECT_EQ(box.minimumSize(), box.maximumSize());
   EXPECT_FALSE(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-  EXPECT_EQ(box.font().pixelSize(), 11);
   // Centred on the screen, not on its owner.
   const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
   EXPECT_LE((box.geometry().center() - centre).manhattanLength(), 1);
 
   EXPECT_THAT(Read(box, {"Bevel3", "Bevel1", "Image1", "Bevel2", "Button1"}, &QWidget::geometry),
-              ElementsAre(QRect(17, 10, 329, 153), QRect(79, 74, 205, 81), QRect(81, 76, 200, 77),
-                          QRect(0, 222, 365, 3), QRect(144, 236, 75, 25)));
+              ::testing::ElementsAre(QRect(17, 10, 329, 153), QRect(79, 74, 205, 81), QRect(81, 76, 200, 77),
+                                     QRect(0, 222, 365, 3), QRect(144, 236, 75, 25)));
   EXPECT_EQ(Control<QLabel>(box, "Image1")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
             AboutLogoImage());
   EXPECT_TRUE(Control<QPushButton>(box, "Button1")->isDefault());
@@ -57,12 +54,10 @@ TEST(AboutBox, EveryControlInItsPlace) {
       {Control<QLabel>(box, "Label3"), urlLabel1, QPoint(60, 174), QPoint(192, 174), ProductWebAddress()},
       {Control<QLabel>(box, "Label4"), emaillabel1, QPoint(18, 194), QPoint(196, 194), SupportEmailAddress()}};
   for (auto [words, link, wordsAt, linkAt, address] : lines) {
-    EXPECT_EQ(words->pos(), wordsAt);
-    EXPECT_EQ(link->pos(), linkAt);
+    EXPECT_EQ(std::pair(words->pos(), link->pos()), std::pair(wordsAt, linkAt));
     EXPECT_GT(link->x(), words->geometry().right());
     EXPECT_GE(link->width(), link->fontMetrics().horizontalAdvance(link->text()));
-    EXPECT_EQ(link->text(), address);
-    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(std::pair(link->text(), link->cursor().shape()), std::pair(address, Qt::PointingHandCursor));
   }
   EXPECT_LE(urlLabel1->geometry().right(), 363);
   // And open it.

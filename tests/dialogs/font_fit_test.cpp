@@ -1,25 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QStyle>
 #include <QTabBar>
 #include <QTextLayout>
 
-#include "dialog_fakes.h"
-#include "dialogs/about_box.h"
+#include "dialog_test_support.h"
 #include "dialogs/new_hi_score_dialog.h"
-#include "dialogs/options_dialog.h"
 #include "qt_glue/desktop_setup.h"
 #include "shell/game_texts.h"
 #include "shell/status_bar.h"
-#include "support/controls.h"
-#include "support/window_test_support.h"
+#include "widgets/link_labels.h"
 
 namespace quorvane::testing {
 namespace {
@@ -91,6 +87,11 @@ QStringList KeyClashes(const QString& window, const QStringList& captions) {
   return clashes;
 }
 
+// What the options dialogs here are given: none asks its help or its file dialog.
+RecordingHelp help;
+QtWavFileBrowser browser;
+bool helpOpened = false;
+
 // In English and in every language the game is translated into.
 class CaptionFitTest : public WindowTest, public ::testing::WithParamInterface<std::string> {};
 
@@ -118,9 +119,6 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
   for (QMenu* menu : {Control<QMenu>(form, "Game1"), Control<QMenu>(form, "Help1")})
     clashes << KeyClashes(menu->title(), Captions(menu));
 
-  RecordingHelp help;
-  QtWavFileBrowser browser;  // never asked
-  bool helpOpened = false;
   TForm3 options(&form, help, helpOpened, browser);
   TForm4 hiScore(&form);
   hiScore.SetScore(99990);
@@ -142,6 +140,26 @@ TEST_P(CaptionFitTest, OneFaceEverywhereEveryCaptionFitsAndEachAccessKeyIsOnePer
     EXPECT_EQ(clashes.size(), english.size()) << "the pseudo-translation keeps the English keys";
   } else {
     EXPECT_EQ(clashes, GetParam().empty() ? english : QStringList());
+  }
+}
+
+TEST(DialogAccess, EveryControlIsNamedAndATabStop) {
+  TForm3 options(nullptr, help, helpOpened, browser);
+  EXPECT_EQ(Heard(Control<QLineEdit>(options, "Edit9")), "Horizontal position");
+  EXPECT_EQ(Heard(Control<QLineEdit>(options, "Edit7")), "Play sound for new hi score");
+  TForm5 about(nullptr);
+  for (QDialog* dialog : {static_cast<QDialog*>(&options), static_cast<QDialog*>(&about)}) {
+    for (QWidget* w : dialog->findChildren<QWidget*>()) {
+      if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QLineEdit*>(w) && !qobject_cast<QSlider*>(w) &&
+          !qobject_cast<TLinkLabelBase*>(w))
+        continue;
+      EXPECT_FALSE(Heard(w).isEmpty()) << w->metaObject()->className();
+      // Spin buttons act on their field, which the Up and Down keys step.
+      const bool spin = w->parentWidget()->inherits("quorvane::TUpDown");
+      // Radio buttons make one stop per group, which the arrow keys move through.
+      const bool radio = qobject_cast<QRadioButton*>(w) != nullptr;
+      EXPECT_TRUE(spin || radio || (w->focusPolicy() & Qt::TabFocus)) << Heard(w).toStdString();
+    }
   }
 }
 

@@ -4,9 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSlider>
@@ -14,20 +11,16 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "dialog_fakes.h"
-#include "dialogs/options_dialog.h"
+#include "dialog_test_support.h"
 #include "dialogs/options_exchange.h"
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
-#include "support/controls.h"
-#include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {
 
 using ::testing::_;
 using ::testing::Each;
-using ::testing::ElementsAre;
 
 // The dialog alone, filled as the main window fills it and shown without
 // its own event loop, so that the test can act between the player's moves.
@@ -36,12 +29,17 @@ class OptionsDialogTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     for (const char* name : {"zap.wav", "boing.wav", "yehaw.wav"}) std::ofstream(Path(name).toStdString()) << "RIFF";
-    stored_.WavFolder = dir_.path().toStdString();
-    stored_.BallWav = Path("zap.wav").toStdString();
-    stored_.GameOverWav = Path("boing.wav").toStdString();
-    stored_.HiScoreWav = Path("yehaw.wav").toStdString();
+    Store({});
   }
   QString Path(const char* name) const { return dir_.filePath(name); }
+  // The settings the dialog is filled from: |settings| with the folder's three sounds.
+  void Store(GameSettings settings) {
+    settings.WavFolder = dir_.path().toStdString();
+    settings.BallWav = Path("zap.wav").toStdString();
+    settings.GameOverWav = Path("boing.wav").toStdString();
+    settings.HiScoreWav = Path("yehaw.wav").toStdString();
+    stored_ = std::move(settings);
+  }
 
   TForm3& Open(QWidget* owner = nullptr) {
     dialog_ = std::make_unique<TForm3>(owner, help_, helpOpened_, browser_);
@@ -72,17 +70,17 @@ class OptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
-  stored_.Level = Custom;
-  stored_.MoveMax = 7;
-  stored_.SnakeSpeed = 125;
-  stored_.WallMax = 12;
-  stored_.PlayGameOver = false;
-  stored_.HiScore = 4321;
-  stored_.HiName = "Ada";
-  stored_.Mode = RandomStart;
-  stored_.CustomDirection = Down;
-  stored_.CustomHPos = 3;
-  stored_.CustomVPos = 10;
+  Store({.Level = Custom,
+         .PlayGameOver = false,
+         .MoveMax = 7,
+         .SnakeSpeed = 125,
+         .WallMax = 12,
+         .HiScore = 4321,
+         .HiName = "Ada",
+         .Mode = RandomStart,
+         .CustomDirection = Down,
+         .CustomHPos = 3,
+         .CustomVPos = 10});
   owner_ = std::make_unique<QWidget>();
   owner_->setGeometry(0, 0, 120, 90);
   owner_->show();
@@ -120,8 +118,7 @@ TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
 }
 
 TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
-  stored_.Level = Custom;
-  stored_.Mode = CustomStart;
+  Store({.Level = Custom, .Mode = CustomStart});
   TForm3& d = Open();
   Control<QRadioButton>(d, "RadioButton2")->click();
   EXPECT_THAT(Enabled({"Edit2", "UpDown2", "Label7", "Button8"}), Each(false));
@@ -150,11 +147,7 @@ TEST_F(OptionsDialogTest, EnablingRulesFollowTheButtonsOnEveryPage) {
 }
 
 TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
-  stored_.Level = Custom;
-  stored_.Mode = CustomStart;
-  stored_.CustomDirection = Down;
-  stored_.CustomHPos = 3;
-  stored_.CustomVPos = 4;
+  Store({.Level = Custom, .Mode = CustomStart, .CustomDirection = Down, .CustomHPos = 3, .CustomVPos = 4});
   TForm3& d = Open();
   auto* radioGroup1 = Control<TRadioGroup>(d, "RadioGroup1");
   auto* edit1 = Control<QLineEdit>(d, "Edit1");
@@ -189,12 +182,9 @@ TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
 }
 
 TEST_F(OptionsDialogTest, UseDefaultsAsksFirst) {
-  stored_.Level = Custom;
-  stored_.MoveMax = 9;
-  stored_.SnakeSpeed = 150;
+  Store({.Level = Custom, .MoveMax = 9, .SnakeSpeed = 150});
   TForm3& d = Open();
-  ModalAnswers answers;
-  for (auto button : {QMessageBox::No, QMessageBox::Yes}) answers.Then(ModalAnswers::Press(button));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::No), ModalAnswers::Press(QMessageBox::Yes)};
   Control<QPushButton>(d, "Button8")->click();
   EXPECT_EQ(Control<QLineEdit>(d, "Edit1")->text(), "9");
   Control<QPushButton>(d, "Button8")->click();
@@ -209,8 +199,7 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
   TForm3& d = Open();
   auto* button2 = Control<QPushButton>(d, "Button2");
   auto* edit6 = Control<QLineEdit>(d, "Edit6");
-  ModalAnswers answers;
-  for (int i = 0; i < 2; ++i) answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::Ok), ModalAnswers::Press(QMessageBox::Ok)};
   button2->click();
   EXPECT_EQ(Control<QTabWidget>(d, "PageControl1")->currentWidget(), Control<QWidget>(d, "TabSheet3"));
   EXPECT_EQ(d.focusWidget(), Control<QLineEdit>(d, "Edit5"));
@@ -274,16 +263,10 @@ TEST_F(OptionsDialogTest, TabEntersEachRadioGroupAtItsCheckedButton) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.level);
-    stored_.Level = row.level;
-    stored_.Mode = row.mode;
-    stored_.CustomDirection = row.direction;
+    Store({.Level = row.level, .Mode = row.mode, .CustomDirection = row.direction});
     TForm3& dialog = Open();
-    const QList<QWidget*> levels{
-        Control<QRadioButton>(dialog, "RadioButton1"), Control<QRadioButton>(dialog, "RadioButton2"),
-        Control<QRadioButton>(dialog, "RadioButton3"), Control<QRadioButton>(dialog, "RadioButton4")};
-    const QList<QWidget*> modes{Control<QRadioButton>(dialog, "RadioButton5"),
-                                Control<QRadioButton>(dialog, "RadioButton6"),
-                                Control<QRadioButton>(dialog, "RadioButton7")};
+    const QStringList levels{"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+    const QStringList modes{"RadioButton5", "RadioButton6", "RadioButton7"};
     auto tab = [] {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       return QApplication::focusWidget();
@@ -291,20 +274,19 @@ TEST_F(OptionsDialogTest, TabEntersEachRadioGroupAtItsCheckedButton) {
 
     QWidget* tabBar = Control<QTabWidget>(dialog, "PageControl1")->findChild<QTabBar*>();
     tabBar->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(tab(), levels[row.levelStop]);
+    EXPECT_EQ(tab()->objectName(), levels[row.levelStop]);
     if (row.levelStop < 3) {
       // The arrows still move within the group, choosing as they go once a
       // button is checked; the next Tab leaves the group.
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-      EXPECT_EQ(QApplication::focusWidget(), levels[row.levelStop + 1]);
-      EXPECT_EQ(static_cast<QRadioButton*>(levels[row.levelStop + 1])->isChecked(), row.level <= Custom);
-      const QWidget* after = tab();
-      EXPECT_FALSE(levels.contains(after)) << after->metaObject()->className();
+      EXPECT_EQ(QApplication::focusWidget()->objectName(), levels[row.levelStop + 1]);
+      EXPECT_THAT(Checked({levels[row.levelStop + 1]}), ElementsAre(row.level <= Custom));
+      EXPECT_FALSE(levels.contains(tab()->objectName()));
     }
 
     Control<QTabWidget>(dialog, "PageControl1")->setCurrentIndex(1);
     tabBar->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(tab(), modes[row.modeStop]);
+    EXPECT_EQ(tab()->objectName(), modes[row.modeStop]);
     QWidget* next = tab();
     if (row.directionStop >= 0) {
       EXPECT_EQ(next, Control<TRadioGroup>(dialog, "RadioGroup1")->Item(row.directionStop));

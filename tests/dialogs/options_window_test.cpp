@@ -1,67 +1,15 @@
 #include <gmock/gmock.h>
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "dialog_fakes.h"
-#include "dialogs/options_dialog.h"
+#include "dialog_test_support.h"
 #include "dialogs/radio_group.h"
 #include "dialogs/up_down.h"
-#include "support/controls.h"
-#include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {
-
-using ::testing::Each;
-using ::testing::ElementsAre;
-
-// The options command of a shown main window, with the player acting on the
-// dialog and on whatever boxes follow.
-class OptionsWindowTest : public WindowTest {
- protected:
-  // The window shown on settings that name three sounds of the test's folder,
-  // and |more|.
-  TForm1& ShowStored(const std::string& more) {
-    folder_ = dir_.path().toStdString();
-    for (const char* name : {"zap", "boing", "yehaw"}) std::ofstream(folder_ + "/" + name + ".wav") << name;
-    WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + folder_ + "/zap.wav\nGAMEOVERWAV=" + folder_ +
-                  "/boing.wav\nHISCOREWAV=" + folder_ + "/yehaw.wav\n" + more);
-    return Show();
-  }
-
-  // Opens the options once for each act, in which the player closes the
-  // dialog; true when each act had its dialog.
-  template <class... Acts>
-  bool Options(const Acts&... acts) {
-    using Act = std::function<void(TForm3&)>;
-    ModalAnswers answers;
-    for (const Act& act : {Act(acts)...})
-      answers.Then([act](QWidget* modal) {
-        if (auto* dialog = qobject_cast<TForm3*>(modal)) act(*dialog);
-        if (auto* left = qobject_cast<QDialog*>(modal); left && left->isVisible()) {
-          ADD_FAILURE() << "the options dialog was expected, and closed by the player";
-          left->reject();
-        }
-      });
-    for (size_t i = 0; i < sizeof...(acts); ++i) Control<QAction>(*form_, "Options1")->trigger();
-    return answers.AllUsed();
-  }
-
-  // Clicks a button of the dialog, answering the question it asks.
-  static void Answering(QMessageBox::StandardButton answer, QPushButton* button) {
-    ModalAnswers inner;
-    inner.Then(ModalAnswers::Press(answer));
-    button->click();
-    EXPECT_TRUE(inner.AllUsed());
-  }
-
-  std::string folder_;
-};
 
 TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   TForm1& form = ShowStored("[CUSTOM]\nMOVEMAX=7\nSNAKESPEED=305\n[SCORE]\nHISCORE=20\nHINAME=Bo\n");
@@ -74,8 +22,7 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
     Control<QLineEdit>(d, "Edit7")->setText(QString::fromStdString(folder_ + "/new.wav"));
     Control<QRadioButton>(d, "RadioButton7")->click();
     Control<TRadioGroup>(d, "RadioGroup1")->Item(Down)->click();  // from the stored Right: row 6, column 19
-    Control<TUpDown>(d, "UpDown5")->DownButton()->click();
-    Control<TUpDown>(d, "UpDown5")->DownButton()->click();
+    for (int i = 0; i < 2; ++i) Control<TUpDown>(d, "UpDown5")->DownButton()->click();
     Control<QPushButton>(d, "Button2")->click();
   }));
 
@@ -173,8 +120,8 @@ TEST_F(OptionsWindowTest, SoundsOffDropsWhatWasTypedOrBrowsed) {
       },
       [](TForm3& d) {
         EXPECT_THAT(Read(d, {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4"}, &QAbstractButton::isChecked),
-                    Each(false));
-        EXPECT_THAT(Read(d, {"CheckBox2", "Edit5", "Button3"}, &QWidget::isEnabled), Each(false));
+                    ::testing::Each(false));
+        EXPECT_THAT(Read(d, {"CheckBox2", "Edit5", "Button3"}, &QWidget::isEnabled), ::testing::Each(false));
         Control<QPushButton>(d, "Button1")->click();
       }));
   const GameSettings s = SavedSettings();
@@ -188,8 +135,7 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
   ports_.Dialogs = &dialogs;
   TForm1& form = ShowStored("[SCORE]\nHISCORE=900\n");
   const GameSettings before = FileSettings();
-  ModalAnswers answers;
-  for (int i = 0; i < 2; ++i) answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+  ModalAnswers answers{ModalAnswers::Press(QMessageBox::Ok), ModalAnswers::Press(QMessageBox::Ok)};
   dialogs.FailAt = FailingDialogs::Stage::Create;
   form.Options1Click();
   dialogs.FailAt = FailingDialogs::Stage::Show;

@@ -1,20 +1,15 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "dialogs/about_box.h"
+#include "dialog_test_support.h"
 #include "dialogs/new_hi_score_dialog.h"
-#include "dialogs/options_dialog.h"
 #include "help/help_window.h"
 #include "shell/error_report.h"
-#include "support/controls.h"
-#include "support/window_test_support.h"
 #include "widgets/plain_text.h"
 
 namespace quorvane::testing {
@@ -26,8 +21,7 @@ namespace {
 std::string Shown(QWidget* widget) {
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
   if (auto* box = qobject_cast<QMessageBox*>(widget)) widget = box->findChild<QLabel*>("qt_msgbox_label");
-  QAccessibleInterface* face = widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
-  return face ? face->text(QAccessible::Name).toStdString() : "(nothing shown)";
+  return widget ? Heard(widget).toStdString() : "(nothing shown)";
 }
 
 // Every label of a window shows its text as it is, including those that
@@ -37,97 +31,104 @@ void ExpectEveryLabelPlain(QWidget* window) {
     EXPECT_EQ(label->textFormat(), Qt::PlainText) << window->metaObject()->className() << " " << Shown(label);
 }
 
-class ShownTextTest : public WindowTest {
+// A hostile name, from the settings file or typed, and a path holding it
+// show as they are stored wherever the game shows them. Markup would load a
+// file (reading /dev/zero for ever), change the look or reach a path.
+class ShownTextTest : public OptionsWindowTest,
+                      public ::testing::WithParamInterface<std::pair<const char*, std::string>> {
  protected:
+  const std::string& Text() const { return GetParam().second; }
+  std::string WavPath() const { return dir_.path().toStdString() + "/" + Text() + ".wav"; }
+
+  // The window on settings whose three sounds are the hostile path and whose
+  // best score of 10 is |holder|'s.
+  TForm1& ShowHostile(const std::string& holder) {
+    WriteSettings("[SOUNDS]\nBALLWAV=" + WavPath() + "\nGAMEOVERWAV=" + WavPath() + "\nHISCOREWAV=" + WavPath() +
+                  "\n[SCORE]\nHISCORE=10\nHINAME=" + holder + "\n");
+    return Show();
+  }
+
   // The options dialog's "Hi score" holder and the three sound paths, as the
   // dialog shows them; it is then cancelled.
   std::vector<std::string> OptionsShow() {
     std::vector<std::string> shown;
-    ModalAnswers answers;
-    answers.Then([&](QWidget* modal) {
-      auto* d = qobject_cast<TForm3*>(modal);
-      ASSERT_NE(d, nullptr);
-      ExpectEveryLabelPlain(d);
-      for (const char* name : {"Label15", "Edit5", "Edit6", "Edit7"})
-        shown.push_back(Shown(Control<QWidget>(*d, name)));
-      Control<QPushButton>(*d, "Button1")->click();
-    });
-    Control<QAction>(*form_, "Options1")->trigger();
-    EXPECT_TRUE(answers.AllUsed());
+    EXPECT_TRUE(Options([&](TForm3& d) {
+      ExpectEveryLabelPlain(&d);
+      for (const char* name : {"Label15", "Edit5", "Edit6", "Edit7"}) shown.push_back(Shown(Control<QWidget>(d, name)));
+      Control<QPushButton>(d, "Button1")->click();
+    }));
     return shown;
   }
 };
 
-// A hostile name, from the settings file or typed, and a path holding it
-// show as they are stored wherever the game shows them. Markup would load a
-// file (reading /dev/zero for ever), change the look or reach a path.
-TEST_F(ShownTextTest, StoredAndTypedTextShowsAsItIs) {
-  const std::string folder = dir_.path().toStdString();
-  for (const std::string hostile : {"<b>x</b>", "&amp;", "<img src=\"/dev/zero\">"}) {
-    SCOPED_TRACE(hostile);
-    const QString name = QString::fromStdString(hostile);
-    const std::string path = folder + "/" + hostile + ".wav";
-
-    // From the settings file, in the main window and the options.
-    WriteSettings("[SOUNDS]\nBALLWAV=" + path + "\nGAMEOVERWAV=" + path + "\nHISCOREWAV=" + path +
-                  "\n[SCORE]\nHISCORE=10\nHINAME=" + hostile + "\n");
-    ExpectEveryLabelPlain(&Show());
-    EXPECT_EQ(OptionsShow(), (std::vector<std::string>{hostile, path, path, path}));
-
-    // Typed for a new best score, then shown in the options as its holder.
-    {
-      ModalAnswers answers;
-      answers.Then([&](QWidget* modal) {
-        auto* dialog = qobject_cast<TForm4*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        ExpectEveryLabelPlain(dialog);
-        auto* edit = Control<QLineEdit>(*dialog, "Edit1");
-        edit->clear();
-        QTest::keyClicks(edit, name);
-        EXPECT_EQ(Shown(edit), hostile);
-        Control<QPushButton>(*dialog, "Button1")->click();
-      });
-      answers.Then(ModalAnswers::Press(QMessageBox::No));  // no other game
-      StartHeldGame();
-      StepUntilCrash();
-      EXPECT_TRUE(answers.AllUsed());
-    }
-    EXPECT_EQ(OptionsShow().at(0), hostile);
-
-    // In the general error report, in a tooltip, in the help window's report
-    // of a folder without its help file, and in the About box.
-    ModalAnswers answers;
-    answers.Then([&](QWidget* modal) {
-      EXPECT_EQ(Shown(modal), hostile + ".");
-      ModalAnswers::Press(QMessageBox::Ok)(modal);
-    });
-    ShowErrorReport(form_.get(), name);
-    EXPECT_TRUE(answers.AllUsed());
-
-    QToolButton button;
-    button.show();
-    SetToolTip(button, name);
-    QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
-    QApplication::sendEvent(&button, &tip);
-    QWidget* tipLabel = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (w->objectName() == "qtooltip_label" && w->isVisible()) tipLabel = w;
-    EXPECT_EQ(Shown(tipLabel), hostile);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Description).toStdString(), hostile);
-
-    const QString noHelp = QString::fromStdString(folder + "/" + hostile + "  two blanks");
-    THelpWindow help(noHelp, dir_.path() + "/cache");
-    help.ShowTopics();
-    ExpectEveryLabelPlain(&help);
-    const QString helpShown = Control<QTextBrowser>(help, "Browser")->toPlainText();
-    EXPECT_TRUE(helpShown.contains(noHelp)) << helpShown.toStdString();
-    help.close();
-
-    ExpectEveryLabelPlain(std::make_unique<TForm5>(form_.get()).get());
-    TearDown();
-    if (HasFailure()) break;  // markup that was read would make the last name read /dev/zero for ever
-  }
+TEST_P(ShownTextTest, StoredInTheWindowAndTheOptions) {
+  ExpectEveryLabelPlain(&ShowHostile(Text()));
+  EXPECT_EQ(OptionsShow(), (std::vector<std::string>{Text(), WavPath(), WavPath(), WavPath()}));
 }
+
+// Stored under another name, so the holder shown can only be the typed one.
+TEST_P(ShownTextTest, TypedForANewBestThenShownAsItsHolder) {
+  ShowHostile("Bo");
+  {  // the answers stop watching before the options open
+    ModalAnswers answers{[&](QWidget* modal) {
+      auto* dialog = qobject_cast<TForm4*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      ExpectEveryLabelPlain(dialog);
+      auto* edit = Control<QLineEdit>(*dialog, "Edit1");
+      edit->clear();
+      QTest::keyClicks(edit, QString::fromStdString(Text()));
+      EXPECT_EQ(Shown(edit), Text());
+      Control<QPushButton>(*dialog, "Button1")->click();
+    }};
+    answers.Then(ModalAnswers::Press(QMessageBox::No));  // no other game
+    StartHeldGame();
+    StepUntilCrash();
+    EXPECT_TRUE(answers.AllUsed());
+  }
+  EXPECT_EQ(OptionsShow().at(0), Text());
+}
+
+TEST_P(ShownTextTest, InTheErrorReport) {
+  ModalAnswers answers{[&](QWidget* modal) {
+    EXPECT_EQ(Shown(modal), Text() + ".");
+    ModalAnswers::Press(QMessageBox::Ok)(modal);
+  }};
+  ShowErrorReport(&ShowHostile(Text()), QString::fromStdString(Text()));
+  EXPECT_TRUE(answers.AllUsed());
+}
+
+TEST_P(ShownTextTest, InATooltip) {
+  QToolButton button;
+  button.show();
+  SetToolTip(button, QString::fromStdString(Text()));
+  QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
+  QApplication::sendEvent(&button, &tip);
+  QWidget* tipLabel = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "qtooltip_label" && w->isVisible()) tipLabel = w;
+  EXPECT_EQ(Shown(tipLabel), Text());
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Description).toStdString(), Text());
+}
+
+// The help window's report of a folder without its help file.
+TEST_P(ShownTextTest, InTheHelpWindowsReportOfAMissingFile) {
+  const QString noHelp = dir_.path() + "/" + QString::fromStdString(Text()) + "  two blanks";
+  THelpWindow help(noHelp, dir_.path() + "/cache");
+  help.ShowTopics();
+  ExpectEveryLabelPlain(&help);
+  EXPECT_THAT(Control<QTextBrowser>(help, "Browser")->toPlainText().toStdString(), HasSubstr(noHelp.toStdString()));
+}
+
+TEST_P(ShownTextTest, InTheAboutBox) {
+  TForm5 about(&ShowHostile(Text()));
+  ExpectEveryLabelPlain(&about);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hostile, ShownTextTest,
+                         ::testing::Values(std::pair{"Bold", std::string("<b>x</b>")},
+                                           std::pair{"Entity", std::string("&amp;")},
+                                           std::pair{"ImageOfDevZero", std::string("<img src=\"/dev/zero\">")}),
+                         [](const auto& row) { return std::string(row.param.first); });
 
 // A name typed (at the cursor), pasted or set longer than a setting gives
 // back is held at 2,047 bytes of UTF-8, at a whole character: the settings

@@ -29,6 +29,8 @@
 namespace quorvane::testing {
 namespace {
 
+using ::testing::HasSubstr;
+
 const QString kBinDir = QStringLiteral(QUORVANE_BIN_DIR);
 
 // Visits a tree's items, each before its children; visit says whether to go
@@ -44,7 +46,9 @@ void Walk(const QAbstractItemModel* model, const std::function<bool(const QModel
 class HelpWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(cache_.isValid()); }
-  static QString Shown(THelpWindow* w) { return Control<THelpBrowser>(*w, "Browser")->toPlainText().simplified(); }
+  static std::string Shown(THelpWindow* w) {
+    return Control<THelpBrowser>(*w, "Browser")->toPlainText().simplified().toStdString();
+  }
 
   QTemporaryDir cache_;
   const ScopedEnv cacheHome_{"XDG_CACHE_HOME", cache_.path().toUtf8()};
@@ -60,26 +64,26 @@ TEST_F(HelpWindowTest, OneWindowShowsTheAskedTopicsAndQuits) {
   EXPECT_EQ(window->windowTitle(), "Quorvane Sinuvar Help");
   EXPECT_EQ(window->windowModality(), Qt::NonModal);
   EXPECT_NE(window->minimumSize(), window->maximumSize()) << "resizable";
-  EXPECT_TRUE(Shown(window).contains("sends nothing anywhere")) << Shown(window).toStdString();
+  EXPECT_THAT(Shown(window), HasSubstr("sends nothing anywhere"));
   // What the engine writes lies in the user's cache folder, not beside the program.
   EXPECT_TRUE(QFile::exists(cache_.filePath("tolvenix/help.qhc")));
   EXPECT_TRUE(QDir(kBinDir).entryList({"*.qhc"}).isEmpty());
 
   help_.ShowContext(OptionsHelpContext);
   EXPECT_EQ(help_.Window(), window) << "the same window, at the new topic";
-  EXPECT_TRUE(Shown(window).contains("Reset defaults for custom skill level?"));
+  EXPECT_THAT(Shown(window), HasSubstr("Reset defaults for custom skill level?"));
   auto* tabs = Control<QTabWidget>(*window, "Tabs");
   auto* notice = Control<QLabel>(*window, "Notice");
   tabs->setCurrentIndex(1);
   help_.ShowTopics();
   EXPECT_EQ(help_.Window(), window);
   EXPECT_EQ(tabs->currentIndex(), 0) << "contents in front";
-  EXPECT_TRUE(Shown(window).contains("The topics of this help"));
+  EXPECT_THAT(Shown(window), HasSubstr("The topics of this help"));
 
   help_.ShowContext(1234);
   EXPECT_FALSE(notice->isHidden());
   EXPECT_EQ(notice->text(), "The help topic 1234 was not found in the help file. These are its contents.");
-  EXPECT_TRUE(Shown(window).contains("The topics of this help"));
+  EXPECT_THAT(Shown(window), HasSubstr("The topics of this help"));
 
   help_.Quit();
   EXPECT_FALSE(window->isVisible());
@@ -94,18 +98,15 @@ TEST_F(HelpWindowTest, MissingHelpFileSaysSoInTheWindow) {
   QtHelpService help(emptyProgramFolder.path());
   help.ShowTopics();
   ASSERT_TRUE(help.Window() && help.Window()->isVisible());
-  const QString missing =
-      QString("The help file TOLVENIX.HLP could not be found in %1.").arg(emptyProgramFolder.path());
-  EXPECT_TRUE(Shown(help.Window()).contains(missing)) << Shown(help.Window()).toStdString();
+  EXPECT_THAT(Shown(help.Window()), HasSubstr("The help file TOLVENIX.HLP could not be found in " +
+                                              emptyProgramFolder.path().toStdString() + "."));
 }
 
 TEST_F(HelpWindowTest, ACacheFolderThatCannotBeMadeFallsBackToATemporaryOne) {
   // A file stands where the cache folder would go: no one, root included,
   // makes a folder there.
-  QFile blocker(cache_.filePath("blocker"));
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
-  qputenv("XDG_CACHE_HOME", blocker.fileName().toUtf8());
+  ASSERT_TRUE(QFile(cache_.filePath("blocker")).open(QIODevice::WriteOnly));
+  qputenv("XDG_CACHE_HOME", cache_.filePath("blocker").toUtf8());
   QTemporaryDir temp;
   std::optional<ScopedEnv> tmp(std::in_place, "TMPDIR", temp.path().toUtf8());
   const auto fallbacks = [&] { return QDir(temp.path()).entryList({"tolvenix-help-*"}, QDir::Dirs); };
@@ -113,7 +114,7 @@ TEST_F(HelpWindowTest, ACacheFolderThatCannotBeMadeFallsBackToATemporaryOne) {
     QtHelpService help(kBinDir);
     help.ShowContext(PrivacyHelpContext);
     ASSERT_NE(help.Window(), nullptr);
-    EXPECT_TRUE(Shown(help.Window()).contains("sends nothing anywhere")) << Shown(help.Window()).toStdString();
+    EXPECT_THAT(Shown(help.Window()), HasSubstr("sends nothing anywhere"));
     ASSERT_EQ(fallbacks().size(), 1);
     EXPECT_TRUE(QFile::exists(QDir(temp.filePath(fallbacks().first())).filePath("help.qhc")));
   }
@@ -157,7 +158,7 @@ TEST_F(HelpWindowTest, PagesOfAReplacedHelpFileOpenNothingOutsideIt) {
   for (const auto& [url, shows] : rows) {
     browser->setSource(url);
     browser->viewport()->grab();  // lays the page out and draws its pictures
-    EXPECT_TRUE(Shown(help.Window()).contains(shows)) << Shown(help.Window()).toStdString();
+    EXPECT_THAT(Shown(help.Window()), HasSubstr(shows.toStdString()));
     char event[4096];
     EXPECT_LE(read(opens, event, sizeof event), 0) << url.toString().toStdString() << " opened a file";
     if (HasFailure()) break;  // a page that opens names would read /dev/zero without end
@@ -199,7 +200,7 @@ TEST_F(HelpWindowTest, ContentsAndIndexListEveryTopicAndTheFilterLineFinds) {
   QTest::keyClicks(filter, "tolven");
   EXPECT_EQ(indexView->currentIndex().data().toString(), "Tolvenix.ini");
   QTest::keyClick(filter, Qt::Key_Return);
-  EXPECT_TRUE(Shown(window).contains("$XDG_CONFIG_HOME/Tolvenix.ini"));
+  EXPECT_THAT(Shown(window), HasSubstr("$XDG_CONFIG_HOME/Tolvenix.ini"));
 
   // A closed window's search is not carried into the next one.
   window->close();
