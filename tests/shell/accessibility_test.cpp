@@ -1,14 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QLabel>
-#include <QPushButton>
 #include <QToolButton>
 
-#include "dialogs/new_hi_score_dialog.h"
-#include "shell/board_view.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

@@ -7,12 +7,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QPushButton>
 #include <random>
 
-#include "dialogs/new_hi_score_dialog.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

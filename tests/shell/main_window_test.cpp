@@ -1,17 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QAction>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QToolButton>
 
-#include "dialogs/new_hi_score_dialog.h"
-#include "shell/board_view.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

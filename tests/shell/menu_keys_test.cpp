@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWindow>
 
-#include "dialogs/about_box.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

@@ -3,16 +3,9 @@
 // closed during play, every box answered, and a clean close at the end.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QPushButton>
 #include <random>
 
-#include "dialogs/about_box.h"
-#include "dialogs/new_hi_score_dialog.h"
 #include "help/help_window.h"
-#include "help/qt_help_service.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

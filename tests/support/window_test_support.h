@@ -1,7 +1,8 @@
 #pragma once
 
 // Helpers for window tests that act like a player: a main window on a
-// throw-away settings file, and answers for the modal boxes it raises.
+// throw-away settings file, and answers for the modal boxes it raises. It
+// brings the windows, dialogs and controls those tests reach by name.
 
 #include <gmock/gmock.h>
 
