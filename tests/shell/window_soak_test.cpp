@@ -11,8 +11,6 @@
 namespace quorvane::testing {
 namespace {
 
-constexpr int kSteps = 300;
-
 TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   QtHelpService& help = Help();
   // Faster than any level's floor: only a hand-edited file asks for it.
@@ -76,7 +74,7 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   player.start();
 
-  ASSERT_TRUE(QTest::qWaitFor([&] { return steps >= kSteps || !fault.empty(); }, 120000)) << steps << " steps";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return steps >= 300 || !fault.empty(); }, 120000)) << steps << " steps";
   player.stop();
   EXPECT_EQ(fault, "");
   EXPECT_GT(gameOvers, 0);
@@ -85,7 +83,7 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, 5000));
 
   // "Hi : " and the best score, as the last step left it.
-  const std::string hiScore = Control<TStatusBar>(form, "StatusBar1")->PanelText(HiScorePanel).mid(5).toStdString();
+  const std::string hiScore = Panel(HiScorePanel).mid(5).toStdString();
   EXPECT_TRUE(form.close());
   EXPECT_FALSE(SuperTimer1().Enabled());
   EXPECT_TRUE(help.Window() == nullptr || !help.Window()->isVisible()) << "the help the topics opened is quit";
