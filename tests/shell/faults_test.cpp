@@ -65,10 +65,7 @@ std::string WriteBytes(const fs::path& path, const std::string& bytes, std::uint
   return path.string();
 }
 
-std::string GeneratedWave() {
-  std::ifstream in(std::string(QUORVANE_BIN_DIR) + "/zap.wav", std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string GeneratedWave() { return FileBytes(QUORVANE_BIN_DIR "/zap.wav"); }
 
 // A canonical 16-bit mono header for |dataBytes| of samples.
 std::string WaveHeader(uint32_t dataBytes) {
