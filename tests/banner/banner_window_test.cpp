@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "banner/flex_active_interfaces.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -14,14 +13,14 @@ class BannerWindowTest : public WindowTest {
  protected:
   // The program folder's plugins/ holding these files, under these names.
   void PluginsHold(const std::vector<std::pair<fs::path, std::string>>& files) {
-    const fs::path plugins = fs::path(dir_.path().toStdString()) / "plugins";
-    fs::create_directories(plugins);
-    for (const auto& [from, name] : files) fs::copy_file(from, plugins / name);
+    fs::create_directories(plugins_);
+    for (const auto& [from, name] : files) fs::copy_file(from, plugins_ / name);
   }
   static QRect InStrip(QWidget* w, TForm1& form) {
     return QRect(w->mapTo(Control<QWidget>(form, "Panel1"), QPoint()), w->size());
   }
 
+  const fs::path plugins_ = fs::path(dir_.path().toStdString()) / "plugins";
   ModalAnswers none_;  // any message box fails the test
 };
 
@@ -47,12 +46,13 @@ TEST_F(BannerWindowTest, OnlyItsOwnClassIsTaken) {
   EXPECT_NE(qobject_cast<IFlexActive2*>(Control<TFlexActive>(Show(), "FlexActive1")->Control()), nullptr);
   form_.reset();
 
-  fs::remove(fs::path(dir_.path().toStdString()) / "plugins" / "libz_banner.so");
-  std::ofstream(fs::path(dir_.path().toStdString()) / "plugins" / "libjunk.so") << "not a library";
+  fs::remove(plugins_ / "libz_banner.so");
+  std::ofstream(plugins_ / "libjunk.so") << "not a library";
   TForm1& form = Show();
-  EXPECT_EQ(Control<TFlexActive>(form, "FlexActive1")->Control(), nullptr);
-  EXPECT_TRUE(Control<TFlexActive>(form, "FlexActive1")->findChildren<QWidget*>().isEmpty());
-  EXPECT_EQ(InStrip(Control<TFlexActive>(form, "FlexActive1"), form), QRect(25, 7, 468, 60)) << "the place is kept";
+  auto* host = Control<TFlexActive>(form, "FlexActive1");
+  EXPECT_EQ(host->Control(), nullptr);
+  EXPECT_TRUE(host->findChildren<QWidget*>().isEmpty());
+  EXPECT_EQ(InStrip(host, form), QRect(25, 7, 468, 60)) << "the place is kept";
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   EXPECT_TRUE(Running()) << "the game goes on as usual";
   EXPECT_TRUE(none_.Seen().empty()) << "nothing is reported";

@@ -31,12 +31,11 @@ TEST(FlexActiveHost, MakesTheControlFromThePluginFolder) {
   ASSERT_NE(control, nullptr);
   EXPECT_EQ(control->Property(int(FlexDispId::application)).toString(), "Tolvenix");
   EXPECT_EQ(control->Property(int(FlexDispId::password)).toString(), QString::fromUtf16(BannerPassword.data(), 7));
-  for (auto [id, value] : {std::pair{FlexDispId::positionFallback, 2},
-                           {FlexDispId::timeSlot, 1},
-                           {FlexDispId::autoStart, 1},
-                           {FlexDispId::useAdClient, 1},
-                           {FlexDispId::adType, 0}})
-    EXPECT_EQ(control->Property(int(id)), QVariant(value)) << int(id);
+  QVariantList values;
+  for (FlexDispId id : {FlexDispId::positionFallback, FlexDispId::timeSlot, FlexDispId::autoStart,
+                        FlexDispId::useAdClient, FlexDispId::adType})
+    values << control->Property(int(id));
+  EXPECT_EQ(values, (QVariantList{2, 1, 1, 1, 0}));
   EXPECT_FALSE(control->Property(9).isValid());
 
   host.resize(300, 40);

@@ -8,14 +8,12 @@ namespace quorvane {
 namespace {
 
 FlexBlock Sample() {
-  FlexBlock block;
-  block.WidthHimetric = 12383;
-  block.HeightHimetric = 1588;
-  block.State = {0, 0, 0, 5};
-  block.Application = u"Tolvenix";
-  block.Password = u"abc\u00e9XYZ";
-  block.Rest = {0, 0, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1};
-  return block;
+  return {.WidthHimetric = 12383,
+          .HeightHimetric = 1588,
+          .State = {0, 0, 0, 5},
+          .Application = u"Tolvenix",
+          .Password = u"abc\u00e9XYZ",
+          .Rest = {0, 0, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 0, 1, 1}};
 }
 
 // Reads from a heap buffer of exactly these bytes: a read past the end is a

@@ -2,9 +2,6 @@
 
 #include <QScreen>
 
-#include "dialogs/about_box.h"
-#include "dialogs/new_hi_score_dialog.h"
-#include "dialogs/options_dialog.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

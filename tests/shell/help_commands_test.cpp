@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QHelpContentWidget>
-#include <QLineEdit>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWindow>
 
-#include "dialogs/options_dialog.h"
-
 #include "help/help_window.h"
-#include "help/qt_help_service.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -60,14 +56,13 @@ TEST_F(WindowTest, HelpCommandsAndWhatTheCloseQuits) {
 }
 
 TEST_F(HelpWindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
-  QtHelpService& help = Help();
   TForm1& form = Show();
   StartHeldGame();
   form.Button4Click();
-  THelpWindow* window = help.Window();
+  THelpWindow* window = Help().Window();
   ASSERT_NE(window, nullptr);
   window->resize(420, 260);  // short enough for the topic to scroll
-  help.ShowContext(OptionsHelpContext);
+  Help().ShowContext(OptionsHelpContext);
   QApplication::processEvents();
 
   auto* browser = Control<THelpBrowser>(*window, "Browser");
@@ -89,92 +84,85 @@ TEST_F(HelpWindowTest, KeysInTheHelpWindowAreTheReadersNotTheSnakes) {
 }
 
 // A click as the window system delivers it, where Qt holds back what a
-// modal window blocks (a click sent to the widget itself would get through).
-void ClickThroughTheWindowSystem(QWidget* widget, QPoint at) {
+// modal window blocks (a click sent to the widget itself would get through);
+// in the middle unless told.
+void ClickThroughTheWindowSystem(QWidget* widget, std::optional<QPoint> at = {}) {
   QWidget* top = widget->window();
-  QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
+  QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at.value_or(widget->rect().center())));
 }
 
 // While any of the game's modal windows is open, the help window takes the
 // mouse, the keyboard and its close box, and a help request brings it up
 // over the dialog; the dialog still keeps the main window from the player.
 TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
-  QtHelpService& help = Help();
   TForm1& form = Show();
   ASSERT_TRUE(WaitUntilActive(&form));
-  help.SetOwner(&form);
+  Help().SetOwner(&form);
   StartHeldGame();
   form.Button4Click();
-  THelpWindow* window = help.Window();
+  THelpWindow* window = Help().Window();
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   EXPECT_EQ(window->windowHandle()->transientParent(), form.windowHandle()) << "the game owns it";
 
-  auto expectUsable = [&](QWidget* modal, const char* what, QWidget* owner = nullptr) {
-    SCOPED_TRACE(what);
-    // Each dialog belongs to its owner, so a compositor puts it over the game.
-    EXPECT_EQ(modal->windowHandle()->transientParent(), (owner ? owner : &form)->windowHandle());
-    if (!window->isVisible()) {
-      help.ShowTopics();  // a help request
-      ASSERT_TRUE(WaitUntilActive(window)) << "brought up and activated";
-    }
-    EXPECT_EQ(window->windowHandle()->transientParent(), modal->windowHandle()) << "kept over the dialog";
-    auto* tabs = Control<QTabWidget>(*window, "Tabs");
-    auto* filter = Control<QLineEdit>(*window, "IndexFilter");
-    const int other = 1 - tabs->currentIndex();
-    ClickThroughTheWindowSystem(tabs->tabBar(), tabs->tabBar()->tabRect(other).center());
-    EXPECT_EQ(tabs->currentIndex(), other) << "a click";
-    tabs->setCurrentIndex(1);
-    filter->setFocus();
-    filter->clear();
-    for (Qt::Key key : {Qt::Key_O, Qt::Key_P, Qt::Key_Left}) QTest::keyClick(window->windowHandle(), key);
-    EXPECT_EQ(filter->text(), "op") << "typing";
-    EXPECT_EQ(filter->cursorPosition(), 1) << "no key steers: the game would have swallowed Left";
-    const bool ran = Running();
-    ClickThroughTheWindowSystem(Control<QPushButton>(form, "Button2"),
-                                Control<QPushButton>(form, "Button2")->rect().center());  // New game, behind the dialog
-    EXPECT_EQ(Running(), ran) << "the main window is still held";
-    window->windowHandle()->close();  // the close box
-    EXPECT_FALSE(window->isVisible());
-    help.ShowTopics();
-    ASSERT_TRUE(WaitUntilActive(window));
+  // Checks the help window beside a modal window, then gives that window its answer.
+  const auto usable = [&](const char* what, ModalAnswers::Action answer, QWidget* const* owner = nullptr) {
+    return [&, what, answer, owner](QWidget* modal) {
+      SCOPED_TRACE(what);
+      const auto answered = qScopeGuard([&] { answer(modal); });  // after a failed check too
+      // Each dialog belongs to its owner, so a compositor puts it over the game.
+      EXPECT_EQ(modal->windowHandle()->transientParent(), (owner ? *owner : &form)->windowHandle());
+      if (!window->isVisible()) {
+        Help().ShowTopics();  // a help request
+        ASSERT_TRUE(WaitUntilActive(window)) << "brought up and activated";
+      }
+      EXPECT_EQ(window->windowHandle()->transientParent(), modal->windowHandle()) << "kept over the dialog";
+      auto* tabs = Control<QTabWidget>(*window, "Tabs");
+      auto* filter = Control<QLineEdit>(*window, "IndexFilter");
+      const int other = 1 - tabs->currentIndex();
+      ClickThroughTheWindowSystem(tabs->tabBar(), tabs->tabBar()->tabRect(other).center());
+      EXPECT_EQ(tabs->currentIndex(), other) << "a click";
+      tabs->setCurrentIndex(1);
+      filter->setFocus();
+      filter->clear();
+      for (Qt::Key key : {Qt::Key_O, Qt::Key_P, Qt::Key_Left}) QTest::keyClick(window->windowHandle(), key);
+      EXPECT_EQ(filter->text(), "op") << "typing";
+      EXPECT_EQ(filter->cursorPosition(), 1) << "no key steers: the game would have swallowed Left";
+      const bool ran = Running();
+      ClickThroughTheWindowSystem(Control<QPushButton>(form, "Button2"));  // New game, behind the dialog
+      EXPECT_EQ(Running(), ran) << "the main window is still held";
+      window->windowHandle()->close();  // the close box
+      EXPECT_FALSE(window->isVisible());
+      Help().ShowTopics();
+      ASSERT_TRUE(WaitUntilActive(window));
+    };
   };
 
+  const ModalAnswers::Action reject = [](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); };
   ModalAnswers answers;
-  answers.Then([&](QWidget* modal) {
-    expectUsable(modal, "about box over a running game");
-    static_cast<QDialog*>(modal)->reject();
-  });
-  answers.Then([&](QWidget* modal) {
-    expectUsable(modal, "new hi score");
-    static_cast<QDialog*>(modal)->reject();
-  });
-  answers.Then([&](QWidget* modal) {
-    expectUsable(modal, "message box");
-    ModalAnswers::Press(QMessageBox::No)(modal);
-  });
+  answers.Then(usable("about box over a running game", reject));
+  answers.Then(usable("new hi score", reject));
+  answers.Then(usable("message box", ModalAnswers::Press(QMessageBox::No)));
   // The game ends, as options can only be chosen between games.
-  answers.Then([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  answers.Then(reject);
   answers.Then(ModalAnswers::Press(QMessageBox::No));
   // F1 in the options dialog shows its topic; a question on top of the
   // dialog takes the help window over, and gives it back when answered.
-  TForm3* options = nullptr;
+  QWidget* options = nullptr;
   answers.Then([&](QWidget* modal) {
-    options = qobject_cast<TForm3*>(modal);
-    ASSERT_NE(options, nullptr);
+    options = modal;
+    ASSERT_NE(qobject_cast<TForm3*>(modal), nullptr);
     window->close();
-    QTest::keyClick(options->windowHandle(), Qt::Key_F1);
+    QTest::keyClick(modal->windowHandle(), Qt::Key_F1);
     EXPECT_EQ(Control<THelpBrowser>(*window, "Browser")->source().fileName(), "options.html");
-    expectUsable(modal, "options dialog");
-    QTimer::singleShot(0, options, [options] { options->Button6Click(); });
+    usable("options dialog", [](QWidget* modal) {
+      QTimer::singleShot(0, modal, [modal] { static_cast<TForm3*>(modal)->Button6Click(); });
+    })(modal);
   });
+  answers.Then(usable("question over the options dialog", ModalAnswers::Press(QMessageBox::No), &options));
   answers.Then([&](QWidget* modal) {
-    expectUsable(modal, "question over the options dialog", options);
-    ModalAnswers::Press(QMessageBox::No)(modal);
-  });
-  answers.Then([&](QWidget* modal) {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->windowHandle()->transientParent() == modal->windowHandle(); }));
-    static_cast<QDialog*>(modal)->reject();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowHandle()->transientParent() == modal->windowHandle(); }));
+    reject(modal);  // after a failed check too: the dialog would wait for ever
   });
 
   form.About1Click();

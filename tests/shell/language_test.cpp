@@ -2,9 +2,6 @@
 
 #include "help/help_window.h"
 #include "shell/board_description.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
-#include "support/scoped_env.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

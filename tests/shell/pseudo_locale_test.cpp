@@ -5,17 +5,13 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QMenu>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 
-#include "dialogs/about_box.h"
 #include "help/help_window.h"
 #include "product/product.h"
-#include "support/controls.h"
-#include "support/scoped_env.h"
 #include "support/window_test_support.h"
 #include "widgets/link_labels.h"
 
@@ -72,7 +68,6 @@ QStringList Unmarked(QWidget* window) {
   for (const QString& text : texts)
     if (!text.isEmpty() && !text.contains(u'\u27e6') && !IsData(text))
       found << window->metaObject()->className() + QStringLiteral(": ") + text;
-  found.removeDuplicates();
   return found;
 }
 

@@ -6,8 +6,9 @@
 #   single_copy_test.sh <program> lock|bus
 # "lock": no session bus, the lock and socket in $XDG_RUNTIME_DIR; "bus": a
 # private session bus. Runs on an X server of its own (with_xvfb.sh) under
-# openbox, which iconifies the first window so the second start must raise
-# it. Every copy gets its own runtime folder: other tests start the game too.
+# openbox (with_openbox.sh, started here), which iconifies the first window
+# so the second start must raise it. Every copy gets its own runtime folder:
+# other tests start the game too.
 # Exit status 77: a tool is missing.
 set -euo pipefail
 
@@ -15,8 +16,11 @@ program=$1 mode=$2
 for tool in openbox xdotool xprop dbus-run-session dbus-send; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed; scripts/install-deps installs it"; exit 77; }
 done
+if [[ ${3:-} != under-openbox ]]; then
+  exec bash "$(dirname "$0")/../support/with_openbox.sh" bash "$0" "$program" "$mode" under-openbox
+fi
 if [[ $mode == bus ]]; then
-  exec dbus-run-session -- bash "$0" "$program" bus-private
+  exec dbus-run-session -- bash "$0" "$program" bus-private under-openbox
 fi
 
 scratch=$(mktemp -d)
@@ -47,21 +51,6 @@ export HOME=$scratch XDG_RUNTIME_DIR=$scratch/run XDG_CONFIG_HOME=$scratch XDG_C
 printf '#!/bin/sh\ntouch "%s/dbus-launch-ran"\nexit 1\n' "$scratch" >"$scratch/bin/dbus-launch"
 chmod +x "$scratch/bin/dbus-launch"
 export PATH=$scratch/bin:$PATH
-
-# Now and then openbox finds the new server not yet taking clients: it is
-# given a few tries.
-wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
-for _ in 1 2 3; do
-  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-  openbox=$!
-  pids+=("$openbox")
-  for _ in $(seq 100); do
-    wm_up || ! kill -0 "$openbox" 2>/dev/null && break
-    sleep 0.1
-  done
-  wm_up && break
-done
-wm_up || fail "openbox did not start: $(cat "$scratch/openbox.log")"
 
 game_window() { xdotool search --onlyvisible --name '^Quorvane Sinuvar$' 2>/dev/null | head -n1; }
 window_state() { xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ { print $3 }'; }

@@ -1,21 +1,14 @@
 // Frames and stacking as a real window manager makes them. This program runs
 // under tests/support/with_openbox.sh on an X server of its own.
 #include <gtest/gtest.h>
-#include <algorithm>
 
 #include <QFontMetrics>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QWindow>
 
-#include "dialogs/about_box.h"
-#include "dialogs/new_hi_score_dialog.h"
-#include "dialogs/options_dialog.h"
 #include "help/help_window.h"
-#include "help/qt_help_service.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

@@ -6,11 +6,7 @@
 #include <QProcess>
 #include <stdexcept>
 
-#include "dialogs/about_box.h"
-#include "dialogs/new_hi_score_dialog.h"
-#include "dialogs/options_dialog.h"
 #include "help/help_window.h"
-#include "help/qt_help_service.h"
 #include "shell/application.h"
 #include "shell/error_report.h"
 #include "support/window_test_support.h"
@@ -21,12 +17,8 @@ namespace {
 // One property of a window as xprop reads it from the server, e.g.
 // `_NET_WM_NAME = "Quorvane Sinuvar"`.
 QString XProperty(const QWidget& window, const char* property) {
-  QProcess xprop;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));  // text as UTF-8, not escaped
-  xprop.setProcessEnvironment(environment);
-  xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
-                                        QStringLiteral("-notype"), QString::fromLatin1(property)});
+  QProcess xprop;  // in a UTF-8 locale, which prints the text as it is, not escaped
+  xprop.start("env", {"LC_ALL=C.UTF-8", "xprop", "-id", QString::number(window.winId()), "-notype", property});
   if (!xprop.waitForFinished(30000)) return QStringLiteral("<xprop did not answer>");
   return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
 }
@@ -48,8 +40,6 @@ ModalAnswers::Action Titled(const QString& title, std::function<void(QWidget*)> 
   };
 }
 void Reject(QWidget* modal) { static_cast<QDialog*>(modal)->reject(); }
-void PressNo(QWidget* modal) { static_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); }
-void PressOk(QWidget* modal) { static_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click(); }
 
 TEST(NativeTitles, RunOnAnXServer) { ASSERT_EQ(QGuiApplication::platformName(), "xcb"); }
 
@@ -65,14 +55,14 @@ TEST_F(WindowTest, DialogsAndBoxesShowExactlyTheirCaptions) {
   TForm1& form = Show();
   ModalAnswers answers;
   answers.Then(Titled("Quorvane Sinuvar - New hi score", Reject));
-  answers.Then(Titled("Quorvane Sinuvar", PressNo));
+  answers.Then(Titled("Quorvane Sinuvar", ModalAnswers::Press(QMessageBox::No)));
   answers.Then(Titled("About Quorvane Sinuvar", Reject));
   // The options dialog opens its question and its file dialog; the nested
   // windows are answered once the dialog's own answer has returned.
   answers.Then(Titled("Quorvane Sinuvar - Options", [](QWidget* modal) {
     QTimer::singleShot(0, modal, [modal] { static_cast<TForm3*>(modal)->Button6Click(); });
   }));
-  answers.Then(Titled("Quorvane Sinuvar - Options", PressNo));
+  answers.Then(Titled("Quorvane Sinuvar - Options", ModalAnswers::Press(QMessageBox::No)));
   answers.Then(
       [](QWidget* modal) { QTimer::singleShot(0, modal, [modal] { static_cast<TForm3*>(modal)->Button3Click(); }); });
   answers.Then(Titled("Quorvane Sinuvar - Browse for wav file", [](QWidget* modal) {
@@ -80,8 +70,8 @@ TEST_F(WindowTest, DialogsAndBoxesShowExactlyTheirCaptions) {
     Reject(modal);
   }));
   answers.Then(Reject);
-  answers.Then(Titled("Quorvane Sinuvar", PressOk));
-  answers.Then(Titled("Application Error", PressOk));
+  answers.Then(Titled("Quorvane Sinuvar", ModalAnswers::Press(QMessageBox::Ok)));
+  answers.Then(Titled("Application Error", ModalAnswers::Press(QMessageBox::Ok)));
 
   form.AskHiScoreName(120);
   form.AskPlayAgain();

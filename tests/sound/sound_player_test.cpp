@@ -201,7 +201,7 @@ TEST_F(SoundPlayerTest, StreamsOnlyWhileASoundPlaysAndStartsEachSoundWhole) {
     EXPECT_EQ(fs::exists(output_) ? fs::file_size(output_) : 0, idle) << "streamed while idle";
 
     player_->PlaySoundImage(Level(seconds, level));
-    Channel out = WaitUntilQuiet([is](const Channel& c) { return Has(c, is); });
+    Channel out = WaitUntilQuiet([is = is](const Channel& c) { return Has(c, is); });
     // The reopened device writes a new file, which holds the whole sound in
     // one piece and nothing else.
     const auto frames = static_cast<size_t>(seconds * kRate);
