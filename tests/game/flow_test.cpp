@@ -10,6 +10,7 @@
 namespace quorvane::testing {
 namespace {
 
+using ::testing::_;
 using ::testing::ElementsAre;
 using ::testing::FieldsAre;
 
@@ -71,10 +72,7 @@ TEST(NewGame, RandomStartsStayInTheirRanges) {
     rig.Settings.Mode = RandomStart;
     rig.Random.Script.assign(c.script.begin(), c.script.end());
     rig.Game.NewGame();
-    const auto& snake = rig.S().Snake;
-    ASSERT_EQ(snake.size(), 5u);
-    EXPECT_EQ(snake.front(), c.tail) << c.script[0];
-    EXPECT_EQ(snake.back(), c.head) << c.script[0];
+    EXPECT_THAT(rig.S().Snake, ElementsAre(c.tail, _, _, _, c.head)) << c.script[0];
     EXPECT_EQ(rig.S().PreviousDirection, c.script[0]);
     // The start reseeds once, then the blob's placement reseeds again.
     EXPECT_EQ(rig.Random.Seeds.size(), 2u);
@@ -97,9 +95,7 @@ TEST(NewGame, CustomStartAndItsFallbacks) {
   for (const Bad& b : {Bad{5, Right, 10, 10}, Bad{-1, Right, 10, 10}, Bad{CustomStart, 7, 3, 3},
                        Bad{CustomStart, Right, 16, 3}, Bad{CustomStart, Down, 3, 8}, Bad{CustomStart, Left, 3, 5},
                        Bad{CustomStart, Up, 3, 3}, Bad{CustomStart, Right, 2, 12}, Bad{CustomStart, Down, -1, 0}}) {
-    GameRig fallback;
-    fallback.Settings = {.Mode = b.mode, .CustomDirection = b.direction, .CustomHPos = b.column, .CustomVPos = b.row};
-    fallback.NewGameWithBlobAt(3, 3);
+    StartedGame fallback({.Mode = b.mode, .CustomDirection = b.direction, .CustomHPos = b.column, .CustomVPos = b.row});
     EXPECT_TRUE(fallback.Head().IsAt(14, 10)) << b.mode << " " << b.direction << " " << b.column << "," << b.row;
     EXPECT_EQ(fallback.S().PreviousDirection, Right);
   }
@@ -158,19 +154,19 @@ TEST(Keys, ArrowButtonsQueueTheirDirections) {
 
 TEST(Menu, OptionsOnlyBetweenGames) {
   GameRig rig;
-  rig.Game.Game1Click();
-  EXPECT_TRUE(rig.Controls.IsEnabled(GameControl::Options1));
+  auto offered = [&rig] {
+    rig.Game.Game1Click();
+    return rig.Controls.IsEnabled(GameControl::Options1);
+  };
+  EXPECT_TRUE(offered());
   rig.NewGameWithBlobAt(3, 3);
-  rig.Game.Game1Click();
-  EXPECT_FALSE(rig.Controls.IsEnabled(GameControl::Options1));
+  EXPECT_FALSE(offered());
   rig.Game.Button3Click();
-  rig.Game.Game1Click();
-  EXPECT_FALSE(rig.Controls.IsEnabled(GameControl::Options1));
+  EXPECT_FALSE(offered()) << "paused";
   rig.Game.Button3Click();
   for (int i = 0; i < 6; ++i) rig.Game.GameStep();  // into the right edge, then No
   ASSERT_FALSE(rig.S().GameRunning);
-  rig.Game.Game1Click();
-  EXPECT_TRUE(rig.Controls.IsEnabled(GameControl::Options1));
+  EXPECT_TRUE(offered());
 }
 
 TEST(Paint, IntroOrBoardFromTheStateAlone) {

@@ -18,9 +18,8 @@ TEST(Model, SegmentQueries) {
   EXPECT_TRUE(item.IsAt(5, 5));
   EXPECT_FALSE(item.IsAt(5, 6));
 
-  SnakeSegment copy(item);
   SnakeSegment other(1, 2, 3);
-  other.Assign(copy);
+  other.Assign(SnakeSegment(item));
   EXPECT_EQ(other, SnakeSegment(5, 5, 4));
 
   SegmentList empty;
@@ -56,8 +55,7 @@ TEST(Model, BuildSnakeLaysTailFirstInEveryDirection) {
 
 TEST(Model, QueueKeepsOrder) {
   GameRig rig;
-  rig.Game.QueueDirection(Up);
-  rig.Game.QueueDirection(Left);
+  for (int d : {Up, Left}) rig.Game.QueueDirection(d);
   EXPECT_THAT(rig.S().DirectionQueue, ::testing::ElementsAre(::testing::FieldsAre(Up), ::testing::FieldsAre(Left)));
 }
 

@@ -44,8 +44,11 @@ TEST(SkillLevels, EveryLevelRunsDownItsIntervals) {
     std::vector<uint16_t> runs;
   } cases[] = {
       {"easy", {.Level = Easy}, 220, {250, 230, 210, 190, 170}},
+      {"easy at its floor by step 200", {.Level = Easy}, 200, {250, 230, 210, 190, 170}},
       {"intermediate", {.Level = Intermediate}, 190, {200, 185, 170, 155, 140, 125}},
+      {"intermediate at its floor by step 170", {.Level = Intermediate}, 170, {200, 185, 170, 155, 140, 125}},
       {"difficult", {.Level = Difficult}, 130, {160, 150, 140, 130, 120}},
+      {"difficult at its floor by step 120", {.Level = Difficult}, 120, {160, 150, 140, 130, 120}},
       // speed up after every growth, grow every other step
       {"custom", {.Level = Custom, .MoveMax = 1, .MaxMax = 1}, 44, everyTenFrom300},
       // hand-edited: no growth count ever equals zero
@@ -70,19 +73,15 @@ TEST(SkillLevels, EveryLevelRunsDownItsIntervals) {
 }
 
 TEST(SkillLevels, CustomWallsAfterEveryBlobFiveAtATime) {
-  GameRig rig;
-  rig.Settings = {.Level = Custom, .WallMax = 1, .WallNum = 5};
-  rig.NewGameWithBlobAt(15, 3);
-  rig.S().Blob = {15, 10, BlobTile};
-  rig.Game.GameStep();
+  StartedGame rig({.Level = Custom, .WallMax = 1, .WallNum = 5});
+  rig.EatOnce();
   EXPECT_EQ(rig.S().Walls.size(), 5u);
-  rig.S().Blob = {16, 10, BlobTile};
-  rig.Game.GameStep();
+  rig.EatOnce();
   EXPECT_EQ(rig.S().Walls.size(), 10u);
 }
 
 TEST(SkillLevels, LevelOutsideTheTableKeepsThePreviousGame) {
-  StartedGame rig(Difficult);
+  StartedGame rig({.Level = Difficult});
   for (int i = 0; i < 3; ++i) rig.Game.GameStep();
   rig.Timer.SetInterval(140);  // as a speed-up would have left it
   for (int level : {0, 5}) {

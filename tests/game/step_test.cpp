@@ -14,17 +14,14 @@ namespace quorvane::testing {
 namespace {
 
 using ::testing::_;
-
-// A best score stored before this run, as the game's start finds it.
-void StoredBest(GameRig& rig, int score) { rig.Settings.HiScore = rig.S().PreviousHiScore = score; }
+using ::testing::ElementsAre;
 
 TEST(Steering, ReversalIsDroppedAndEachStepTakesOneEntry) {
   StartedGame rig;
   rig.Game.GameStep();  // takes the start direction
   EXPECT_EQ(rig.Head().Column, 15);
 
-  rig.Game.QueueDirection(Left);
-  rig.Game.QueueDirection(Up);
+  for (int d : {Left, Up}) rig.Game.QueueDirection(d);
   rig.Game.GameStep();
   EXPECT_EQ(rig.S().CurrentDirection, Right);
   EXPECT_TRUE(rig.Head().IsAt(16, 10));
@@ -44,12 +41,11 @@ TEST(Steering, TwoKeysInOneIntervalApplyOnTwoSteps) {
   rig.Game.GameStep();
   EXPECT_TRUE(rig.Game.FilterKeyMessage(KeyUp));
   EXPECT_TRUE(rig.Game.FilterKeyMessage(KeyLeft));
-  rig.Game.GameStep();
-  EXPECT_EQ(rig.S().CurrentDirection, Up);
-  EXPECT_TRUE(rig.Head().IsAt(15, 9));
-  rig.Game.GameStep();
-  EXPECT_EQ(rig.S().CurrentDirection, Left);
-  EXPECT_TRUE(rig.Head().IsAt(14, 9));
+  for (auto [direction, column] : {std::pair{Up, 15}, {Left, 14}}) {
+    rig.Game.GameStep();
+    EXPECT_EQ(rig.S().CurrentDirection, direction);
+    EXPECT_TRUE(rig.Head().IsAt(column, 9));
+  }
   EXPECT_EQ(rig.S().Snake[rig.S().Snake.size() - 2].Tile, NeckTile(Up, Left));
 }
 
@@ -58,7 +54,7 @@ TEST(Step, PlainMoveDrawsFourCellsInOrder) {
   rig.Surface.Draws.clear();
   rig.Game.GameStep();
   EXPECT_EQ(rig.Surface.Draws, (std::vector<DrawCall>{{10, 10, EmptyTile}, {11, 10, 2}, {15, 10, 13}, {14, 10, 4}}));
-  EXPECT_THAT(rig.Controls.Panels, ::testing::ElementsAre(_, "Score : 10", "Hi : 10", _));
+  EXPECT_THAT(rig.Controls.Panels, ElementsAre(_, "Score : 10", "Hi : 10", _));
 }
 
 TEST(Step, GrowingMoveKeepsTheTailAndRedrawsIt) {
@@ -68,10 +64,9 @@ TEST(Step, GrowingMoveKeepsTheTailAndRedrawsIt) {
   const SnakeSegment tail = rig.S().Snake.front();
   rig.Surface.Draws.clear();
   rig.Game.GameStep();
-  EXPECT_EQ(rig.S().Snake.size(), 6u);
-  EXPECT_EQ(rig.S().Snake.front(), tail);
-  EXPECT_THAT(rig.Surface.Draws, ::testing::ElementsAre(DrawCall{tail.Column, tail.Row, EmptyTile},
-                                                        DrawCall{tail.Column, tail.Row, tail.Tile}, _, _));
+  EXPECT_THAT(rig.S().Snake, ElementsAre(tail, _, _, _, _, _));
+  EXPECT_THAT(rig.Surface.Draws, ElementsAre(DrawCall{tail.Column, tail.Row, EmptyTile},
+                                             DrawCall{tail.Column, tail.Row, tail.Tile}, _, _));
   EXPECT_EQ(rig.S().MovesSinceGrowth, 0);
   EXPECT_EQ(rig.S().GrowthsSinceSpeedUp, 1);
 }
@@ -123,12 +118,8 @@ TEST(Crash, EdgesEndTheGameWithoutMovingTheHead) {
       {Right, 15, 2, 19, 2, 23},
   };
   for (const auto& c : cases) {
-    GameRig rig;
-    rig.Settings = {
-        .Mode = CustomStart, .CustomDirection = c.direction, .CustomHPos = c.tailColumn, .CustomVPos = c.tailRow};
-    rig.Questions.PlayAgainAnswers = {false};
-    rig.Random.Push({10, 8});  // the first blob, away from every start here
-    rig.Game.NewGame();
+    StartedGame rig(
+        {.Mode = CustomStart, .CustomDirection = c.direction, .CustomHPos = c.tailColumn, .CustomVPos = c.tailRow});
     rig.Surface.Draws.clear();
     rig.Game.GameStep();
     EXPECT_FALSE(rig.S().GameRunning) << c.direction;
@@ -149,9 +140,7 @@ TEST(Crash, WallsAndBodyAreTestedLikeTheEdge) {
 
   StartedGame body;
   body.Game.GameStep();
-  body.Game.QueueDirection(Up);
-  body.Game.QueueDirection(Left);
-  body.Game.QueueDirection(Down);  // back into the body
+  for (int d : {Up, Left, Down}) body.Game.QueueDirection(d);  // the last back into the body
   for (int i = 0; i < 3; ++i) body.Game.GameStep();
   EXPECT_FALSE(body.S().GameRunning);
   EXPECT_EQ(body.Head().Tile, CrashedHeadTile(Left, Down));
@@ -169,7 +158,7 @@ TEST(Eating, BlobScoresAHundredAndTenAndIsPlacedAgain) {
   EXPECT_EQ(rig.Head().Tile, SwallowingHeadTile(Right));
   EXPECT_EQ(rig.Sounds.Count(GameSound::Blob), 1);
   EXPECT_EQ(rig.S().Blob, SnakeSegment(3, 3, BlobTile));
-  EXPECT_THAT(rig.Surface.Draws, ::testing::ElementsAre(_, _, _, _, DrawCall{3, 3, BlobTile}));
+  EXPECT_THAT(rig.Surface.Draws, ElementsAre(_, _, _, _, DrawCall{3, 3, BlobTile}));
   EXPECT_EQ(rig.S().BlobsSinceWalls, 1);
   EXPECT_TRUE(rig.S().Walls.empty());
   EXPECT_EQ(rig.Controls.Panels[1], "Score : 140");
@@ -179,37 +168,25 @@ TEST(Eating, BlobScoresAHundredAndTenAndIsPlacedAgain) {
 }
 
 TEST(Eating, BlobSoundFollowsItsSwitch) {
-  GameRig rig;
-  rig.Settings.PlayBall = false;
-  rig.NewGameWithBlobAt(15, 4);
-  rig.S().Blob = {15, 10, BlobTile};
-  rig.Game.GameStep();
+  StartedGame rig({.PlayBall = false});
+  rig.EatOnce();
   EXPECT_EQ(rig.S().Score, 110);
   EXPECT_TRUE(rig.Sounds.Played.empty());
-}
-
-// Puts the blob right in front of the head and steps onto it.
-void EatOnce(GameRig& rig) {
-  const SnakeSegment& h = rig.Head();
-  rig.S().Blob = {h.Column + 1, h.Row, BlobTile};
-  rig.Game.GameStep();
 }
 
 TEST(Walls, AddedOnEveryNthBlob) {
   StartedGame easy;  // Easy: walls on every 2nd blob, one at a time
   easy.Game.GameStep();
-  EatOnce(easy);
-  EXPECT_TRUE(easy.S().Walls.empty());
-  EatOnce(easy);
-  ASSERT_EQ(easy.S().Walls.size(), 1u);
-  EatOnce(easy);
-  EXPECT_EQ(easy.S().Walls.size(), 1u);
+  for (size_t walls : {0u, 1u, 1u}) {
+    easy.EatOnce();
+    EXPECT_EQ(easy.S().Walls.size(), walls);
+  }
   EXPECT_EQ(easy.S().BlobsSinceWalls, 1);
 
-  StartedGame hard(Difficult);  // three walls after every blob
+  StartedGame hard({.Level = Difficult});  // three walls after every blob
   hard.Game.GameStep();
   hard.Surface.Draws.clear();
-  EatOnce(hard);
+  hard.EatOnce();
   ASSERT_EQ(hard.S().Walls.size(), 3u);
   EXPECT_EQ(hard.S().BlobsSinceWalls, 0);
   for (const SnakeSegment& w : hard.S().Walls) {
@@ -223,62 +200,47 @@ TEST(Walls, AddedOnEveryNthBlob) {
 }
 
 TEST(HiScore, RisesDuringPlayWithTheSoundOncePerGame) {
-  GameRig rig;
-  StoredBest(rig, 25);
-  rig.NewGameWithBlobAt(3, 3);
-  for (int i = 0; i < 2; ++i) rig.Game.GameStep();
-  EXPECT_EQ(rig.Settings.HiScore, 25);
-  EXPECT_EQ(rig.Controls.Panels[2], "Hi : 25");
-  rig.Game.GameStep();
-  EXPECT_EQ(rig.Settings.HiScore, 30);
-  EXPECT_EQ(rig.Controls.Panels[2], "Hi : 30");
-  rig.Game.GameStep();
-  EXPECT_EQ(rig.Settings.HiScore, 40);
+  StartedGame rig({.HiScore = 25});
+  for (auto [steps, best] : {std::pair{2, 25}, {1, 30}, {1, 40}}) {
+    for (int i = 0; i < steps; ++i) rig.Game.GameStep();
+    EXPECT_EQ(rig.Settings.HiScore, best);
+    EXPECT_EQ(rig.Controls.Panels[2], "Hi : " + std::to_string(best));
+  }
   EXPECT_EQ(rig.Sounds.Count(GameSound::HiScore), 1);
   EXPECT_TRUE(rig.S().HiScoreSoundPlayed);
 }
 
 TEST(HiScore, NoSoundWhilePreviousBestIsZeroOrSwitchedOff) {
-  StartedGame first;  // the first game after a stored best of 0
-  for (int i = 0; i < 3; ++i) first.Game.GameStep();
-  EXPECT_EQ(first.Settings.HiScore, 30);
-  EXPECT_EQ(first.Sounds.Count(GameSound::HiScore), 0);
-
-  GameRig off;
-  off.Settings.PlayHiScore = false;
-  StoredBest(off, 5);
-  off.NewGameWithBlobAt(3, 3);
-  off.Game.GameStep();
-  EXPECT_EQ(off.Settings.HiScore, 10);
-  EXPECT_EQ(off.Sounds.Count(GameSound::HiScore), 0);
+  // The first game after a stored best of 0, then one with the sound off.
+  for (auto [settings, steps] : {std::pair{GameSettings{}, 3}, {{.PlayHiScore = false, .HiScore = 5}, 1}}) {
+    StartedGame rig(settings);
+    for (int i = 0; i < steps; ++i) rig.Game.GameStep();
+    EXPECT_EQ(rig.Settings.HiScore, 10 * steps);
+    EXPECT_EQ(rig.Sounds.Count(GameSound::HiScore), 0) << steps;
+  }
 }
 
 TEST(HiScore, BlobSoundComesBeforeTheHiScoreSound) {
-  GameRig rig;
-  StoredBest(rig, 50);
-  rig.NewGameWithBlobAt(3, 3);
-  EatOnce(rig);
+  StartedGame rig({.HiScore = 50});
+  rig.EatOnce();
   EXPECT_EQ(rig.Sounds.Played, (std::vector<GameSound>{GameSound::Blob, GameSound::HiScore}));
 }
 
-// Runs the default start straight into the right edge: five steps, then the crash.
-void CrashIntoRightEdge(GameRig& rig) {
+// Runs the default start straight into the right edge: five steps, then the
+// crash; gives what the crash step logged.
+std::vector<std::string> CrashIntoRightEdge(GameRig& rig) {
   for (int i = 0; i < 5; ++i) rig.Game.GameStep();
-  ASSERT_TRUE(rig.S().GameRunning);
+  EXPECT_TRUE(rig.S().GameRunning);
+  const auto mark = static_cast<std::ptrdiff_t>(rig.Log.size());
   rig.Game.GameStep();
-  ASSERT_EQ(std::count(rig.Log.begin(), rig.Log.end(), "play again?"), 1);
+  EXPECT_EQ(std::count(rig.Log.begin(), rig.Log.end(), "play again?"), 1);
+  return {rig.Log.begin() + mark, rig.Log.end()};
 }
 
 TEST(GameOver, BeatenBestAsksForTheNameThenOffersAnotherGame) {
-  GameRig rig;
-  rig.Settings.HiName = "Old";
-  StoredBest(rig, 20);
+  StartedGame rig({.HiScore = 20, .HiName = "Old"});
   rig.Questions.Name = "New";
-  rig.NewGameWithBlobAt(3, 3);
-  for (int i = 0; i < 5; ++i) rig.Game.GameStep();
-  const size_t mark = rig.Log.size();
-  rig.Game.GameStep();
-  EXPECT_EQ(std::vector<std::string>(rig.Log.begin() + mark, rig.Log.end()),
+  EXPECT_EQ(CrashIntoRightEdge(rig),
             (std::vector<std::string>{"draw 19,10 23", "sound gameover", "timer off", "panel 0 Game over",
                                       "hiscore dialog 50", "play again?", "disable RightSpeed", "disable DownSpeed",
                                       "disable UpSpeed", "disable LeftSpeed", "disable Button3", "disable Pause1",
@@ -292,11 +254,8 @@ TEST(GameOver, BeatenBestAsksForTheNameThenOffersAnotherGame) {
 }
 
 TEST(GameOver, EqualScoreIsNoNewBestAndYesStartsAgain) {
-  GameRig rig;
-  rig.Settings = {.PlayGameOver = false, .HiName = "Old"};
-  StoredBest(rig, 50);
+  StartedGame rig({.PlayGameOver = false, .HiScore = 50, .HiName = "Old"});
   rig.Questions.PlayAgainAnswers = {true};
-  rig.NewGameWithBlobAt(3, 3);
   rig.Random.Push({3, 3});  // the next game's first blob
   CrashIntoRightEdge(rig);
   EXPECT_EQ(std::count(rig.Log.begin(), rig.Log.end(), "hiscore dialog 50"), 0);
@@ -353,46 +312,16 @@ TEST(BoardChanged, OneNoticePerEvent) {
   }
 }
 
-// The interval after each step, steering round the loop for `steps` steps.
-std::vector<uint16_t> IntervalsOverSteps(GameRig& rig, int steps) {
-  rig.NewGameWithBlobAt(9, 5);
-  std::vector<uint16_t> seen;
-  for (int i = 0; i < steps; ++i) {
-    rig.SteerAroundLoop();
-    rig.Game.GameStep();
-    EXPECT_TRUE(rig.S().GameRunning) << "step " << i + 1;
-    seen.push_back(rig.Timer.Interval());
-  }
-  return seen;
-}
-
-std::vector<uint16_t> Distinct(std::vector<uint16_t> v) {
-  v.erase(std::unique(v.begin(), v.end()), v.end());
-  return v;
-}
-
-TEST(Schedule, EasyGrowsEveryEighthStepAndEndsAt170) {
+// The whole runs of every level are in the skill level tests.
+TEST(Schedule, EasyGrowsEveryEighthStepAndFirstSpeedsUpAfterStep40) {
   GameRig rig;
   rig.NewGameWithBlobAt(9, 5);
-  for (int i = 1; i <= 16; ++i) {
+  for (int i = 1; i <= 40; ++i) {
     rig.SteerAroundLoop();
     rig.Game.GameStep();
     EXPECT_EQ(rig.S().Snake.size(), 5u + i / 8) << "step " << i;
+    EXPECT_EQ(rig.Timer.Interval(), i < 40 ? 250 : 230) << "step " << i;
   }
-  GameRig run;
-  const auto seen = IntervalsOverSteps(run, 200);
-  EXPECT_EQ(seen[38], 250);  // after step 39
-  EXPECT_EQ(seen[39], 230);  // after step 40
-  EXPECT_EQ(Distinct(seen), (std::vector<uint16_t>{250, 230, 210, 190, 170}));
-}
-
-TEST(Schedule, IntermediateAndDifficultRunDownToTheirFloors) {
-  GameRig mid;
-  mid.Settings.Level = Intermediate;
-  EXPECT_EQ(Distinct(IntervalsOverSteps(mid, 170)), (std::vector<uint16_t>{200, 185, 170, 155, 140, 125}));
-  GameRig hard;
-  hard.Settings.Level = Difficult;
-  EXPECT_EQ(Distinct(IntervalsOverSteps(hard, 120)), (std::vector<uint16_t>{160, 150, 140, 130, 120}));
 }
 
 }  // namespace

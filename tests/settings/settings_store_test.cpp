@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <regex>
 #include <thread>
 
 #include "settings/profile_file.h"
@@ -45,12 +46,6 @@ std::string ReadText(const fs::path& path) {
 
 void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
-std::string WithCrLf(std::string_view text) {
-  std::string out;
-  for (char c : text) out += c == '\n' ? "\r\n" : std::string(1, c);
-  return out;
-}
-
 // The sound folder and the three sound files, in the file's order.
 std::vector<std::string> Sounds(const GameSettings& s) { return {s.WavFolder, s.BallWav, s.GameOverWav, s.HiScoreWav}; }
 
@@ -58,6 +53,14 @@ std::vector<std::string> FolderEntries(const fs::path& folder) {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
   return names;
+}
+
+// The defaults with a best score and its holder.
+GameSettings Holding(int32_t score, const std::string& name) {
+  GameSettings s = DefaultSettings(kProgram);
+  s.HiScore = score;
+  s.HiName = name;
+  return s;
 }
 
 class SettingsStoreTest : public ::testing::Test {
@@ -84,13 +87,12 @@ TEST_F(SettingsStoreTest, FirstRunGivesDefaultsAndSavingWritesEveryKeyInOrder) {
   where_.IniFile = folder_ / "config" / "Tolvenix.ini";  // the folder is made on saving
   const GameSettings s = Load();
 
-  EXPECT_EQ(s.Level, 1);
   EXPECT_TRUE(s.PlayWavs && s.PlayBall && s.PlayGameOver && s.PlayHiScore);
   EXPECT_THAT(Sounds(s), ElementsAre("/opt/game", "/opt/game/zap.wav", "/opt/game/boing.wav", "/opt/game/yehaw.wav"));
-  EXPECT_EQ(std::vector({s.MoveMax, s.SnakeSpeed, s.MaxMax, s.WallMax, s.WallNum}), std::vector({5, 300, 5, 1, 2}));
-  EXPECT_EQ(s.HiScore, 0);
+  EXPECT_EQ(std::vector({s.Level, s.MoveMax, s.SnakeSpeed, s.MaxMax, s.WallMax, s.WallNum, s.HiScore, s.Mode,
+                         s.CustomDirection, s.CustomHPos, s.CustomVPos}),
+            std::vector({1, 5, 300, 5, 1, 2, 0, 0, 2, 10, 10}));
   EXPECT_EQ(s.HiName, "");
-  EXPECT_EQ(std::vector({s.Mode, s.CustomDirection, s.CustomHPos, s.CustomVPos}), std::vector({0, 2, 10, 10}));
 
   SaveSettings(s, where_);
   EXPECT_EQ(ReadText(where_.IniFile), std::string(kSkill) + kSounds + kCustom + kScore + kPosition);
@@ -198,13 +200,14 @@ TEST_F(SettingsStoreTest, ASaveNeverWritesAFileTheNextStartRefuses) {
 }
 
 TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive) {
-  WriteText(where_.IniFile,
-            "; my notes\n"
-            "[Skill]\nlevel = 7\nTheme=dark\n\n"
-            "[score]\nHiScore=100\n"
-            "a line without an equals sign\n\n"
-            "; network settings follow\n[Network]\nproxy=none\n"
-            "; notes at the very end\n");
+  const std::string original =
+      "; my notes\n"
+      "[Skill]\nlevel = 7\nTheme=dark\n\n"
+      "[score]\nHiScore=100\n"
+      "a line without an equals sign\n\n"
+      "; network settings follow\n[Network]\nproxy=none\n"
+      "; notes at the very end\n";
+  WriteText(where_.IniFile, original);
   GameSettings s = Load();
   EXPECT_EQ(s.Level, 7);
   EXPECT_EQ(s.HiScore, 100);
@@ -213,13 +216,9 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive)
   // stays where it was; a missing key follows the last key of its section.
   s.HiScore = 500;
   SaveSettings(s, where_);
-  EXPECT_EQ(ReadText(where_.IniFile), std::string("; my notes\n"
-                                                  "[Skill]\nlevel = 7\nTheme=dark\n\n"
-                                                  "[score]\nHiScore=500\nHINAME=\n"
-                                                  "a line without an equals sign\n\n"
-                                                  "; network settings follow\n[Network]\nproxy=none\n"
-                                                  "; notes at the very end\n") +
-                                          kSounds + kCustom + kPosition);
+  std::string expected = original;
+  expected.replace(expected.find("HiScore=100\n"), 12, "HiScore=500\nHINAME=\n");
+  EXPECT_EQ(ReadText(where_.IniFile), expected + kSounds + kCustom + kPosition);
 }
 
 // A file without write permission is the player's choice, even for root.
@@ -234,11 +233,9 @@ TEST_F(SettingsStoreTest, FilesThatMustNotBeReplacedRaiseTheErrorAndStayAsTheyWe
 // Makes any file grow past `bytes` fail as on a full disk, for one scope.
 class FileSizeLimit {
  public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+  explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
     ::getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
+    const rlimit limit{bytes, old_.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &limit);
   }
   ~FileSizeLimit() {
@@ -252,16 +249,12 @@ class FileSizeLimit {
 };
 
 TEST_F(SettingsStoreTest, AFailedSaveLeavesTheOldFileWhole) {
-  GameSettings before = DefaultSettings(kProgram);
-  before.HiScore = 100;
-  before.HiName = "Ann";
+  const GameSettings before = Holding(100, "Ann");
   SaveSettings(before, where_);
   const auto oldSize = fs::file_size(where_.IniFile);
 
-  GameSettings after = before;
+  GameSettings after = Holding(900, std::string(400, 'Z'));  // too long for the room left
   after.Level = Difficult;
-  after.HiScore = 900;
-  after.HiName = std::string(400, 'Z');  // too long for the room left
   {
     FileSizeLimit full(oldSize + 100);
     EXPECT_THAT([&] { SaveSettings(after, where_); }, kUnableToWrite);
@@ -289,7 +282,8 @@ TEST_F(SettingsStoreTest, AHandEditedFileKeepsEveryByteButTheValuesWritten) {
   expected.replace(expected.find("700  ; best"), 11, "950");
   expected.replace(expected.find("Ann Lee"), 7, "Bo");
   EXPECT_EQ(ReadText(where_.IniFile),
-            expected + "\r\n" + WithCrLf(kSkill) + WithCrLf(kSounds) + WithCrLf(kCustom) + WithCrLf(kPosition));
+            expected + "\r\n" +
+                std::regex_replace(std::string(kSkill) + kSounds + kCustom + kPosition, std::regex("\n"), "\r\n"));
 
   // The file stays readable and saveable, save after save.
   s.HiScore = 960;
@@ -344,11 +338,7 @@ TEST_F(SettingsStoreTest, WhatIsNotASettingsFileIsNeitherReadNorReplaced) {
 }
 
 TEST_F(SettingsStoreTest, ASaveKilledAtAnyMomentLeavesOneWholeScoreAndItsHolder) {
-  GameSettings a = DefaultSettings(kProgram), b = a;
-  a.HiScore = 1000;
-  a.HiName = std::string(300, 'a');
-  b.HiScore = 2000;
-  b.HiName = std::string(300, 'b');
+  const GameSettings a = Holding(1000, std::string(300, 'a')), b = Holding(2000, std::string(300, 'b'));
   SaveSettings(a, where_);
 
   std::mt19937 rng(7);

@@ -9,6 +9,7 @@
 // would have drawn for that shape, and the snake is heading the way it
 // entered its head. Rows left out are empty.
 
+#include <algorithm>
 #include <initializer_list>
 #include <stdexcept>
 #include <string_view>
@@ -38,12 +39,12 @@ inline void LayBoard(GameState& s, std::initializer_list<std::string_view> rows)
   s.Walls.clear();
   s.BlobOnBoard = false;
   std::vector<bool> pointedAt(BoardColumns * BoardRows, false);
-  int arrows = 0;
+  std::vector<int> arrowCells;  // row by row
   for (int row = 0; row < BoardRows; ++row)
     for (int column = 0; column < BoardColumns; ++column) {
       const char c = cell(column, row);
       if (const int d = ArrowDirection(c); d >= 0) {
-        ++arrows;
+        arrowCells.push_back(row * BoardColumns + column);
         const int nextColumn = column + kColumnStep[d], nextRow = row + kRowStep[d];
         if (nextColumn < 0 || nextColumn >= BoardColumns || nextRow < 0 || nextRow >= BoardRows)
           throw std::invalid_argument("an arrow points off the board");
@@ -59,19 +60,15 @@ inline void LayBoard(GameState& s, std::initializer_list<std::string_view> rows)
     }
 
   // Follow the arrows from the tail to the head.
-  int column = -1, row = -1;
-  for (int r = 0; r < BoardRows && column < 0; ++r)
-    for (int c = 0; c < BoardColumns; ++c)
-      if (ArrowDirection(cell(c, r)) >= 0 && !pointedAt[static_cast<size_t>(r * BoardColumns + c)]) {
-        column = c;
-        row = r;
-        break;
-      }
-  if (column < 0) throw std::invalid_argument("no tail: the snake needs at least one arrow");
+  const auto tail =
+      std::find_if(arrowCells.begin(), arrowCells.end(), [&](int at) { return !pointedAt[static_cast<size_t>(at)]; });
+  if (tail == arrowCells.end()) throw std::invalid_argument("no tail: the snake needs at least one arrow");
+  int column = *tail % BoardColumns, row = *tail / BoardColumns;
   int previous = -1;
   for (int steps = 0; cell(column, row) != 'H'; ++steps) {
     const int d = ArrowDirection(cell(column, row));
-    if (d < 0 || steps > arrows) throw std::invalid_argument("the arrows do not lead to the head");
+    if (d < 0 || steps > static_cast<int>(arrowCells.size()))
+      throw std::invalid_argument("the arrows do not lead to the head");
     s.Snake.emplace_back(column, row, previous < 0 ? d : NeckTile(previous, d));
     previous = d;
     column += kColumnStep[d];

@@ -89,10 +89,7 @@ class FakeControls : public GameControls, Recorder {
     log_.push_back(std::string("blink ") + (enabled ? "on" : "off"));
   }
   void BoardChanged() override { ++BoardChanges; }
-  bool IsEnabled(GameControl c) const {
-    auto it = Enabled.find(c);
-    return it != Enabled.end() && it->second;
-  }
+  bool IsEnabled(GameControl c) const { return Enabled.contains(c) && Enabled.at(c); }
   static const char* Name(GameControl c) {
     constexpr const char* kNames[] = {"DownSpeed", "LeftSpeed", "RightSpeed", "UpSpeed",
                                       "Button3",   "Pause1",    "Options1"};  // in the enumeration's order
@@ -227,14 +224,17 @@ struct GameRig {
     if (!S().DirectionQueue.empty()) return;
     const SnakeSegment& h = Head();
     const int d = S().PreviousDirection;
-    if (d == Right && h.Column == 17)
-      Game.QueueDirection(Up);
-    else if (d == Up && h.Row == 1)
-      Game.QueueDirection(Left);
-    else if (d == Left && h.Column == 2)
-      Game.QueueDirection(Down);
-    else if (d == Down && h.Row == 10)
-      Game.QueueDirection(Right);
+    constexpr int kTurn[] = {Right, Down, Up, Left};  // at the corner ending a run Down, Left, Right, Up
+    if ((d == Right && h.Column == 17) || (d == Up && h.Row == 1) || (d == Left && h.Column == 2) ||
+        (d == Down && h.Row == 10))
+      Game.QueueDirection(kTurn[d]);
+  }
+
+  // Puts the blob on the cell right of the head, where a snake moving right
+  // goes next, and steps onto it.
+  void EatOnce() {
+    S().Blob = {Head().Column + 1, Head().Row, BlobTile};
+    Game.GameStep();
   }
 
   // New game with the first blob at a chosen cell (it must pass the rules).
@@ -244,10 +244,13 @@ struct GameRig {
   }
 };
 
-// A game running from the default start at a level, its first blob at (3, 3).
+// A game running from the default start, its first blob at (3, 3). The best
+// score in the settings is the one stored before this run, as the window's
+// start hands it to the game.
 struct StartedGame : GameRig {
-  explicit StartedGame(int level = Easy) {
-    Settings.Level = level;
+  explicit StartedGame(const GameSettings& settings = {}) {
+    Settings = settings;
+    S().PreviousHiScore = Settings.HiScore;
     NewGameWithBlobAt(3, 3);
   }
 };

@@ -88,10 +88,7 @@ inline std::string BoardFault(const GameState& s, const std::array<int, BoardCol
       expected = BodyTileJoining(toTail, toHead);
     } else {
       const int moving = Opposite(toTail);
-      if (segment.Tile == SwallowingHeadFor(moving))
-        expected = segment.Tile;
-      else
-        expected = PlainHeadFor(moving);
+      expected = segment.Tile == SwallowingHeadFor(moving) ? segment.Tile : PlainHeadFor(moving);
       if (moving != s.PreviousDirection) return At("head", segment) + " moves otherwise than the last step went";
     }
     if (segment.Tile != expected) return At("snake", segment) + " should show tile " + std::to_string(expected);
