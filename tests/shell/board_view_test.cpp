@@ -3,9 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 
-#include "shell/board_view.h"
 #include "shell/intro_screen.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/qt_images.h"
 

@@ -7,12 +7,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QPushButton>
 #include <random>
 
-#include "dialogs/new_hi_score_dialog.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -69,10 +65,7 @@ std::string WriteBytes(const fs::path& path, const std::string& bytes, std::uint
   return path.string();
 }
 
-std::string GeneratedWave() {
-  std::ifstream in(std::string(QUORVANE_BIN_DIR) + "/zap.wav", std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string GeneratedWave() { return FileBytes(QUORVANE_BIN_DIR "/zap.wav"); }
 
 // A canonical 16-bit mono header for |dataBytes| of samples.
 std::string WaveHeader(uint32_t dataBytes) {

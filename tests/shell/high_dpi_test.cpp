@@ -8,7 +8,6 @@
 #include "qt_glue/desktop_setup.h"
 #include "shell/application.h"
 #include "shell/intro_screen.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 #include "widgets/qt_images.h"
 

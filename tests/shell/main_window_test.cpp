@@ -1,71 +1,56 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QAction>
-#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QToolButton>
 
-#include "dialogs/new_hi_score_dialog.h"
-#include "shell/board_view.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {
 
+using ::testing::Each;
 using ::testing::Field;
 using ::testing::Property;
-
-QRect InClient(QWidget* widget, TForm1& form) {
-  return QRect(widget->mapTo(form.centralWidget(), QPoint(0, 0)), widget->size());
-}
+using ::testing::Truly;
 
 TEST_F(WindowTest, LayoutAfterShow) {
   TForm1& form = Show();
   auto* statusBar1 = Control<TStatusBar>(form, "StatusBar1");
   EXPECT_EQ(form.centralWidget()->size(), QSize(518, 401));
   EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "fixed size";
-  EXPECT_EQ(InClient(Control<TPaintBox>(form, "PaintBox1"), form), QRect(59, 78, 400, 240));
-  EXPECT_EQ(InClient(Control<QFrame>(form, "Bevel5"), form), QRect(56, 75, 406, 246));
-  EXPECT_EQ(InClient(Control<TFlexActive>(form, "FlexActive1"), form), QRect(25, 7, 468, 60));
-  EXPECT_EQ(InClient(Control<QWidget>(form, "Panel4"), form), QRect(58, 325, 405, 53));
-  EXPECT_EQ(InClient(Control<QWidget>(form, "Panel3"), form), QRect(0, 75, 518, 246));
-  EXPECT_EQ(InClient(Control<QWidget>(form, "Panel2"), form), QRect(0, 321, 518, 61));
-  EXPECT_EQ(InClient(statusBar1, form), QRect(0, 382, 518, 19));
+  std::vector<QRect> inClient;
+  for (const char* name :
+       {"PaintBox1", "Bevel5", "FlexActive1", "Panel4", "Panel3", "Panel2", "StatusBar1", "Button2"}) {
+    auto* control = Control<QWidget>(form, name);
+    inClient.emplace_back(control->mapTo(form.centralWidget(), QPoint(0, 0)), control->size());
+  }
+  // New game lines up with the board.
+  EXPECT_THAT(inClient, ElementsAre(QRect(59, 78, 400, 240), QRect(56, 75, 406, 246), QRect(25, 7, 468, 60),
+                                    QRect(58, 325, 405, 53), QRect(0, 75, 518, 246), QRect(0, 321, 518, 61),
+                                    QRect(0, 382, 518, 19), Property(&QRect::left, 59)));
   for (int i = 0; i < 3; ++i) EXPECT_EQ(statusBar1->PanelRect(i).right() + 1, 129 * (i + 1));
   EXPECT_EQ(statusBar1->PanelRect(3).width(), 131);
-  EXPECT_EQ(InClient(Control<QPushButton>(form, "Button2"), form).left(), 59) << "New game lines up with the board";
   // The arrow buttons form a cross.
-  EXPECT_EQ(Control<QToolButton>(form, "UpSpeed")->geometry(), QRect(189, 4, 23, 22));
-  EXPECT_EQ(Control<QToolButton>(form, "DownSpeed")->geometry(), QRect(189, 29, 23, 22));
-  EXPECT_EQ(Control<QToolButton>(form, "LeftSpeed")->geometry(), QRect(163, 15, 23, 22));
-  EXPECT_EQ(Control<QToolButton>(form, "RightSpeed")->geometry(), QRect(215, 15, 23, 22));
+  EXPECT_THAT(
+      Read(form, {"UpSpeed", "DownSpeed", "LeftSpeed", "RightSpeed"}, &QWidget::geometry),
+      ElementsAre(QRect(189, 4, 23, 22), QRect(189, 29, 23, 22), QRect(163, 15, 23, 22), QRect(215, 15, 23, 22)));
   EXPECT_EQ(form.windowTitle(), "Quorvane Sinuvar");
   EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
 TEST_F(WindowTest, ControlsAtStart) {
   TForm1& form = Show();
-  const std::tuple<const char*, const char*, bool> buttons[] = {{"Button2", "&New game", true},
-                                                                {"Button3", "Pa&use", false},
-                                                                {"Button4", "He&lp", true},
-                                                                {"Button1", "E&xit", true}};
-  for (auto [name, caption, enabled] : buttons) {
-    auto* button = Control<QPushButton>(form, name);
-    EXPECT_EQ(button->text(), caption);
-    EXPECT_EQ(button->isEnabled(), enabled) << caption;
-    EXPECT_FALSE(button->focusPolicy() & Qt::TabFocus) << caption << " is no tab stop";
-    EXPECT_EQ(button->size(), QSize(75, 25));
-  }
-  for (QToolButton* arrow : {Control<QToolButton>(form, "LeftSpeed"), Control<QToolButton>(form, "UpSpeed"),
-                             Control<QToolButton>(form, "DownSpeed"), Control<QToolButton>(form, "RightSpeed")}) {
-    EXPECT_FALSE(arrow->isEnabled());
-    EXPECT_TRUE(arrow->autoRaise());
-  }
+  const QStringList buttons{"Button2", "Button3", "Button4", "Button1"};
+  EXPECT_THAT(Read(form, buttons, &QAbstractButton::text), ElementsAre("&New game", "Pa&use", "He&lp", "E&xit"));
+  EXPECT_THAT(Read(form, buttons, &QWidget::isEnabled), ElementsAre(true, false, true, true));
+  EXPECT_THAT(Read(form, buttons, &QWidget::focusPolicy), Each(Truly([](int p) { return !(p & Qt::TabFocus); })))
+      << "no tab stops";
+  EXPECT_THAT(Read(form, buttons, &QWidget::size), Each(QSize(75, 25)));
+  const QStringList arrows{"LeftSpeed", "UpSpeed", "DownSpeed", "RightSpeed"};
+  EXPECT_THAT(Read(form, arrows, &QWidget::isEnabled), Each(false));
+  EXPECT_THAT(Read(form, arrows, &QToolButton::autoRaise), Each(true));
   EXPECT_THAT(form.menuBar()->actions(),
               ElementsAre(Property(&QAction::text, "&Game"), Property(&QAction::text, "&Help")));
   QStringList gameItems, helpItems;
@@ -73,8 +58,7 @@ TEST_F(WindowTest, ControlsAtStart) {
   for (QAction* a : Control<QMenu>(form, "Help1")->actions()) helpItems << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(gameItems, (QStringList{"&New game", "&Pause", "&Options ...", "-", "E&xit"}));
   EXPECT_EQ(helpItems, (QStringList{"Help &topics ...", "Privacy statement ...", "-", "&About ..."}));
-  EXPECT_FALSE(Control<QAction>(form, "Pause1")->isEnabled());
-  EXPECT_TRUE(Control<QAction>(form, "Options1")->isEnabled());
+  EXPECT_THAT(Read(form, {"Pause1", "Options1"}, &QAction::isEnabled), ElementsAre(false, true));
   EXPECT_EQ(Control<QAction>(form, "Helptopics1")->shortcut(), QKeySequence(Qt::Key_F1));
   for (int i = 0; i < TStatusBar::PanelCount; ++i) EXPECT_TRUE(Panel(i).isEmpty()) << i;
   EXPECT_TRUE(Control<QTimer>(form, "ClickNewTimer")->isActive());
@@ -142,21 +126,17 @@ TEST_F(WindowTest, PauseAndResume) {
   auto* button3 = Control<QPushButton>(form, "Button3");
   auto* pause1 = Control<QAction>(form, "Pause1");
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
-  QTest::mouseClick(button3, Qt::LeftButton);
-  EXPECT_FALSE(SuperTimer1().Enabled());
-  EXPECT_EQ(button3->text(), "Res&ume");
-  EXPECT_TRUE(pause1->isChecked());
-  EXPECT_EQ(Panel(0), "Paused");
-  EXPECT_FALSE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
-  form.Game1Click();
-  EXPECT_FALSE(Control<QAction>(form, "Options1")->isEnabled()) << "no options while paused";
-
-  pause1->trigger();
-  EXPECT_TRUE(SuperTimer1().Enabled());
-  EXPECT_EQ(button3->text(), "Pa&use");
-  EXPECT_FALSE(pause1->isChecked());
-  EXPECT_EQ(Panel(0), "");
-  EXPECT_TRUE(Control<QToolButton>(form, "LeftSpeed")->isEnabled());
+  // Paused by the button, resumed by the menu item.
+  for (auto [paused, caption, status] : {std::tuple{true, "Res&ume", "Paused"}, {false, "Pa&use", ""}}) {
+    paused ? QTest::mouseClick(button3, Qt::LeftButton) : pause1->trigger();
+    EXPECT_EQ(SuperTimer1().Enabled(), !paused) << caption;
+    EXPECT_EQ(button3->text(), caption);
+    EXPECT_EQ(pause1->isChecked(), paused) << caption;
+    EXPECT_EQ(Panel(0), status);
+    EXPECT_EQ(Control<QToolButton>(form, "LeftSpeed")->isEnabled(), !paused) << caption;
+    form.Game1Click();
+    EXPECT_FALSE(Control<QAction>(form, "Options1")->isEnabled()) << "no options during a game, paused or not";
+  }
 }
 
 TEST_F(WindowTest, CrashAnsweredNoReturnsToTheIntro) {

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWindow>
 
-#include "dialogs/about_box.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -42,7 +38,7 @@ TEST_F(MenuKeysTest, AnOpenMenuTakesArrowsAndEnterDuringAGame) {
 
   QTest::keyClick(menu, Qt::Key_Return);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !SuperTimer1().Enabled(); }, 2000)) << "Enter picks Pause";
-  EXPECT_EQ(Control<TStatusBar>(form, "StatusBar1")->PanelText(0), "Paused");
+  EXPECT_EQ(Panel(GameStatePanel), "Paused");
   EXPECT_TRUE(pause1->isChecked());
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
@@ -65,8 +61,7 @@ TEST_F(MenuKeysTest, AltHeldAndAFocusedMenuBarLeaveTheSnakeAlone) {
 
 TEST_F(MenuKeysTest, TheAboutBoxIsNoMenuArrowsSteerAndEnterIsSwallowed) {
   TForm1& form = RunningGame();
-  ModalAnswers answers;
-  answers.Then([&](QWidget* modal) {
+  ModalAnswers answers{[&](QWidget* modal) {
     auto* box = qobject_cast<TForm5*>(modal);
     ASSERT_NE(box, nullptr);
     QTest::keyClick(box->windowHandle(), Qt::Key_Up);
@@ -74,7 +69,7 @@ TEST_F(MenuKeysTest, TheAboutBoxIsNoMenuArrowsSteerAndEnterIsSwallowed) {
     QApplication::processEvents();
     EXPECT_TRUE(box->isVisible()) << "Enter does not press OK during a game";
     QTest::mouseClick(Control<QPushButton>(*box, "Button1"), Qt::LeftButton);
-  });
+  }};
   form.About1Click();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_TRUE(SuperTimer1().Enabled()) << "the box does not pause the game";

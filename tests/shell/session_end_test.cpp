@@ -5,7 +5,6 @@
 #include <csignal>
 #include <stdexcept>
 
-#include "dialogs/new_hi_score_dialog.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {

@@ -3,22 +3,13 @@
 // closed during play, every box answered, and a clean close at the end.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QPushButton>
 #include <random>
 
-#include "dialogs/about_box.h"
-#include "dialogs/new_hi_score_dialog.h"
 #include "help/help_window.h"
-#include "help/qt_help_service.h"
-#include "shell/status_bar.h"
-#include "support/controls.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
 namespace {
-
-constexpr int kSteps = 300;
 
 TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   QtHelpService& help = Help();
@@ -83,7 +74,7 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   QTest::mouseClick(Control<QPushButton>(form, "Button2"), Qt::LeftButton);
   player.start();
 
-  ASSERT_TRUE(QTest::qWaitFor([&] { return steps >= kSteps || !fault.empty(); }, 120000)) << steps << " steps";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return steps >= 300 || !fault.empty(); }, 120000)) << steps << " steps";
   player.stop();
   EXPECT_EQ(fault, "");
   EXPECT_GT(gameOvers, 0);
@@ -92,7 +83,7 @@ TEST_F(HelpWindowTest, SoakAtAThirtyMillisecondStepWithKeysPausesAboutAndHelp) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeModalWidget() == nullptr; }, 5000));
 
   // "Hi : " and the best score, as the last step left it.
-  const std::string hiScore = Control<TStatusBar>(form, "StatusBar1")->PanelText(HiScorePanel).mid(5).toStdString();
+  const std::string hiScore = Panel(HiScorePanel).mid(5).toStdString();
   EXPECT_TRUE(form.close());
   EXPECT_FALSE(SuperTimer1().Enabled());
   EXPECT_TRUE(help.Window() == nullptr || !help.Window()->isVisible()) << "the help the topics opened is quit";

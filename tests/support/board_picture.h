@@ -57,12 +57,11 @@ inline std::string PictureFault(const BoardTiles& tiles) {
   if (moving < 0) return "the head shows tile " + std::to_string(headTile) + ", no moving head";
   GameState s;
   for (int i = 0; i < BoardColumns * BoardRows; ++i) {
-    if (tiles[i] == WallTile) s.Walls.emplace_back(i % BoardColumns, i / BoardColumns, WallTile);
-    if (tiles[i] == BlobTile) {
-      s.Blob = SnakeSegment(i % BoardColumns, i / BoardColumns, BlobTile);
-      s.BlobOnBoard = true;
-    }
+    const SnakeSegment item(i % BoardColumns, i / BoardColumns, tiles[i]);
+    if (item.Tile == WallTile) s.Walls.push_back(item);
+    if (item.Tile == BlobTile) s.Blob = item;
   }
+  s.BlobOnBoard = std::ranges::count(tiles, BlobTile) > 0;
   SnakeSegment cell(head.x(), head.y(), headTile);
   for (int toTail = Opposite(moving); s.Snake.size() <= static_cast<size_t>(BoardColumns * BoardRows);) {
     s.Snake.insert(s.Snake.begin(), cell);

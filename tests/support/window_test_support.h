@@ -1,7 +1,8 @@
 #pragma once
 
 // Helpers for window tests that act like a player: a main window on a
-// throw-away settings file, and answers for the modal boxes it raises.
+// throw-away settings file, and answers for the modal boxes it raises. It
+// brings the windows, dialogs and controls those tests reach by name.
 
 #include <gmock/gmock.h>
 
@@ -54,6 +55,12 @@ using ::testing::HasSubstr;
 // returns before a slow machine has moved the activation to the dialog.
 [[nodiscard]] inline bool WaitUntilActive(QWidget* window, int timeout = 20000) {
   return QTest::qWaitFor([window] { return QApplication::activeWindow() == window->window(); }, timeout);
+}
+
+// A file's whole content, as bytes.
+inline std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Answers modal windows as they open, one action per window, in order.
@@ -190,10 +197,7 @@ class WindowTest : public ::testing::Test {
   }
 
   void WriteSettings(const std::string& text) { std::ofstream(location_.IniFile) << text; }
-  std::string ReadSettings() const {
-    std::ifstream in(location_.IniFile);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  std::string ReadSettings() const { return FileBytes(location_.IniFile); }
 
   // New game by the button, then the timer is stopped: the test steps. The
   // blob goes to a corner, out of the snake's way, so scores are certain.
