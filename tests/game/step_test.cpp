@@ -6,10 +6,6 @@
 
 #include "support/game_fakes.h"
 
-// Settings name only the values a test changes; GCC 12 would warn of every
-// text left to its empty default.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace quorvane::testing {
 namespace {
 

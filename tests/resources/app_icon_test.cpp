@@ -33,12 +33,18 @@ TEST(AppIconTest, ShowsAnOutlinedHeadBelowAnOutlinedDisc) {
     headGreen += pixel == Green && x < N / 2 && y >= N / 2;
     discBlue += pixel == Blue && upperRight;
     eyeWhite += pixel == White;
-    if (pixel == Green) EXPECT_GE(y, N / 3) << "head reaches up into the disc at " << x << "," << y;
+    if (pixel == Green) {
+      EXPECT_GE(y, N / 3) << "head reaches up into the disc at " << x << "," << y;
+    }
     for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
       const std::uint32_t next = at(x + dx, y + dy);
       // Green never meets the background; the disc's blue meets only its rim.
-      if (pixel == Green) EXPECT_NE(next, 0u) << x << "," << y;
-      if (pixel == Blue && upperRight) EXPECT_TRUE(next == Blue || next == Navy) << x << "," << y;
+      if (pixel == Green) {
+        EXPECT_NE(next, 0u) << x << "," << y;
+      }
+      if (pixel == Blue && upperRight) {
+        EXPECT_TRUE(next == Blue || next == Navy) << x << "," << y;
+      }
     }
   });
   EXPECT_GT(headGreen, 150);

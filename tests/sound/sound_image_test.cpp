@@ -33,7 +33,9 @@ class SoundImageTest : public ::testing::Test {
     std::string path = (dir_ / name).string();
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (size > 0) EXPECT_EQ(::truncate(path.c_str(), size), 0);
+    if (size > 0) {
+      EXPECT_EQ(::truncate(path.c_str(), size), 0);
+    }
     return path;
   }
 
