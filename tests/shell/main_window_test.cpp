@@ -75,7 +75,7 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   EXPECT_TRUE(Running());
   EXPECT_TRUE(SuperTimer1().Enabled());
   EXPECT_EQ(SuperTimer1().Interval(), 250);
-  EXPECT_EQ(Panel(3), "Easy");
+  EXPECT_EQ(Panel(SkillLevelPanel), "Easy");
   EXPECT_TRUE(Control<QToolButton>(form, "UpSpeed")->isEnabled());
   EXPECT_FALSE(Control<QTimer>(form, "ClickNewTimer")->isActive());
 
@@ -84,7 +84,7 @@ TEST_F(WindowTest, NewGameButtonStartsAGameSteeredByArrowKeys) {
   QTest::keyClick(Control<QPushButton>(form, "Button4"), Qt::Key_Up);
   ASSERT_TRUE(QTest::qWaitFor([&] { return HeadIn(Seen()).y() < 10; }, 10000));
   EXPECT_FALSE(Control<QToolButton>(form, "DownSpeed")->isEnabled()) << "moving up, Down is barred";
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Panel(1).startsWith("Score : "); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Panel(ScorePanel).startsWith("Score : "); }, 5000));
 }
 
 TEST_F(WindowTest, ArrowButtonsQueueDirections) {
@@ -132,7 +132,7 @@ TEST_F(WindowTest, PauseAndResume) {
     EXPECT_EQ(SuperTimer1().Enabled(), !paused) << caption;
     EXPECT_EQ(button3->text(), caption);
     EXPECT_EQ(pause1->isChecked(), paused) << caption;
-    EXPECT_EQ(Panel(0), status);
+    EXPECT_EQ(Panel(GameStatePanel), status);
     EXPECT_EQ(Control<QToolButton>(form, "LeftSpeed")->isEnabled(), !paused) << caption;
     form.Game1Click();
     EXPECT_FALSE(Control<QAction>(form, "Options1")->isEnabled()) << "no options during a game, paused or not";
