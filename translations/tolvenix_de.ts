@@ -202,7 +202,7 @@
     <message>
         <source>Exception %1 in module %2 at %3.
 %4</source>
-        <translation>Ausnahme %1 im Modul %2 bei %3.
+        <translation>Ausnahme %1 im Modul %2 an Adresse %3.
 %4</translation>
     </message>
     <message>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>&amp;Options ...</source>
-        <translation>&amp;Optionen ...</translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -269,15 +269,15 @@
     </message>
     <message>
         <source>Help &amp;topics ...</source>
-        <translation>Hilfe&amp;themen ...</translation>
+        <translation>Hilfe&amp;themen…</translation>
     </message>
     <message>
         <source>Privacy statement ...</source>
-        <translation>&amp;Datenschutzerklärung ...</translation>
+        <translation>&amp;Datenschutzerklärung…</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>&amp;Über ...</translation>
+        <translation>&amp;Über…</translation>
     </message>
     <message>
         <source>Game Over! Would you like to play again?</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>&amp;Vorgabe</translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>&amp;Browse ...</source>
-        <translation>&amp;Wählen ...</translation>
+        <translation>&amp;Wählen…</translation>
     </message>
     <message>
         <source>Play so&amp;und for game over</source>
@@ -446,7 +446,7 @@
     </message>
     <message>
         <source>B&amp;rowse ...</source>
-        <translation>Wäh&amp;len ...</translation>
+        <translation>Wäh&amp;len…</translation>
     </message>
     <message>
         <source>Play soun&amp;d for new hi score</source>
@@ -454,7 +454,7 @@
     </message>
     <message>
         <source>Bro&amp;wse ...</source>
-        <translation>Wähl&amp;en ...</translation>
+        <translation>Wähl&amp;en…</translation>
     </message>
     <message>
         <source>Choose the blue blob sound</source>
@@ -502,7 +502,7 @@
     </message>
     <message>
         <source>Reset defaults for custom skill level?</source>
-        <translation>Vorgaben für die eigene Schwierigkeit wiederherstellen?</translation>
+        <translation>Standardwerte der Stufe „Eigene“ wiederherstellen?</translation>
     </message>
     <message>
         <source>Invalid blob sound specified.</source>

@@ -202,7 +202,7 @@
     <message>
         <source>Exception %1 in module %2 at %3.
 %4</source>
-        <translation>Excepción %1 en el módulo %2 en %3.
+        <translation>Excepción %1 en el módulo %2 en la dirección %3.
 %4</translation>
     </message>
     <message>

@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>&amp;Add walls after eating</source>
-        <translation>Bâ&amp;tir des murs après</translation>
+        <translation>Ajou&amp;ter des murs après</translation>
     </message>
     <message>
         <source>blobs</source>
@@ -490,7 +490,7 @@
     </message>
     <message>
         <source>Wav files (*.wav)</source>
-        <translation>Fichiers wav (*.wav)</translation>
+        <translation>Fichiers WAV (*.wav)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>

@@ -202,7 +202,7 @@
     <message>
         <source>Exception %1 in module %2 at %3.
 %4</source>
-        <translation>Eccezione %1 nel modulo %2 a %3.
+        <translation>Eccezione %1 nel modulo %2 all’indirizzo %3.
 %4</translation>
     </message>
     <message>
@@ -613,7 +613,7 @@
     <name>quorvane::THouseBanner</name>
     <message>
         <source>Steer with the arrow keys, or with the four arrow buttons.</source>
-        <translation>Guida con le frecce della tastiera o con i quattro pulsanti a freccia.</translation>
+        <translation>Dirigi il serpente con le frecce della tastiera o con i quattro pulsanti a freccia.</translation>
     </message>
     <message>
         <source>Each blue blob is worth 100 points, and every step 10 more.</source>

@@ -395,7 +395,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>S&amp;tała</translation>
+        <translation>Do&amp;myślna</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -531,7 +531,7 @@
         <source>moves</source>
         <comment>growths</comment>
         <extracomment>It counts the snake&apos;s growths, not its steps.</extracomment>
-        <translation>wzrostach</translation>
+        <translation>wydłużeniach</translation>
     </message>
 </context>
 <context>

@@ -157,7 +157,7 @@
     <name>quorvane::IntroScreen</name>
     <message>
         <source>Use cursor keys to move</source>
-        <translation>Use as setas para mover</translation>
+        <translation>Use as setas para se mover</translation>
     </message>
     <message>
         <source>Collect the blue blobs</source>
@@ -474,7 +474,7 @@
     </message>
     <message>
         <source>Set by : </source>
-        <translation>Feito por: </translation>
+        <translation>Recordista: </translation>
     </message>
     <message>
         <source>&amp;Reset</source>

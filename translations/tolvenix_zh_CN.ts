@@ -110,19 +110,19 @@
     </message>
     <message>
         <source>Easy</source>
-        <translation>易</translation>
+        <translation>简单</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>中</translation>
+        <translation>中等</translation>
     </message>
     <message>
         <source>Difficult</source>
-        <translation>难</translation>
+        <translation>困难</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation>自由</translation>
+        <translation>自定义</translation>
     </message>
     <message>
         <source>Could not load sound file.</source>
@@ -337,15 +337,15 @@
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>易(&amp;E)</translation>
+        <translation>简单(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>中(&amp;I)</translation>
+        <translation>中等(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Difficult</source>
-        <translation>难(&amp;D)</translation>
+        <translation>困难(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Grow snake after </source>
@@ -501,7 +501,7 @@
     </message>
     <message>
         <source>Reset defaults for custom skill level?</source>
-        <translation>要将“自由”难度恢复为默认值吗？</translation>
+        <translation>要将“自定义”难度恢复为默认值吗？</translation>
     </message>
     <message>
         <source>Invalid blob sound specified.</source>
@@ -518,7 +518,7 @@
     <message>
         <source>C&amp;ustom</source>
         <comment>skill level</comment>
-        <translation>自由(&amp;U)</translation>
+        <translation>自定义(&amp;U)</translation>
     </message>
     <message>
         <source>C&amp;ustom</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>Set your own pace with the Custom skill level in Options.</source>
-        <translation>在选项中选择“自由”难度，定下你自己的节奏。</translation>
+        <translation>在选项中选择“自定义”难度，定下你自己的节奏。</translation>
     </message>
     <message>
         <source>a game by %1</source>
