@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>&amp;Add walls after eating</source>
-        <translation>Ajou&amp;ter des murs après</translation>
+        <translation>Ajou&amp;t de murs après</translation>
     </message>
     <message>
         <source>blobs</source>

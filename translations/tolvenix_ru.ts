@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>&amp;Use defaults</source>
-        <translation>&amp;По умолчанию</translation>
+        <translation>Сброс&amp;ить</translation>
     </message>
     <message>
         <source>From Slow to Fast</source>
