@@ -90,6 +90,16 @@
             <numerusform>%n Felder</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -138,8 +148,8 @@
         <translation>Rekord: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>Fehler beim Schreiben von </translation>
+        <source>Unable to write to %1</source>
+        <translation>Fehler beim Schreiben von %1.</translation>
     </message>
 </context>
 <context>

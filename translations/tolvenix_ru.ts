@@ -91,6 +91,16 @@
             <numerusform>%n клеток</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -139,8 +149,8 @@
         <translation>Рекорд: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>Не удалось записать файл </translation>
+        <source>Unable to write to %1</source>
+        <translation>Не удалось записать файл %1.</translation>
     </message>
 </context>
 <context>

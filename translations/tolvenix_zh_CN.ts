@@ -89,6 +89,16 @@
             <numerusform>%n 格</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1%2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -137,8 +147,8 @@
         <translation>最高分：</translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>无法写入 </translation>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1。</translation>
     </message>
 </context>
 <context>
