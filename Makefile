@@ -59,6 +59,11 @@ test: build
 install: game
 	DESTDIR="$(DESTDIR)" cmake --install $(GAME_BUILD) --prefix "$(PREFIX)" --strip
 	@rm -f $(GAME_BUILD)/install_manifest.txt
+	@if [ -z "$(DESTDIR)" ] && [ -L "$(PREFIX)/bin/tolvenix" ]; then \
+	  case ":$$PATH:" in *":$(PREFIX)/bin:"*) ;; \
+	  *) echo "$(PREFIX)/bin is not on your PATH yet: it joins at your next login (Debian's ~/.profile adds ~/.local/bin when it exists). Until then run $(PREFIX)/bin/tolvenix." ;; \
+	  esac; \
+	fi
 
 uninstall:
 	@$(CONFIGURE) game $(GAME_BUILD) $(CMAKE_FLAGS)

@@ -90,6 +90,16 @@
             <numerusform>%n Felder</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -138,8 +148,8 @@
         <translation>Rekord: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>Fehler beim Schreiben von </translation>
+        <source>Unable to write to %1</source>
+        <translation>Fehler beim Schreiben von %1.</translation>
     </message>
 </context>
 <context>
@@ -202,7 +212,7 @@
     <message>
         <source>Exception %1 in module %2 at %3.
 %4</source>
-        <translation>Ausnahme %1 im Modul %2 bei %3.
+        <translation>Ausnahme %1 im Modul %2 an Adresse %3.
 %4</translation>
     </message>
     <message>
@@ -261,7 +271,7 @@
     </message>
     <message>
         <source>&amp;Options ...</source>
-        <translation>&amp;Optionen ...</translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -269,15 +279,15 @@
     </message>
     <message>
         <source>Help &amp;topics ...</source>
-        <translation>Hilfe&amp;themen ...</translation>
+        <translation>Hilfe&amp;themen…</translation>
     </message>
     <message>
         <source>Privacy statement ...</source>
-        <translation>&amp;Datenschutzerklärung ...</translation>
+        <translation>&amp;Datenschutzerklärung…</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>&amp;Über ...</translation>
+        <translation>&amp;Über…</translation>
     </message>
     <message>
         <source>Game Over! Would you like to play again?</source>
@@ -394,7 +404,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>&amp;Vorgabe</translation>
+        <translation>&amp;Standard</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -438,7 +448,7 @@
     </message>
     <message>
         <source>&amp;Browse ...</source>
-        <translation>&amp;Wählen ...</translation>
+        <translation>&amp;Wählen…</translation>
     </message>
     <message>
         <source>Play so&amp;und for game over</source>
@@ -446,7 +456,7 @@
     </message>
     <message>
         <source>B&amp;rowse ...</source>
-        <translation>Wäh&amp;len ...</translation>
+        <translation>Wäh&amp;len…</translation>
     </message>
     <message>
         <source>Play soun&amp;d for new hi score</source>
@@ -454,7 +464,7 @@
     </message>
     <message>
         <source>Bro&amp;wse ...</source>
-        <translation>Wähl&amp;en ...</translation>
+        <translation>Wähl&amp;en…</translation>
     </message>
     <message>
         <source>Choose the blue blob sound</source>
@@ -502,7 +512,7 @@
     </message>
     <message>
         <source>Reset defaults for custom skill level?</source>
-        <translation>Vorgaben für die eigene Schwierigkeit wiederherstellen?</translation>
+        <translation>Standardwerte der Stufe „Eigene“ wiederherstellen?</translation>
     </message>
     <message>
         <source>Invalid blob sound specified.</source>

@@ -90,6 +90,16 @@
             <numerusform>%n casillas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -138,8 +148,8 @@
         <translation>Récord: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>No se pudo escribir en </translation>
+        <source>Unable to write to %1</source>
+        <translation>No se pudo escribir en %1.</translation>
     </message>
 </context>
 <context>
@@ -202,7 +212,7 @@
     <message>
         <source>Exception %1 in module %2 at %3.
 %4</source>
-        <translation>Excepción %1 en el módulo %2 en %3.
+        <translation>Excepción %1 en el módulo %2 en la dirección %3.
 %4</translation>
     </message>
     <message>

@@ -90,6 +90,16 @@
             <numerusform>%n cases</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -138,8 +148,8 @@
         <translation>Record&#xa0;: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>Impossible d’écrire dans </translation>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d’écrire dans %1.</translation>
     </message>
 </context>
 <context>
@@ -374,7 +384,7 @@
     </message>
     <message>
         <source>&amp;Add walls after eating</source>
-        <translation>Bâ&amp;tir des murs après</translation>
+        <translation>Ajou&amp;t de murs après</translation>
     </message>
     <message>
         <source>blobs</source>
@@ -490,7 +500,7 @@
     </message>
     <message>
         <source>Wav files (*.wav)</source>
-        <translation>Fichiers wav (*.wav)</translation>
+        <translation>Fichiers WAV (*.wav)</translation>
     </message>
     <message>
         <source>All files (*.*)</source>

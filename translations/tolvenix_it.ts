@@ -90,6 +90,16 @@
             <numerusform>%n caselle</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -138,8 +148,8 @@
         <translation>Record: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>Impossibile scrivere su </translation>
+        <source>Unable to write to %1</source>
+        <translation>Impossibile scrivere su %1.</translation>
     </message>
 </context>
 <context>
@@ -202,7 +212,7 @@
     <message>
         <source>Exception %1 in module %2 at %3.
 %4</source>
-        <translation>Eccezione %1 nel modulo %2 a %3.
+        <translation>Eccezione %1 nel modulo %2 all’indirizzo %3.
 %4</translation>
     </message>
     <message>
@@ -613,7 +623,7 @@
     <name>quorvane::THouseBanner</name>
     <message>
         <source>Steer with the arrow keys, or with the four arrow buttons.</source>
-        <translation>Guida con le frecce della tastiera o con i quattro pulsanti a freccia.</translation>
+        <translation>Dirigi il serpente con le frecce della tastiera o con i quattro pulsanti a freccia.</translation>
     </message>
     <message>
         <source>Each blue blob is worth 100 points, and every step 10 more.</source>

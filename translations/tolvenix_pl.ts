@@ -91,6 +91,16 @@
             <numerusform>%n pól</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -139,8 +149,8 @@
         <translation>Rekord: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>Nie można zapisać pliku </translation>
+        <source>Unable to write to %1</source>
+        <translation>Nie można zapisać pliku %1.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +405,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>S&amp;tała</translation>
+        <translation>Do&amp;myślna</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -531,7 +541,7 @@
         <source>moves</source>
         <comment>growths</comment>
         <extracomment>It counts the snake&apos;s growths, not its steps.</extracomment>
-        <translation>wzrostach</translation>
+        <translation>wydłużeniach</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,16 @@
             <numerusform>%n casas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -138,8 +148,8 @@
         <translation>Recorde: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>Não foi possível gravar em </translation>
+        <source>Unable to write to %1</source>
+        <translation>Não foi possível gravar em %1.</translation>
     </message>
 </context>
 <context>
@@ -157,7 +167,7 @@
     <name>quorvane::IntroScreen</name>
     <message>
         <source>Use cursor keys to move</source>
-        <translation>Use as setas para mover</translation>
+        <translation>Use as setas para se mover</translation>
     </message>
     <message>
         <source>Collect the blue blobs</source>
@@ -474,7 +484,7 @@
     </message>
     <message>
         <source>Set by : </source>
-        <translation>Feito por: </translation>
+        <translation>Recordista: </translation>
     </message>
     <message>
         <source>&amp;Reset</source>

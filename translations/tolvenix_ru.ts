@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>1 cell</source>
-        <translation>1 клетка</translation>
+        <translation>1 клетку</translation>
     </message>
     <message>
         <source>%1 right</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Score %1.</source>
-        <translation>Счет: %1.</translation>
+        <translation>Счёт: %1.</translation>
     </message>
     <message>
         <source>The snake is %1 long</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Playing</source>
-        <translation>Идет игра</translation>
+        <translation>Идёт игра</translation>
     </message>
     <message>
         <source> Walls: %1.</source>
@@ -90,6 +90,16 @@
             <numerusform>%n клетки</numerusform>
             <numerusform>%n клеток</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -112,15 +122,15 @@
     </message>
     <message>
         <source>Easy</source>
-        <translation>Легко</translation>
+        <translation>Лёгкий</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>Средне</translation>
+        <translation>Средний</translation>
     </message>
     <message>
         <source>Difficult</source>
-        <translation>Сложно</translation>
+        <translation>Сложный</translation>
     </message>
     <message>
         <source>Custom</source>
@@ -132,15 +142,15 @@
     </message>
     <message>
         <source>Score : </source>
-        <translation>Счет: </translation>
+        <translation>Счёт: </translation>
     </message>
     <message>
         <source>Hi : </source>
         <translation>Рекорд: </translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>Не удалось записать файл </translation>
+        <source>Unable to write to %1</source>
+        <translation>Не удалось записать файл %1.</translation>
     </message>
 </context>
 <context>
@@ -282,7 +292,7 @@
     </message>
     <message>
         <source>Game Over! Would you like to play again?</source>
-        <translation>Игра окончена! Сыграть еще раз?</translation>
+        <translation>Игра окончена! Сыграть ещё раз?</translation>
     </message>
     <message>
         <source>Could not create options dialog box.</source>
@@ -339,15 +349,15 @@
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>&amp;Легко</translation>
+        <translation>&amp;Лёгкий</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>&amp;Средне</translation>
+        <translation>&amp;Средний</translation>
     </message>
     <message>
         <source>&amp;Difficult</source>
-        <translation>Сло&amp;жно</translation>
+        <translation>Сло&amp;жный</translation>
     </message>
     <message>
         <source>&amp;Grow snake after </source>
@@ -387,7 +397,7 @@
     </message>
     <message>
         <source>&amp;Use defaults</source>
-        <translation>О&amp;бычные</translation>
+        <translation>Сброс&amp;ить</translation>
     </message>
     <message>
         <source>From Slow to Fast</source>
@@ -395,7 +405,7 @@
     </message>
     <message>
         <source>&amp;Default</source>
-        <translation>О&amp;бычно</translation>
+        <translation>По &amp;умолчанию</translation>
     </message>
     <message>
         <source>&amp;Random</source>
@@ -403,7 +413,7 @@
     </message>
     <message>
         <source>Initial direction</source>
-        <translation>Направление</translation>
+        <translation>Начальное направление</translation>
     </message>
     <message>
         <source>Do&amp;wn</source>
@@ -503,7 +513,7 @@
     </message>
     <message>
         <source>Reset defaults for custom skill level?</source>
-        <translation>Вернуть обычные значения своего уровня?</translation>
+        <translation>Восстановить значения по умолчанию для уровня «Свой»?</translation>
     </message>
     <message>
         <source>Invalid blob sound specified.</source>
@@ -538,7 +548,7 @@
     <name>quorvane::TForm4</name>
     <message>
         <source>Score : </source>
-        <translation>Счет: </translation>
+        <translation>Счёт: </translation>
     </message>
     <message>
         <source>Your &amp;name :</source>
@@ -618,7 +628,7 @@
     </message>
     <message>
         <source>Each blue blob is worth 100 points, and every step 10 more.</source>
-        <translation>Каждый синий шарик дает 100 очков, а каждый шаг — еще 10.</translation>
+        <translation>Каждый синий шарик даёт 100 очков, а каждый шаг — ещё 10.</translation>
     </message>
     <message>
         <source>The snake speeds up as it grows: plan your turns early.</source>
@@ -656,7 +666,7 @@
     </message>
     <message>
         <source>Score</source>
-        <translation>Счет</translation>
+        <translation>Счёт</translation>
     </message>
     <message>
         <source>Hi score</source>

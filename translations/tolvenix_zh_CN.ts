@@ -89,6 +89,16 @@
             <numerusform>%n 格</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <comment>a line of the intro screen, said as a sentence</comment>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences said one after the other</comment>
+        <translation>%1%2</translation>
+    </message>
 </context>
 <context>
     <name>quorvane::GameTexts</name>
@@ -110,19 +120,19 @@
     </message>
     <message>
         <source>Easy</source>
-        <translation>易</translation>
+        <translation>简单</translation>
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>中</translation>
+        <translation>中等</translation>
     </message>
     <message>
         <source>Difficult</source>
-        <translation>难</translation>
+        <translation>困难</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation>自由</translation>
+        <translation>自定义</translation>
     </message>
     <message>
         <source>Could not load sound file.</source>
@@ -137,8 +147,8 @@
         <translation>最高分：</translation>
     </message>
     <message>
-        <source>Unable to write to </source>
-        <translation>无法写入 </translation>
+        <source>Unable to write to %1</source>
+        <translation>无法写入 %1。</translation>
     </message>
 </context>
 <context>
@@ -337,15 +347,15 @@
     </message>
     <message>
         <source>&amp;Easy</source>
-        <translation>易(&amp;E)</translation>
+        <translation>简单(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Intermediate</source>
-        <translation>中(&amp;I)</translation>
+        <translation>中等(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Difficult</source>
-        <translation>难(&amp;D)</translation>
+        <translation>困难(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Grow snake after </source>
@@ -501,7 +511,7 @@
     </message>
     <message>
         <source>Reset defaults for custom skill level?</source>
-        <translation>要将“自由”难度恢复为默认值吗？</translation>
+        <translation>要将“自定义”难度恢复为默认值吗？</translation>
     </message>
     <message>
         <source>Invalid blob sound specified.</source>
@@ -518,7 +528,7 @@
     <message>
         <source>C&amp;ustom</source>
         <comment>skill level</comment>
-        <translation>自由(&amp;U)</translation>
+        <translation>自定义(&amp;U)</translation>
     </message>
     <message>
         <source>C&amp;ustom</source>
@@ -632,7 +642,7 @@
     </message>
     <message>
         <source>Set your own pace with the Custom skill level in Options.</source>
-        <translation>在选项中选择“自由”难度，定下你自己的节奏。</translation>
+        <translation>在选项中选择“自定义”难度，定下你自己的节奏。</translation>
     </message>
     <message>
         <source>a game by %1</source>

@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 
 namespace quorvane {
 
@@ -18,6 +19,17 @@ QString Translated(const QString& name, const QStringList& available) {
   if (available.contains(name)) return name;
   const QString language = name.section(u'_', 0, 0).toLower();
   return available.contains(language) ? language : QString();
+}
+
+// The writing system of a language's script; Any where every font will do.
+QFontDatabase::WritingSystem WritingSystemOf(const QString& language) {
+  switch (QLocale(language).script()) {
+    case QLocale::LatinScript: return QFontDatabase::Latin;
+    case QLocale::CyrillicScript: return QFontDatabase::Cyrillic;
+    case QLocale::SimplifiedHanScript: return QFontDatabase::SimplifiedChinese;
+    case QLocale::TraditionalHanScript: return QFontDatabase::TraditionalChinese;
+    default: return QFontDatabase::Any;
+  }
 }
 
 }  // namespace
@@ -40,15 +52,22 @@ QString ChooseLanguage(const std::function<QString(const char*)>& environment, c
   // no locale at all is C) ignores LANGUAGE; C.UTF-8 follows it, though
   // it has no language of its own.
   if (locale.isEmpty() || locale == u"C" || locale == u"POSIX") return {};
-  QStringList preferences = environment("LANGUAGE").split(u':', Qt::SkipEmptyParts);
-  preferences << locale;
-  for (const QString& preference : preferences) {
+  // A LANGUAGE with entries is the whole list: the first entry with a
+  // translation wins, English (which has none) and untranslated ones are
+  // passed over, and when none has one the game speaks English, not the
+  // locale's language. Only an empty LANGUAGE leaves the choice to the locale.
+  const QStringList preferences = environment("LANGUAGE").split(u':', Qt::SkipEmptyParts);
+  for (const QString& preference : preferences.isEmpty() ? QStringList{locale} : preferences) {
     const QString name = LocaleName(preference);
-    if (name == u"C" || name == u"POSIX") continue;
-    if (name.section(u'_', 0, 0).toLower() == u"en") return {};
+    if (name == u"C" || name == u"POSIX") return {};  // the untranslated texts, at once
     if (const QString language = Translated(name, available); !language.isEmpty()) return language;
   }
   return {};
+}
+
+bool FontCovers(const QString& language, const std::function<QStringList(QFontDatabase::WritingSystem)>& families) {
+  const QFontDatabase::WritingSystem system = WritingSystemOf(language);
+  return system == QFontDatabase::Any || !families(system).isEmpty();
 }
 
 bool InstallLanguage(QCoreApplication& app, const QString& programFolder, const QString& language) {
@@ -73,7 +92,15 @@ bool InstallLanguage(QCoreApplication& app, const QString& programFolder, const 
 QString InstallTranslations(QCoreApplication& app, const QString& programFolder) {
   const QString language =
       ChooseLanguage([](const char* name) { return qEnvironmentVariable(name); }, TranslatedLanguages(programFolder));
-  if (language.isEmpty() || !InstallLanguage(app, programFolder, language)) return {};
+  if (language.isEmpty()) return {};
+  if (!FontCovers(language, [](QFontDatabase::WritingSystem system) { return QFontDatabase::families(system); })) {
+    std::fprintf(stderr,
+                 "tolvenix: no installed font has the letters of the language %s, so the game speaks English; "
+                 "install a font for it (for Chinese, the package fonts-wqy-microhei).\n",
+                 qPrintable(language));
+    return {};
+  }
+  if (!InstallLanguage(app, programFolder, language)) return {};
   return language;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFontDatabase>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -15,17 +16,26 @@ QStringList TranslatedLanguages(const QString& programFolder);
 
 // The language to speak, chosen from the environment as gettext chooses:
 // the locale is the first set of LC_ALL, LC_MESSAGES and LANG; under the C
-// or POSIX locale (or none) everything stays English. Otherwise LANGUAGE, a
-// colon-separated list of preferences, comes before that locale. The first
-// preference that is English or one of `available` (its own territory's, or
-// its language's) wins; "" means English.
+// or POSIX locale (or none) everything stays English. Otherwise a LANGUAGE
+// with entries (a colon-separated list of preferences) replaces the locale:
+// its first entry that is one of `available` (its own territory's, or its
+// language's) wins; English, having no translation, is passed over; a C
+// entry, or no entry available, means English. "" means English.
 QString ChooseLanguage(const std::function<QString(const char*)>& environment, const QStringList& available);
+
+// Whether an installed font has the letters `language` is written in:
+// `families` gives the installed fonts that have those of a writing system
+// (QFontDatabase::families, in the program).
+bool FontCovers(const QString& language, const std::function<QStringList(QFontDatabase::WritingSystem)>& families);
 
 // Installs the game's translation for the player's language from the program
 // folder, with Qt's own for the standard texts (message box buttons, the
 // file dialog) where the system has them, and makes that language the
 // default locale, which the help window follows. Under an English or C
-// locale it installs nothing. Gives the language chosen, "" for English.
+// locale it installs nothing; nor where no installed font has the
+// language's letters (Chinese without a Chinese font would show boxes):
+// then it says so on standard error. Gives the language installed, "" for
+// English.
 QString InstallTranslations(QCoreApplication& app, const QString& programFolder);
 
 // Installs the translations of one language (not English), as above.

@@ -46,13 +46,32 @@ QString BlobFromHead(const GameState& s) {
       .arg(parts.join(QCoreApplication::translate("quorvane::BoardDescription", " and ")));
 }
 
+// A line of the intro said as a sentence, with the language's own full stop.
+QString Sentence(const QString& line) {
+  return QCoreApplication::translate("quorvane::BoardDescription", "%1.",
+                                     "a line of the intro screen, said as a sentence")
+      .arg(line);
+}
+
+// Sentences said one after another, with what the language puts between
+// them (Chinese puts nothing after its "。").
+QString Joined(const QStringList& sentences) {
+  QString text;
+  for (const QString& sentence : sentences)
+    text = text.isEmpty() ? sentence
+                          : QCoreApplication::translate("quorvane::BoardDescription", "%1 %2",
+                                                        "two sentences said one after the other")
+                                .arg(text, sentence);
+  return text;
+}
+
 }  // namespace
 
 QString DescribeBoard(const GameState& s, bool paused) {
   if (s.DisplayMode == Intro || s.Snake.empty()) {
     QStringList lines;
-    for (int i = 0; i < IntroLineCount; ++i) lines << IntroLineText(i) + u'.';
-    return lines.join(u' ');
+    for (int i = 0; i < IntroLineCount; ++i) lines << Sentence(IntroLineText(i));
+    return Joined(lines);
   }
   const QString score = QCoreApplication::translate("quorvane::BoardDescription", "Score %1.").arg(s.Score);
   const QString length = QCoreApplication::translate("quorvane::BoardDescription", "The snake is %1 long")
@@ -63,7 +82,7 @@ QString DescribeBoard(const GameState& s, bool paused) {
                      .arg(paused ? QCoreApplication::translate("quorvane::BoardDescription", "Paused")
                                  : QCoreApplication::translate("quorvane::BoardDescription", "Playing"),
                           score, length, DirectionName(s.PreviousDirection));
-  if (s.BlobOnBoard) text += u' ' + BlobFromHead(s);
+  if (s.BlobOnBoard) text = Joined({text, BlobFromHead(s)});
   if (!s.Walls.empty())
     text += QCoreApplication::translate("quorvane::BoardDescription", " Walls: %1.").arg(s.Walls.size());
   return text;

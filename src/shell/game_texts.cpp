@@ -28,7 +28,16 @@ const char* const kFixedTexts[] = {
 const char* const kLeadingTexts[] = {
     QT_TRANSLATE_NOOP("quorvane::GameTexts", "Score : "),
     QT_TRANSLATE_NOOP("quorvane::GameTexts", "Hi : "),
-    QT_TRANSLATE_NOOP("quorvane::GameTexts", "Unable to write to "),
+};
+
+// Leading words that make a sentence with the file name after them: the
+// translation places the name (%1) and ends the sentence in its own way,
+// where English leaves the full stop to the error report.
+const struct {
+  const char* words;
+  const char* sentence;
+} kLeadingSentences[] = {
+    {"Unable to write to ", QT_TRANSLATE_NOOP("quorvane::GameTexts", "Unable to write to %1")},
 };
 
 }  // namespace
@@ -39,6 +48,11 @@ QString GameText(const std::string& text) {
   for (const char* leading : kLeadingTexts) {
     if (text.starts_with(leading))
       return QCoreApplication::translate(kContext, leading) + QString::fromStdString(text.substr(std::strlen(leading)));
+  }
+  for (const auto& leading : kLeadingSentences) {
+    if (text.starts_with(leading.words))
+      return QCoreApplication::translate(kContext, leading.sentence)
+          .arg(QString::fromStdString(text.substr(std::strlen(leading.words))));
   }
   return QString::fromStdString(text);
 }

@@ -5,6 +5,7 @@
 #include "game/tiles.h"
 #include "resources/about_logo.h"
 #include "resources/app_icon.h"
+#include "resources/icon_sizes.h"
 #include "resources/tile_sheet.h"
 
 namespace quorvane {
@@ -81,7 +82,20 @@ QImage AppIconImage() {
   return image;
 }
 
-QIcon AppIcon() { return IconAtEveryScale(AppIconImage()); }
+QIcon AppIcon() {
+  // One picture per size, each at its own pixel size: the window manager
+  // gets all of them (_NET_WM_ICON), and a screen of scale 2 or 3 finds the
+  // 64 or 96 that repeat each pixel of the 32.
+  QIcon icon;
+  for (int size : kWindowIconSizes) {
+    const std::vector<std::uint32_t> pixels = ScaledIcon(BuildAppIcon(), size);
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y)
+      std::copy_n(pixels.data() + static_cast<size_t>(y) * size, size, reinterpret_cast<QRgb*>(image.scanLine(y)));
+    icon.addPixmap(QPixmap::fromImage(image));
+  }
+  return icon;
+}
 
 QImage AboutLogoImage() {
   const LogoPicture& logo = AboutLogo();

@@ -33,8 +33,8 @@ QIcon ArrowButtonIcon(int tile);
 // The 32 x 32 program icon with its transparent background, Format_ARGB32.
 QImage AppIconImage();
 
-// The program and window icon, at every whole scale up to
-// LargestIconScale. Needs a QGuiApplication.
+// The program and window icon at every size of kWindowIconSizes, which
+// covers every whole scale up to LargestIconScale. Needs a QGuiApplication.
 QIcon AppIcon();
 
 // The About box logo, 200 x 77, Format_RGB888.

@@ -151,6 +151,10 @@ check_tree() {
     fail "the man page does not name the help file in $prefix/lib/tolvenix"
   zcat "$base/share/man/man6/tolvenix.6.gz" | grep -q "^\.TH TOLVENIX 6 \"[0-9-]*\" \"Quorvane Sinuvar $version\"" ||
     fail "the man page is not of version $version"
+  for language in de fr es it pt_BR pl ru zh_CN; do
+    zcat "$base/share/man/$language/man6/tolvenix.6.gz" | grep -q "^\.I $prefix/lib/tolvenix/TOLVENIX.HLP" ||
+      fail "no $language man page naming the help file in $prefix/lib/tolvenix"
+  done
   local said
   said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$base/$links/tolvenix" --version) ||
     fail "tolvenix --version failed"

@@ -23,6 +23,11 @@ TEST(ErrorReport, AddsAFullStopOnlyAfterLaterCharacters) {
   EXPECT_EQ(ErrorReportText("Stop!"), "Stop!");       // '!' comes before '.'
   EXPECT_EQ(ErrorReportText("(see above)"), "(see above)");
   EXPECT_EQ(ErrorReportText(""), "");
+  // A Chinese sentence that ends in its own stop, exclamation or question mark
+  EXPECT_EQ(ErrorReportText("无法写入 Tolvenix.ini。"), "无法写入 Tolvenix.ini。");
+  EXPECT_EQ(ErrorReportText("停！"), "停！");
+  EXPECT_EQ(ErrorReportText("真的？"), "真的？");
+  EXPECT_EQ(ErrorReportText("无法写入 Tolvenix.ini"), "无法写入 Tolvenix.ini.");  // not a sentence's end
 }
 
 class Throwing : public QObject {

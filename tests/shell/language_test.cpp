@@ -2,6 +2,8 @@
 
 #include "help/help_window.h"
 #include "shell/board_description.h"
+#include "shell/error_report.h"
+#include "shell/game_texts.h"
 #include "support/window_test_support.h"
 
 namespace quorvane::testing {
@@ -23,8 +25,8 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
       {"it_IT.UTF-8", "Gio&ca|Punti: 10|Facile|&Riprendi|In pausa|&Sì|Partita finita", "/help/it/"},
       {"pt_BR.UTF-8", "&Novo jogo|Pontos: 10|Fácil|&Continuar|Pausado|&Sim|Fim de jogo", "/help/pt_BR/"},
       {"pl_PL.UTF-8", "&Nowa gra|Wynik: 10|Łatwy|&Wznów|Pauza|&Tak|Koniec gry", "/help/pl/"},
-      {"ru_RU.UTF-8", "&Новая игра|Счет: 10|Легко|&Продолжить|Пауза|&Да|Игра окончена", "/help/ru/"},
-      {"zh_CN.UTF-8", "新游戏(&N)|得分：10|易|继续(&U)|已暂停|是(&Y)|游戏结束", "/help/zh_CN/"},
+      {"ru_RU.UTF-8", "&Новая игра|Счёт: 10|Лёгкий|&Продолжить|Пауза|&Да|Игра окончена", "/help/ru/"},
+      {"zh_CN.UTF-8", "新游戏(&N)|得分：10|简单|继续(&U)|已暂停|是(&Y)|游戏结束", "/help/zh_CN/"},
       {"nl_NL.UTF-8", "&New game|Score : 10|Easy|Res&ume|Paused|&Yes|Game over", "/help/"},
   };
   QTemporaryDir cache;
@@ -84,6 +86,7 @@ TEST_F(WindowTest, CellsAreCountedInTheLanguagesOwnForms) {
       {"ru", 21, 5, "Длина змеи: 21 клетка, направление: вправо. Шарик: 5 клеток вправо от головы."},
       {"pl", 22, 4, "Wąż ma długość 22 pola, kierunek: w prawo. Kulka jest 4 pola w prawo od głowy."},
       {"pl", 5, 12, "Wąż ma długość 5 pól, kierunek: w prawo. Kulka jest 12 pól w prawo od głowy."},
+      {"zh_CN", 22, 3, "蛇长 22 格，方向：右。蓝点在蛇头向右 3 格处。"},  // no space after "。"
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.lang);
@@ -97,6 +100,35 @@ TEST_F(WindowTest, CellsAreCountedInTheLanguagesOwnForms) {
     s.Blob = SnakeSegment(c.blobAhead, 5, BlobTile);
     s.BlobOnBoard = true;
     EXPECT_TRUE(DescribeBoard(s, false).endsWith(QString::fromUtf8(c.said))) << DescribeBoard(s, false).toStdString();
+  }
+}
+
+// A sentence ends once, in the language's own way, and sentences said one
+// after another are joined as the language joins them: the intro read out,
+// and the report of a settings file that cannot be written.
+TEST(Sentences, EndOnceInTheLanguagesOwnPunctuation) {
+  const struct {
+    const char* lang;
+    const char* intro;
+    const char* writeError;
+  } cases[] = {
+      {"",
+       "Quorvane Sinuvar. Use cursor keys to move. Collect the blue blobs. Avoid the walls. Click New Game to play.",
+       "Unable to write to Tolvenix.ini."},
+      {"zh_CN", "Quorvane Sinuvar。用方向键控制移动。吃掉蓝点。避开墙壁。点击“新游戏”开始。",
+       "无法写入 Tolvenix.ini。"},
+  };
+  GameState intro;
+  intro.DisplayMode = Intro;
+  for (const auto& c : cases) {
+    const SpokenLanguage language(c.lang);
+    EXPECT_EQ(DescribeBoard(intro, false).toStdString(), c.intro);
+    EXPECT_EQ(ErrorReportText(GameText("Unable to write to Tolvenix.ini")).toStdString(), c.writeError);
+  }
+  for (const std::string& code : EveryLanguage()) {  // and no stop twice in any
+    const SpokenLanguage language(code);
+    const QString said = DescribeBoard(intro, false) + ErrorReportText(GameText("Unable to write to Tolvenix.ini"));
+    EXPECT_FALSE(said.contains(QRegularExpression(QStringLiteral("[.。] ?[.。]")))) << said.toStdString();
   }
 }
 

@@ -4,14 +4,18 @@
 #include <QAccessible>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 
+#include "help/help_files.h"
 #include "help/help_window.h"
+#include "help/qt_help_service.h"
 #include "product/product.h"
+#include "shell/single_copy.h"
 #include "support/window_test_support.h"
 #include "widgets/link_labels.h"
 
@@ -45,10 +49,18 @@ bool Skipped(const QObject* object) {
   return box && box->standardButton(const_cast<QAbstractButton*>(button)) != QDialogButtonBox::NoButton;
 }
 
+// The texts not marked as translated, as "where: text".
+QStringList Unmarked(const QStringList& texts, const QString& where) {
+  QStringList found;
+  for (const QString& text : texts)
+    if (!text.isEmpty() && !text.contains(u'\u27e6') && !IsData(text)) found << where + QStringLiteral(": ") + text;
+  return found;
+}
+
 // Every text a window shows or a screen reader hears that is not marked as
 // translated, as "where: text".
 QStringList Unmarked(QWidget* window) {
-  QStringList texts, found;
+  QStringList texts;
   texts << window->windowTitle();
   for (QWidget* w : window->findChildren<QWidget*>()) {
     if (Skipped(w)) continue;
@@ -65,10 +77,7 @@ QStringList Unmarked(QWidget* window) {
     for (int i = 0; i < node->childCount(); ++i) hear(node->child(i));
   };
   hear(QAccessible::queryAccessibleInterface(window));
-  for (const QString& text : texts)
-    if (!text.isEmpty() && !text.contains(u'\u27e6') && !IsData(text))
-      found << window->metaObject()->className() + QStringLiteral(": ") + text;
-  return found;
+  return Unmarked(texts, window->metaObject()->className());
 }
 
 // The game run in the pseudo-translation, every window, page, menu and box
@@ -115,6 +124,16 @@ TEST_F(WindowTest, EveryTextShownOrSpokenInThePseudoTranslationIsTranslated) {
     later(Control<QPushButton>(*options, "Button2"));  // an invalid sound
   });
   read([](QWidget* box) { qobject_cast<QMessageBox*>(box)->buttons().value(0)->click(); });
+  read([](QWidget* options) {
+    QTimer::singleShot(0, options, [options] { static_cast<TForm3*>(options)->Button3Click(); });
+  });
+  // The file dialog's buttons and labels are Qt's; its title and filters are ours.
+  answers.Then([&bare](QWidget* browse) {
+    auto* dialog = qobject_cast<QFileDialog*>(browse);
+    ASSERT_NE(dialog, nullptr);
+    bare << Unmarked(QStringList{dialog->windowTitle()} << dialog->nameFilters(), "QFileDialog");
+    dialog->reject();
+  });
   read([](QWidget* options) { qobject_cast<QDialog*>(options)->reject(); });
   Control<QAction>(form, "Options1")->trigger();
 
@@ -142,6 +161,31 @@ TEST_F(WindowTest, EveryTextShownOrSpokenInThePseudoTranslationIsTranslated) {
   read(ModalAnswers::Press(QMessageBox::No));
   StepUntilCrash();
   bare << Unmarked(&form);
+
+  // Help without its file, then with one it cannot read: the problem is
+  // shown as the page.
+  for (const QByteArray& contents : {QByteArray(), QByteArray("not a help file")}) {
+    QTemporaryDir programFolder;
+    if (!contents.isNull()) {
+      QFile file(programFolder.filePath(HelpFileName()));
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+    }
+    QtHelpService help(programFolder.path(), dir_.filePath(QStringLiteral("help-cache")));
+    help.ShowTopics();
+    ASSERT_NE(help.Window(), nullptr);
+    bare << Unmarked(Control<QTextBrowser>(*help.Window(), "Browser")->toPlainText().split(u'\n'), "problem page");
+    help.Quit();
+  }
+
+  // A second copy that the first does not answer.
+  read(ModalAnswers::Press(QMessageBox::Ok));
+  SingleCopy::ReportSilentCopy();
+
+  // A settings file that cannot be written: a folder stands in its place.
+  std::filesystem::remove(location_.IniFile);
+  std::filesystem::create_directories(location_.IniFile / "blocked");
+  read(ModalAnswers::Press(QMessageBox::Ok));
+  EXPECT_FALSE(form.close());
 
   EXPECT_TRUE(answers.AllUsed()) << answers.Seen().size() << " boxes seen";
   bare.removeDuplicates();

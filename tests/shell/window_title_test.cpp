@@ -4,7 +4,10 @@
 
 #include <QFileDialog>
 #include <QProcess>
+#include <QRegularExpression>
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "help/help_window.h"
 #include "shell/application.h"
@@ -18,7 +21,9 @@ namespace {
 // `_NET_WM_NAME = "Quorvane Sinuvar"`.
 QString XProperty(const QWidget& window, const char* property) {
   QProcess xprop;  // in a UTF-8 locale, which prints the text as it is, not escaped
-  xprop.start("env", {"LC_ALL=C.UTF-8", "xprop", "-id", QString::number(window.winId()), "-notype", property});
+  // -len: xprop reads only the first 500000 bytes otherwise, less than the icons
+  xprop.start("env", {"LC_ALL=C.UTF-8", "xprop", "-len", "16000000", "-id", QString::number(window.winId()), "-notype",
+                      property});
   if (!xprop.waitForFinished(30000)) return QStringLiteral("<xprop did not answer>");
   return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
 }
@@ -49,6 +54,18 @@ TEST_F(WindowTest, MainWindowTitleIsTheProductNameWhichAlsoNamesItsClass) {
   EXPECT_TRUE(XProperty(form, "WM_CLASS").endsWith(", \"Quorvane Sinuvar\""))
       << XProperty(form, "WM_CLASS").toStdString();
   EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Quorvane Sinuvar");
+}
+
+// Task switchers and docks pick the size they show from the window's icon:
+// every size the game draws is there, each once.
+TEST_F(WindowTest, MainWindowIconCarriesEverySize) {
+  TForm1& form = Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form, 20000));
+  std::vector<int> sizes;
+  for (const auto& icon : QRegularExpression(R"(Icon \((\d+) x \1\))").globalMatch(XProperty(form, "_NET_WM_ICON")))
+    sizes.push_back(icon.captured(1).toInt());
+  std::ranges::sort(sizes);
+  EXPECT_THAT(sizes, ::testing::ElementsAre(16, 24, 32, 48, 64, 96, 128, 256, 512));
 }
 
 TEST_F(WindowTest, DialogsAndBoxesShowExactlyTheirCaptions) {
