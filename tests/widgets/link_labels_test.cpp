@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QtTest/QTest>
 #include <stdexcept>
+#include <vector>
 
 namespace quorvane {
 namespace {
@@ -70,6 +71,47 @@ TEST(LinkLabels, BlueUnderlinedPropertiesAndWhatCountsAsAClick) {
   EXPECT_EQ(face->text(QAccessible::Name), url->text());
   face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   ASSERT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 4; }, 2000));
+}
+
+// A link is followed on a press only when the press that last followed it
+// was let go, wherever its release went: a busy X server may leave a held
+// key's repeats unmarked, and the error box a failing link brings up takes
+// the release.
+TEST(LinkLabels, AHeldKeyFollowsTheLinkOnce) {
+  struct Key {
+    QEvent::Type type;
+    Qt::Key key = Qt::Key_Return;
+    bool repeat = false, elsewhere = false;  // marked as a repeat; sent to another window
+  };
+  constexpr auto Press = QEvent::KeyPress;
+  constexpr auto Release = QEvent::KeyRelease;
+  const struct {
+    const char* what;
+    std::vector<Key> keys;
+    int followed;
+  } cases[] = {
+      {"two presses, each let go", {{Press}, {Release}, {Press}, {Release}}, 2},
+      {"repeats left unmarked", {{Press}, {Press}, {Press}, {Press}, {Release}}, 1},
+      {"repeats marked", {{Press}, {Release, Qt::Key_Return, true}, {Press, Qt::Key_Return, true}, {Release}}, 1},
+      {"let go over the error box", {{Press}, {Release, Qt::Key_Return, false, true}, {Press}}, 2},
+      {"another key let go", {{Press}, {Press, Qt::Key_Space}, {Release, Qt::Key_Space}, {Press}}, 1},
+      {"Space, then Enter after it was let go",
+       {{Press, Qt::Key_Space}, {Release, Qt::Key_Space}, {Press, Qt::Key_Enter}},
+       2},
+  };
+  RecordingOpener opener;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TUrlLabel url;
+    url.SetURL(QStringLiteral("https://x.example/"));
+    QWidget errorBox;
+    QSignalSpy clicks(&url, &TLinkLabelBase::clicked);
+    for (const Key& key : c.keys) {
+      QKeyEvent event(key.type, key.key, Qt::NoModifier, QString(), key.repeat);
+      QApplication::sendEvent(key.elsewhere ? &errorBox : static_cast<QWidget*>(&url), &event);
+    }
+    EXPECT_EQ(clicks.count(), c.followed);
+  }
 }
 
 TEST(LinkLabels, BlankValuesAreErrorsAndOthersAreHandedOnAsStored) {
