@@ -24,7 +24,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <system_error>
 
 #include "product/product.h"
@@ -45,6 +49,8 @@ constexpr int kIdleMilliseconds = 1000;
 // again this much later.
 constexpr int kAcceptRetryMilliseconds = 100;
 constexpr char kAnswer[] = "shown";
+// However late a start comes to ask, the first copy gets this long to answer.
+constexpr int kLeastAnswerMilliseconds = 500;
 
 // The freedesktop.org application interface, of which the game answers
 // Activate: what a desktop, or a second start, calls to bring it forward.
@@ -111,6 +117,27 @@ QByteArray GuardFolder() {
   return error ? QByteArray() : QByteArray::fromStdString(folder.string());
 }
 
+// How long ago this process started, by the kernel's record of it; 0 when
+// that cannot be read.
+qint64 MillisecondsSinceStart() {
+  std::ifstream stat("/proc/self/stat");
+  std::string line;
+  std::getline(stat, line);
+  // The start time is the 20th field after the command's name, which may
+  // itself hold blanks and parentheses.
+  std::istringstream fields(line.substr(line.rfind(')') + 1));
+  std::string field;
+  unsigned long long startTicks = 0;
+  for (int i = 0; i < 20 && fields >> field; ++i) {
+    if (i == 19) startTicks = std::strtoull(field.c_str(), nullptr, 10);
+  }
+  timespec now{};
+  const long ticksPerSecond = ::sysconf(_SC_CLK_TCK);
+  if (startTicks == 0 || ticksPerSecond <= 0 || ::clock_gettime(CLOCK_BOOTTIME, &now) != 0) return 0;
+  const qint64 sinceBoot = qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+  return std::max<qint64>(sinceBoot - qint64(startTicks * 1000 / ticksPerSecond), 0);
+}
+
 int Remaining(const QDeadlineTimer& deadline) {
   return static_cast<int>(std::max<qint64>(deadline.remainingTime(), 0));
 }
@@ -153,8 +180,11 @@ SingleCopy::~SingleCopy() {
 std::unique_ptr<SingleCopy> SingleCopy::Claim(const QString& appId, bool& answered) {
   answered = false;
   std::unique_ptr<SingleCopy> copy(new SingleCopy);
-  // One wait for both ways: a silent copy is reported, never waited out.
-  const QDeadlineTimer deadline(AnswerMilliseconds);
+  // One wait for both ways, counted from the start of the process, so that
+  // a slow start-up does not add to it: a silent copy is reported, never
+  // waited out.
+  const QDeadlineTimer deadline(
+      std::max<qint64>(AnswerMilliseconds - MillisecondsSinceStart(), kLeastAnswerMilliseconds));
   if (copy->ClaimOnBus(appId, deadline)) return copy;
   // The lock only where the bus has no say: a copy found there is the one.
   if (copy->other_ == Other::None && copy->ClaimByLock(appId, deadline)) return copy;
@@ -220,19 +250,17 @@ bool SingleCopy::ClaimByLock(const QString& appId, const QDeadlineTimer& deadlin
   const QByteArray base = folder + '/' + QFile::encodeName(appId);
   // Not through a planted link, and never handed to a child process.
   const int fd = ::open((base + ".lock").constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
   struct stat status {};
-  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_uid != ::getuid()) {
-    ::close(fd);
-    return false;
-  }
   // The kernel drops the lock when its holder ends, however it ends.
-  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+  if (fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == ::getuid() &&
+      ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
     lockFd_ = fd;
     Listen(base);
     return true;
   }
-  ::close(fd);
+  if (fd >= 0) ::close(fd);
+  // A lock that cannot be taken (a link or a folder in its place, say)
+  // counts as held: two games must never run side by side.
   other_ = AskOverSocket(QFile::decodeName(base), deadline) ? Other::Answered : Other::Silent;
   return false;
 }
@@ -246,8 +274,14 @@ void SingleCopy::Listen(const QByteArray& path) {
   std::copy(path.begin(), path.end(), address.sun_path);
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd < 0) return;
-  ::fchmod(fd, 0600);          // the mode the socket file is made with
-  ::unlink(path.constData());  // left by a copy that was killed; the lock is ours now
+  ::fchmod(fd, 0600);  // the mode the socket file is made with
+  // What is there was left by a copy that was killed, or is in the way of
+  // the socket every later start looks for: the lock is ours now, and so is
+  // the place.
+  if (::unlink(path.constData()) != 0 && (errno == EISDIR || errno == EPERM)) {
+    std::error_code error;
+    std::filesystem::remove_all(path.toStdString(), error);
+  }
   if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, SOMAXCONN) != 0) {
     ::close(fd);
     return;

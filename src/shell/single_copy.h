@@ -34,12 +34,14 @@ class SingleCopy final : public QObject {
  public:
   ~SingleCopy() override;
 
-  // How long a second start waits for the first copy to answer.
+  // How long a second start waits for the first copy to answer, counted
+  // from the start of its process.
   static constexpr int AnswerMilliseconds = 2000;
 
   // Claims the game for this process under `appId`. Gives null when another
   // copy holds it: this one should end. `answered` then says whether that
-  // copy took the request to show itself. Needs the application object.
+  // copy took the request to show itself. A lock that cannot be taken counts
+  // as held. Needs the application object.
   static std::unique_ptr<SingleCopy> Claim(const QString& appId, bool& answered);
 
   // Tells the player, on standard error and in a message box, that a copy

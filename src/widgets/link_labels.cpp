@@ -1,5 +1,6 @@
 #include "widgets/link_labels.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -116,14 +117,31 @@ void TLinkLabelBase::keyPressEvent(QKeyEvent* event) {
       if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         event->accept();
         // Once per press: a held key's repeats are taken here and go nowhere,
-        // not even to the dialog's default button.
-        if (!event->isAutoRepeat()) Click();
+        // not even to the dialog's default button. On a busy X server a
+        // repeat may come unmarked, so the link is followed again only once
+        // the key that last followed it was let go, wherever that went: to
+        // the error box the link brought up, say.
+        if (event->isAutoRepeat() || heldKey_ != 0) return;
+        heldKey_ = event->key();
+        qApp->installEventFilter(this);
+        Click();
         return;
       }
       break;
     default: break;
   }
   QLabel::keyPressEvent(event);
+}
+
+bool TLinkLabelBase::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyRelease) {
+    const auto* release = static_cast<QKeyEvent*>(event);
+    if (release->key() == heldKey_ && !release->isAutoRepeat()) {
+      heldKey_ = 0;
+      qApp->removeEventFilter(this);
+    }
+  }
+  return QLabel::eventFilter(watched, event);
 }
 
 void TLinkLabelBase::paintEvent(QPaintEvent* event) {

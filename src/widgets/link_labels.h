@@ -51,9 +51,12 @@ class TLinkLabelBase : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // Watches the whole application for the letting go of the key held.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   bool pressed_ = false;
+  int heldKey_ = 0;  // the key that last followed the link, until let go
 };
 
 // A label that opens its URL with the desktop's web handler when clicked.

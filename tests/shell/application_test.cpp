@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLocalSocket>
@@ -101,7 +105,8 @@ TEST(ErrorReport, LastResortNamesTheErrorAndTheProgram) {
 }
 
 // Connections that send nothing are dropped rather than pile up until the
-// game runs out of descriptors, and the socket still answers a request.
+// game runs out of descriptors, and the socket still answers a request,
+// which brings up the window made after it.
 TEST(SingleCopy, TheSocketDropsIdleConnectionsAndAnswers) {
   QTemporaryDir runtimeFolder;
   const ScopedEnv runtime("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8()),
@@ -122,6 +127,85 @@ TEST(SingleCopy, TheSocketDropsIdleConnectionsAndAnswers) {
   asking.write("activate\n");
   ASSERT_TRUE(QTest::qWaitFor([&] { return asking.canReadLine(); }, 20000));
   EXPECT_EQ(asking.readLine(), "shown\n");
+  QWidget window;
+  copy->SetWindow(&window);
+  EXPECT_TRUE(window.isVisible());
+}
+
+// Since before the tests began: this process is at least this old.
+const qint64 loadedAt = QDateTime::currentMSecsSinceEpoch();
+
+// The lock and socket go to the runtime folder only when it is the
+// player's and no one else may write there, otherwise beside the settings.
+// Whatever lies in the lock's place, no second game runs: a lock that cannot
+// be taken is held, and then a box says so, and a start that came that late
+// waits no longer. What lies in the socket's place the first copy replaces.
+TEST(SingleCopy, OneGameWhateverLiesInTheFolders) {
+  const QString id = QStringLiteral("com.example.SingleCopyTest");
+  enum class Planted { Nothing, Link, Folder };
+  const struct {
+    const char* what;
+    int runtimeMode;  // none when negative
+    Planted atLock, atSocket;
+    bool claimed, inRuntime;
+  } cases[] = {
+      {"the player's runtime folder", 0700, Planted::Nothing, Planted::Nothing, true, true},
+      {"one others may read", 0755, Planted::Nothing, Planted::Nothing, true, true},
+      {"one the group may write", 0770, Planted::Nothing, Planted::Nothing, true, false},
+      {"one anyone may write", 0777, Planted::Nothing, Planted::Nothing, true, false},
+      {"a sticky one anyone may write", 01777, Planted::Nothing, Planted::Nothing, true, false},
+      {"no runtime folder", -1, Planted::Nothing, Planted::Nothing, true, false},
+      {"a link at the lock", 0700, Planted::Link, Planted::Nothing, false, true},
+      {"a folder at the lock", 0700, Planted::Folder, Planted::Nothing, false, true},
+      {"a link at the socket", 0700, Planted::Nothing, Planted::Link, true, true},
+      {"a folder at the socket", 0700, Planted::Nothing, Planted::Folder, true, true},
+  };
+  // A late start, as this test is: it waits at most what is left of the
+  // answer time, counted from the start of the process.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [] { return QDateTime::currentMSecsSinceEpoch() - loadedAt > SingleCopy::AnswerMilliseconds; }, 20000));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    QTemporaryDir home;
+    const QString runtime = home.filePath("run"), config = home.filePath("config");
+    const ScopedEnv runtimeEnv("XDG_RUNTIME_DIR", runtime.toUtf8()), configEnv("XDG_CONFIG_HOME", config.toUtf8()),
+        bus("DBUS_SESSION_BUS_ADDRESS", NoSessionBusAddress);
+    if (c.runtimeMode >= 0) {
+      ASSERT_TRUE(QDir().mkdir(runtime));
+      ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), static_cast<mode_t>(c.runtimeMode)), 0);
+    }
+    const QString folder = c.inRuntime ? runtime : config;
+    const QString target = home.filePath("planted");
+    for (const auto& [planted, path] :
+         {std::pair{c.atLock, folder + "/" + id + ".lock"}, {c.atSocket, folder + "/" + id}}) {
+      // A folder with a file in it: one rmdir() cannot take away.
+      EXPECT_TRUE(planted != Planted::Link || QFile::link(target, path));
+      EXPECT_TRUE(planted != Planted::Folder || QDir().mkpath(path + "/in"));
+    }
+    bool answered = true;
+    QElapsedTimer claiming;
+    claiming.start();
+    const auto copy = SingleCopy::Claim(id, answered);
+    EXPECT_LT(claiming.elapsed(), SingleCopy::AnswerMilliseconds * 9 / 10) << "it waited the full time again";
+    EXPECT_FALSE(answered);
+    EXPECT_FALSE(QFile::exists(target)) << "a planted link was followed";
+    ASSERT_EQ(copy != nullptr, c.claimed);
+    if (!copy) {
+      ModalAnswers answers;
+      answers.Then(ModalAnswers::Press(QMessageBox::Ok));
+      EXPECT_EQ(SingleCopy::ReportSilentCopy(), 1);
+      EXPECT_EQ(answers.Seen(),
+                std::vector<QString>{"Quorvane Sinuvar | Quorvane Sinuvar is running already but does not answer."});
+      continue;
+    }
+    struct stat socketStatus {};
+    ASSERT_EQ(::lstat(QFile::encodeName(folder + "/" + id).constData(), &socketStatus), 0);
+    EXPECT_TRUE(S_ISSOCK(socketStatus.st_mode));
+    EXPECT_TRUE(QFile::exists(folder + "/" + id + ".lock"));
+    if (c.runtimeMode >= 0 && !c.inRuntime) {
+      EXPECT_TRUE(QDir(runtime).isEmpty()) << "the game wrote into a runtime folder open to others";
+    }
+  }
 }
 
 }  // namespace

@@ -120,6 +120,10 @@ if [[ $mode == lock ]]; then
   exec {held}>&-
   [[ ! -e $scratch/planted && $(ls -A "$scratch/open") == com.tolvenix.QuorvaneSinuvar.lock ]] ||
     fail "the game wrote into a runtime folder open to others"
+  # A lock that cannot be taken, a folder in its place, counts as held.
+  mkdir -m 700 "$scratch/taken"
+  mkdir "$scratch/taken/com.tolvenix.QuorvaneSinuvar.lock"
+  XDG_RUNTIME_DIR=$scratch/taken start_beside_a_silent_copy "beside a folder in the lock's place"
 else
   dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.GetNameOwner \
     string:com.tolvenix.QuorvaneSinuvar >/dev/null || fail "the first copy does not own its bus name"

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QtTest/QTest>
 #include <stdexcept>
+#include <string_view>
 
 namespace quorvane {
 namespace {
@@ -70,6 +71,37 @@ TEST(LinkLabels, BlueUnderlinedPropertiesAndWhatCountsAsAClick) {
   EXPECT_EQ(face->text(QAccessible::Name), url->text());
   face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   ASSERT_TRUE(QTest::qWaitFor([&] { return clicks.count() == 4; }, 2000));
+}
+
+// A link is followed on a press only when the press that last followed it
+// was let go, wherever its release went: a busy X server may leave a held
+// key's repeats unmarked, and the error box a failing link brings up takes
+// the release.
+TEST(LinkLabels, AHeldKeyFollowsTheLinkOnce) {
+  // Each letter one key event to the link: Return pressed (P) and let go
+  // (R); the same marked as repeats (p, r); Return let go over the error box
+  // (E); Space pressed and let go (S, s); Enter pressed (N).
+  const struct {
+    const char* keys;
+    int followed;
+  } cases[] = {{"PRPR", 2}, {"PPPPR", 1}, {"PrpP", 1}, {"PEP", 2}, {"PSsP", 1}, {"SsN", 2}};
+  RecordingOpener opener;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.keys);
+    TUrlLabel url;
+    url.SetURL(QStringLiteral("https://x.example/"));
+    QWidget errorBox;
+    QSignalSpy clicks(&url, &TLinkLabelBase::clicked);
+    for (const char letter : std::string_view(c.keys)) {
+      const Qt::Key key = letter == 'S' || letter == 's' ? Qt::Key_Space
+                          : letter == 'N'                ? Qt::Key_Enter
+                                                         : Qt::Key_Return;
+      QKeyEvent event(QString("PpSN").contains(letter) ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
+                      QString(), letter == 'p' || letter == 'r');
+      QApplication::sendEvent(letter == 'E' ? &errorBox : static_cast<QWidget*>(&url), &event);
+    }
+    EXPECT_EQ(clicks.count(), c.followed);
+  }
 }
 
 TEST(LinkLabels, BlankValuesAreErrorsAndOthersAreHandedOnAsStored) {
