@@ -1,11 +1,12 @@
 #pragma once
 
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,20 +20,17 @@ struct QtTimerSetup {
   const char* name;
   bool realtime;     // a worker that runs real-time hands each tick over as it reaches it
   bool armingFails;  // the kernel refuses to arm the dispatcher's timerfd
+  friend std::ostream& operator<<(std::ostream& out, const QtTimerSetup& setup) { return out << setup.name; }
 };
 
 // The timerfds this process holds, by descriptor.
 inline std::vector<int> TimerFds() {
   std::vector<int> fds;
-  DIR* dir = opendir("/proc/self/fd");
-  if (dir == nullptr) return fds;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string path = std::string("/proc/self/fd/") + entry->d_name;
-    char target[64] = {};
-    if (readlink(path.c_str(), target, sizeof target - 1) > 0 && std::string(target) == "anon_inode:[timerfd]")
-      fds.push_back(std::stoi(entry->d_name));
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code gone;  // the iterator's own descriptor is closed by now
+    if (std::filesystem::read_symlink(entry.path(), gone) == "anon_inode:[timerfd]")
+      fds.push_back(std::stoi(entry.path().filename()));
   }
-  closedir(dir);
   return fds;
 }
 
