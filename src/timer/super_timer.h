@@ -78,10 +78,10 @@ constexpr bool ClockBefore(uint32_t a, uint32_t b) { return static_cast<int32_t>
 // it then does nothing.
 class TickHandOver {
  public:
-  // Main thread only. Runs the timer's tick unless the timer has been
-  // destroyed or disabled since the worker fired it, then releases the
-  // worker. An exception from the handler propagates to the caller; the
-  // worker is released all the same.
+  // Main thread only. Fires and runs the timer's tick unless the timer has
+  // been destroyed, disabled or enabled again since the worker handed it
+  // over, or the tick is not yet due; then releases the worker. An exception from the handler propagates to the caller;
+  // the worker is released all the same.
   void Run();
 
  private:
