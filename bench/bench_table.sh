@@ -38,11 +38,14 @@ figure() {
 }
 value() { awk -v key="$1" '$1 == key { print $2 }' "$work/${2:-startup.txt}"; }
 mib() { awk -v kib="$(value "$1")" 'BEGIN { printf "%.1f", kib / 1024 }'; }
-# p50 / p99 / max lateness of one timer at one interval under one load.
+# p50 / p99 / max lateness, p50 / p99 period error and processor time per
+# tick of one timer at one interval under one load.
 lateness() {
   awk -v load="$1" -v timer="$2" -v interval="$3" '$1 == load && $2 == timer {
     o = $2 == "QTimer" ? 1 : 0   # "QTimer precise" takes two fields
-    if ($(3 + o) == interval) printf "%s / %s / %s ms", $(5 + o), $(6 + o), $(7 + o) }' "$work/timer.txt"
+    if ($(3 + o) == interval)
+      printf "%s / %s / %s ms, period %s / %s ms, %s ms cpu", $(5 + o), $(6 + o), $(7 + o), $(8 + o), $(9 + o), $(10 + o)
+  }' "$work/timer.txt"
 }
 
 cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
@@ -75,7 +78,7 @@ loads="idle busy"
 [[ -n $player ]] && loads="$loads idle-user busy-user"
 for load in $loads; do
   for interval in 250 120 51 30; do
-    label="Tick lateness p50 / p99 / max, $interval ms"
+    label="Tick lateness p50 / p99 / max, period error p50 / p99, processor per tick, $interval ms"
     [[ $load == busy* ]] && label="$label, one busy process per processor" || label="$label, no load of ours"
     [[ $load == *-user ]] && label="$label, ordinary user"
     echo "| $label | TSuperTimer $(lateness $load TSuperTimer $interval) | QTimer PreciseTimer $(lateness $load QTimer $interval) |"

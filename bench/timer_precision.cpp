@@ -1,5 +1,6 @@
-// How late the step timer's ticks reach the main thread, beside a QTimer
-// with Qt::PreciseTimer. Prints figures only; never fails on timing.
+// How late the step timer's ticks reach the main thread, and how far the
+// time between two of them strays from the interval, beside a QTimer with
+// Qt::PreciseTimer. Prints figures only; never fails on timing.
 //
 //   timer_precision [ticks] [--idle | --load]   (ticks also from QUORVANE_TIMER_TICKS; default 100)
 //
@@ -58,85 +59,114 @@ int64_t DueMicroseconds(uint32_t due, int64_t nowUs) {
   return (nowMs + static_cast<int32_t>(due - static_cast<uint32_t>(nowMs))) * 1000;
 }
 
+// The figures of one timer at one interval, gathered over its blocks.
 struct Run {
-  std::vector<double> lateness;  // ms
-  int workerLateMax = 0;         // ms the worker itself fired late, at most
-  double cpuMs = 0;
+  std::vector<double> lateness;     // ms past each tick's due time
+  std::vector<double> periodError;  // ms, |time between two firings - interval|, within a block
+  double cpuMs = 0;                 // processor time of the whole process while this timer ran
 };
 
-Run MeasureSuperTimer(uint16_t interval, int ticks) {
-  quorvane::QtTickDispatcher dispatcher;
-  TSuperTimer timer(dispatcher);
-  timer.SetThreadPriority(quorvane::TThreadPriority::tpHighest);  // as the game runs it
-  timer.SetInterval(interval);
-  Run run;
-  run.lateness.reserve(static_cast<size_t>(ticks));
-  QEventLoop loop;
-  uint32_t due = 0;
-  timer.SetOnTimer([&](TSuperTimer& sender) {
-    const int64_t now = NowMicroseconds();
-    run.lateness.push_back(static_cast<double>(now - DueMicroseconds(due, now)) / 1000.0);
-    // The worker set the next due time from its own firing reading.
-    const auto firedAt = static_cast<uint32_t>(sender.DueTime() - sender.Interval());
-    run.workerLateMax = std::max(run.workerLateMax, static_cast<int>(static_cast<int32_t>(firedAt - due)));
-    due = sender.DueTime();
-    if (static_cast<int>(run.lateness.size()) == ticks) {
-      sender.SetEnabled(false);
-      loop.quit();
-    }
-  });
-  const double cpuStart = ProcessCpuMilliseconds();
-  timer.SetEnabled(true);
-  due = timer.DueTime();
-  loop.exec();
-  run.cpuMs = (ProcessCpuMilliseconds() - cpuStart) / ticks;
-  return run;
+// Ticks per block. The two timers take turns in blocks this short, so load
+// that drifts during a measurement falls on both alike.
+constexpr int kBlockTicks = 10;
+
+// Records one firing at |now| (µs) that was due at |dueUs|; |previousUs| is
+// the block's last firing, or 0 for the block's first.
+void Record(Run& run, int64_t now, int64_t dueUs, int64_t previousUs, uint16_t interval) {
+  run.lateness.push_back(static_cast<double>(now - dueUs) / 1000.0);
+  if (previousUs != 0)
+    run.periodError.push_back(std::abs(static_cast<double>(now - previousUs) / 1000.0 - static_cast<double>(interval)));
 }
 
-// Lateness against the due time the QTimer's own schedule gives each tick.
-// Qt keeps a timer on its grid (the last due time plus the interval) and
-// moves it to the firing time plus the interval only when the tick came
-// later than the next due time; the handler's reading stands for Qt's
-// own, taken just before it.
-Run MeasureQTimer(uint16_t interval, int ticks) {
-  QTimer timer;
-  timer.setTimerType(Qt::PreciseTimer);
-  timer.setInterval(interval);
-  Run run;
-  run.workerLateMax = -1;  // no worker
-  run.lateness.reserve(static_cast<size_t>(ticks));
-  QEventLoop loop;
-  const int64_t intervalUs = static_cast<int64_t>(interval) * 1000;
-  int64_t due = 0;
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    const int64_t now = NowMicroseconds();
-    run.lateness.push_back(static_cast<double>(now - due) / 1000.0);
-    due += intervalUs;
-    if (due < now) due = now + intervalUs;
-    if (static_cast<int>(run.lateness.size()) == ticks) {
-      timer.stop();
-      loop.quit();
-    }
-  });
-  const double cpuStart = ProcessCpuMilliseconds();
-  due = NowMicroseconds() + intervalUs;
-  timer.start();
-  loop.exec();
-  run.cpuMs = (ProcessCpuMilliseconds() - cpuStart) / ticks;
-  return run;
-}
+// The step timer, as the game runs it, for one block of |ticks| ticks.
+class SuperTimerBlocks {
+ public:
+  explicit SuperTimerBlocks(uint16_t interval) {
+    timer_.SetThreadPriority(quorvane::TThreadPriority::tpHighest);  // as the game runs it
+    timer_.SetInterval(interval);
+  }
+  void Measure(Run& run, int ticks) {
+    QEventLoop loop;
+    int taken = 0;
+    uint32_t due = 0;
+    int64_t previous = 0;
+    timer_.SetOnTimer([&](TSuperTimer& sender) {
+      const int64_t now = NowMicroseconds();
+      Record(run, now, DueMicroseconds(due, now), previous, sender.Interval());
+      previous = now;
+      due = sender.DueTime();
+      if (++taken == ticks) {
+        sender.SetEnabled(false);
+        loop.quit();
+      }
+    });
+    const double cpuStart = ProcessCpuMilliseconds();
+    timer_.SetEnabled(true);
+    due = timer_.DueTime();
+    loop.exec();
+    run.cpuMs += ProcessCpuMilliseconds() - cpuStart;
+  }
+
+ private:
+  quorvane::QtTickDispatcher dispatcher_;
+  TSuperTimer timer_{dispatcher_};
+};
+
+// A QTimer with Qt::PreciseTimer, for one block. Lateness is measured
+// against the due time the QTimer's own schedule gives each tick: Qt keeps
+// a timer on its grid (the last due time plus the interval) and moves it to
+// the firing time plus the interval only when the tick came later than the
+// next due time; the handler's reading stands for Qt's own, taken just
+// before it. A tick after a late one is on time by that measure, which the
+// period error shows.
+class QTimerBlocks {
+ public:
+  explicit QTimerBlocks(uint16_t interval) : interval_(interval) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(interval);
+  }
+  void Measure(Run& run, int ticks) {
+    QEventLoop loop;
+    int taken = 0;
+    const int64_t intervalUs = static_cast<int64_t>(interval_) * 1000;
+    int64_t due = 0;
+    int64_t previous = 0;
+    const auto connection = QObject::connect(&timer_, &QTimer::timeout, [&] {
+      const int64_t now = NowMicroseconds();
+      Record(run, now, due, previous, interval_);
+      previous = now;
+      due += intervalUs;
+      if (due < now) due = now + intervalUs;
+      if (++taken == ticks) {
+        timer_.stop();
+        loop.quit();
+      }
+    });
+    const double cpuStart = ProcessCpuMilliseconds();
+    due = NowMicroseconds() + intervalUs;
+    timer_.start();
+    loop.exec();
+    run.cpuMs += ProcessCpuMilliseconds() - cpuStart;
+    QObject::disconnect(connection);
+  }
+
+ private:
+  uint16_t interval_;
+  QTimer timer_;
+};
 
 double Percentile(std::vector<double> values, double fraction) {
+  if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
   const auto rank = static_cast<size_t>(std::ceil(fraction * static_cast<double>(values.size())));
   return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
 }
 
 void Print(const char* condition, const char* name, uint16_t interval, const Run& run) {
-  std::printf("%-9s %-15s %8u %6zu %9.3f %9.3f %9.3f %12.2f %11s\n", condition, name, interval, run.lateness.size(),
-              Percentile(run.lateness, 0.50), Percentile(run.lateness, 0.99),
-              *std::max_element(run.lateness.begin(), run.lateness.end()), run.cpuMs,
-              run.workerLateMax < 0 ? "-" : std::to_string(run.workerLateMax).c_str());
+  std::printf("%-9s %-15s %8u %6zu %9.3f %9.3f %9.3f %10.3f %10.3f %12.2f\n", condition, name, interval,
+              run.lateness.size(), Percentile(run.lateness, 0.50), Percentile(run.lateness, 0.99),
+              *std::max_element(run.lateness.begin(), run.lateness.end()), Percentile(run.periodError, 0.50),
+              Percentile(run.periodError, 0.99), run.cpuMs / static_cast<double>(run.lateness.size()));
   std::fflush(stdout);
 }
 
@@ -183,8 +213,18 @@ bool HasOption(int argc, char** argv, const char* option) {
 
 void MeasureAll(const std::string& condition, int ticks) {
   for (uint16_t interval : {250, 120, 51, 30}) {
-    Print(condition.c_str(), "TSuperTimer", interval, MeasureSuperTimer(interval, ticks));
-    Print(condition.c_str(), "QTimer precise", interval, MeasureQTimer(interval, ticks));
+    SuperTimerBlocks superTimer(interval);
+    QTimerBlocks qtimer(interval);
+    Run superRun, qtRun;
+    superRun.lateness.reserve(static_cast<size_t>(ticks));
+    qtRun.lateness.reserve(static_cast<size_t>(ticks));
+    for (int done = 0; done < ticks; done += kBlockTicks) {
+      const int block = std::min(kBlockTicks, ticks - done);
+      superTimer.Measure(superRun, block);
+      qtimer.Measure(qtRun, block);
+    }
+    Print(condition.c_str(), "TSuperTimer", interval, superRun);
+    Print(condition.c_str(), "QTimer precise", interval, qtRun);
   }
 }
 
@@ -273,11 +313,14 @@ int main(int argc, char** argv) {
   quorvane::RaiseTickReceiverPriority();  // as the game does at start-up
   std::printf(
       "Tick lateness: firing on the main thread minus the due time its own timer's scheduling gave it, in ms.\n");
-  std::printf("Worker max: the most whole ms the worker itself fired after the due time.\n");
+  std::printf(
+      "Period error: |time between two firings - interval|, in ms. The two timers take turns in blocks of "
+      "%d ticks.\n",
+      kBlockTicks);
   std::printf("Main thread: %s. Load: one busy process per processor, each in its own session.\n",
               MainThreadScheduling().c_str());
-  std::printf("%-9s %-15s %8s %6s %9s %9s %9s %12s %11s\n", "load", "timer", "interval", "ticks", "p50", "p99", "max",
-              "cpu ms/tick", "worker max");
+  std::printf("%-9s %-15s %8s %6s %9s %9s %9s %10s %10s %12s\n", "load", "timer", "interval", "ticks", "p50", "p99",
+              "max", "period p50", "period p99", "cpu ms/tick");
   std::fflush(stdout);
   MeasurePlayer(argc, argv, ticks, "");
   if (player > 0) {

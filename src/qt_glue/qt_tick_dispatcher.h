@@ -21,6 +21,10 @@ namespace quorvane {
 //
 // A tick posted for its due time waits on a timerfd armed for the earliest
 // such time, so the event loop wakes once, at that time, and the tick runs.
+// Should the kernel refuse to arm it, the dispatcher stops waiting for
+// times: the ticks waiting are run at once (their timers see them early
+// and post them again) and every post for a time is refused from then on,
+// so the workers sleep to their due times themselves.
 //
 // Once each timer has posted its first tick, a tick allocates nothing:
 // the queue keeps its capacity and the notifier's event lives on the stack.
@@ -38,7 +42,7 @@ class QtTickDispatcher final : public QObject, public TickDispatcher {
   QtTickDispatcher& operator=(const QtTickDispatcher&) = delete;
 
   void Post(const std::shared_ptr<TickHandOver>& handOver) override;
-  // False only when no timerfd could be had.
+  // False when no timerfd could be had or it could not be armed.
   bool PostAt(const std::shared_ptr<TickHandOver>& handOver, std::chrono::steady_clock::time_point due) override;
 
  private:
@@ -51,14 +55,19 @@ class QtTickDispatcher final : public QObject, public TickDispatcher {
   void RunPending();
   // The timerfd fired: the hand-overs now due join the pending ones.
   void RunDue();
-  // With mutex_ held: arms the timerfd for the earliest due time, or disarms it.
-  void ArmForEarliest();
+  // With mutex_ held: arms the timerfd for the earliest due time, or
+  // disarms it; false when the kernel refuses.
+  bool ArmForEarliest();
+  // With mutex_ held: stops waiting for times and moves every hand-over
+  // that waited for one but |refused| to the pending ones; true when any moved.
+  bool StopWaitingForTimes(const std::shared_ptr<TickHandOver>* refused = nullptr);
 
   int eventFd_ = -1;
   QSocketNotifier* notifier_ = nullptr;
   int timerFd_ = -1;
   QSocketNotifier* timerNotifier_ = nullptr;
   std::mutex mutex_;
+  bool waitsForTimes_ = false;                          // the timerfd exists and has never refused an arming
   std::vector<std::shared_ptr<TickHandOver>> pending_;  // oldest first
   std::vector<Scheduled> scheduled_;                    // one entry per hand-over
 };

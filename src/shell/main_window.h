@@ -101,6 +101,11 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   void ShowWarning(const QString& text);
   const SoundImage& Sound(GameSound sound) const;
 
+  // Members are built in the order written and destroyed in reverse, and
+  // several refer to ones above them: the timer posts to dispatcher_ until
+  // it is gone, superTimer1_ may be bound to ownTimer_ and steps_ drives it,
+  // and each reference or pointer below an own* part may point at it. Keep
+  // each below what it refers to.
   SettingsLocation settingsFile_;
   GameSettings settings_;
   QtTickDispatcher dispatcher_;

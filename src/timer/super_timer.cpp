@@ -27,11 +27,6 @@ std::optional<std::chrono::steady_clock::time_point> MonotonicMillisecondClock::
   return now + std::chrono::milliseconds(static_cast<int32_t>(reading - nowReading));
 }
 
-void ThreadSleeper::Sleep(uint32_t milliseconds, std::stop_token stop) {
-  std::unique_lock lock(mutex_);
-  wake_.wait_for(lock, stop, std::chrono::milliseconds(milliseconds), [] { return false; });
-}
-
 void ThreadSleeper::SleepUntil(uint32_t reading, std::stop_token stop) {
   // An absolute deadline on the monotonic clock.
   const auto wake = *MonotonicMillisecondClock().TimeOf(reading);
@@ -48,13 +43,11 @@ bool SystemWorkerScheduling::Apply(int threadId, TThreadPriority priority) {
 void TickHandOver::Run() {
   TSuperTimer* timer = nullptr;
   uint64_t epoch = 0;
-  bool scheduled = false;
   {
     std::lock_guard lock(mutex_);
     if (!pending_ || timer_ == nullptr) return;
     timer = timer_;
     epoch = epoch_;
-    scheduled = scheduled_;
   }
   // The worker goes on however the handler ends. A handler's exception is
   // the main thread's business (the application's error report); carrying
@@ -69,11 +62,7 @@ void TickHandOver::Run() {
       handOver.done_.notify_all();
     }
   } release{*this};
-  if (!scheduled) {
-    timer->RunHandedOverTick(epoch);
-  } else if (timer->FireScheduledTick()) {
-    timer->DoTimer();
-  }
+  timer->RunHandedOverTick(epoch);
 }
 
 // --- worker ------------------------------------------------------------
@@ -119,9 +108,8 @@ void TTimerThread::RunPass(std::stop_token stop) {
     // tick, where sleeping here and handing over would add the worker's.
     if (!realtime_.load(std::memory_order_relaxed) && HandOverForDueTime()) return;
     SleepBeforeDue(stop);
-    uint64_t epoch = 0;
-    if (SpinUntilDue(epoch)) {
-      HandOver(epoch);
+    if (const auto epoch = SpinUntilDue()) {
+      HandOver(*epoch);
       return;
     }
     // Parked during the busy wait: once resumed, sleep through the new
@@ -135,26 +123,19 @@ bool TTimerThread::AwaitEnabled(std::stop_token stop) {
 }
 
 void TTimerThread::SleepBeforeDue(std::stop_token stop) {
-  const uint32_t interval = timer_.interval_.load();
-  const bool realtime = realtime_.load(std::memory_order_relaxed);
-  const uint32_t spin = BusyWaitMilliseconds(interval, realtime);
-  if (realtime) {
-    // A plain sleep from the end of the hand-over: a handler of up to the
-    // margin still leaves the tick on time.
-    if (interval > spin) timer_.sleeper_.Sleep(interval - spin, stop);
-    return;
-  }
-  // An ordinary thread that spins uses up its slice and then waits for a
-  // processor at the due time. It sleeps against the due time itself, so
-  // the hand-over's length does not shift the wake.
+  // A real-time sleeper wakes within a fraction of a millisecond, so one
+  // millisecond of spin covers its wake and the clock's coarseness. An
+  // ordinary thread that spins uses up its slice and then waits for a
+  // processor at the due time: it sleeps to the due time itself.
+  const uint32_t spin = BusyWaitMilliseconds(timer_.interval_.load(), realtime_.load(std::memory_order_relaxed));
   const uint32_t wake = timer_.dueTime_.load() - spin;
   if (ClockBefore(timer_.clock_.Now(), wake)) timer_.sleeper_.SleepUntil(wake, stop);
 }
 
-bool TTimerThread::SpinUntilDue(uint64_t& epoch) {
+std::optional<uint64_t> TTimerThread::SpinUntilDue() {
   TimerClock& clock = timer_.clock_;
   for (;;) {
-    if (!timer_.enabled_.load(std::memory_order_relaxed)) return false;
+    if (!timer_.enabled_.load(std::memory_order_relaxed)) return std::nullopt;
     const uint32_t now = clock.Now();
     if (ClockBefore(now, timer_.dueTime_.load(std::memory_order_relaxed))) {
       clock.SpinPause();
@@ -162,11 +143,9 @@ bool TTimerThread::SpinUntilDue(uint64_t& epoch) {
     }
     std::lock_guard lock(timer_.stateMutex_);
     // A disable or re-enable may have come between the readings above.
-    if (!timer_.enabled_.load()) return false;
+    if (!timer_.enabled_.load()) return std::nullopt;
     if (ClockBefore(now, timer_.dueTime_.load())) continue;
-    timer_.Fire(now);
-    epoch = timer_.enableEpoch_;
-    return true;
+    return timer_.enableEpoch_;
   }
 }
 
@@ -189,7 +168,6 @@ bool TTimerThread::HandOver(uint64_t epoch, std::optional<std::chrono::steady_cl
     std::lock_guard lock(handOver.mutex_);
     if (handOver.timer_ == nullptr) return true;
     handOver.pending_ = true;
-    handOver.scheduled_ = at.has_value();
     handOver.epoch_ = epoch;
   }
   if (!at) {
@@ -281,31 +259,23 @@ bool TSuperTimer::StopRuleMet() const {
   return stopTick > 0 && ticks >= stopTick;
 }
 
-void TSuperTimer::Fire(uint32_t now) {
-  // The next period runs from this tick: lateness is not made up.
-  dueTime_.store(now + interval_.load());
-  // Unsigned arithmetic: the count wraps like the clock instead of overflowing.
-  const uint32_t ran = now - startTime_.load();
-  const auto base = static_cast<uint32_t>(baseElapsed_.load());
-  elapsed_.store(static_cast<int32_t>(countDown_.load() ? base - ran : base + ran));
-}
-
-bool TSuperTimer::FireScheduledTick() {
-  std::lock_guard lock(stateMutex_);
-  // Fired now, from the timer's present state: a disable and enable since
-  // the post leaves nothing stale, and the tick comes at the new due time
-  // or, if that has passed, now, as a worker's sleep would end.
-  if (!enabled_.load()) return false;
-  const uint32_t now = clock_.Now();
-  if (ClockBefore(now, dueTime_.load())) return false;  // the worker posts it again
-  Fire(now);
-  return true;
-}
-
 void TSuperTimer::RunHandedOverTick(uint64_t epoch) {
-  // Disabled (or disabled and enabled again) since the worker fired this
-  // tick: a paused game must not take one more step.
-  if (!enabled_.load() || epoch != enableEpoch_) return;
+  {
+    std::lock_guard lock(stateMutex_);
+    // Disabled since the worker handed this tick over: a paused game must
+    // not take one more step. Enabled again: the new enable has a due time
+    // of its own, which the worker, once released, waits for instead.
+    if (!enabled_.load() || epoch != enableEpoch_) return;
+    const uint32_t now = clock_.Now();
+    // Posted for a time not yet come: the worker posts it again.
+    if (ClockBefore(now, dueTime_.load())) return;
+    // The next period runs from this tick: lateness is not made up.
+    dueTime_.store(now + interval_.load());
+    // Unsigned arithmetic: the count wraps like the clock instead of overflowing.
+    const uint32_t ran = now - startTime_.load();
+    const auto base = static_cast<uint32_t>(baseElapsed_.load());
+    elapsed_.store(static_cast<int32_t>(countDown_.load() ? base - ran : base + ran));
+  }
   DoTimer();
 }
 

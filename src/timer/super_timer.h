@@ -15,11 +15,13 @@
 // by a worker thread of its own: the worker sleeps through most of each
 // period, busy-waits on the millisecond clock for the rest, hands the tick
 // to the main thread and waits until the handler has run. A worker granted
-// SCHED_RR sleeps a plain sleep and busy-waits the last 50 ms (at most half
-// a period). An ordinary worker does not spin: it hands the tick over for
-// its due time, so the main thread wakes once, then, and fires it; where the
-// dispatcher cannot wait for a time, it sleeps until the due time itself
-// (see BusyWaitMilliseconds in timer/timer_priority.h).
+// SCHED_RR sleeps to an absolute time 1 ms before the due time and
+// busy-waits that millisecond. An ordinary worker does not spin: it hands
+// the tick over for its due time, so the main thread wakes once, then;
+// where the dispatcher cannot wait for a time, it sleeps until the due time
+// itself (see BusyWaitMilliseconds in timer/timer_priority.h). Either way
+// the main thread fires the tick, on one path that checks it is still due
+// and still belongs to the current enable.
 
 namespace quorvane {
 
@@ -42,11 +44,9 @@ class TimerClock {
 class TimerSleeper {
  public:
   virtual ~TimerSleeper() = default;
-  // Sleeps the whole time; only |stop| (the timer being destroyed) ends it early.
-  virtual void Sleep(uint32_t milliseconds, std::stop_token stop) = 0;
   // Sleeps until the clock that goes with this sleeper reads |reading|: a
   // wake-up at an absolute time, which time spent before the call does not
-  // shift. Only |stop| ends it early.
+  // shift. Only |stop| (the timer being destroyed) ends it early.
   virtual void SleepUntil(uint32_t reading, std::stop_token stop) = 0;
 };
 
@@ -61,7 +61,6 @@ class MonotonicMillisecondClock final : public TimerClock {
 // Goes with MonotonicMillisecondClock.
 class ThreadSleeper final : public TimerSleeper {
  public:
-  void Sleep(uint32_t milliseconds, std::stop_token stop) override;
   void SleepUntil(uint32_t reading, std::stop_token stop) override;
 
  private:
@@ -79,10 +78,10 @@ constexpr bool ClockBefore(uint32_t a, uint32_t b) { return static_cast<int32_t>
 // it then does nothing.
 class TickHandOver {
  public:
-  // Main thread only. Runs the timer's tick unless the timer has been
-  // destroyed or disabled since the worker fired it, then releases the
-  // worker. An exception from the handler propagates to the caller; the
-  // worker is released all the same.
+  // Main thread only. Fires and runs the timer's tick unless the timer has
+  // been destroyed, disabled or enabled again since the worker handed it
+  // over, or the tick is not yet due; then releases the worker. An exception from the handler propagates to the caller;
+  // the worker is released all the same.
   void Run();
 
  private:
@@ -93,8 +92,7 @@ class TickHandOver {
   std::condition_variable done_;
   TSuperTimer* timer_;  // null once the timer is destroyed
   bool pending_ = false;
-  bool scheduled_ = false;  // posted for its due time: the main thread fires it
-  uint64_t epoch_ = 0;
+  uint64_t epoch_ = 0;  // the enable the tick belongs to
 };
 
 // Delivers hand-overs to the main thread.
@@ -136,8 +134,6 @@ class TTimerThread {
   ~TTimerThread();
 
   bool Started() const { return thread_.joinable(); }
-  // The kernel's id of the worker thread; 0 until it has begun to run.
-  int NativeId() const { return nativeId_.load(); }
 
  private:
   friend class TSuperTimer;
@@ -150,10 +146,12 @@ class TTimerThread {
   // One period, from the sleep to the end of the hand-over.
   void RunPass(std::stop_token stop);
   bool AwaitEnabled(std::stop_token stop);
-  // The sleep before the busy wait, as long as this worker's scheduling allows.
+  // Sleeps until the busy wait begins: an absolute time, so the hand-over's
+  // length does not shift the wake.
   void SleepBeforeDue(std::stop_token stop);
-  // Busy-waits for the due time and fires: false when parked meanwhile.
-  bool SpinUntilDue(uint64_t& epoch);
+  // Busy-waits for the due time; the enable it was reached in, or none
+  // when parked meanwhile.
+  std::optional<uint64_t> SpinUntilDue();
   // Posts the tick for its due time and waits until the main thread has
   // fired and run it, or dropped it; false when that cannot be done.
   bool HandOverForDueTime();
@@ -165,9 +163,9 @@ class TTimerThread {
   const std::shared_ptr<TickHandOver> handOver_;
   std::condition_variable_any gate_;  // waited on with the timer's stateMutex_
   std::mutex priorityMutex_;
-  std::atomic<int> nativeId_{0};
+  std::atomic<int> nativeId_{0};       // the kernel's id of the thread, once it runs
   std::atomic<bool> realtime_{false};  // running under SCHED_RR
-  std::jthread thread_;
+  std::jthread thread_;                // last: the thread uses everything above
 };
 
 // Everything here is for the main thread. The worker thread starts at the
@@ -179,7 +177,7 @@ class TSuperTimer {
 
   // Milliseconds of busy wait before each tick: a real-time worker's, and
   // an ordinary one's (see BusyWaitMilliseconds).
-  static constexpr uint32_t kRealtimeSpinMargin = 50;
+  static constexpr uint32_t kRealtimeSpinMargin = 1;
   static constexpr uint32_t kOrdinarySpinMargin = 0;
 
   // Real clock and sleep; |dispatcher| must outlive the timer.
@@ -214,8 +212,6 @@ class TSuperTimer {
   // Elapsed / Interval, truncated toward zero; 0 while Interval is 0.
   int32_t TickCount() const;
 
-  TTimerThread& Worker() { return worker_; }
-
  protected:
   // The tick, on the main thread: OnTimer, then the stop rule.
   virtual void DoTimer();
@@ -237,13 +233,17 @@ class TSuperTimer {
   };
 
   bool StopRuleMet() const;
-  // With stateMutex_ held: the tick happens at clock reading |now|.
-  void Fire(uint32_t now);
-  // Main thread: fires a tick the worker posted for its due time, unless the
-  // timer is disabled or the tick not yet due.
-  bool FireScheduledTick();
+  // Main thread: the one path of every tick. Fires the tick the worker
+  // handed over in enable |epoch| and runs DoTimer, unless the timer has
+  // been disabled or enabled again since, or the tick is not yet due; the
+  // worker then waits afresh for whatever is due now.
   void RunHandedOverTick(uint64_t epoch);
 
+  // Members are built in the order written and destroyed in reverse, and
+  // later ones refer to earlier ones: the references below the own* parts
+  // may be bound to them, and worker_ refers to everything. Keep the own*
+  // parts above the references, and worker_ last; the destructor joins the
+  // worker's thread before any member goes.
   std::atomic<bool> enabled_{false};
   std::atomic<uint16_t> interval_{1000};
   std::atomic<TThreadPriority> priority_{TThreadPriority::tpHigher};

@@ -61,17 +61,15 @@ ThreadScheduling ScheduleThread(ThreadScheduler& system, int threadId, TThreadPr
 ThreadScheduling ApplyTimerThreadPriority(int threadId, TThreadPriority priority);
 
 // How much of each period the worker busy-waits. Under SCHED_RR, the last
-// min(50, interval / 2) ms, after a plain sleep: a real-time thread is
-// punctual through the spin, and a spin of at most half a period never
-// takes more than half a processor, far inside the kernel's real-time
-// throttle (95 % by default), which would otherwise stop the timer in
-// mid-wait. At the game's own intervals (120 ms and more) that is 50 ms.
-// At a nice value, none: the worker posts the tick for its due time, or
-// where the dispatcher cannot wait for a time, sleeps to the due time
-// itself, an absolute time on the monotonic clock, which wakes within a
-// fraction of a millisecond. An ordinary thread that spins, even for the last
-// millisecond, uses up its slice and is descheduled on a busy machine, so
-// it would fire later than one that only sleeps, and the spin costs the
+// millisecond (none of a 1 ms period), after a sleep to an absolute time: a
+// real-time sleeper wakes within about 0.1 ms, so the millisecond covers
+// its wake and the millisecond clock's coarseness, and costs about 1 ms of
+// processor per tick instead of a longer spin's. At a nice value, none: the
+// worker posts the tick for its due time, or where the dispatcher cannot
+// wait for a time, sleeps to the due time itself, which wakes within a
+// fraction of a millisecond. An ordinary thread that spins, even for the
+// last millisecond, uses up its slice and is descheduled on a busy machine,
+// so it would fire later than one that only sleeps, and the spin costs the
 // player's processor.
 uint32_t BusyWaitMilliseconds(uint32_t interval, bool realtime);
 

@@ -66,7 +66,7 @@ TEST_P(QtTimerAllocations, SteadyTicksAllocateNothing) {
   EXPECT_EQ(otherThreadAllocations.load(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimerAllocations, ::testing::Bool(), testing::SchedulingName);
+INSTANTIATE_TEST_SUITE_P(Scheduling, QtTimerAllocations, testing::kQtTimerSetups, testing::QtTimerSetupName);
 
 }  // namespace
 }  // namespace quorvane

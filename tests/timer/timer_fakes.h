@@ -41,7 +41,9 @@ class FakeClock : public TimerClock {
 class FakeSleeper : public TimerSleeper {
  public:
   explicit FakeSleeper(FakeClock& clock) : clock_(clock) {}
-  void Sleep(uint32_t milliseconds, std::stop_token stop) override {
+  // Recorded as the sleep's length.
+  void SleepUntil(uint32_t reading, std::stop_token stop) override {
+    const uint32_t milliseconds = reading - clock_.Now();
     std::unique_lock lock(mutex_);
     sleeps_.push_back(milliseconds);
     clock_.Advance(milliseconds / 2);
@@ -50,8 +52,6 @@ class FakeSleeper : public TimerSleeper {
     changed_.wait(lock, stop, [this] { return !held_; });
     clock_.Advance(milliseconds - milliseconds / 2);
   }
-  // Recorded as the sleep's length, so both kinds of sleep read alike.
-  void SleepUntil(uint32_t reading, std::stop_token stop) override { Sleep(reading - clock_.Now(), stop); }
 
   // Holds the sleep with this number, counted from 1.
   void Hold(size_t sleep) {

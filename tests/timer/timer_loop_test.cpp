@@ -13,8 +13,8 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 // Most rules do not depend on how the worker waits; they are shown here as
-// a worker under SCHED_RR runs them, with the design's 50 ms margin. The
-// ordinary worker's waits have rows of their own.
+// a worker under SCHED_RR runs them. The ordinary worker's waits have rows
+// of their own.
 class TimerLoop : public ::testing::Test {
  protected:
   TimerLoop() {
@@ -89,9 +89,9 @@ struct PeriodCase {
 
 class TimerPeriods : public TimerLoop, public ::testing::WithParamInterface<PeriodCase> {};
 
-// A real-time worker sleeps a plain sleep from the end of the hand-over and
-// spins the last 50 ms (half of a shorter period); an ordinary one sleeps
-// until the due time itself, however long the hand-over took.
+// A real-time worker sleeps until 1 ms before the due time and spins that
+// millisecond (none of a 1 ms period); an ordinary one sleeps until the due
+// time itself. Neither wake moves with the length of the hand-over.
 TEST_P(TimerPeriods, SleepThenSpinToTheDueTime) {
   const PeriodCase& c = GetParam();
   scheduling.realtime = c.realtime;
@@ -109,17 +109,17 @@ TEST_P(TimerPeriods, SleepThenSpinToTheDueTime) {
 INSTANTIATE_TEST_SUITE_P(
     BothSchedulings, TimerPeriods,
     ::testing::Values(
-        PeriodCase{"RealtimeKeepsFifty", true, 200, 0, {}, {200, 400, 600}, {150, 150, 150}},
-        PeriodCase{"RealtimeSpinsHalfOf51", true, 51, 0, {}, {51, 102, 153}, {26, 26, 26}},
+        PeriodCase{"RealtimeSpinsTheLastMillisecond", true, 200, 0, {}, {200, 400, 600}, {199, 199, 199}},
+        PeriodCase{"RealtimeOneMillisecondPeriodDoesNotSpin", true, 1, 0, {}, {1, 2, 3}, {1, 1, 1}},
         PeriodCase{"OrdinarySleepsToTheDueTime", false, 200, 0, {}, {200, 400, 600}, {200, 200, 200}},
         // The tick already scheduled keeps the old period.
-        PeriodCase{"RealtimeIntervalChangedInOnTimer", true, 200, 100, {}, {200, 400, 500}, {150, 50, 50}},
+        PeriodCase{"RealtimeIntervalChangedInOnTimer", true, 200, 100, {}, {200, 400, 500}, {199, 199, 99}},
         PeriodCase{"OrdinaryIntervalChangedInOnTimer", false, 200, 100, {}, {200, 400, 500}, {200, 200, 100}},
-        PeriodCase{"RealtimeHandlerWithinTheMargin", true, 100, 0, {30, 30}, {100, 200, 300}, {50, 50, 50}},
+        PeriodCase{"RealtimeHandlerDoesNotShiftTheWake", true, 100, 0, {80, 80}, {100, 200, 300}, {99, 19, 19}},
         PeriodCase{"OrdinaryHandlerDoesNotShiftTheWake", false, 100, 0, {80, 80}, {100, 200, 300}, {100, 20, 20}},
-        // Late by the handler's time (beyond the margin), then a full
-        // period again: no catch-up tick.
-        PeriodCase{"RealtimeSlowHandlerNoBurst", true, 100, 0, {300}, {100, 450, 550}, {50, 50, 50}},
+        // Late by the handler's time, then a full period again: no
+        // catch-up tick.
+        PeriodCase{"RealtimeSlowHandlerNoBurst", true, 100, 0, {300}, {100, 400, 500}, {99, 99}},
         PeriodCase{"OrdinarySlowHandlerNoBurst", false, 100, 0, {300}, {100, 400, 500}, {100, 100}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -157,16 +157,17 @@ INSTANTIATE_TEST_SUITE_P(
                       DueTimeCase{"Late", nullptr, 1007, {1007}, {1000, 2007}},
                       DueTimeCase{"NotYetDueIsPostedAgain", nullptr, 999, {}, {1000, 1000}},
                       DueTimeCase{"Disabled", [](TSuperTimer& t) { t.SetEnabled(false); }, 1000, {}, {1000}},
-                      // The post made before stands, and the tick counts from the enable.
-                      DueTimeCase{"ReenabledFiresWhenThePostComesDue",
+                      // The post made before belongs to the old enable: it
+                      // is dropped, and the tick posted for the new due time.
+                      DueTimeCase{"ReenabledIsPostedForItsOwnDueTime",
                                   [](TSuperTimer& t) {
                                     t.SetEnabled(false);
                                     t.SetInterval(300);
                                     t.SetEnabled(true);
                                   },
                                   1000,
-                                  {1000},
-                                  {1000, 1300}}),
+                                  {},
+                                  {1000, 300}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TimerLoop, CountDownFromZeroStopsAtTheFirstTick) {
@@ -179,9 +180,9 @@ TEST_F(TimerLoop, CountDownFromZeroStopsAtTheFirstTick) {
 }
 
 TEST_F(TimerLoop, CountDownFromTheLastTicksValue) {
-  // Switched 475 ms after the tick at 3000; those are counted neither way.
+  // Switched 499 ms after the tick at 3000; those are counted neither way.
   RunActingInSleep(4, 3, 5, [this] { timer.SetCountDown(true); });
-  EXPECT_THAT(ticks, ElementsAre(1000, 2000, 3000, 2475, 1475, 475, -525));
+  EXPECT_THAT(ticks, ElementsAre(1000, 2000, 3000, 2499, 1499, 499, -501));
   EXPECT_THAT(stoppedAfterTicks, ElementsAre(7));
   EXPECT_FALSE(timer.Enabled());
 }
@@ -211,15 +212,15 @@ TEST_P(TimerLoopBothSchedulings, ReenabledDuringASleepFiresWhenTheSleepEnds) {
   RunActingInSleep(1, 0, 2, [this] {
     timer.SetEnabled(false);
     timer.SetInterval(100);
-    timer.SetEnabled(true);  // halfway through a sleep that lasts until 950 (1000 for an ordinary worker)
+    timer.SetEnabled(true);  // halfway through a sleep that lasts until 999 (1000 for an ordinary worker)
   });
-  // Counted from the enable at 475 (500), fired when the sleep ends.
-  EXPECT_THAT(ticks, GetParam() ? ElementsAre(475, 575) : ElementsAre(500, 600));
+  // Counted from the enable at 499 (500), fired when the sleep ends.
+  EXPECT_THAT(ticks, ElementsAre(500, 600));
 }
 
 TEST_P(TimerLoopBothSchedulings, KeepsItsPeriodAcrossTheClockWrap) {
   // The due time lies 20 ms after the wrap; a real-time worker's first
-  // sleep ends 30 ms before it, an ordinary one at it.
+  // sleep ends 1 ms before it, an ordinary one at it.
   clock.Advance(0u - 980u);
   timer.SetEnabled(true);
   Run(2);

@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -18,6 +19,18 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
+// The system's scheduling, as the timer's own would apply it, telling the
+// test which thread it was given: the worker's, seen through the port.
+class SystemSchedulingSeen final : public WorkerScheduling {
+ public:
+  bool Apply(int threadId, TThreadPriority priority) override {
+    worker.store(threadId);
+    return system.Apply(threadId, priority);
+  }
+  SystemWorkerScheduling system;
+  std::atomic<int> worker{0};
+};
+
 class TimerThread : public ::testing::Test {
  protected:
   TimerThread() {
@@ -28,8 +41,15 @@ class TimerThread : public ::testing::Test {
     });
   }
 
+  std::unique_ptr<TSuperTimer> MakeTimer() {
+    return std::make_unique<TSuperTimer>(dispatcher, clock, sleeper, scheduling);
+  }
+
   testing::QueueDispatcher dispatcher;
-  std::unique_ptr<TSuperTimer> timer = std::make_unique<TSuperTimer>(dispatcher);
+  MonotonicMillisecondClock clock;
+  ThreadSleeper sleeper;
+  SystemSchedulingSeen scheduling;
+  std::unique_ptr<TSuperTimer> timer = MakeTimer();
   std::vector<int32_t> elapsed;
   std::function<void()> onTick;
 };
@@ -82,7 +102,7 @@ TEST_F(TimerThread, DestroyedDuringALongSleep) {
   // tpHigher sleeps a plain sleep where SCHED_RR is granted; tpNormal always
   // sleeps to an absolute time.
   for (TThreadPriority priority : {TThreadPriority::tpHigher, TThreadPriority::tpNormal}) {
-    timer = std::make_unique<TSuperTimer>(dispatcher);
+    timer = MakeTimer();
     timer->SetThreadPriority(priority);
     timer->SetInterval(60000);
     timer->SetEnabled(true);
@@ -101,8 +121,9 @@ TEST_F(TimerThread, PriorityGoesToTheWorkerOnlyAndAppliesAtOnce) {
   timer->SetThreadPriority(TThreadPriority::tpLower);
   timer->SetEnabled(true);
   ASSERT_TRUE(dispatcher.RunNext());
-  const int worker = timer->Worker().NativeId();
+  const int worker = scheduling.worker.load();
   ASSERT_NE(worker, 0);
+  ASSERT_NE(worker, static_cast<int>(gettid()));
   EXPECT_EQ(NiceOf(worker), TimerThreadNice(TThreadPriority::tpLower, processNice));
 
   timer->SetThreadPriority(TThreadPriority::tpIdle);
@@ -121,10 +142,10 @@ TEST_F(TimerThread, RoundRobinGoesToTheWorkerWhereGrantedAndLeavesWithItsPriorit
   timer->SetInterval(300);
   timer->SetThreadPriority(TThreadPriority::tpHighest);
   int policyAtTick = -1;
-  onTick = [&] { policyAtTick = PolicyOf(timer->Worker().NativeId()); };
+  onTick = [&] { policyAtTick = PolicyOf(scheduling.worker.load()); };
   timer->SetEnabled(true);
   ASSERT_TRUE(dispatcher.RunNext());
-  const int worker = timer->Worker().NativeId();
+  const int worker = scheduling.worker.load();
   EXPECT_EQ(policyAtTick, SCHED_RR);
   std::this_thread::sleep_for(50ms);  // asleep until the next period's wait
   EXPECT_EQ(PolicyOf(worker), SCHED_RR) << "it must wake on time too";
