@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <regex>
@@ -106,17 +107,18 @@ TEST_F(SettingsStoreTest, ProgramAtTheRootKeepsOneSeparator) {
 
 TEST_F(SettingsStoreTest, ValuesParseLikeTheProfileServiceAndAreWrittenBackAsRead) {
   const std::string longPath(3000, 'w');
-  WriteText(where_.IniFile,
-            "[SKILL]\nLEVEL=\n"
-            "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=2\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
-                longPath +
-                "\n"
-                "[CUSTOM]\nMOVEMAX=abc\nSNAKESPEED=$FA\nMAXMAX=12abc\nWALLMAX= -3\n"
-                "[SCORE]\nHISCORE=0x1F\nHINAME=Zoë = Ångström\n"
-                "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\n");
+  WriteText(
+      where_.IniFile,
+      "[SKILL]\nLEVEL=\n"
+      "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=2\nPLAYHISCORE=-1\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
+          longPath +
+          "\n"
+          "[CUSTOM]\nMOVEMAX=abc\nSNAKESPEED=$FA\nMAXMAX=12abc\nWALLMAX= -3\n"
+          "[SCORE]\nHISCORE=0x1F\nHINAME=Zoë = Ångström\n"
+          "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\n");
   const GameSettings s = Load();
 
-  EXPECT_EQ(std::vector({s.PlayWavs, s.PlayBall}), std::vector({false, true}));
+  EXPECT_EQ(std::vector({s.PlayWavs, s.PlayBall, s.PlayHiScore}), std::vector({false, true, true}));
   EXPECT_THAT(Sounds(s), ElementsAre("/opt/game", "", "/home/p/boing.wav", longPath.substr(0, 2047)));
   EXPECT_EQ(std::vector({s.Level, s.MoveMax, s.SnakeSpeed, s.MaxMax, s.WallMax, s.HiScore, s.Mode, s.CustomDirection}),
             std::vector({1, 5, 250, 5, -3, 31, 5, 0}));
@@ -124,14 +126,15 @@ TEST_F(SettingsStoreTest, ValuesParseLikeTheProfileServiceAndAreWrittenBackAsRea
 
   // Missing keys join the end of their section; blanks around values stay.
   SaveSettings(s, where_);
-  EXPECT_EQ(ReadText(where_.IniFile),
-            "[SKILL]\nLEVEL=1\n"
-            "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=1\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
-                longPath.substr(0, 2047) +
-                "\nWAVFOLDER=/opt/game\nPLAYGAMEOVER=1\nPLAYHISCORE=1\n"
-                "[CUSTOM]\nMOVEMAX=5\nSNAKESPEED=250\nMAXMAX=5\nWALLMAX= -3\nWALLNUM=2\n"
-                "[SCORE]\nHISCORE=31\nHINAME=Zoë = Ångström\n"
-                "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\nCUSTOMHPOS=10\nCUSTOMVPOS=10\n");
+  EXPECT_EQ(
+      ReadText(where_.IniFile),
+      "[SKILL]\nLEVEL=1\n"
+      "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=1\nPLAYHISCORE=1\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
+          longPath.substr(0, 2047) +
+          "\nWAVFOLDER=/opt/game\nPLAYGAMEOVER=1\n"
+          "[CUSTOM]\nMOVEMAX=5\nSNAKESPEED=250\nMAXMAX=5\nWALLMAX= -3\nWALLNUM=2\n"
+          "[SCORE]\nHISCORE=31\nHINAME=Zoë = Ångström\n"
+          "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\nCUSTOMHPOS=10\nCUSTOMVPOS=10\n");
 }
 
 TEST_F(SettingsStoreTest, TextsComeBackAsTheProfileServiceDeliversThem) {
@@ -147,7 +150,9 @@ TEST_F(SettingsStoreTest, TextsComeBackAsTheProfileServiceDeliversThem) {
       {a2046 + "\xC3\x96", a2046},                        // Ö would lose its second byte
       {a2045 + "\xE2\x82\xAC", a2045},                    // so would the euro sign
       {a2044 + "\xE2\x82\xAC!", a2044 + "\xE2\x82\xAC"},  // which fits whole here
-      {a2045 + "\xF0\x9F\x90\x8D", a2045},                // a four-byte snake
+      {a2046 + "\xF0\x9F\x90\x8D", a2046},                // a four-byte snake, cut after one byte,
+      {a2045 + "\xF0\x9F\x90\x8D", a2045},                // two
+      {a2044 + "\xF0\x9F\x90\x8D!", a2044},               // or three
       {a2047 + "\xC3\x96", a2047},
       {a2046 + "\x96\x96", a2046 + "\x96"},  // not UTF-8: cut where it stands
   };
@@ -310,6 +315,119 @@ TEST_F(SettingsStoreTest, LinkedFileStaysLinked) {
   SaveSettings(s, where_);
   EXPECT_TRUE(fs::is_symlink(where_.IniFile));
   EXPECT_EQ(ReadSettings(ProfileText(ReadText(folder_ / "new" / "Tolvenix.ini")), kProgram), s);
+}
+
+// Someone else, who may own folders and links the player's path leads
+// through. Root, which runs the tests, can give them away.
+constexpr uid_t kOther = 65534;
+
+void GiveAway(const fs::path& path) { ASSERT_EQ(::lchown(path.c_str(), kOther, kOther), 0) << path; }
+
+// The file is written only into a folder of the player's that nobody else
+// may write to, and never through someone else's link or over someone
+// else's file; the player's own links are followed. Where it may not be
+// written, the save reports it and the file the path leads to stays.
+TEST_F(SettingsStoreTest, TheFileIsWrittenOnlyWhereItBelongs) {
+  if (::geteuid() != 0) GTEST_SKIP() << "giving files to another user takes root";
+  const std::string profile = "export PATH=$HOME/bin:$PATH\n";
+  const struct {
+    const char* what;
+    std::function<void(const fs::path& home, const fs::path& theirs, const fs::path& victim)> plant;
+    bool saved;
+  } rows[] = {
+      {"a plain file", [](auto&&...) {}, true},
+      {"a config folder linked to someone else's, and their link to the player's profile",
+       [](const fs::path& home, const fs::path& theirs, const fs::path& victim) {
+         fs::remove(home / ".config");
+         fs::create_directory_symlink(theirs, home / ".config");
+         fs::create_symlink(victim, theirs / "Tolvenix.ini");
+         GiveAway(theirs / "Tolvenix.ini");
+       },
+       false},
+      {"a config folder linked to someone else's empty one",
+       [](const fs::path& home, const fs::path& theirs, auto&&) {
+         fs::remove(home / ".config");
+         fs::create_directory_symlink(theirs, home / ".config");
+       },
+       false},
+      {"someone else's link to the profile in the player's folder",
+       [](const fs::path& home, auto&&, const fs::path& victim) {
+         fs::create_symlink(victim, home / ".config" / "Tolvenix.ini");
+         GiveAway(home / ".config" / "Tolvenix.ini");
+       },
+       false},
+      {"someone else's file in the player's folder",
+       [](const fs::path& home, auto&&, auto&&) {
+         WriteText(home / ".config" / "Tolvenix.ini", "[SCORE]\nHISCORE=5\n");
+         GiveAway(home / ".config" / "Tolvenix.ini");
+       },
+       false},
+      {"a config folder others may write to",
+       [](const fs::path& home, auto&&, auto&&) { fs::permissions(home / ".config", fs::perms::all); }, false},
+      {"a config folder its group may write to",
+       [](const fs::path& home, auto&&, auto&&) {
+         fs::permissions(home / ".config", fs::perms::owner_all | fs::perms::group_all);
+       },
+       false},
+      {"the player's link to their own file",
+       [](const fs::path& home, auto&&, auto&&) {
+         fs::create_directory(home / "dotfiles");
+         WriteText(home / "dotfiles" / "Tolvenix.ini", "[SCORE]\nHISCORE=5\n");
+         fs::create_symlink("../dotfiles/Tolvenix.ini", home / ".config" / "Tolvenix.ini");
+       },
+       true},
+      {"the player's link to someone else's file",
+       [](const fs::path& home, auto&&, auto&&) {
+         WriteText(home / "theirs.ini", "[SCORE]\nHISCORE=5\n");
+         GiveAway(home / "theirs.ini");
+         fs::create_symlink(home / "theirs.ini", home / ".config" / "Tolvenix.ini");
+       },
+       false},
+      {"the player's link into someone else's folder",
+       [](const fs::path& home, const fs::path& theirs, auto&&) {
+         fs::create_symlink(theirs / "Tolvenix.ini", home / ".config" / "Tolvenix.ini");
+       },
+       false},
+      {"the player's link to someone else's link to the profile",
+       [](const fs::path& home, auto&&, const fs::path& victim) {
+         fs::create_symlink(victim, home / "theirs.ini");
+         GiveAway(home / "theirs.ini");
+         fs::create_symlink(home / "theirs.ini", home / ".config" / "Tolvenix.ini");
+       },
+       false},
+      {"missing folders, made for the player alone",
+       [](const fs::path& home, auto&&, auto&&) { fs::remove(home / ".config"); }, true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    const fs::path home = folder_ / "home", theirs = folder_ / "theirs", victim = home / ".profile";
+    fs::remove_all(home);
+    fs::remove_all(theirs);
+    fs::create_directories(home / ".config");
+    fs::create_directory(theirs);
+    GiveAway(theirs);
+    WriteText(victim, profile);
+    row.plant(home, theirs, victim);
+    where_.IniFile = home / ".config" / "Tolvenix.ini";
+    const fs::path found = fs::weakly_canonical(where_.IniFile);
+    const bool wasLink = fs::is_symlink(where_.IniFile), folderMissing = !fs::exists(where_.IniFile.parent_path());
+
+    const GameSettings s = Holding(900, "Ann");
+    if (row.saved) {
+      SaveSettings(s, where_);
+      EXPECT_EQ(Load(), s);
+      EXPECT_EQ(fs::is_symlink(where_.IniFile), wasLink) << "a link stays a link";
+      if (folderMissing) {
+        EXPECT_EQ(fs::status(where_.IniFile.parent_path()).permissions(), fs::perms::owner_all);
+      }
+    } else {
+      EXPECT_THAT([&] { SaveSettings(s, where_); }, kUnableToWrite);
+      EXPECT_NE(ReadSettings(ProfileText(ReadText(found)), kProgram), s) << "nothing written";
+    }
+    EXPECT_EQ(ReadText(victim), profile);
+    for (const auto& entry : fs::recursive_directory_iterator(folder_))
+      EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+  }
 }
 
 // What stands where the file should be but holds no settings: a file where
