@@ -226,15 +226,6 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive)
   EXPECT_EQ(ReadText(where_.IniFile), expected + kSounds + kCustom + kPosition);
 }
 
-// A file without write permission is the player's choice, even for root.
-TEST_F(SettingsStoreTest, FilesThatMustNotBeReplacedRaiseTheErrorAndStayAsTheyWere) {
-  const std::string old = "[SCORE]\nHISCORE=900\n";
-  WriteText(where_.IniFile, old);
-  fs::permissions(where_.IniFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_THAT([&] { SaveSettings(GameSettings{}, where_); }, kUnableToWrite);
-  EXPECT_EQ(ReadText(where_.IniFile), old);
-}
-
 // Makes any file grow past `bytes` fail as on a full disk, for one scope.
 class FileSizeLimit {
  public:
@@ -298,25 +289,6 @@ TEST_F(SettingsStoreTest, AHandEditedFileKeepsEveryByteButTheValuesWritten) {
   EXPECT_THAT(ReadText(where_.IniFile), StartsWith(expected));
 }
 
-TEST_F(SettingsStoreTest, LinkedFileStaysLinked) {
-  fs::create_directory(folder_ / "dotfiles");
-  WriteText(folder_ / "dotfiles" / "Tolvenix.ini", "[SCORE]\nHISCORE=5\n");
-  fs::create_symlink(folder_ / "dotfiles" / "Tolvenix.ini", where_.IniFile);
-
-  GameSettings s = Load();
-  s.HiScore = 6;
-  SaveSettings(s, where_);
-  EXPECT_TRUE(fs::is_symlink(where_.IniFile));
-  EXPECT_EQ(Load().HiScore, 6);
-
-  // A link to a file not made yet is relative to the link's own folder.
-  fs::remove(where_.IniFile);
-  fs::create_symlink("new/Tolvenix.ini", where_.IniFile);
-  SaveSettings(s, where_);
-  EXPECT_TRUE(fs::is_symlink(where_.IniFile));
-  EXPECT_EQ(ReadSettings(ProfileText(ReadText(folder_ / "new" / "Tolvenix.ini")), kProgram), s);
-}
-
 // Someone else, who may own folders and links the player's path leads
 // through. Root, which runs the tests, can give them away.
 constexpr uid_t kOther = 65534;
@@ -325,106 +297,75 @@ void GiveAway(const fs::path& path) { ASSERT_EQ(::lchown(path.c_str(), kOther, k
 
 // The file is written only into a folder of the player's that nobody else
 // may write to, and never through someone else's link or over someone
-// else's file; the player's own links are followed. Where it may not be
-// written, the save reports it and the file the path leads to stays.
+// else's file; the player's own links are followed and stay links (a link
+// to a file not made yet is relative to its own folder). A file without
+// write permission is the player's choice, even for root. Where it may not
+// be written, the save reports it and the file the path leads to stays.
 TEST_F(SettingsStoreTest, TheFileIsWrittenOnlyWhereItBelongs) {
   if (::geteuid() != 0) GTEST_SKIP() << "giving files to another user takes root";
-  const std::string profile = "export PATH=$HOME/bin:$PATH\n";
+  const fs::path home = folder_ / "home", config = home / ".config", ini = config / "Tolvenix.ini",
+                 theirs = folder_ / "theirs", profile = home / ".profile";
+  auto link = [](const fs::path& to, const fs::path& at, bool given) {
+    fs::create_symlink(to, at);
+    if (given) GiveAway(at);
+  };
+  auto file = [](const fs::path& at, bool given) {
+    WriteText(at, "[SCORE]\nHISCORE=5\n");
+    if (given) GiveAway(at);
+  };
+  auto configIsTheirs = [&] { fs::remove(config), fs::create_directory_symlink(theirs, config); };
   const struct {
     const char* what;
-    std::function<void(const fs::path& home, const fs::path& theirs, const fs::path& victim)> plant;
+    std::function<void()> plant;
     bool saved;
   } rows[] = {
-      {"a plain file", [](auto&&...) {}, true},
-      {"a config folder linked to someone else's, and their link to the player's profile",
-       [](const fs::path& home, const fs::path& theirs, const fs::path& victim) {
-         fs::remove(home / ".config");
-         fs::create_directory_symlink(theirs, home / ".config");
-         fs::create_symlink(victim, theirs / "Tolvenix.ini");
-         GiveAway(theirs / "Tolvenix.ini");
-       },
-       false},
-      {"a config folder linked to someone else's empty one",
-       [](const fs::path& home, const fs::path& theirs, auto&&) {
-         fs::remove(home / ".config");
-         fs::create_directory_symlink(theirs, home / ".config");
-       },
-       false},
-      {"someone else's link to the profile in the player's folder",
-       [](const fs::path& home, auto&&, const fs::path& victim) {
-         fs::create_symlink(victim, home / ".config" / "Tolvenix.ini");
-         GiveAway(home / ".config" / "Tolvenix.ini");
-       },
-       false},
-      {"someone else's file in the player's folder",
-       [](const fs::path& home, auto&&, auto&&) {
-         WriteText(home / ".config" / "Tolvenix.ini", "[SCORE]\nHISCORE=5\n");
-         GiveAway(home / ".config" / "Tolvenix.ini");
-       },
-       false},
-      {"a config folder others may write to",
-       [](const fs::path& home, auto&&, auto&&) { fs::permissions(home / ".config", fs::perms::all); }, false},
-      {"a config folder its group may write to",
-       [](const fs::path& home, auto&&, auto&&) {
-         fs::permissions(home / ".config", fs::perms::owner_all | fs::perms::group_all);
-       },
-       false},
-      {"the player's link to their own file",
-       [](const fs::path& home, auto&&, auto&&) {
-         fs::create_directory(home / "dotfiles");
-         WriteText(home / "dotfiles" / "Tolvenix.ini", "[SCORE]\nHISCORE=5\n");
-         fs::create_symlink("../dotfiles/Tolvenix.ini", home / ".config" / "Tolvenix.ini");
-       },
+      {"no file yet", [] {}, true},
+      {"no folder yet: made for the player alone", [&] { fs::remove(config); }, true},
+      {"the player's link to their file", [&] { file(home / "dot.ini", false), link(home / "dot.ini", ini, false); },
        true},
-      {"the player's link to someone else's file",
-       [](const fs::path& home, auto&&, auto&&) {
-         WriteText(home / "theirs.ini", "[SCORE]\nHISCORE=5\n");
-         GiveAway(home / "theirs.ini");
-         fs::create_symlink(home / "theirs.ini", home / ".config" / "Tolvenix.ini");
-       },
+      {"the player's link to no file yet", [&] { link("new/Tolvenix.ini", ini, false); }, true},
+      {"a config folder linked to someone else's, with their link to the profile",
+       [&] { configIsTheirs(), link(profile, theirs / "Tolvenix.ini", true); }, false},
+      {"a config folder linked to someone else's", configIsTheirs, false},
+      {"someone else's link to the profile", [&] { link(profile, ini, true); }, false},
+      {"someone else's file", [&] { file(ini, true); }, false},
+      {"a config folder anyone may write to", [&] { fs::permissions(config, fs::perms::all); }, false},
+      {"a config folder its group may write to",
+       [&] { fs::permissions(config, fs::perms::group_write, fs::perm_options::add); }, false},
+      {"the player's link to someone else's file", [&] { file(home / "x", true), link(home / "x", ini, false); },
        false},
-      {"the player's link into someone else's folder",
-       [](const fs::path& home, const fs::path& theirs, auto&&) {
-         fs::create_symlink(theirs / "Tolvenix.ini", home / ".config" / "Tolvenix.ini");
-       },
-       false},
+      {"the player's link into someone else's folder", [&] { link(theirs / "Tolvenix.ini", ini, false); }, false},
       {"the player's link to someone else's link to the profile",
-       [](const fs::path& home, auto&&, const fs::path& victim) {
-         fs::create_symlink(victim, home / "theirs.ini");
-         GiveAway(home / "theirs.ini");
-         fs::create_symlink(home / "theirs.ini", home / ".config" / "Tolvenix.ini");
-       },
+       [&] { link(profile, home / "x", true), link(home / "x", ini, false); }, false},
+      {"a file without write permission", [&] { file(ini, false), fs::permissions(ini, fs::perms::owner_read); },
        false},
-      {"missing folders, made for the player alone",
-       [](const fs::path& home, auto&&, auto&&) { fs::remove(home / ".config"); }, true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
-    const fs::path home = folder_ / "home", theirs = folder_ / "theirs", victim = home / ".profile";
     fs::remove_all(home);
     fs::remove_all(theirs);
-    fs::create_directories(home / ".config");
+    fs::create_directories(config);
     fs::create_directory(theirs);
     GiveAway(theirs);
-    WriteText(victim, profile);
-    row.plant(home, theirs, victim);
-    where_.IniFile = home / ".config" / "Tolvenix.ini";
-    const fs::path found = fs::weakly_canonical(where_.IniFile);
-    const bool wasLink = fs::is_symlink(where_.IniFile), folderMissing = !fs::exists(where_.IniFile.parent_path());
+    WriteText(profile, "export PATH=$HOME/bin:$PATH\n");
+    row.plant();
+    const bool wasLink = fs::is_symlink(ini), folderMissing = !fs::exists(config);
+    const fs::path found = fs::weakly_canonical(ini);
+    const std::string before = ReadText(found);
 
     const GameSettings s = Holding(900, "Ann");
     if (row.saved) {
-      SaveSettings(s, where_);
+      SaveSettings(s, where_ = {ini, kProgram});
       EXPECT_EQ(Load(), s);
-      EXPECT_EQ(fs::is_symlink(where_.IniFile), wasLink) << "a link stays a link";
+      EXPECT_EQ(fs::is_symlink(ini), wasLink);
       if (folderMissing) {
-        EXPECT_EQ(fs::status(where_.IniFile.parent_path()).permissions(), fs::perms::owner_all);
+        EXPECT_EQ(fs::status(config).permissions(), fs::perms::owner_all);
       }
     } else {
-      EXPECT_THAT([&] { SaveSettings(s, where_); }, kUnableToWrite);
-      EXPECT_NE(ReadSettings(ProfileText(ReadText(found)), kProgram), s) << "nothing written";
+      EXPECT_THAT([&] { SaveSettings(s, where_ = {ini, kProgram}); }, kUnableToWrite);
+      EXPECT_EQ(ReadText(found), before);
     }
-    EXPECT_EQ(ReadText(victim), profile);
+    EXPECT_EQ(ReadText(profile), "export PATH=$HOME/bin:$PATH\n");
     for (const auto& entry : fs::recursive_directory_iterator(folder_))
       EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
   }
