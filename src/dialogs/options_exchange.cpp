@@ -11,8 +11,6 @@ namespace quorvane {
 
 namespace {
 
-QString FromStd(const std::string& text) { return QString::fromStdString(text); }
-
 void TakeSound(bool checked, const QByteArray& path, bool& play, std::string& file, SoundImage& image,
                SoundImageLoader& loader) {
   play = checked;
@@ -41,7 +39,7 @@ void FillOptionsDialog(TForm3& dialog, const GameSettings& s) {
   v.PlayHiScore = s.PlayHiScore;
   v.HiScoreWav = QByteArray::fromStdString(s.HiScoreWav);
   v.HiScore = QString::number(s.HiScore);
-  v.HiName = FromStd(s.HiName);
+  v.HiName = QByteArray::fromStdString(s.HiName);
   v.Mode = s.Mode;
   v.CustomDirection = s.CustomDirection;
   v.CustomHPos = s.CustomHPos;

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "dialogs/kept_text.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/path_field.h"
 #include "dialogs/radio_group.h"
@@ -62,7 +63,7 @@ void TForm3::Fill(const OptionsValues& v) {
   ShowPath(*ui_->Edit7, v.HiScoreWav);
 
   ui_->Label13->setText(v.HiScore);
-  ui_->Label15->setText(v.HiName);
+  ShowKept(*ui_->Label15, v.HiName, QString::fromUtf8(v.HiName));
 
   if (QRadioButton* mode = ButtonFor({ui_->RadioButton5, ui_->RadioButton6, ui_->RadioButton7}, DefaultStart, v.Mode))
     mode->setChecked(true);
@@ -96,7 +97,7 @@ OptionsValues TForm3::Values() const {
   v.PlayHiScore = ui_->CheckBox4->isChecked();
   v.HiScoreWav = PathIn(*ui_->Edit7);
   v.HiScore = ui_->Label13->text();
-  v.HiName = ui_->Label15->text();
+  v.HiName = KeptIn(*ui_->Label15).value_or(ui_->Label15->text().toUtf8());
   v.Mode = CheckedValue({ui_->RadioButton5, ui_->RadioButton6, ui_->RadioButton7}, DefaultStart);
   v.CustomDirection = ui_->RadioGroup1->ItemIndex();
   v.CustomHPos = ui_->UpDown6->Position();

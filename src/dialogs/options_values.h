@@ -29,9 +29,11 @@ struct OptionsValues {
   bool PlayHiScore = false;
   QByteArray HiScoreWav;
 
-  // Hi score page, as shown: the score is text until it is taken back.
+  // Hi score page: the score as shown, text until it is taken back; the
+  // holder's name as stored, so that a name that is not UTF-8 goes back
+  // unchanged unless reset.
   QString HiScore;
-  QString HiName;
+  QByteArray HiName;
 
   // Position page.
   std::optional<int> Mode;

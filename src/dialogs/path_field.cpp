@@ -3,28 +3,14 @@
 #include <sys/stat.h>
 #include <QFile>
 #include <QLineEdit>
-#include <QVariant>
+
+#include "dialogs/kept_text.h"
 
 namespace quorvane {
 
-namespace {
+void ShowPath(QLineEdit& field, const QByteArray& path) { ShowKept(field, path, QFile::decodeName(path)); }
 
-const char kPathProperty[] = "quorvanePath";
-const char kShownProperty[] = "quorvaneShownPath";
-
-}  // namespace
-
-void ShowPath(QLineEdit& field, const QByteArray& path) {
-  field.setText(QFile::decodeName(path));
-  field.setProperty(kPathProperty, path);
-  field.setProperty(kShownProperty, field.text());
-}
-
-QByteArray PathIn(const QLineEdit& field) {
-  const QVariant shown = field.property(kShownProperty);
-  if (shown.isValid() && shown.toString() == field.text()) return field.property(kPathProperty).toByteArray();
-  return QFile::encodeName(field.text());
-}
+QByteArray PathIn(const QLineEdit& field) { return KeptIn(field).value_or(QFile::encodeName(field.text())); }
 
 bool NamesAFile(const QLineEdit& field) {
   struct stat status {};

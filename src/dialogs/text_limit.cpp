@@ -1,6 +1,7 @@
 #include "dialogs/text_limit.h"
 
 #include <QLineEdit>
+#include <QTextBoundaryFinder>
 #include <QValidator>
 #include <algorithm>
 
@@ -8,19 +9,40 @@ namespace quorvane {
 
 namespace {
 
-// How many UTF-16 units of the start of text fit in `budget` bytes of
-// UTF-8, never ending inside a character.
-qsizetype FittingStart(QStringView text, qsizetype budget) {
-  qsizetype used = 0, at = 0;
-  while (at < text.size()) {
-    const bool pair = text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate();
-    const char32_t c = pair ? QChar::surrogateToUcs4(text[at], text[at + 1]) : text[at].unicode();
-    const qsizetype bytes = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-    if (used + bytes > budget) break;
-    used += bytes;
-    at += pair ? 2 : 1;
+qsizetype Utf8Bytes(QStringView text) {
+  qsizetype bytes = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t u = text[i].unicode();
+    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      bytes += 4;
+      ++i;
+    } else {
+      bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;  // a lone surrogate goes out as U+FFFD
+    }
   }
-  return at;
+  return bytes;
+}
+
+// How many UTF-16 units of the start of text, up to `end`, fit in `budget`
+// bytes of UTF-8, ending between two characters as a reader sees them: an
+// accent stays with its letter, an emoji with its joiners, a flag whole.
+qsizetype FittingStart(const QString& text, qsizetype end, qsizetype budget) {
+  QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+  qsizetype fits = 0, used = 0;
+  for (qsizetype next = characters.toNextBoundary(); next > 0 && next <= end; next = characters.toNextBoundary()) {
+    used += Utf8Bytes(QStringView(text).sliced(fits, next - fits));
+    if (used > budget) break;
+    fits = next;
+  }
+  return fits;
+}
+
+// A line break or another control, which the one-line field shows as a
+// blank but the settings file cannot hold (a value ends at a line break).
+bool IsControl(QChar c) {
+  const QChar::Category category = c.category();
+  return category == QChar::Other_Control || category == QChar::Separator_Line ||
+         category == QChar::Separator_Paragraph;
 }
 
 class Utf8Limit final : public QValidator {
@@ -28,14 +50,16 @@ class Utf8Limit final : public QValidator {
   Utf8Limit(int bytes, QObject* parent) : QValidator(parent), bytes_(bytes) {}
 
   State validate(QString& input, int& pos) const override {
-    if (input.toUtf8().size() <= bytes_) return Acceptable;
-    const qsizetype after = QStringView(input).mid(pos).toUtf8().size();
+    // What the field shows is what is kept.
+    std::replace_if(input.begin(), input.end(), IsControl, QChar(u' '));
+    if (Utf8Bytes(input) <= bytes_) return Acceptable;
+    const qsizetype after = Utf8Bytes(QStringView(input).mid(pos));
     if (after <= bytes_) {
-      const qsizetype keep = FittingStart(QStringView(input).left(pos), bytes_ - after);
+      const qsizetype keep = FittingStart(input, pos, bytes_ - after);
       input.remove(keep, pos - keep);
       pos = static_cast<int>(keep);
     } else {
-      input.truncate(FittingStart(input, bytes_));
+      input.truncate(FittingStart(input, input.size(), bytes_));
       pos = std::min(pos, static_cast<int>(input.size()));
     }
     return Acceptable;

@@ -8,7 +8,9 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <climits>
 #include <csignal>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -55,19 +57,6 @@ ReadOutcome ReadWhole(const fs::path& path, std::string& text) {
   return outcome;
 }
 
-// Where writing to path ends up: the final target of a chain of links, even
-// one that does not exist yet. A relative link is relative to its folder.
-fs::path FinalTarget(fs::path path) {
-  for (int hops = 0; hops < 40; ++hops) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error))) break;
-    fs::path link = fs::read_symlink(path, error);
-    if (error) break;
-    path = link.is_absolute() ? link : path.parent_path() / link;
-  }
-  return path;  // after too many hops, still a link: the stat below fails
-}
-
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t written = ::write(fd, data.data(), data.size());
@@ -87,31 +76,36 @@ bool ParseDigits(std::string_view text, T& value) {
   return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc();
 }
 
-std::string TemporaryPrefix(const fs::path& target) { return "." + target.filename().string() + "."; }
+std::string TemporaryPrefix(const std::string& name) { return "." + name + "."; }
 
 // Removes ".<file>.<pid>.<n>.tmp" files whose process no longer runs: what a
 // save that was killed left behind. A running process may be saving now.
-void RemoveLeftovers(const fs::path& folder, const fs::path& target) {
-  DIR* dir = ::opendir(folder.c_str());
-  if (!dir) return;
-  const std::string prefix = TemporaryPrefix(target);
+void RemoveLeftovers(int folder, const std::string& name) {
+  const int listing = ::dup(folder);
+  if (listing < 0) return;
+  DIR* dir = ::fdopendir(listing);
+  if (!dir) {
+    ::close(listing);
+    return;
+  }
+  const std::string prefix = TemporaryPrefix(name);
   while (const dirent* entry = ::readdir(dir)) {
-    std::string_view name = entry->d_name;
-    if (!name.starts_with(prefix) || !name.ends_with(".tmp")) continue;
-    name = name.substr(prefix.size(), name.size() - prefix.size() - 4);
-    const size_t dot = name.find('.');
+    std::string_view entryName = entry->d_name;
+    if (!entryName.starts_with(prefix) || !entryName.ends_with(".tmp")) continue;
+    entryName = entryName.substr(prefix.size(), entryName.size() - prefix.size() - 4);
+    const size_t dot = entryName.find('.');
     pid_t pid = 0;
     unsigned long long n = 0;
-    if (dot == std::string_view::npos || !ParseDigits(name.substr(0, dot), pid) ||
-        !ParseDigits(name.substr(dot + 1), n) || pid <= 0)
+    if (dot == std::string_view::npos || !ParseDigits(entryName.substr(0, dot), pid) ||
+        !ParseDigits(entryName.substr(dot + 1), n) || pid <= 0)
       continue;
     if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
-    ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    ::unlinkat(folder, entry->d_name, 0);
   }
   ::closedir(dir);
 }
 
-// Makes the rename itself durable; the file's contents are already safe.
+// Makes a new entry in the folder durable.
 void SyncFolder(const fs::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
@@ -119,9 +113,10 @@ void SyncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-// Makes the folder and the missing ones above it. Each new folder's entry
-// in its parent is synced, so that a power cut cannot take the new folder,
-// and the settings file in it, away again.
+// Makes the folder and the missing ones above it, each for the player
+// alone, as a settings folder must be (see WritableFolder). Each new
+// folder's entry in its parent is synced, so that a power cut cannot take
+// the new folder, and the settings file in it, away again.
 bool MakeFolders(const fs::path& folder) {
   std::vector<fs::path> missing;
   std::error_code error;
@@ -129,60 +124,116 @@ bool MakeFolders(const fs::path& folder) {
     missing.push_back(at);
     if (at == at.parent_path()) break;
   }
-  fs::create_directories(folder, error);
-  if (error) return false;
-  for (auto made = missing.rbegin(); made != missing.rend(); ++made)
+  for (auto made = missing.rbegin(); made != missing.rend(); ++made) {
+    if (::mkdir(made->c_str(), 0700) != 0 && errno != EEXIST) return false;
     SyncFolder(made->has_parent_path() ? made->parent_path() : fs::path("."));
+  }
   return true;
 }
 
-bool ReplaceAtomically(const fs::path& target, std::string_view contents) {
-  if (contents.size() > kMaxProfileFileSize) return false;  // the next start would not read it
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  if (!MakeFolders(folder)) return false;
+// Opens the folder a settings file may be written into: the player's own,
+// and writable by nobody else, who could otherwise plant or swap the file
+// between our look and our write. Everything after works through this
+// descriptor, so a folder renamed or replaced since cannot redirect it.
+// -1 when the folder is not such a one.
+int WritableFolder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || (st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
 
-  struct stat old {};
-  const bool replacing = ::stat(target.c_str(), &old) == 0;
-  if (replacing) {
+std::optional<fs::path> ReadLink(int folder, const std::string& name) {
+  std::string link(PATH_MAX, '\0');
+  const ssize_t length = ::readlinkat(folder, name.c_str(), link.data(), link.size());
+  if (length <= 0 || static_cast<size_t>(length) >= link.size()) return std::nullopt;
+  link.resize(static_cast<size_t>(length));
+  return fs::path(link);
+}
+
+struct Destination {
+  int Folder = -1;  // from WritableFolder
+  std::string Name;
+  std::optional<struct stat> Old;  // the file replaced, if there is one
+};
+
+// Where a save of path goes: the file itself, or the file the player's own
+// links lead to (dotfile managers keep the settings elsewhere that way).
+// A link that is not the player's is not followed, nor is anything that is
+// not the player's replaced: someone else's link could lead to any file of
+// the player's. Nothing when the save may not be made.
+std::optional<Destination> FindDestination(fs::path path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    fs::path folder = path.parent_path();
+    if (folder.empty()) folder = ".";
+    if (!MakeFolders(folder)) return std::nullopt;
+    Destination to{WritableFolder(folder), path.filename().string(), std::nullopt};
+    if (to.Folder < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstatat(to.Folder, to.Name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+      if (errno == ENOENT) return to;
+      ::close(to.Folder);
+      return std::nullopt;
+    }
+    if (S_ISLNK(st.st_mode)) {
+      const std::optional<fs::path> next = st.st_uid == ::geteuid() ? ReadLink(to.Folder, to.Name) : std::nullopt;
+      ::close(to.Folder);
+      if (!next) return std::nullopt;
+      path = next->is_absolute() ? *next : folder / *next;  // a relative link is relative to its folder
+      continue;
+    }
     // The rename would get past the file's own permissions, and root gets
     // past them anyway: a file with no write bit for anyone is the player's
-    // wish to keep it as it is, and access() covers a file that is not ours.
-    if (!IsOurs(old) || (old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return false;
-  } else if (errno != ENOENT) {
-    return false;  // a loop of links, a folder we may not search...
+    // wish to keep it as it is.
+    if (!IsOurs(st) || st.st_uid != ::geteuid() || (st.st_mode & 0222) == 0 ||
+        ::faccessat(to.Folder, to.Name.c_str(), W_OK, AT_EACCESS) != 0) {
+      ::close(to.Folder);
+      return std::nullopt;
+    }
+    to.Old = st;
+    return to;
   }
+  return std::nullopt;  // a loop of links
+}
 
-  RemoveLeftovers(folder, target);
+bool WriteInto(const Destination& to, std::string_view contents) {
+  RemoveLeftovers(to.Folder, to.Name);
 
   static std::atomic<unsigned> counter{0};
-  fs::path temporary;
+  std::string temporary;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary =
-        folder / (TemporaryPrefix(target) + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp");
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    temporary = TemporaryPrefix(to.Name) + std::to_string(::getpid()) + "." + std::to_string(counter++) + ".tmp";
+    // A new file of our own, never anything that stands there already.
+    fd = ::openat(to.Folder, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) return false;
   }
   if (fd < 0) return false;
 
-  bool ok = true;
-  if (replacing) {
-    // The new file takes the old one's place, so it takes its mode and owner
-    // too; a run as root then does not leave the player a file they cannot
-    // write. Changing the owner fails harmlessly for anyone but root.
-    ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
-  }
+  // The new file takes the old one's place, so it takes its mode too.
+  bool ok = !to.Old || ::fchmod(fd, to.Old->st_mode & 07777) == 0;
   ok = ok && WriteAll(fd, contents) && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  ok = ok && ::renameat(to.Folder, temporary.c_str(), to.Folder, to.Name.c_str()) == 0;
   if (!ok) {
-    ::unlink(temporary.c_str());
+    ::unlinkat(to.Folder, temporary.c_str(), 0);
     return false;
   }
-  SyncFolder(folder);
+  ::fsync(to.Folder);  // makes the rename itself durable
   return true;
+}
+
+bool ReplaceAtomically(const fs::path& path, std::string_view contents) {
+  if (contents.size() > kMaxProfileFileSize) return false;  // the next start would not read it
+  const std::optional<Destination> to = FindDestination(path);
+  if (!to) return false;
+  const bool ok = WriteInto(*to, contents);
+  ::close(to->Folder);
+  return ok;
 }
 
 }  // namespace
@@ -193,6 +244,6 @@ ProfileFile::ProfileFile(fs::path path) : path_(std::move(path)) {
   text_ = ProfileText(std::move(text));
 }
 
-bool ProfileFile::Save() const { return mayReplace_ && ReplaceAtomically(FinalTarget(path_), text_.Text()); }
+bool ProfileFile::Save() const { return mayReplace_ && ReplaceAtomically(path_, text_.Text()); }
 
 }  // namespace quorvane

@@ -34,14 +34,17 @@ class ProfileFile {
 
   // Replaces the file by the text in one atomic step: a temporary file in
   // the same folder, flushed to the disk and renamed over the file, so that
-  // a crash leaves the old file or the new one, never a mix. A symbolic link,
-  // even a dangling one, is written through; missing folders are made; the
-  // new file takes the old one's mode and, for root, its owner. Temporary
-  // files left by saves that were killed (their process is gone) are
-  // removed. False, with the file as it was and no temporary file left,
-  // when the file was not readable as described above, has no write
-  // permission for anyone (this holds for root too), cannot be written, or
-  // the text is larger than kMaxProfileFileSize.
+  // a crash leaves the old file or the new one, never a mix. The file is
+  // written only into a folder of the player's (the effective user's) that
+  // nobody else may write to; a symbolic link is followed, even to a file
+  // not made yet, only when it is the player's own, and only a file of the
+  // player's is replaced. Missing folders are made, for the player alone;
+  // the new file takes the old one's mode. Temporary files left by saves
+  // that were killed (their process is gone) are removed. False, with the
+  // file as it was and no temporary file left, when the file was not
+  // readable as described above, has no write permission for anyone (this
+  // holds for root too), lies anywhere else, cannot be written, or the text
+  // is larger than kMaxProfileFileSize.
   bool Save() const;
 
  private:

@@ -47,26 +47,33 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
   EXPECT_EQ(std::tie(s.BallWav, s.WavFolder, s.HiName), std::tuple(folder_ + "/new.wav", folder_, "Bo"));
 }
 
-// A Latin-1 file name shows with replacement characters and goes back as it
-// was read; a retyped one is encoded for the file system (and read).
-TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
+// A Latin-1 file name or holder's name shows with replacement characters
+// and goes back as it was read; a retyped path is encoded for the file
+// system (and read), a reset name is empty.
+TEST_F(OptionsWindowTest, StoredTextsKeepTheirBytesUnlessEdited) {
   ShowStored("");
   const std::string latin1 = folder_ + "/\xe9t\xe9.wav", utf8 = folder_ + "/\xc3\xa9t\xc3\xa9.wav";
   std::ofstream(latin1) << "latin";
   std::ofstream(utf8) << "utf8";
-  const std::tuple<std::string, QString, std::string, std::string> rows[] = {
-      {latin1, "", latin1, "latin"},
-      {latin1, "/\u00e9t\u00e9.wav", utf8, "utf8"},
-      {utf8 + "x", "/\u00e9t\u00e9.wav", utf8, "utf8"}};
+  const struct {
+    std::string stored;
+    QString typed;
+    std::string taken, played;
+    std::string holder;
+    bool reset;
+    std::string holderTaken;
+  } rows[] = {
+      {latin1, "", latin1, "latin", "\xe9l\xe8ve", false, "\xe9l\xe8ve"},
+      {latin1, "/\u00e9t\u00e9.wav", utf8, "utf8", "\xe9l\xe8ve", true, ""},
+      {utf8 + "x", "/\u00e9t\u00e9.wav", utf8, "utf8", "\xc3\xa9l\xc3\xa8ve", false, "\xc3\xa9l\xc3\xa8ve"},
+  };
   for (const auto& row : rows) {
-    // Plain references, not a structured binding: the lambda below captures one.
-    const std::string& stored = std::get<0>(row);
-    const QString& typed = std::get<1>(row);
-    const std::string& taken = std::get<2>(row);
-    WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + stored + "\n");
+    WriteSettings("[SOUNDS]\nWAVFOLDER=" + folder_ + "\nBALLWAV=" + row.stored +
+                  "\n[SCORE]\nHISCORE=5\nHINAME=" + row.holder + "\n");
     Show();
     EXPECT_TRUE(Options([&](TForm3& d) {
-      if (!typed.isEmpty()) Control<QLineEdit>(d, "Edit5")->setText(QString::fromStdString(folder_) + typed);
+      if (!row.typed.isEmpty()) Control<QLineEdit>(d, "Edit5")->setText(QString::fromStdString(folder_) + row.typed);
+      if (row.reset) Answering(QMessageBox::Yes, Control<QPushButton>(d, "Button6"));
       ModalAnswers refused;  // watches only the boxes Ok raises
       refused.Otherwise([](QWidget* box) {
         ADD_FAILURE() << "Ok refused the path: " << qobject_cast<QMessageBox*>(box)->text().toStdString();
@@ -75,8 +82,9 @@ TEST_F(OptionsWindowTest, SoundPathsKeepTheirBytesUnlessEdited) {
       Control<QPushButton>(d, "Button2")->click();
     }));
     const SoundImage blob = Played(GameSound::Blob);
-    EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", std::get<3>(row));
-    EXPECT_EQ(SavedSettings().BallWav, taken);
+    EXPECT_EQ(blob ? std::string(blob->begin(), blob->end()) : "", row.played);
+    EXPECT_EQ(SavedSettings().BallWav, row.taken);
+    EXPECT_EQ(SavedSettings().HiName, row.holderTaken);
   }
 }
 

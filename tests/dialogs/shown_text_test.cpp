@@ -131,15 +131,26 @@ INSTANTIATE_TEST_SUITE_P(Hostile, ShownTextTest,
                          [](const auto& row) { return std::string(row.param.first); });
 
 // A name typed (at the cursor), pasted or set longer than a setting gives
-// back is held at 2,047 bytes of UTF-8, at a whole character: the settings
-// file gives that back whole. 'é' takes two bytes, U+1F600 four.
+// back is held at 2,047 bytes of UTF-8, between whole characters as a
+// reader sees them: the settings file gives that back whole. 'é' takes two
+// bytes, U+1F600 four, e + U+0301 three, a family of three joined 18, a
+// flag eight. Line breaks and controls come in as blanks, as the field
+// shows them, so the file keeps the whole name.
 TEST(NewHiScoreDialog, NameFieldHoldsWhatTheSettingsFileGivesBack) {
-  const QString e = QStringLiteral("\u00e9"), smile = QString::fromUcs4(U"\U0001F600");
+  const QString e = QStringLiteral("\u00e9"), smile = QString::fromUcs4(U"\U0001F600"),
+                accented = QStringLiteral("e\u0301"),
+                family = QString::fromUcs4(U"\U0001F468\u200D\U0001F469\u200D\U0001F467"),
+                flag = QString::fromUcs4(U"\U0001F1EB\U0001F1F7");
   const std::tuple<char, QString, int, QString, QString> rows[] = {
       {'t', QString(2046, 'a'), 2046, e, QString(2046, 'a')},
       {'t', QString(2045, 'a'), 2045, e + "b", QString(2045, 'a') + e},
       {'p', "ab", 1, smile.repeated(750), "a" + smile.repeated(511) + "b"},
       {'s', "", 0, e.repeated(1500), e.repeated(1023)},
+      {'s', "", 0, QString(2044, 'a') + smile, QString(2044, 'a')},  // cut after three of its four bytes
+      {'p', "", 0, QString(2045, 'a') + accented, QString(2045, 'a')},
+      {'p', "", 0, QString(2040, 'a') + family, QString(2040, 'a')},
+      {'p', "", 0, flag.repeated(300), flag.repeated(255)},
+      {'p', "", 0, QStringLiteral("Bob\nMallory\r\n\tEve\u2028\u0085\u001b!"), "Bob Mallory   Eve   !"},
   };
   for (const auto& [way, before, cursor, input, held] : rows) {
     TForm4 dialog(nullptr);

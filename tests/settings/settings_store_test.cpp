@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <regex>
@@ -106,17 +107,18 @@ TEST_F(SettingsStoreTest, ProgramAtTheRootKeepsOneSeparator) {
 
 TEST_F(SettingsStoreTest, ValuesParseLikeTheProfileServiceAndAreWrittenBackAsRead) {
   const std::string longPath(3000, 'w');
-  WriteText(where_.IniFile,
-            "[SKILL]\nLEVEL=\n"
-            "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=2\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
-                longPath +
-                "\n"
-                "[CUSTOM]\nMOVEMAX=abc\nSNAKESPEED=$FA\nMAXMAX=12abc\nWALLMAX= -3\n"
-                "[SCORE]\nHISCORE=0x1F\nHINAME=Zoë = Ångström\n"
-                "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\n");
+  WriteText(
+      where_.IniFile,
+      "[SKILL]\nLEVEL=\n"
+      "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=2\nPLAYHISCORE=-1\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
+          longPath +
+          "\n"
+          "[CUSTOM]\nMOVEMAX=abc\nSNAKESPEED=$FA\nMAXMAX=12abc\nWALLMAX= -3\n"
+          "[SCORE]\nHISCORE=0x1F\nHINAME=Zoë = Ångström\n"
+          "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\n");
   const GameSettings s = Load();
 
-  EXPECT_EQ(std::vector({s.PlayWavs, s.PlayBall}), std::vector({false, true}));
+  EXPECT_EQ(std::vector({s.PlayWavs, s.PlayBall, s.PlayHiScore}), std::vector({false, true, true}));
   EXPECT_THAT(Sounds(s), ElementsAre("/opt/game", "", "/home/p/boing.wav", longPath.substr(0, 2047)));
   EXPECT_EQ(std::vector({s.Level, s.MoveMax, s.SnakeSpeed, s.MaxMax, s.WallMax, s.HiScore, s.Mode, s.CustomDirection}),
             std::vector({1, 5, 250, 5, -3, 31, 5, 0}));
@@ -124,14 +126,15 @@ TEST_F(SettingsStoreTest, ValuesParseLikeTheProfileServiceAndAreWrittenBackAsRea
 
   // Missing keys join the end of their section; blanks around values stay.
   SaveSettings(s, where_);
-  EXPECT_EQ(ReadText(where_.IniFile),
-            "[SKILL]\nLEVEL=1\n"
-            "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=1\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
-                longPath.substr(0, 2047) +
-                "\nWAVFOLDER=/opt/game\nPLAYGAMEOVER=1\nPLAYHISCORE=1\n"
-                "[CUSTOM]\nMOVEMAX=5\nSNAKESPEED=250\nMAXMAX=5\nWALLMAX= -3\nWALLNUM=2\n"
-                "[SCORE]\nHISCORE=31\nHINAME=Zoë = Ångström\n"
-                "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\nCUSTOMHPOS=10\nCUSTOMVPOS=10\n");
+  EXPECT_EQ(
+      ReadText(where_.IniFile),
+      "[SKILL]\nLEVEL=1\n"
+      "[SOUNDS]\nPLAYWAVS=0\nPLAYBALL=1\nPLAYHISCORE=1\nBALLWAV=\nGAMEOVERWAV=  /home/p/boing.wav  \nHISCOREWAV=" +
+          longPath.substr(0, 2047) +
+          "\nWAVFOLDER=/opt/game\nPLAYGAMEOVER=1\n"
+          "[CUSTOM]\nMOVEMAX=5\nSNAKESPEED=250\nMAXMAX=5\nWALLMAX= -3\nWALLNUM=2\n"
+          "[SCORE]\nHISCORE=31\nHINAME=Zoë = Ångström\n"
+          "[POSITION]\nMODE=5\nCUSTOMDIRECTION=0\nCUSTOMHPOS=10\nCUSTOMVPOS=10\n");
 }
 
 TEST_F(SettingsStoreTest, TextsComeBackAsTheProfileServiceDeliversThem) {
@@ -147,7 +150,9 @@ TEST_F(SettingsStoreTest, TextsComeBackAsTheProfileServiceDeliversThem) {
       {a2046 + "\xC3\x96", a2046},                        // Ö would lose its second byte
       {a2045 + "\xE2\x82\xAC", a2045},                    // so would the euro sign
       {a2044 + "\xE2\x82\xAC!", a2044 + "\xE2\x82\xAC"},  // which fits whole here
-      {a2045 + "\xF0\x9F\x90\x8D", a2045},                // a four-byte snake
+      {a2046 + "\xF0\x9F\x90\x8D", a2046},                // a four-byte snake, cut after one byte,
+      {a2045 + "\xF0\x9F\x90\x8D", a2045},                // two
+      {a2044 + "\xF0\x9F\x90\x8D!", a2044},               // or three
       {a2047 + "\xC3\x96", a2047},
       {a2046 + "\x96\x96", a2046 + "\x96"},  // not UTF-8: cut where it stands
   };
@@ -221,15 +226,6 @@ TEST_F(SettingsStoreTest, NamesMatchWithoutCaseAndForeignKeysAndCommentsSurvive)
   EXPECT_EQ(ReadText(where_.IniFile), expected + kSounds + kCustom + kPosition);
 }
 
-// A file without write permission is the player's choice, even for root.
-TEST_F(SettingsStoreTest, FilesThatMustNotBeReplacedRaiseTheErrorAndStayAsTheyWere) {
-  const std::string old = "[SCORE]\nHISCORE=900\n";
-  WriteText(where_.IniFile, old);
-  fs::permissions(where_.IniFile, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_THAT([&] { SaveSettings(GameSettings{}, where_); }, kUnableToWrite);
-  EXPECT_EQ(ReadText(where_.IniFile), old);
-}
-
 // Makes any file grow past `bytes` fail as on a full disk, for one scope.
 class FileSizeLimit {
  public:
@@ -293,23 +289,86 @@ TEST_F(SettingsStoreTest, AHandEditedFileKeepsEveryByteButTheValuesWritten) {
   EXPECT_THAT(ReadText(where_.IniFile), StartsWith(expected));
 }
 
-TEST_F(SettingsStoreTest, LinkedFileStaysLinked) {
-  fs::create_directory(folder_ / "dotfiles");
-  WriteText(folder_ / "dotfiles" / "Tolvenix.ini", "[SCORE]\nHISCORE=5\n");
-  fs::create_symlink(folder_ / "dotfiles" / "Tolvenix.ini", where_.IniFile);
+// Someone else, who may own folders and links the player's path leads
+// through. Root, which runs the tests, can give them away.
+constexpr uid_t kOther = 65534;
 
-  GameSettings s = Load();
-  s.HiScore = 6;
-  SaveSettings(s, where_);
-  EXPECT_TRUE(fs::is_symlink(where_.IniFile));
-  EXPECT_EQ(Load().HiScore, 6);
+void GiveAway(const fs::path& path) { ASSERT_EQ(::lchown(path.c_str(), kOther, kOther), 0) << path; }
 
-  // A link to a file not made yet is relative to the link's own folder.
-  fs::remove(where_.IniFile);
-  fs::create_symlink("new/Tolvenix.ini", where_.IniFile);
-  SaveSettings(s, where_);
-  EXPECT_TRUE(fs::is_symlink(where_.IniFile));
-  EXPECT_EQ(ReadSettings(ProfileText(ReadText(folder_ / "new" / "Tolvenix.ini")), kProgram), s);
+// The file is written only into a folder of the player's that nobody else
+// may write to, and never through someone else's link or over someone
+// else's file; the player's own links are followed and stay links (a link
+// to a file not made yet is relative to its own folder). A file without
+// write permission is the player's choice, even for root. Where it may not
+// be written, the save reports it and the file the path leads to stays.
+TEST_F(SettingsStoreTest, TheFileIsWrittenOnlyWhereItBelongs) {
+  if (::geteuid() != 0) GTEST_SKIP() << "giving files to another user takes root";
+  const fs::path home = folder_ / "home", config = home / ".config", ini = config / "Tolvenix.ini",
+                 theirs = folder_ / "theirs", profile = home / ".profile";
+  auto link = [](const fs::path& to, const fs::path& at, bool given) {
+    fs::create_symlink(to, at);
+    if (given) GiveAway(at);
+  };
+  auto file = [](const fs::path& at, bool given) {
+    WriteText(at, "[SCORE]\nHISCORE=5\n");
+    if (given) GiveAway(at);
+  };
+  auto configIsTheirs = [&] { fs::remove(config), fs::create_directory_symlink(theirs, config); };
+  const struct {
+    const char* what;
+    std::function<void()> plant;
+    bool saved;
+  } rows[] = {
+      {"no file yet", [] {}, true},
+      {"no folder yet: made for the player alone", [&] { fs::remove(config); }, true},
+      {"the player's link to their file", [&] { file(home / "dot.ini", false), link(home / "dot.ini", ini, false); },
+       true},
+      {"the player's link to no file yet", [&] { link("new/Tolvenix.ini", ini, false); }, true},
+      {"a config folder linked to someone else's, with their link to the profile",
+       [&] { configIsTheirs(), link(profile, theirs / "Tolvenix.ini", true); }, false},
+      {"a config folder linked to someone else's", configIsTheirs, false},
+      {"someone else's link to the profile", [&] { link(profile, ini, true); }, false},
+      {"someone else's file", [&] { file(ini, true); }, false},
+      {"a config folder anyone may write to", [&] { fs::permissions(config, fs::perms::all); }, false},
+      {"a config folder its group may write to",
+       [&] { fs::permissions(config, fs::perms::group_write, fs::perm_options::add); }, false},
+      {"the player's link to someone else's file", [&] { file(home / "x", true), link(home / "x", ini, false); },
+       false},
+      {"the player's link into someone else's folder", [&] { link(theirs / "Tolvenix.ini", ini, false); }, false},
+      {"the player's link to someone else's link to the profile",
+       [&] { link(profile, home / "x", true), link(home / "x", ini, false); }, false},
+      {"a file without write permission", [&] { file(ini, false), fs::permissions(ini, fs::perms::owner_read); },
+       false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    fs::remove_all(home);
+    fs::remove_all(theirs);
+    fs::create_directories(config);
+    fs::create_directory(theirs);
+    GiveAway(theirs);
+    WriteText(profile, "export PATH=$HOME/bin:$PATH\n");
+    row.plant();
+    const bool wasLink = fs::is_symlink(ini), folderMissing = !fs::exists(config);
+    const fs::path found = fs::weakly_canonical(ini);
+    const std::string before = ReadText(found);
+
+    const GameSettings s = Holding(900, "Ann");
+    if (row.saved) {
+      SaveSettings(s, where_ = {ini, kProgram});
+      EXPECT_EQ(Load(), s);
+      EXPECT_EQ(fs::is_symlink(ini), wasLink);
+      if (folderMissing) {
+        EXPECT_EQ(fs::status(config).permissions(), fs::perms::owner_all);
+      }
+    } else {
+      EXPECT_THAT([&] { SaveSettings(s, where_ = {ini, kProgram}); }, kUnableToWrite);
+      EXPECT_EQ(ReadText(found), before);
+    }
+    EXPECT_EQ(ReadText(profile), "export PATH=$HOME/bin:$PATH\n");
+    for (const auto& entry : fs::recursive_directory_iterator(folder_))
+      EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+  }
 }
 
 // What stands where the file should be but holds no settings: a file where
