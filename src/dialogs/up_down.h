@@ -23,7 +23,6 @@ class TUpDown final : public QWidget {
   void SetAssociate(QLineEdit* edit);
   QLineEdit* Associate() const { return associate_; }
 
-  int Min() const { return min_; }
   int Position() const { return position_; }
   // The position is held within the new range.
   void SetRange(int min, int max);
@@ -33,9 +32,6 @@ class TUpDown final : public QWidget {
   // allowed, as the settings file's integers) and makes it the position,
   // held within the range. Text that is no number puts the position back.
   void TakeText();
-
-  QToolButton* UpButton() const { return up_; }
-  QToolButton* DownButton() const { return down_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

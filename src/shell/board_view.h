@@ -36,9 +36,6 @@ class TPaintBox final : public QWidget, public BoardSurface {
   // Each colour's look is drawn once per scale and copied in after that.
   void DrawBlinkLine(const QColor& colour);
 
-  // The picture in device pixels: the scale times the box's size.
-  const QImage& Image() const { return image_; }
-
   // What a screen reader says about the board; tells it when that changes.
   void SetDescription(const QString& text);
 

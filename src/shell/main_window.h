@@ -68,10 +68,7 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   void Button4Click();
   void Exit1Click();
   void Game1Click();
-  void Options1Click();
   void Privacystatement1Click();
-  void About1Click();
-  void ClickNewTimerTimer();
   void SuperTimer1Timer();
 
   // Closes the window as Exit does when the session ends. A save that
@@ -88,6 +85,11 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
  private:
   std::unique_ptr<Ui::TForm1> ui_;
   QTimer* ClickNewTimer = nullptr;
+
+  // Run by the Options and About menu items and by the blink timer.
+  void Options1Click();
+  void About1Click();
+  void ClickNewTimerTimer();
 
   void FormCreate();
   void FormShow();

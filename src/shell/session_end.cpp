@@ -84,7 +84,6 @@ SessionEnd::~SessionEnd() {
 }
 
 void SessionEnd::Request() {
-  requested_ = true;
   // Ends the nested loops of modal dialogs and message boxes too, and any
   // opened while those unwind returns at once.
   QCoreApplication::exit(0);

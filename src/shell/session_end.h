@@ -30,9 +30,6 @@ class SessionEnd final : public QObject {
   SessionEnd(const SessionEnd&) = delete;
   SessionEnd& operator=(const SessionEnd&) = delete;
 
-  // Something asked the game to end with the session.
-  bool Requested() const { return requested_; }
-
   // Ends every event loop; the game ends once they have returned.
   void Request();
 
@@ -43,7 +40,6 @@ class SessionEnd final : public QObject {
   void ReadSignals();
 
   QSocketNotifier* notifier_ = nullptr;
-  bool requested_ = false;
 };
 
 // Runs the application's event loop with the shown main window until the

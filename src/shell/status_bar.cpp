@@ -39,8 +39,6 @@ void TStatusBar::SetPanelText(int panel, const QString& text) {
   if (label->text() != text) label->setText(text);
 }
 
-QString TStatusBar::PanelText(int panel) const { return panels_.at(static_cast<size_t>(panel))->text(); }
-
 QRect TStatusBar::PanelRect(int panel) const {
   const int left = panel == 0 ? 0 : kRightEdges[panel - 1];
   const int right = panel < PanelCount - 1 ? kRightEdges[panel] : width();

@@ -20,7 +20,6 @@ class TStatusBar final : public QWidget {
   explicit TStatusBar(QWidget* parent = nullptr);
 
   void SetPanelText(int panel, const QString& text);
-  QString PanelText(int panel) const;
   // The panel's whole slot, from the bar's top to its bottom.
   QRect PanelRect(int panel) const;
   // The label that shows the panel: its sunken box within the slot.

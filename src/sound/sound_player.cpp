@@ -35,7 +35,6 @@ struct SoundPlayer::Impl {
   // The open device or 0; opened and closed by the decoder thread only (and
   // by the constructor and destructor while that thread does not run).
   SDL_AudioDeviceID device = 0;
-  std::atomic<bool> streaming{false};
   SDL_AudioSpec spec{};
 
   // The request slot, guarded by `mutex`.
@@ -89,7 +88,6 @@ struct SoundPlayer::Impl {
     // No changes allowed: SDL converts to whatever the hardware wants, and
     // every image is converted to this one format.
     device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &spec, 0);
-    streaming.store(device != 0);
     return device != 0;
   }
 
@@ -97,7 +95,6 @@ struct SoundPlayer::Impl {
     if (device == 0) return;
     SDL_CloseAudioDevice(device);
     device = 0;
-    streaming.store(false);
     playing.reset();
     position = 0;
   }
@@ -217,10 +214,6 @@ SoundPlayer::~SoundPlayer() {
   impl_->Close();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
-
-bool SoundPlayer::IsStreaming() const { return impl_->streaming.load(); }
-
-bool SoundPlayer::HasDevice() const { return impl_->available; }
 
 void SoundPlayer::PlaySoundImage(const SoundImage& image) {
   if (!impl_->available) {

@@ -19,11 +19,6 @@ class SoundPlayer final : public SoundOutput {
   SoundPlayer(const SoundPlayer&) = delete;
   SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-  // Whether a device could be opened when the player was made.
-  bool HasDevice() const;
-  // Whether the device is open now, streaming a sound or its short tail.
-  bool IsStreaming() const;
-
   // Starts playing `image` and returns at once. A new sound cuts off the one
   // playing; an absent image, or one that is no valid wave, silences it. The
   // caller may release its image straight away.

@@ -93,14 +93,4 @@ void TMessageBox::WidenForTitle() {
   grid->invalidate();
 }
 
-void SetToolTip(QWidget& widget, const QString& text) {
-  if (!Qt::mightBeRichText(text)) {
-    widget.setToolTip(text);
-    return;
-  }
-  widget.setToolTip(Qt::convertFromPlainText(text, Qt::WhiteSpacePre));
-  // The toolkit describes a widget by its tooltip, which is markup now.
-  if (widget.accessibleDescription().isEmpty()) widget.setAccessibleDescription(text);
-}
-
 }  // namespace quorvane

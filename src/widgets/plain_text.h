@@ -46,9 +46,4 @@ class TMessageBox : public QMessageBox {
   QSpacerItem* strut_ = nullptr;   // owned by that layout
 };
 
-// A tooltip showing its text exactly as given. A tooltip has no format of
-// its own and reads whatever looks like markup as markup, so such text is
-// handed over escaped; a screen reader still hears the text itself.
-void SetToolTip(QWidget& widget, const QString& text);
-
 }  // namespace quorvane

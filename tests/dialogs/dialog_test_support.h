@@ -14,6 +14,15 @@ namespace quorvane::testing {
 // What a screen reader says a control is.
 inline QString Heard(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
 
+// A number field's spin button, found as a screen reader finds it: by the
+// name it is heard by ("Up" or "Down").
+inline QAbstractButton* SpinButton(const QObject& window, const char* upDown, const QString& name) {
+  for (QAbstractButton* button : Control<QWidget>(window, upDown)->findChildren<QAbstractButton*>()) {
+    if (Heard(button) == name) return button;
+  }
+  throw std::logic_error("no spin button " + name.toStdString());
+}
+
 // Records the help commands instead of opening a viewer.
 class RecordingHelp final : public HelpService {
  public:

@@ -75,6 +75,7 @@ TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
          .MoveMax = 7,
          .SnakeSpeed = 125,
          .WallMax = 12,
+         .WallNum = 9,
          .HiScore = 4321,
          .HiName = "Ada",
          .Mode = RandomStart,
@@ -98,7 +99,7 @@ TEST_F(OptionsDialogTest, OpensWithTheStoredValuesAndHoldsThoseOutOfRange) {
               ElementsAre(true, true, true, false, false, false, false));
   EXPECT_TRUE(Painted("Edit4", QPalette::Base) && Painted("Edit9", QPalette::Button));
   EXPECT_THAT(Texts({"Edit1", "Edit2", "Edit3", "Edit4", "Edit6"}),
-              ElementsAre("7", "5", "12", "2", Path("boing.wav")));
+              ElementsAre("7", "5", "12", "5", Path("boing.wav")));
   EXPECT_EQ(Control<QSlider>(d, "TrackBar1")->value(), 17) << "125 ms shows as 130";
   EXPECT_EQ(Control<TRadioGroup>(d, "RadioGroup1")->ItemIndex(), Down);
   EXPECT_THAT(Texts({"Edit8", "Edit9"}), ElementsAre("6", "3")) << "row 10 held within Down's rows";
@@ -152,14 +153,35 @@ TEST_F(OptionsDialogTest, DirectionRangesAndTypedNumbers) {
   auto* radioGroup1 = Control<TRadioGroup>(d, "RadioGroup1");
   auto* edit1 = Control<QLineEdit>(d, "Edit1");
   auto* edit3 = Control<QLineEdit>(d, "Edit3");
-  radioGroup1->Item(Right)->click();
-  EXPECT_THAT(Texts({"Edit9", "Edit8"}), ElementsAre("14", "11"));
-  Control<TUpDown>(d, "UpDown6")->UpButton()->click();
+  // Typed as the player types: the field is left with Tab.
+  auto type = [](QLineEdit* edit, const char* text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+  };
+  // Each direction puts the tail in the far corner of its area (the stored
+  // direction, in the stored cell), and holds a typed -9 at the area's
+  // nearest cell: column, then row.
+  const struct {
+    int direction;
+    std::vector<QString> shown, least;
+  } rows[] = {{Up, {"19", "11"}, {"0", "5"}},
+              {Left, {"19", "11"}, {"5", "0"}},
+              {Down, {"3", "4"}, {"0", "0"}},
+              {Right, {"14", "11"}, {"0", "0"}}};
+  Control<QTabWidget>(d, "PageControl1")->setCurrentIndex(1);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.direction);
+    radioGroup1->Item(row.direction)->click();
+    EXPECT_EQ(Texts({"Edit9", "Edit8"}), row.shown);
+    type(Control<QLineEdit>(d, "Edit9"), "-9");
+    type(Control<QLineEdit>(d, "Edit8"), "-9");
+    EXPECT_EQ(Texts({"Edit9", "Edit8"}), row.least);
+  }
+  type(Control<QLineEdit>(d, "Edit9"), "99");
+  SpinButton(d, "UpDown6", "Up")->click();
   EXPECT_THAT(Texts({"Edit9"}), ElementsAre("14")) << "the spin buttons stop at the range's end";
-  radioGroup1->Item(Up)->click();
-  EXPECT_EQ(Control<TUpDown>(d, "UpDown5")->Min(), 5);
-  radioGroup1->Item(Down)->click();
-  EXPECT_THAT(Texts({"Edit9", "Edit8"}), ElementsAre("3", "4")) << "the stored cell again";
 
   Control<QTabWidget>(d, "PageControl1")->setCurrentIndex(0);
   edit1->setFocus();
@@ -212,7 +234,8 @@ TEST_F(OptionsDialogTest, OkChecksOnlyTheCheckedSoundsInOrder) {
   EXPECT_TRUE(d.isVisible());
   EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar - Options | Invalid blob sound specified.",
                                           "Quorvane Sinuvar - Options | Invalid game over sound specified."));
-  Control<QCheckBox>(d, "CheckBox3")->click();  // an unchecked sound is not looked at
+  edit6->setText(dir_.path());
+  Control<QCheckBox>(d, "CheckBox3")->click();  // an unchecked sound is not looked at, even a bad one
   button2->click();
   EXPECT_EQ(d.result(), QDialog::Accepted);
 }

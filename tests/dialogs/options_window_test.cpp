@@ -22,7 +22,7 @@ TEST_F(OptionsWindowTest, AcceptedValuesAreTakenBackAndUsedByTheNextGame) {
     Control<QLineEdit>(d, "Edit7")->setText(QString::fromStdString(folder_ + "/new.wav"));
     Control<QRadioButton>(d, "RadioButton7")->click();
     Control<TRadioGroup>(d, "RadioGroup1")->Item(Down)->click();  // from the stored Right: row 6, column 19
-    for (int i = 0; i < 2; ++i) Control<TUpDown>(d, "UpDown5")->DownButton()->click();
+    for (int i = 0; i < 2; ++i) SpinButton(d, "UpDown5", "Down")->click();
     Control<QPushButton>(d, "Button2")->click();
   }));
 
@@ -145,9 +145,9 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
   const GameSettings before = FileSettings();
   ModalAnswers answers{ModalAnswers::Press(QMessageBox::Ok), ModalAnswers::Press(QMessageBox::Ok)};
   dialogs.FailAt = FailingDialogs::Stage::Create;
-  form.Options1Click();
+  Control<QAction>(form, "Options1")->trigger();
   dialogs.FailAt = FailingDialogs::Stage::Show;
-  form.Options1Click();
+  Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_THAT(answers.Seen(), ElementsAre("Quorvane Sinuvar | Could not create options dialog box.",
                                           "Quorvane Sinuvar | Could not display options dialog box."));
@@ -156,18 +156,22 @@ TEST_F(OptionsWindowTest, FailuresAreReportedAndTheDialogReleased) {
 }
 
 TEST_F(OptionsWindowTest, HelpButtonCountsAsOpeningHelpAndF1DoesNot) {
-  RecordingHelp help;
-  ports_.Help = &help;
-  TForm1& form = ShowStored("");
-  EXPECT_TRUE(Options([&](TForm3& d) {
-    QTest::keyClick(Control<QLineEdit>(d, "Edit5"), Qt::Key_F1);
-    Control<QPushButton>(d, "Button7")->click();
-    EXPECT_TRUE(d.isVisible());
-    Control<QPushButton>(d, "Button1")->click();
-  }));
-  EXPECT_EQ(help.contexts, (std::vector<int>{1000, 1000}));
-  EXPECT_TRUE(form.close());
-  EXPECT_EQ(help.quits, 1) << "closing the window closes the help the button opened";
+  RecordingHelp helps[2];  // F1 alone, then F1 and the Help button
+  for (const bool button : {false, true}) {
+    SCOPED_TRACE(button ? "F1 and Help" : "F1 alone");
+    RecordingHelp& help = helps[button];
+    ports_.Help = &help;
+    TForm1& form = ShowStored("");
+    EXPECT_TRUE(Options([&](TForm3& d) {
+      QTest::keyClick(Control<QLineEdit>(d, "Edit5"), Qt::Key_F1);
+      if (button) Control<QPushButton>(d, "Button7")->click();
+      EXPECT_TRUE(d.isVisible());
+      Control<QPushButton>(d, "Button1")->click();
+    }));
+    EXPECT_EQ(help.contexts, std::vector<int>(button ? 2 : 1, 1000));
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(help.quits, button ? 1 : 0) << "closing the window closes the help the button opened, and only that";
+  }
 }
 
 }  // namespace

@@ -2,9 +2,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QHelpEvent>
 #include <QTextBrowser>
-#include <QToolButton>
 
 #include "dialog_test_support.h"
 #include "dialogs/new_hi_score_dialog.h"
@@ -95,19 +93,6 @@ TEST_P(ShownTextTest, InTheErrorReport) {
   }};
   ShowErrorReport(&ShowHostile(Text()), QString::fromStdString(Text()));
   EXPECT_TRUE(answers.AllUsed());
-}
-
-TEST_P(ShownTextTest, InATooltip) {
-  QToolButton button;
-  button.show();
-  SetToolTip(button, QString::fromStdString(Text()));
-  QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), button.mapToGlobal(QPoint(1, 1)));
-  QApplication::sendEvent(&button, &tip);
-  QWidget* tipLabel = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w->objectName() == "qtooltip_label" && w->isVisible()) tipLabel = w;
-  EXPECT_EQ(Shown(tipLabel), Text());
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Description).toStdString(), Text());
 }
 
 // The help window's report of a folder without its help file.

@@ -57,9 +57,9 @@ TEST_F(WindowTest, AboutBoxFailuresAreReportedAndTheBoxIsStillDestroyed) {
   answers.Then(PressOk(QMessageBox::Warning));
   answers.Then(PressOk(QMessageBox::Warning));
   dialogs.FailAt = FailingDialogs::Stage::Create;
-  form.About1Click();
+  Control<QAction>(form, "About1")->trigger();
   dialogs.FailAt = FailingDialogs::Stage::Show;
-  form.About1Click();
+  Control<QAction>(form, "About1")->trigger();
   EXPECT_TRUE(dialogs.Shown.isNull());
   EXPECT_EQ(answers.Seen(), (std::vector<QString>{"Quorvane Sinuvar | Could not create About dialog.",
                                                   "Quorvane Sinuvar | Could not display About dialog."}));
@@ -101,7 +101,7 @@ TEST_F(WindowTest, AfterAClickOnALinkEnterPressesOk) {
     EXPECT_FALSE(box->isVisible()) << "Enter pressed OK";
     if (box->isVisible()) box->reject();
   });
-  form.About1Click();
+  Control<QAction>(form, "About1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_EQ(opener.links.size(), 4) << opener.links.join(u' ').toStdString();
   SetLinkOpener(nullptr);

@@ -39,10 +39,10 @@ TEST(PaintedGameTest, CellByCellDrawingEqualsAFullPaint) {
   for (const SnakeSegment& seg : s.Snake) expected[seg.Row * BoardColumns + seg.Column] = seg.Tile;
   for (const SnakeSegment& w : s.Walls) expected[w.Row * BoardColumns + w.Column] = w.Tile;
   if (s.BlobOnBoard) expected[s.Blob.Row * BoardColumns + s.Blob.Column] = s.Blob.Tile;
-  const QImage stepped = paintBox1.Image();
+  const QImage stepped = Picture(paintBox1);
   EXPECT_EQ(TilesInPicture(stepped), expected);
   paintBox1.RepaintBoard();
-  EXPECT_EQ(paintBox1.Image(), stepped);
+  EXPECT_EQ(Picture(paintBox1), stepped);
 }
 
 TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
@@ -52,9 +52,9 @@ TEST_F(WindowTest, CrashedHeadShowsAfterTheCrash) {
     // While the question is open the board still shows the crash, and a
     // repaint then draws it again.
     auto* paintBox1 = Control<TPaintBox>(*modal->parentWidget(), "PaintBox1");
-    EXPECT_EQ(TilesInPicture(paintBox1->Image())[10 * BoardColumns + 19], 23);
+    EXPECT_EQ(TilesInPicture(Picture(*paintBox1))[10 * BoardColumns + 19], 23);
     paintBox1->RepaintBoard();
-    EXPECT_EQ(TilesInPicture(paintBox1->Image())[10 * BoardColumns + 19], 23);
+    EXPECT_EQ(TilesInPicture(Picture(*paintBox1))[10 * BoardColumns + 19], 23);
     static_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click();
   });
   for (int i = 0; i < 6; ++i) form.SuperTimer1Timer();
@@ -75,7 +75,7 @@ std::pair<int, int> ColourSpan(const QImage& image, QRgb colour, int top, int he
 
 TEST_F(WindowTest, IntroLinesInTheirColoursEachCentredOnItsOwnWidth) {
   TForm1& form = Show();
-  const QImage intro = Control<TPaintBox>(form, "PaintBox1")->Image();
+  const QImage intro = Picture(*Control<TPaintBox>(form, "PaintBox1"));
   std::vector<int> lefts;
   for (int i = 0; i < IntroLineCount; ++i) {
     const IntroLine& line = IntroLines()[i];
@@ -104,35 +104,35 @@ TEST_F(WindowTest, BlinkHidesAndShowsTheLastLineOnly) {
   Control<QTimer>(form, "ClickNewTimer")->stop();  // the test blinks
   const IntroLine& last = IntroLines()[IntroLineCount - 1];
   const QRgb yellow = last.Colour.rgb();
-  const QImage before = paintBox1->Image();
+  const QImage before = Picture(*paintBox1);
   ASSERT_GE(ColourSpan(before, yellow, 190, 30).second, 0);
 
-  form.ClickNewTimerTimer();
-  QImage hidden = paintBox1->Image();
+  Blink();
+  QImage hidden = Picture(*paintBox1);
   EXPECT_LT(ColourSpan(hidden, yellow, 190, 30).second, 0) << "line 5 is gone";
   EXPECT_EQ(hidden.copy(0, 0, 400, 185), before.copy(0, 0, 400, 185)) << "the other lines are untouched";
 
   // A repaint while hidden draws the line again; the next tick keeps it.
   paintBox1->RepaintBoard();
-  EXPECT_EQ(paintBox1->Image(), before);
-  form.ClickNewTimerTimer();
-  EXPECT_EQ(paintBox1->Image(), before);
+  EXPECT_EQ(Picture(*paintBox1), before);
+  Blink();
+  EXPECT_EQ(Picture(*paintBox1), before);
   // Later blinks copy the looks drawn first: the same pixels.
   ExpectBlinks(hidden, before);
 
   // No blinking over a board, and no step of the blink either: back on the
   // intro, the next blink still hides the line.
   StartHeldGame();
-  const QImage board = paintBox1->Image();
-  form.ClickNewTimerTimer();
-  EXPECT_EQ(paintBox1->Image(), board);
+  const QImage board = Picture(*paintBox1);
+  Blink();
+  EXPECT_EQ(Picture(*paintBox1), board);
   ModalAnswers answers{[](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); },
                        ModalAnswers::Press(QMessageBox::No)};
   StepUntilCrash();
   ASSERT_TRUE(answers.AllUsed());
   Control<QTimer>(form, "ClickNewTimer")->stop();
-  form.ClickNewTimerTimer();
-  EXPECT_EQ(paintBox1->Image(), hidden);
+  Blink();
+  EXPECT_EQ(Picture(*paintBox1), hidden);
 }
 
 }  // namespace

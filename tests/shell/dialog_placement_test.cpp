@@ -27,8 +27,8 @@ TEST_F(WindowTest, DialogsAreCentredOnTheScreenNotOnTheMainWindow) {
   };
   for (int i = 0; i < 3; ++i) answers.Then(expectCentred);
   form.AskHiScoreName(120);
-  form.About1Click();
-  form.Options1Click();
+  Control<QAction>(form, "About1")->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   EXPECT_EQ(seen, (std::vector<std::string>{"quorvane::TForm4", "quorvane::TForm5", "quorvane::TForm3"}));
 }
 

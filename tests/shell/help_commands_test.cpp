@@ -165,11 +165,11 @@ TEST_F(HelpWindowTest, HelpStaysUsableBesideEveryModalWindow) {
     reject(modal);  // after a failed check too: the dialog would wait for ever
   });
 
-  form.About1Click();
+  Control<QAction>(form, "About1")->trigger();
   form.AskHiScoreName(120);
   form.AskPlayAgain();
   StepUntilCrash();
-  form.Options1Click();
+  Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_TRUE(QTest::qWaitFor([&] { return window->windowHandle()->transientParent() == form.windowHandle(); }))
       << "back with the game";

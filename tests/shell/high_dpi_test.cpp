@@ -44,7 +44,7 @@ TEST_F(WindowTest, TilesArrowsAndIconScaleByBlocksTheLayoutKeepsItsSize) {
 TEST_F(WindowTest, IntroIsDrawnAtTheScreensResolutionAndTheBlinkLeavesNothing) {
   TForm1& form = Show();
   Control<QTimer>(form, "ClickNewTimer")->stop();  // the test blinks
-  const QImage before = Control<TPaintBox>(form, "PaintBox1")->Image();
+  const QImage before = Picture(*Control<TPaintBox>(form, "PaintBox1"));
   ASSERT_EQ(before.size(), QSize(400 * kScale, 240 * kScale));
   // Hidden, the picture is exactly the first four lines drawn on black at 2x.
   QImage fourLines(before.size(), QImage::Format_RGB32);

@@ -44,17 +44,16 @@ TEST_F(WindowTest, TheGameSpeaksTheLocalesLanguageAndKeepsItsSettingsAlike) {
     form.SuperTimer1Timer();
     SuperTimer1().SetInterval(60000);  // running, far from its next tick
     SuperTimer1().SetEnabled(true);
-    auto* status = Control<TStatusBar>(form, "StatusBar1");
-    QStringList shown = {Control<QPushButton>(form, "Button2")->text(), status->PanelText(1), status->PanelText(3)};
+    QStringList shown = {Control<QPushButton>(form, "Button2")->text(), Panel(1), Panel(3)};
     form.Button3Click();
-    shown << Control<QPushButton>(form, "Button3")->text() << status->PanelText(0)
+    shown << Control<QPushButton>(form, "Button3")->text() << Panel(0)
           << QMessageBox().addButton(QMessageBox::Yes)->text();
     form.Button3Click();
     ModalAnswers answers;
     answers.Then(ModalAnswers::Press(QMessageBox::No));  // another game?
     StepUntilCrash();
     EXPECT_TRUE(answers.AllUsed());
-    shown << status->PanelText(0);
+    shown << Panel(0);
     EXPECT_EQ(shown.join(u'|').toStdString(), c.texts);
 
     THelpWindow help(QUORVANE_BIN_DIR, cache.path());

@@ -70,7 +70,7 @@ TEST_F(MenuKeysTest, TheAboutBoxIsNoMenuArrowsSteerAndEnterIsSwallowed) {
     EXPECT_TRUE(box->isVisible()) << "Enter does not press OK during a game";
     QTest::mouseClick(Control<QPushButton>(*box, "Button1"), Qt::LeftButton);
   }};
-  form.About1Click();
+  Control<QAction>(form, "About1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
   EXPECT_TRUE(SuperTimer1().Enabled()) << "the box does not pause the game";
   EXPECT_EQ(Moves(2), (std::vector<int>{Right, Up})) << "the arrow steered";

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QWindow>
 
 #include "help/help_window.h"
 #include "support/window_test_support.h"
@@ -61,6 +62,14 @@ QStringList WindowIds(const char* property, const QWidget* window = nullptr) {
   return ids;
 }
 QString TransientOwner(const QWidget* window) { return WindowIds("WM_TRANSIENT_FOR", window).value(0); }
+// The window the server is told this one belongs to: on X, as the server
+// holds it; on Wayland, where no client can read another's parent, the one
+// Qt hands the compositor.
+QString OwnerOnTheServer(const QWidget* window) {
+  if (QGuiApplication::platformName() == "xcb") return TransientOwner(window);
+  const QWindow* parent = window->windowHandle()->transientParent();
+  return parent ? QString::number(parent->winId()) : QString();
+}
 QString ActiveWindow() { return WindowIds("_NET_ACTIVE_WINDOW").value(0); }
 // The windows as the window manager stacks them, top first.
 QStringList Stacking() {
@@ -128,9 +137,30 @@ TEST_F(WindowTest, MainWindowAndEveryDialogCentreTheirFrames) {
   });
   answers.Then(centred("game over question"));
   form.AskHiScoreName(120);
-  form.About1Click();
-  form.Options1Click();
+  Control<QAction>(form, "About1")->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   form.AskPlayAgain();
+  EXPECT_TRUE(answers.AllUsed());
+}
+
+// A question over the options dialog belongs to the dialog, not to the
+// game behind it, so that the window manager keeps it over the dialog. Run
+// under weston too.
+TEST_F(WindowTest, MessageBoxOverTheOptionsDialogBelongsToIt) {
+  TForm1& form = Show();
+  ModalAnswers answers;
+  answers.Then([&](QWidget* options) {
+    ModalAnswers overOptions;  // a box over a dialog runs inside this answer
+    overOptions.Then([&](QWidget* box) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return OwnerOnTheServer(box) == Id(options); }, 10000))
+          << "owned by " << OwnerOnTheServer(box).toStdString() << ", not by the dialog " << Id(options).toStdString();
+      ModalAnswers::Press(QMessageBox::No)(box);
+    });
+    Control<QPushButton>(*options, "Button6")->click();  // Reset hi score?
+    EXPECT_TRUE(overOptions.AllUsed());
+    static_cast<QDialog*>(options)->reject();
+  });
+  Control<QAction>(form, "Options1")->trigger();
   EXPECT_TRUE(answers.AllUsed());
 }
 
@@ -172,12 +202,12 @@ TEST_F(HelpWindowTest, HelpFromTheOptionsDialogComesUpOnTopAndActive) {
       }
     });
   }
-  form.Options1Click();
+  Control<QAction>(form, "Options1")->trigger();
   form.activateWindow();
   // The game or the help window it now owns: the window manager may keep
   // the focus where the player last had it.
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form, 20000));
-  form.Options1Click();  // the help window is open behind the game now
+  Control<QAction>(form, "Options1")->trigger();  // the help window is open behind the game now
   EXPECT_TRUE(answers.AllUsed());
 }
 
@@ -201,7 +231,7 @@ TEST_F(HelpWindowTest, HelpFollowsTheDialogInFrontAndStaysShownAsItCloses) {
       EXPECT_TRUE(ownerIs(options));
       static_cast<QDialog*>(options)->reject();
     });
-    form.Options1Click();
+    Control<QAction>(form, "Options1")->trigger();
     EXPECT_TRUE(answers.AllUsed() && help->isVisible() && QTest::qWaitForWindowExposed(help, 20000));
     EXPECT_TRUE(ownerIs(&form));
   }

@@ -92,8 +92,8 @@ TEST_F(WindowTest, DialogsAndBoxesShowExactlyTheirCaptions) {
 
   form.AskHiScoreName(120);
   form.AskPlayAgain();
-  form.About1Click();
-  form.Options1Click();
+  Control<QAction>(form, "About1")->trigger();
+  Control<QAction>(form, "Options1")->trigger();
   ShowErrorReport(&form, QStringLiteral("Unable to write to Tolvenix.ini"));
   ShowApplicationError(std::runtime_error("No banner control"), "tolvenix");
   EXPECT_TRUE(answers.AllUsed());
