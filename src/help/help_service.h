@@ -2,8 +2,8 @@
 
 namespace quorvane {
 
-// The three commands the game gives its help viewer. The viewer is a window
-// of its own: the game goes on behind it.
+// The three commands the game gives its help viewer. The viewer is a program
+// of its own: the game goes on beside it.
 class HelpService {
  public:
   virtual ~HelpService() = default;
