@@ -178,15 +178,15 @@ TEST_F(HelpWindowTest, EveryDialogOpensOverHelpWithTheFocus) {
 TEST_F(HelpWindowTest, HelpStaysBesideADialogThatCloses) {
   TForm1& form = Show();
   Help().ShowTopics();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Activations > 0; }, 20000));
   const auto viewers = [] {
     QProcess pgrep;
     pgrep.start("pgrep", {"-x", "-P", QString::number(QCoreApplication::applicationPid()), "tolvenix-help"});
     pgrep.waitForFinished(10000);
     return pgrep.readAllStandardOutput();
   };
-  const QByteArray viewer = viewers();
-  ASSERT_FALSE(viewer.isEmpty());
+  // Started: a compositor need not give a new window the focus.
+  QByteArray viewer;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !(viewer = viewers()).isEmpty(); }, 20000));
   for (bool fromDialog : {false, true}) {
     SCOPED_TRACE(fromDialog ? "help from the dialog's Help button" : "help open before the dialog");
     ModalAnswers answers;
