@@ -34,9 +34,6 @@ class ProcessHelpService final : public HelpService {
   // Told, in words for the player, when the viewer cannot be started or
   // ends on its own by a crash or an error.
   std::function<void(const QString&)> OnProblem;
-  // Called whenever the viewer's window becomes the active window: focus
-  // that went to the game's own help, not to another application.
-  std::function<void()> OnViewerActivated;
 
  private:
   bool Start();
