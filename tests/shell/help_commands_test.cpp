@@ -82,5 +82,27 @@ TEST_F(HelpWindowTest, HelpRequestsReachTheViewerBesideEveryModalWindow) {
   EXPECT_TRUE(Problems.isEmpty()) << Problems.join(u'|').toStdString();
 }
 
+// No viewer beside the program: the request is reported in the game's
+// usual box, and the game plays on.
+TEST_F(WindowTest, AHelpViewerThatCannotStartIsReportedAndTheGamePlaysOn) {
+  TForm1& form = Show();  // its own help, beside this test program: no viewer there
+  StartHeldGame();
+  QString said;
+  ModalAnswers answers;
+  answers.Then([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    said = box->windowTitle() + u'|' + box->text();
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    ModalAnswers::Press(QMessageBox::Ok)(box);
+  });
+  form.Button4Click();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return answers.AllUsed(); }, 10000));
+  EXPECT_EQ(said.toStdString(), "Quorvane Sinuvar|The help viewer " +
+                                    QCoreApplication::applicationDirPath().toStdString() +
+                                    "/tolvenix-help could not be started.");
+  EXPECT_TRUE(Running());
+}
+
 }  // namespace
 }  // namespace quorvane::testing
