@@ -586,7 +586,22 @@
     </message>
 </context>
 <context>
+    <name>quorvane::ProcessHelpService</name>
+    <message>
+        <source>The help viewer has stopped unexpectedly.</source>
+        <translation>Das Hilfeprogramm wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>The help viewer %1 could not be started.</source>
+        <translation>Das Hilfeprogramm %1 konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is too large to be shown.</source>
+        <translation>Die Hilfeseite %1 ist zu groß, um sie anzuzeigen.</translation>
+    </message>
     <message>
         <source>The help page %1 is nested too deeply to be shown.</source>
         <translation>Die Hilfeseite %1 ist zu tief verschachtelt, um sie anzuzeigen.</translation>
@@ -617,6 +632,10 @@
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
         <translation>Das Hilfethema %1 steht nicht in der Hilfedatei. Hier ist ihr Inhaltsverzeichnis.</translation>
+    </message>
+    <message>
+        <source>The contents of the help file are nested too deeply to be shown.</source>
+        <translation>Das Inhaltsverzeichnis der Hilfedatei ist zu tief verschachtelt, um es anzuzeigen.</translation>
     </message>
 </context>
 <context>

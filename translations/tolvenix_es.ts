@@ -586,7 +586,22 @@
     </message>
 </context>
 <context>
+    <name>quorvane::ProcessHelpService</name>
+    <message>
+        <source>The help viewer has stopped unexpectedly.</source>
+        <translation>El visor de la ayuda se ha detenido inesperadamente.</translation>
+    </message>
+    <message>
+        <source>The help viewer %1 could not be started.</source>
+        <translation>No se pudo iniciar el visor de la ayuda %1.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is too large to be shown.</source>
+        <translation>La página de ayuda %1 es demasiado grande para mostrarla.</translation>
+    </message>
     <message>
         <source>The help page %1 is nested too deeply to be shown.</source>
         <translation>La página de ayuda %1 está anidada a demasiada profundidad para mostrarla.</translation>
@@ -617,6 +632,10 @@
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
         <translation>El tema de ayuda %1 no está en el archivo de ayuda. Este es su contenido.</translation>
+    </message>
+    <message>
+        <source>The contents of the help file are nested too deeply to be shown.</source>
+        <translation>El índice del archivo de ayuda está anidado a demasiada profundidad para mostrarlo.</translation>
     </message>
 </context>
 <context>

@@ -586,7 +586,22 @@
     </message>
 </context>
 <context>
+    <name>quorvane::ProcessHelpService</name>
+    <message>
+        <source>The help viewer has stopped unexpectedly.</source>
+        <translation>La visionneuse d’aide s’est arrêtée de manière inattendue.</translation>
+    </message>
+    <message>
+        <source>The help viewer %1 could not be started.</source>
+        <translation>La visionneuse d’aide %1 n’a pas pu être lancée.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is too large to be shown.</source>
+        <translation>La page d’aide %1 est trop volumineuse pour être affichée.</translation>
+    </message>
     <message>
         <source>The help page %1 is nested too deeply to be shown.</source>
         <translation>La page d’aide %1 est trop profondément imbriquée pour être affichée.</translation>
@@ -617,6 +632,10 @@
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
         <translation>La rubrique d’aide %1 est absente du fichier d’aide. Voici son sommaire.</translation>
+    </message>
+    <message>
+        <source>The contents of the help file are nested too deeply to be shown.</source>
+        <translation>La table des matières du fichier d’aide est trop profondément imbriquée pour être affichée.</translation>
     </message>
 </context>
 <context>

@@ -586,7 +586,22 @@
     </message>
 </context>
 <context>
+    <name>quorvane::ProcessHelpService</name>
+    <message>
+        <source>The help viewer has stopped unexpectedly.</source>
+        <translation>Il visualizzatore della guida si è chiuso inaspettatamente.</translation>
+    </message>
+    <message>
+        <source>The help viewer %1 could not be started.</source>
+        <translation>Impossibile avviare il visualizzatore della guida %1.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is too large to be shown.</source>
+        <translation>La pagina della guida %1 è troppo grande per essere mostrata.</translation>
+    </message>
     <message>
         <source>The help page %1 is nested too deeply to be shown.</source>
         <translation>La pagina della guida %1 è annidata troppo in profondità per essere mostrata.</translation>
@@ -617,6 +632,10 @@
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
         <translation>L’argomento %1 non è nel file della guida. Eccone il sommario.</translation>
+    </message>
+    <message>
+        <source>The contents of the help file are nested too deeply to be shown.</source>
+        <translation>Il sommario del file della guida è annidato troppo in profondità per essere mostrato.</translation>
     </message>
 </context>
 <context>

@@ -587,7 +587,22 @@
     </message>
 </context>
 <context>
+    <name>quorvane::ProcessHelpService</name>
+    <message>
+        <source>The help viewer has stopped unexpectedly.</source>
+        <translation>Przeglądarka pomocy nieoczekiwanie zakończyła działanie.</translation>
+    </message>
+    <message>
+        <source>The help viewer %1 could not be started.</source>
+        <translation>Nie można uruchomić przeglądarki pomocy %1.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is too large to be shown.</source>
+        <translation>Strony pomocy %1 nie można wyświetlić, bo jest zbyt duża.</translation>
+    </message>
     <message>
         <source>The help page %1 is nested too deeply to be shown.</source>
         <translation>Strony pomocy %1 nie można wyświetlić, bo jest zbyt głęboko zagnieżdżona.</translation>
@@ -618,6 +633,10 @@
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
         <translation>W pliku pomocy nie ma tematu %1. Oto spis treści pomocy.</translation>
+    </message>
+    <message>
+        <source>The contents of the help file are nested too deeply to be shown.</source>
+        <translation>Spisu treści pliku pomocy nie można wyświetlić, bo jest zbyt głęboko zagnieżdżony.</translation>
     </message>
 </context>
 <context>

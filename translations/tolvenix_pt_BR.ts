@@ -586,7 +586,22 @@
     </message>
 </context>
 <context>
+    <name>quorvane::ProcessHelpService</name>
+    <message>
+        <source>The help viewer has stopped unexpectedly.</source>
+        <translation>O visualizador de ajuda parou inesperadamente.</translation>
+    </message>
+    <message>
+        <source>The help viewer %1 could not be started.</source>
+        <translation>Não foi possível iniciar o visualizador de ajuda %1.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is too large to be shown.</source>
+        <translation>A página de ajuda %1 é grande demais para ser exibida.</translation>
+    </message>
     <message>
         <source>The help page %1 is nested too deeply to be shown.</source>
         <translation>A página de ajuda %1 está aninhada profundamente demais para ser exibida.</translation>
@@ -617,6 +632,10 @@
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
         <translation>O tópico de ajuda %1 não está no arquivo de ajuda. Este é o conteúdo da ajuda.</translation>
+    </message>
+    <message>
+        <source>The contents of the help file are nested too deeply to be shown.</source>
+        <translation>O sumário do arquivo de ajuda está aninhado profundamente demais para ser exibido.</translation>
     </message>
 </context>
 <context>

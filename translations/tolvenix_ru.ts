@@ -587,7 +587,22 @@
     </message>
 </context>
 <context>
+    <name>quorvane::ProcessHelpService</name>
+    <message>
+        <source>The help viewer has stopped unexpectedly.</source>
+        <translation>Программа просмотра справки неожиданно завершила работу.</translation>
+    </message>
+    <message>
+        <source>The help viewer %1 could not be started.</source>
+        <translation>Не удалось запустить программу просмотра справки %1.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is too large to be shown.</source>
+        <translation>Страницу справки %1 нельзя показать: она слишком велика.</translation>
+    </message>
     <message>
         <source>The help page %1 is nested too deeply to be shown.</source>
         <translation>Страницу справки %1 нельзя показать: она вложена слишком глубоко.</translation>
@@ -618,6 +633,10 @@
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
         <translation>Раздела справки %1 нет в файле справки. Вот содержание справки.</translation>
+    </message>
+    <message>
+        <source>The contents of the help file are nested too deeply to be shown.</source>
+        <translation>Содержание файла справки нельзя показать: оно вложено слишком глубоко.</translation>
     </message>
 </context>
 <context>

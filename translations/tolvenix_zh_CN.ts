@@ -585,7 +585,22 @@
     </message>
 </context>
 <context>
+    <name>quorvane::ProcessHelpService</name>
+    <message>
+        <source>The help viewer has stopped unexpectedly.</source>
+        <translation>帮助查看器意外停止。</translation>
+    </message>
+    <message>
+        <source>The help viewer %1 could not be started.</source>
+        <translation>无法启动帮助查看器 %1。</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::THelpBrowser</name>
+    <message>
+        <source>The help page %1 is too large to be shown.</source>
+        <translation>帮助页面 %1 过大，无法显示。</translation>
+    </message>
     <message>
         <source>The help page %1 is nested too deeply to be shown.</source>
         <translation>帮助页面 %1 嵌套过深，无法显示。</translation>
@@ -616,6 +631,10 @@
     <message>
         <source>The help topic %1 was not found in the help file. These are its contents.</source>
         <translation>帮助文件中没有帮助主题 %1。以下是帮助的目录。</translation>
+    </message>
+    <message>
+        <source>The contents of the help file are nested too deeply to be shown.</source>
+        <translation>帮助文件的目录嵌套过深，无法显示。</translation>
     </message>
 </context>
 <context>

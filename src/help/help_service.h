@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
+
 namespace quorvane {
 
-// The three commands the game gives its help viewer. The viewer is a window
-// of its own: the game goes on behind it.
+// The three commands the game gives its help viewer. The viewer is a program
+// of its own: the game goes on beside it.
 class HelpService {
  public:
   virtual ~HelpService() = default;
@@ -13,6 +15,10 @@ class HelpService {
   virtual void ShowContext(int context) = 0;
   // Closes the help window if it is open.
   virtual void Quit() = 0;
+
+  // Called whenever the help window becomes the active window: the focus
+  // went to the game's own help, not to another application.
+  std::function<void()> OnViewerActivated;
 };
 
 // Context numbers of the help file's topics.

@@ -1,9 +1,9 @@
 #include "help/help_window.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHelpContentItem>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -11,6 +11,7 @@
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSplitter>
@@ -18,71 +19,115 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
-#include <functional>
+#include <vector>
 
 #include "help/help_files.h"
 #include "help/page_nesting.h"
 #include "product/product.h"
 #include "widgets/plain_text.h"
-#include "widgets/x11_window.h"
 
 namespace quorvane {
 
 namespace {
 
-const char kHelpWindowProperty[] = "quorvaneHelpWindow";
+// A page's text and what its pictures take once decoded: far above what
+// ours need (a few kilobytes, a few hundred kilobytes), far below what
+// would keep the viewer busy or take the machine's memory.
+constexpr qsizetype kMostPageBytes = 4 * 1024 * 1024;
+constexpr qint64 kMostPictureBytes = 48 * 1024 * 1024;
+// The contents of our help files nest 2 levels.
+constexpr int kMostContentsDepth = 16;
+
+// The picture formats our pages use, told by their first bytes. Anything
+// else (SVG above all, whose plug-in would open the files a picture names)
+// is no picture of ours.
+QByteArray PictureFormat(const QByteArray& data) {
+  if (data.startsWith("\x89PNG\r\n\x1a\n")) return "png";
+  if (data.startsWith("\xff\xd8\xff")) return "jpeg";
+  if (data.startsWith("GIF87a") || data.startsWith("GIF89a")) return "gif";
+  return {};
+}
+
+// An empty picture is one clear pixel, since a null one would make Qt load
+// the name as a file.
+QImage NoPicture() {
+  QImage image(1, 1, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  return image;
+}
 
 }  // namespace
 
-bool IsHelpWindow(const QWidget* window) { return window && window->property(kHelpWindowProperty).toBool(); }
-
 THelpBrowser::THelpBrowser(QHelpEngineCore& engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {}
 
+QString THelpBrowser::TooLarge(const QUrl& page) {
+  return tr("The help page %1 is too large to be shown.").arg(page.toString(QUrl::RemoveFragment));
+}
+
+QVariant THelpBrowser::LoadPicture(const QUrl& name) {
+  if (refused_) return NoPicture();
+  QByteArray data = engine_.fileData(name);
+  const QByteArray format = PictureFormat(data);
+  if (format.isEmpty()) return NoPicture();
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer, format);
+  reader.setAutoDetectImageFormat(false);
+  reader.setDecideFormatFromContent(false);
+  // Its size is read from its header, before anything is decoded.
+  const QSize size = reader.size();
+  if (!size.isValid()) return NoPicture();
+  pictureBytes_ += qint64(size.width()) * size.height() * 4;
+  if (pictureBytes_ > kMostPictureBytes) {
+    refused_ = true;
+    // Pictures load as the page is laid out: the page goes after that.
+    QMetaObject::invokeMethod(
+        this, [this, reason = TooLarge(page_)] { emit Refused(reason); }, Qt::QueuedConnection);
+    return NoPicture();
+  }
+  reader.setAllocationLimit(int(kMostPictureBytes / (1024 * 1024)));
+  const QImage image = reader.read();
+  return image.isNull() ? NoPicture() : image;
+}
+
 QVariant THelpBrowser::loadResource(int type, const QUrl& name) {
-  // Only the help file's own pages: a topic never makes the game fetch or
+  // Only the help file's own pages: a topic never makes the viewer fetch or
   // open anything else. An empty answer is never a null one, which Qt would
   // take as leave to open the name itself.
   const bool ours = name.scheme() == QLatin1String("qthelp");
-  if (type == QTextDocument::ImageResource) {
-    // Decoded here: a picture Qt cannot decode makes it load the name as a
-    // file. An empty picture is one clear pixel, since a null one would too.
-    QImage image;
-    if (ours) image.loadFromData(engine_.fileData(name));
-    if (image.isNull()) {
-      image = QImage(1, 1, QImage::Format_ARGB32);
-      image.fill(Qt::transparent);
-    }
-    return image;
-  }
+  if (type == QTextDocument::ImageResource) return ours ? LoadPicture(name) : QVariant(NoPicture());
+  QByteArray data = ours ? engine_.fileData(name) : QByteArray();
+  if (data.size() > kMostPageBytes) data.clear();
   if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource ||
       type == QTextDocument::MarkdownResource)
-    return ours ? QString::fromUtf8(engine_.fileData(name)) : QString();
-  return ours ? engine_.fileData(name) : QByteArray("");
+    return QString::fromUtf8(data);
+  return data.isNull() ? QByteArray("") : data;
 }
 
 void THelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType) {
   // Every page is read as HTML, the only kind we write, and looked at
   // before Qt lays it out.
   const QUrl page = name.isRelative() ? source().resolved(name) : name;
-  if (NestedTooDeeply(loadResource(QTextDocument::HtmlResource, page).toString())) {
-    emit Refused(tr("The help page %1 is nested too deeply to be shown.").arg(page.toString(QUrl::RemoveFragment)));
+  const QString shown = page.toString(QUrl::RemoveFragment);
+  const QByteArray text = page.scheme() == QLatin1String("qthelp") ? engine_.fileData(page) : QByteArray();
+  if (text.size() > kMostPageBytes) {
+    emit Refused(TooLarge(page));
     return;
   }
+  if (NestedTooDeeply(QString::fromUtf8(text))) {
+    emit Refused(tr("The help page %1 is nested too deeply to be shown.").arg(shown));
+    return;
+  }
+  // Its pictures load as it is read and laid out, from here on.
+  page_ = page;
+  pictureBytes_ = 0;
+  refused_ = false;
   QTextBrowser::doSetSource(name, QTextDocument::HtmlResource);
 }
 
 THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
     : programFolder_(std::move(programFolder)), cacheFolder_(std::move(cacheFolder)), language_(HelpLanguage()) {
   setWindowTitle(tr("%1 Help").arg(QString::fromLatin1(ProductName)));
-  setProperty(kHelpWindowProperty, true);
-  // A window that belongs to another, as the window system sees it: only
-  // such a window is told its owner on X. It keeps a full window's buttons.
-  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                 Qt::WindowCloseButtonHint);
-  // The game ends when its main window closes, whether help is open or not.
-  setAttribute(Qt::WA_QuitOnClose, false);
   resize(780, 540);
 
   // Made first, so that it goes before the views it feeds.
@@ -154,60 +199,6 @@ THelpWindow::THelpWindow(QString programFolder, QString cacheFolder)
 
 THelpWindow::~THelpWindow() = default;
 
-void THelpWindow::SetOwner(QWidget* owner) {
-  owner_ = owner;
-  FollowFront();
-}
-
-// A modal window blocks every window of the program except its own
-// transient ones, and a window manager keeps a transient window over its
-// parent: as a transient of the modal window on top, the help window stays
-// usable while a dialog runs, and the dialog stays modal to the game.
-QWindow* THelpWindow::FrontWindow(const QWindow* leaving) {
-  QWindow* self = windowHandle();
-  QWindow* modal = QGuiApplication::modalWindow();
-  // A dialog on its way out hands over to the modal window it belongs to, if any.
-  while (modal && (modal == leaving || !modal->isVisible() || !modal->isModal())) modal = modal->transientParent();
-  // A box the help window itself opened (an error report) stays its own.
-  if (modal && modal != self && !(self && self->isAncestorOf(modal, QWindow::IncludeTransients))) return modal;
-  return owner_ ? owner_->window()->windowHandle() : nullptr;
-}
-
-void THelpWindow::FollowFront(const QWindow* leaving) {
-  if (!windowHandle()) winId();  // the native window that takes the transient parent
-  QWindow* front = FrontWindow(leaving);
-  if (front == front_ && windowHandle()->transientParent() == front) return;
-  if (front_) front_->removeEventFilter(this);
-  front_ = front;
-  if (front_) front_->installEventFilter(this);
-  windowHandle()->setTransientParent(front);
-  // Qt tells the window system of the owner only as the window is shown.
-  // On X the window manager hears of the new one now; on Wayland the window
-  // no longer goes with the old owner's, which it would when that closes.
-  if (isVisible()) SetX11TransientOwner(*windowHandle(), front);
-}
-
-bool THelpWindow::event(QEvent* event) {
-  // A modal dialog has just come up: go over to it before any input is lost.
-  if (event->type() == QEvent::WindowBlocked) FollowFront();
-  return QWidget::event(event);
-}
-
-bool THelpWindow::eventFilter(QObject* watched, QEvent* event) {
-  // The dialog on top is closing: over to the next one, or to the owner,
-  // now, before the dialog's window is gone and takes the help window along.
-  if (watched == front_ && event->type() == QEvent::Hide) FollowFront(front_);
-  // Some window managers (openbox) raise a modal dialog over its own
-  // transient windows when it is clicked or given the focus: the help
-  // window goes back over it, the dialog keeping the focus. The owner is
-  // raised as it takes the focus, or shows more of itself when clicked
-  // again while it has the focus already.
-  if (watched == front_ && (event->type() == QEvent::FocusIn || event->type() == QEvent::Expose) && isVisible() &&
-      X11StackedBelow(*windowHandle(), *front_))
-    raise();
-  return QWidget::eventFilter(watched, event);
-}
-
 void THelpWindow::closeEvent(QCloseEvent* event) {
   // The next showing is a new help window to the reader: nothing looked for yet.
   IndexFilter->clear();
@@ -240,7 +231,11 @@ void THelpWindow::HideOtherLanguages() {
       const QHelpContentItem* item = contents->contentItemAt(contents->index(row, 0));
       Contents->setRowHidden(row, QModelIndex(), item && PageLanguage(item->url()) != shownLanguage_);
     }
-    FitContents();
+    if (!FitContents()) {
+      // Qt's views walk such a tree as deep as it goes: none of it is shown.
+      for (int row = 0; row < contents->rowCount(); ++row) Contents->setRowHidden(row, QModelIndex(), true);
+      ShowProblem(tr("The contents of the help file are nested too deeply to be shown."));
+    }
   }
   if (!engine_->indexModel()->isCreatingIndex()) {
     QAbstractItemModel* index = Index->model();
@@ -253,18 +248,23 @@ void THelpWindow::HideOtherLanguages() {
   }
 }
 
-void THelpWindow::FitContents() {
+bool THelpWindow::FitContents() {
   QAbstractItemModel* contents = Contents->model();
   int widest = 0;
-  const std::function<void(const QModelIndex&, int)> measure = [&](const QModelIndex& parent, int depth) {
-    for (int row = 0; row < contents->rowCount(parent); ++row) {
+  // Depth first, each title before the ones below it, with a list of its
+  // own rather than the stack.
+  std::vector<std::pair<QModelIndex, int>> waiting{{QModelIndex(), Contents->rootIsDecorated() ? 1 : 0}};
+  while (!waiting.empty()) {
+    const auto [parent, depth] = waiting.back();
+    waiting.pop_back();
+    if (depth > kMostContentsDepth) return false;
+    for (int row = contents->rowCount(parent) - 1; row >= 0; --row) {
       if (Contents->isRowHidden(row, parent)) continue;
       const QModelIndex item = contents->index(row, 0, parent);
       widest = std::max(widest, depth * Contents->indentation() + Contents->sizeHintForIndex(item).width());
-      measure(item, depth + 1);
+      waiting.emplace_back(item, depth + 1);
     }
-  };
-  measure({}, Contents->rootIsDecorated() ? 1 : 0);
+  }
   // Around the titles: the tab page's frame, the tree's and a scroll bar.
   const int need = widest + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2 * Contents->frameWidth() +
                    style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -272,6 +272,7 @@ void THelpWindow::FitContents() {
   const QList<int> sizes = splitter->sizes();
   const int total = std::max(sizes.value(0) + sizes.value(1), width());
   if (sizes.value(0) < need) splitter->setSizes({need, total - need});
+  return true;
 }
 
 bool THelpWindow::UseFolder(const QString& folder) {
@@ -282,12 +283,7 @@ bool THelpWindow::UseFolder(const QString& folder) {
 }
 
 void THelpWindow::Present() {
-  FollowFront();
-  // The window system learns of a transient parent as the window is shown:
-  // shown again, the window goes over the dialog now in front, and a window
-  // manager lets a dialog's own window take the focus from it.
-  if (isVisible() && shownOver_ != windowHandle()->transientParent()) hide();
-  shownOver_ = windowHandle()->transientParent();
+  // The viewer's own window, brought forward at each request of the game.
   if (isMinimized()) showNormal();
   show();
   raise();

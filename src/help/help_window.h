@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QTextBrowser>
 #include <QWidget>
 #include <memory>
@@ -13,17 +12,13 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTemporaryDir;
-class QWindow;
 
 namespace quorvane {
 
-// True for the help window. The game's key filter leaves the keys typed
-// there alone: they belong to the reader, not to the snake.
-bool IsHelpWindow(const QWidget* window);
-
 // Shows help pages straight from the help engine's qthelp:// addresses, and
 // nothing from anywhere else: any other resource is an empty one of its
-// kind. A page nested too deeply to lay out is not shown; Refused says why.
+// kind. A page that would cost too much to show (nested too deeply, too
+// long, or with pictures too large) is not shown; Refused says why.
 class THelpBrowser final : public QTextBrowser {
   Q_OBJECT
  public:
@@ -37,13 +32,20 @@ class THelpBrowser final : public QTextBrowser {
   void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
 
  private:
+  QVariant LoadPicture(const QUrl& name);
+  static QString TooLarge(const QUrl& page);
+
   QHelpEngineCore& engine_;
+  QUrl page_;  // the page being shown
+  // What the pictures of the page shown take once decoded, in bytes.
+  qint64 pictureBytes_ = 0;
+  bool refused_ = false;
 };
 
-// The help viewer: a window of its own beside the game, with the contents
-// and the index of the help file on the left and the topic on the right.
-// Anything the engine writes goes to cacheFolder; the help file is looked
-// for in programFolder.
+// The help viewer's window, an ordinary window of its own program, with the
+// contents and the index of the help file on the left and the topic on the
+// right. Anything the engine writes goes to cacheFolder; the help file is
+// looked for in programFolder.
 class THelpWindow final : public QWidget {
   Q_OBJECT
  public:
@@ -55,15 +57,7 @@ class THelpWindow final : public QWidget {
   // Brings the window up at the topic of a context number.
   void ShowContext(int context);
 
-  // The window help is shown for: the game's main window. While one of the
-  // game's modal dialogs is open, the help window belongs to the dialog on
-  // top instead, so that it stays over it and usable beside it; as that
-  // dialog goes, it goes back to the next one, still shown.
-  void SetOwner(QWidget* owner);
-
  protected:
-  bool event(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -75,9 +69,6 @@ class THelpWindow final : public QWidget {
   QLabel* Notice = nullptr;  // a line above the topic, e.g. for a topic not found
   THelpBrowser* Browser = nullptr;
 
-  // The window in front, not counting `leaving`, which is on its way out.
-  QWindow* FrontWindow(const QWindow* leaving = nullptr);
-  void FollowFront(const QWindow* leaving = nullptr);
   QString Prepare();
   // Points the engine at a collection in `folder`; false if it cannot keep
   // its files there.
@@ -89,7 +80,8 @@ class THelpWindow final : public QWidget {
   // The contents and the index list the shown language's topics only.
   void HideOtherLanguages();
   // Widens the contents pane to the longest title of the language shown.
-  void FitContents();
+  // False when the contents nest deeper than any help file of ours does.
+  bool FitContents();
 
   QString programFolder_;
   QString cacheFolder_;
@@ -100,9 +92,6 @@ class THelpWindow final : public QWidget {
   // The player's language, and the one the help file has topics in.
   QString language_;
   QString shownLanguage_;
-  QPointer<QWidget> owner_;
-  QPointer<QWindow> front_;      // the transient parent, watched for its hiding
-  QPointer<QWindow> shownOver_;  // the transient parent the window system was told of
 };
 
 }  // namespace quorvane

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include "game/snake_game.h"
-#include "help/help_window.h"
 
 namespace quorvane {
 
@@ -44,11 +43,8 @@ bool KeyMessageFilter::eventFilter(QObject* watched, QEvent* event) {
   // A press reaches the native window first and is then sent on to the
   // focus widget: act on the widget's copy only, so that it counts once.
   if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-    // Keys typed in the help window are the reader's: they scroll and pick
-    // topics there, and never steer the snake.
     const auto* widget = static_cast<QWidget*>(watched);
     const auto* press = static_cast<QKeyEvent*>(event);
-    if (IsHelpWindow(widget->window())) return QObject::eventFilter(watched, event);
     // An open menu runs the keyboard itself: arrows move its highlight and
     // Enter picks the item. Keys with Alt held belong to the system.
     if (MenuHasKeyboard(widget) || press->modifiers().testFlag(Qt::AltModifier))

@@ -15,7 +15,7 @@
 #include "dialogs/options_dialog.h"
 #include "dialogs/options_exchange.h"
 #include "game/board.h"
-#include "help/qt_help_service.h"
+#include "help/process_help_service.h"
 #include "product/product.h"
 #include "settings/settings_store.h"
 #include "shell/board_description.h"
@@ -74,9 +74,12 @@ TForm1::TForm1(SettingsLocation settingsFile, WindowPorts ports, QWidget* parent
   if (ports.Help) {
     help_ = ports.Help;
   } else {
-    // The help file lies beside the program, wherever it is installed.
-    auto help = std::make_unique<QtHelpService>(QString::fromStdString(ProgramFolder(RunningProgramPath())));
-    help->SetOwner(this);
+    // The help viewer and its help file lie beside the program, wherever it
+    // is installed. A viewer that cannot start, or stops, is reported here
+    // and the game goes on.
+    const QString folder = QString::fromStdString(ProgramFolder(RunningProgramPath()));
+    auto help = std::make_unique<ProcessHelpService>(HelpViewerProgram(folder), folder);
+    help->OnProblem = [this](const QString& text) { ShowWarning(text); };
     ownHelp_ = std::move(help);
     help_ = ownHelp_.get();
   }

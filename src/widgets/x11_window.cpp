@@ -32,38 +32,6 @@ xcb_atom_t FrameExtentsAtom(xcb_connection_t* connection) {
 
 }  // namespace
 
-void SetX11TransientOwner(const QWindow& window, const QWindow* owner) {
-  xcb_connection_t* connection = X11Connection();
-  if (!connection || !window.handle()) return;
-  const auto id = static_cast<xcb_window_t>(window.winId());
-  if (owner && owner->handle()) {
-    const auto ownerId = static_cast<xcb_window_t>(owner->winId());
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1,
-                        &ownerId);
-  } else {
-    xcb_delete_property(connection, id, XCB_ATOM_WM_TRANSIENT_FOR);
-  }
-  xcb_flush(connection);
-}
-
-bool X11StackedBelow(const QWindow& window, const QWindow& other) {
-  xcb_connection_t* connection = X11Connection();
-  if (!connection || !window.handle() || !other.handle()) return false;
-  static const xcb_atom_t atom = Atom(connection, "_NET_CLIENT_LIST_STACKING");
-  const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-  // A window id per item; a few thousand windows at most.
-  const xcb_get_property_cookie_t cookie = xcb_get_property(connection, 0, root, atom, XCB_ATOM_WINDOW, 0, 65536);
-  std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-      xcb_get_property_reply(connection, cookie, nullptr), &std::free);
-  if (!reply || reply->type != XCB_ATOM_WINDOW || reply->format != 32) return false;
-  const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
-  const auto* end = ids + reply->value_len;
-  // Bottom to top.
-  const auto* low = std::find(ids, end, static_cast<xcb_window_t>(window.winId()));
-  const auto* high = std::find(ids, end, static_cast<xcb_window_t>(other.winId()));
-  return low != end && high != end && low < high;
-}
-
 std::optional<QMargins> ReportedFrameExtents(const QWindow& window) {
   xcb_connection_t* connection = X11Connection();
   if (!connection || !window.handle()) return std::nullopt;

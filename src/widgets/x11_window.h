@@ -11,16 +11,6 @@ namespace quorvane {
 // What the X window manager must hear that Qt tells it only in part. Each
 // does nothing off X (Wayland, offscreen).
 
-// Tells the window manager now that `window` belongs to `owner`
-// (WM_TRANSIENT_FOR), so that it keeps the window over its owner. Qt writes
-// this only as it shows a window: an owner that changes while the window is
-// shown would go unheard.
-void SetX11TransientOwner(const QWindow& window, const QWindow* owner);
-
-// True when the window manager stacks `window` below `other`
-// (_NET_CLIENT_LIST_STACKING); false when it does not, or cannot tell.
-bool X11StackedBelow(const QWindow& window, const QWindow& other);
-
 // The frame the window manager has reported for a window
 // (_NET_FRAME_EXTENTS), or nothing before it has.
 std::optional<QMargins> ReportedFrameExtents(const QWindow& window);

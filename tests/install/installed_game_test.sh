@@ -125,11 +125,11 @@ check_tree() {
   catalogues=("${catalogues[@]##*/}")
   catalogues=("${catalogues[@]/%.ts/.qm}")
   (( ${#catalogues[@]} >= 8 )) || fail "the translations were not found beside the test"
-  for file in tolvenix zap.wav boing.wav yehaw.wav TOLVENIX.HLP plugins/libflexactive.so \
+  for file in tolvenix tolvenix-help zap.wav boing.wav yehaw.wav TOLVENIX.HLP plugins/libflexactive.so \
     "${catalogues[@]/#/translations/}"; do
     [[ -f "$folder/$file" ]] || fail "missing from the program folder: $file"
   done
-  [[ -x "$folder/tolvenix" ]] || fail "the program is not executable"
+  [[ -x "$folder/tolvenix" && -x "$folder/tolvenix-help" ]] || fail "the program or its help viewer is not executable"
   [[ -L "$base/$links/tolvenix" ]] || fail "no link $prefix/$links/tolvenix"
   [[ $(readlink "$base/$links/tolvenix") == ../lib/tolvenix/tolvenix ]] || fail "the link does not lead to the program"
   [[ ! -e "$base/$other/tolvenix" ]] || fail "a second link in $prefix/$other"

@@ -1,6 +1,6 @@
 // Window titles as the X server holds them for the window manager. This
 // program runs under tests/support/with_xvfb.sh, on the xcb platform.
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QFileDialog>
 #include <QProcess>
@@ -9,7 +9,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "help/help_window.h"
 #include "shell/application.h"
 #include "shell/error_report.h"
 #include "support/window_test_support.h"
@@ -19,13 +18,36 @@ namespace {
 
 // One property of a window as xprop reads it from the server, e.g.
 // `_NET_WM_NAME = "Quorvane Sinuvar"`.
-QString XProperty(const QWidget& window, const char* property) {
+QString XProperty(const QString& id, const char* property) {
   QProcess xprop;  // in a UTF-8 locale, which prints the text as it is, not escaped
   // -len: xprop reads only the first 500000 bytes otherwise, less than the icons
-  xprop.start("env", {"LC_ALL=C.UTF-8", "xprop", "-len", "16000000", "-id", QString::number(window.winId()), "-notype",
-                      property});
+  xprop.start("env", {"LC_ALL=C.UTF-8", "xprop", "-len", "16000000", "-id", id, "-notype", property});
   if (!xprop.waitForFinished(30000)) return QStringLiteral("<xprop did not answer>");
   return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+}
+QString XProperty(const QWidget& window, const char* property) {
+  return XProperty(QString::number(window.winId()), property);
+}
+
+// The window another program has on the server under this title, or "".
+QString WindowTitled(const QString& title) {
+  QProcess xwininfo;
+  xwininfo.start("env", {"LC_ALL=C.UTF-8", "xwininfo", "-root", "-tree"});
+  if (!xwininfo.waitForFinished(30000)) return {};
+  for (const QString& line : QString::fromUtf8(xwininfo.readAllStandardOutput()).split(u'\n'))
+    if (line.contains(QStringLiteral(" \"%1\": ").arg(title))) return line.trimmed().section(u' ', 0, 0);
+  return {};
+}
+
+// The sizes of the icons a window offers, as "16x16 32x32 ...".
+QString IconSizes(const QString& icon) {
+  QStringList sizes;
+  const QRegularExpression size(QStringLiteral("Icon \\((\\d+) x (\\d+)\\)"));
+  for (auto match = size.globalMatch(icon); match.hasNext();) {
+    const auto found = match.next();
+    sizes << found.captured(1) + "x" + found.captured(2);
+  }
+  return sizes.join(u' ');
 }
 
 // The title is set before the window is mapped, so once it is exposed the
@@ -99,10 +121,25 @@ TEST_F(WindowTest, DialogsAndBoxesShowExactlyTheirCaptions) {
   EXPECT_TRUE(answers.AllUsed());
 }
 
-TEST_F(WindowTest, HelpWindowTitle) {
-  QtHelpService help(dir_.path(), dir_.filePath(QStringLiteral("cache")));
-  help.ShowTopics();
-  ExpectNativeTitle(help.Window(), "Quorvane Sinuvar Help");
+// The help viewer's window, of a program of its own: its title, the game's
+// window class and icons, and no owner.
+TEST_F(HelpWindowTest, HelpWindowTitleClassAndIcon) {
+  TForm1& form = Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form, 20000));
+  form.Button4Click();
+  QString help;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !(help = WindowTitled("Quorvane Sinuvar Help")).isEmpty(); }, 20000));
+  EXPECT_EQ(XProperty(help, "_NET_WM_NAME").toStdString(), "_NET_WM_NAME = \"Quorvane Sinuvar Help\"");
+  // The game's class; its instance is the game's program name, which this
+  // test program does not have.
+  EXPECT_TRUE(XProperty(form, "WM_CLASS").endsWith(", \"Quorvane Sinuvar\""));
+  EXPECT_EQ(XProperty(help, "WM_CLASS").toStdString(), "WM_CLASS = \"tolvenix\", \"Quorvane Sinuvar\"")
+      << "grouped with the game";
+  EXPECT_THAT(XProperty(help, "WM_TRANSIENT_FOR").toStdString(), ::testing::HasSubstr("not found"));
+  const QString sizes = IconSizes(XProperty(help, "_NET_WM_ICON"));
+  EXPECT_EQ(sizes, IconSizes(XProperty(form, "_NET_WM_ICON")));
+  EXPECT_FALSE(sizes.isEmpty());
+  EXPECT_TRUE(Problems.isEmpty());
 }
 
 }  // namespace

@@ -33,7 +33,7 @@
 #include "dialogs/dialog_factory.h"
 #include "dialogs/new_hi_score_dialog.h"
 #include "dialogs/options_dialog.h"
-#include "help/qt_help_service.h"
+#include "help/process_help_service.h"
 #include "qt_glue/translations.h"
 #include "settings/settings_store.h"
 #include "shell/board_view.h"
@@ -294,19 +294,27 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<TForm1> form_;
 };
 
-// A window test with the program's own help viewer, which keeps its files
-// in the test's folder; the window shown gets it.
+// A window test with the program's own help viewer, a program of its own
+// started from the build's program folder, which keeps its files in the
+// test's folder; the window shown gets it. Activations counts the times
+// the viewer's window became active, Problems what the viewer's side
+// reported.
 class HelpWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
     ports_.Help = &help_;
+    help_.OnViewerActivated = [this] { ++Activations; };
+    help_.OnProblem = [this](const QString& text) { Problems << text; };
   }
-  QtHelpService& Help() { return help_; }
+  ProcessHelpService& Help() { return help_; }
+
+  int Activations = 0;
+  QStringList Problems;
 
  private:
   const ScopedEnv cacheHome_{"XDG_CACHE_HOME", dir_.filePath("cache").toUtf8()};
-  QtHelpService help_{QStringLiteral(QUORVANE_BIN_DIR)};
+  ProcessHelpService help_{HelpViewerProgram(QStringLiteral(QUORVANE_BIN_DIR)), QStringLiteral(QUORVANE_BIN_DIR)};
 };
 
 // The pseudo-translation the build makes for the tests: every text marked
