@@ -13,7 +13,6 @@
 
 #include "help/help_files.h"
 #include "help/help_window.h"
-#include "help/qt_help_service.h"
 #include "product/product.h"
 #include "shell/single_copy.h"
 #include "support/window_test_support.h"
@@ -174,11 +173,9 @@ TEST_F(WindowTest, EveryTextShownOrSpokenInThePseudoTranslationIsTranslated) {
       QFile file(programFolder.filePath(HelpFileName()));
       ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
     }
-    QtHelpService help(programFolder.path(), dir_.filePath(QStringLiteral("help-cache")));
+    THelpWindow help(programFolder.path(), dir_.filePath(QStringLiteral("help-cache")));
     help.ShowTopics();
-    ASSERT_NE(help.Window(), nullptr);
-    bare << Unmarked(Control<QTextBrowser>(*help.Window(), "Browser")->toPlainText().split(u'\n'), "problem page");
-    help.Quit();
+    bare << Unmarked(Control<QTextBrowser>(help, "Browser")->toPlainText().split(u'\n'), "problem page");
   }
 
   // A second copy that the first does not answer.
