@@ -2,6 +2,8 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -131,6 +133,16 @@ bool MakeFolders(const fs::path& folder) {
   return true;
 }
 
+// A group that holds the player alone: the private group most systems give
+// each account, which a umask of 002 lets write the player's own folders.
+bool IsPlayersOwnGroup(gid_t gid) {
+  const passwd* player = ::getpwuid(::geteuid());
+  if (player == nullptr || player->pw_gid != gid) return false;
+  const group* players = ::getgrgid(gid);
+  return players != nullptr && std::string_view(players->gr_name) == player->pw_name &&
+         (players->gr_mem == nullptr || players->gr_mem[0] == nullptr);
+}
+
 // Opens the folder a settings file may be written into: the player's own,
 // and writable by nobody else, who could otherwise plant or swap the file
 // between our look and our write. Everything after works through this
@@ -140,7 +152,8 @@ int WritableFolder(const fs::path& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return -1;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || (st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+  if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || (st.st_mode & S_IWOTH) != 0 ||
+      ((st.st_mode & S_IWGRP) != 0 && !IsPlayersOwnGroup(st.st_gid))) {
     ::close(fd);
     return -1;
   }

@@ -330,8 +330,14 @@ TEST_F(SettingsStoreTest, TheFileIsWrittenOnlyWhereItBelongs) {
       {"someone else's link to the profile", [&] { link(profile, ini, true); }, false},
       {"someone else's file", [&] { file(ini, true); }, false},
       {"a config folder anyone may write to", [&] { fs::permissions(config, fs::perms::all); }, false},
-      {"a config folder its group may write to",
-       [&] { fs::permissions(config, fs::perms::group_write, fs::perm_options::add); }, false},
+      {"a config folder another group may write to",
+       [&] {
+         fs::permissions(config, fs::perms::group_write, fs::perm_options::add);
+         ASSERT_EQ(::lchown(config.c_str(), -1, kOther), 0);
+       },
+       false},
+      {"a config folder the player's own group may write to (umask 002)",
+       [&] { fs::permissions(config, fs::perms::group_write, fs::perm_options::add); }, true},
       {"the player's link to someone else's file", [&] { file(home / "x", true), link(home / "x", ini, false); },
        false},
       {"the player's link into someone else's folder", [&] { link(theirs / "Tolvenix.ini", ini, false); }, false},
