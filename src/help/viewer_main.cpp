@@ -28,10 +28,12 @@
 
 namespace {
 
+#ifndef QUORVANE_SANITIZED
 // Far above what the viewer needs (under 200 MB), and what a page that got
 // past every check may take before it ends the viewer rather than fills the
 // machine's memory. The sanitizers reserve terabytes of address space.
 constexpr rlim_t kMostAddressSpace = rlim_t(1536) * 1024 * 1024;
+#endif
 
 void LimitAddressSpace() {
 #ifndef QUORVANE_SANITIZED
