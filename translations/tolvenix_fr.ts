@@ -197,6 +197,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::PadControl</name>
+    <message>
+        <source>The game controller &quot;%1&quot; is not supported and is ignored.</source>
+        <translation>La manette de jeu « %1 » n’est pas prise en charge et est ignorée.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::SingleCopy</name>
     <message>
         <source>%1 is running already but does not answer.</source>

@@ -198,6 +198,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::PadControl</name>
+    <message>
+        <source>The game controller &quot;%1&quot; is not supported and is ignored.</source>
+        <translation>Геймпад «%1» не поддерживается и не используется.</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::SingleCopy</name>
     <message>
         <source>%1 is running already but does not answer.</source>

@@ -196,6 +196,13 @@
     </message>
 </context>
 <context>
+    <name>quorvane::PadControl</name>
+    <message>
+        <source>The game controller &quot;%1&quot; is not supported and is ignored.</source>
+        <translation>不支持游戏手柄“%1”，已忽略。</translation>
+    </message>
+</context>
+<context>
     <name>quorvane::SingleCopy</name>
     <message>
         <source>%1 is running already but does not answer.</source>

@@ -9,6 +9,7 @@
 #include "qt_glue/translations.h"
 #include "settings/settings_paths.h"
 #include "shell/application.h"
+#include "shell/auto_pause.h"
 #include "shell/command_line.h"
 #include "shell/first_paint_signal.h"
 #include "shell/main_window.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   }
   quorvane::SignalFirstPaint(*form);
   singleCopy->SetWindow(form.get());
+  quorvane::WatchScreenLock(*form, [&form] { form->PauseForAbsence(); });
   form->show();
   // Only now that the settings are loaded: a signal before this ends the
   // program at once, with nothing yet to save.

@@ -16,13 +16,16 @@
 #include "dialogs/options_exchange.h"
 #include "game/board.h"
 #include "help/process_help_service.h"
+#include "pad/pad_input.h"
 #include "product/product.h"
 #include "settings/settings_store.h"
+#include "shell/auto_pause.h"
 #include "shell/board_description.h"
 #include "shell/board_view.h"
 #include "shell/error_report.h"
 #include "shell/game_texts.h"
 #include "shell/key_filter.h"
+#include "shell/pad_control.h"
 #include "shell/status_bar.h"
 #include "shell/window_layout.h"
 #include "sound/sound_player.h"
@@ -97,6 +100,14 @@ TForm1::TForm1(SettingsLocation settingsFile, WindowPorts ports, QWidget* parent
   ClickNewTimer->setInterval(500);
   connect(ClickNewTimer, &QTimer::timeout, this, &TForm1::ClickNewTimerTimer);
   RunOnFirstShow(*this, [this] { FormShow(); });
+  autoPause_ = new AutoPause(
+      *this, [this] { PauseForAbsence(); }, this);
+  // The game's own help taking the focus is not the player leaving.
+  help_->OnViewerActivated = [this] { autoPause_->OwnHelpActivated(); };
+  // Start is the New game button between games and the Pause button in one.
+  pad_ = new PadControl(
+      OpenGameControllers(), *this, [this] { game_->State().GameRunning ? Button3Click() : Button2Click(); },
+      [this] { autoPause_->PlayerGone(); }, this);
 
   FormCreate();
 }
@@ -307,6 +318,10 @@ void TForm1::SuperTimer1Timer() { game_->GameStep(); }
 void TForm1::Button4Click() {
   help_->ShowTopics();
   helpOpened_ = true;
+}
+
+void TForm1::PauseForAbsence() {
+  if (game_->State().GameRunning && superTimer1_.Enabled()) Button3Click();
 }
 
 void TForm1::Privacystatement1Click() { help_->ShowContext(PrivacyHelpContext); }

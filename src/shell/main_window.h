@@ -21,7 +21,9 @@ class QTimer;
 
 namespace quorvane {
 
+class AutoPause;
 class KeyMessageFilter;
+class PadControl;
 
 namespace Ui {
 class TForm1;
@@ -79,6 +81,10 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   // The help viewer the window uses.
   HelpService& Help() { return *help_; }
 
+  // Pauses the game, as the Pause button does, if one runs unpaused: the
+  // player is away (the screen locked).
+  void PauseForAbsence();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -130,6 +136,8 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   // Help was opened in a way that the close of the window must end.
   bool helpOpened_ = false;
   KeyMessageFilter* keyFilter_ = nullptr;
+  AutoPause* autoPause_ = nullptr;
+  PadControl* pad_ = nullptr;
   int blinkPhase_ = 0;
   bool saveFailed_ = false;  // the last close could not save
   bool sessionEnding_ = false;
