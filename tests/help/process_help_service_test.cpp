@@ -1,14 +1,11 @@
 #include <gmock/gmock.h>
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
-#include <functional>
 
 #include "help/process_help_service.h"
 #include "support/scoped_env.h"
@@ -50,18 +47,17 @@ class HelpServiceTest : public ::testing::Test {
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
   }
-  // Waits until the viewer started last has gone, and the game has heard of it.
-  bool Gone(pid_t viewer) {
-    return QTest::qWaitFor([&] { return kill(viewer, 0) != 0; }, 10000);
-  }
-
   QTemporaryDir dir_;
   std::vector<std::string> reports_;
   int activations_ = 0;
 };
 
-TEST_F(HelpServiceTest, CommandsGoAsLinesToOneViewer) {
-  auto help = Service(Fake("exec cat >> \"$1/lines\""), dir_.path());
+// Commands go as lines to one viewer; each whole "active" line it says is
+// heard, also one split across reads or after a line too long to keep.
+TEST_F(HelpServiceTest, CommandsGoAsLinesToOneViewerAndItsActiveLinesAreHeard) {
+  auto help = Service(Fake("echo active; echo inactive; head -c 100000 /dev/zero | tr '\\0' x; echo; echo active; "
+                           "printf 'act'; sleep 0.1; echo ive; exec cat >> \"$1/lines\""),
+                      dir_.path());
   help->Quit();
   EXPECT_TRUE(Lines("starts").isEmpty()) << "nothing to quit: no viewer is started for it";
   help->ShowTopics();
@@ -69,7 +65,8 @@ TEST_F(HelpServiceTest, CommandsGoAsLinesToOneViewer) {
   help->ShowContext(1000);
   help->Quit();
   const QStringList sent{"contents", "context 1010", "context 1000", "quit"};
-  EXPECT_TRUE(QTest::qWaitFor([&] { return Lines("lines") == sent; }, 10000)) << Lines("lines").join('|').toStdString();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Lines("lines") == sent && activations_ == 3; }, 10000))
+      << Lines("lines").join('|').toStdString() << ' ' << activations_;
   EXPECT_EQ(Lines("starts").size(), 1) << "one viewer, used again";
   EXPECT_TRUE(reports_.empty());
 }
@@ -99,7 +96,7 @@ TEST_F(HelpServiceTest, AViewerThatHasGoneIsStartedAgain) {
     const pid_t first = static_cast<pid_t>(Lines("starts").value(0).toInt());
     ASSERT_GT(first, 0);
     if (row.signal != 0) kill(first, row.signal);
-    ASSERT_TRUE(Gone(first));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return kill(first, 0) != 0; }, 10000));
     help->ShowContext(1010);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Lines("lines").size() == 2; }, 10000));
     EXPECT_EQ(Lines("starts").size(), 2) << "a new viewer";
@@ -113,10 +110,7 @@ TEST_F(HelpServiceTest, AViewerThatHasGoneIsStartedAgain) {
 }
 
 TEST_F(HelpServiceTest, AViewerThatCannotStartIsReportedAndNothingElse) {
-  QFile notAProgram(dir_.filePath("not-a-program"));
-  ASSERT_TRUE(notAProgram.open(QIODevice::WriteOnly));
-  notAProgram.close();
-  for (const QString& viewer : {dir_.filePath("missing"), notAProgram.fileName()}) {
+  for (const QString& viewer : {dir_.filePath("missing"), dir_.path()}) {
     SCOPED_TRACE(viewer.toStdString());
     reports_.clear();
     auto help = Service(viewer, dir_.path());
@@ -127,35 +121,6 @@ TEST_F(HelpServiceTest, AViewerThatCannotStartIsReportedAndNothingElse) {
     QCoreApplication::processEvents();
     EXPECT_EQ(reports_.size(), 1u);
   }
-}
-
-TEST_F(HelpServiceTest, EachActiveLineOfTheViewerIsHeard) {
-  auto help = Service(Fake("echo active; echo inactive; head -c 100000 /dev/zero | tr '\\0' x; echo; echo active; "
-                           "printf 'act'; sleep 0.1; echo ive; exec cat > /dev/null"),
-                      dir_.path());
-  help->ShowTopics();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return activations_ == 3; }, 10000)) << activations_;
-}
-
-// The real viewer: it shows what it is asked, and a crash of it is reported
-// once while the game goes on; the next request starts a new one, and a
-// quit ends it quietly.
-TEST_F(HelpServiceTest, TheRealViewerComesAndGoesBesideTheGame) {
-  const ScopedEnv cacheHome("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
-  auto help = Service(HelpViewerProgram(kBinDir), kBinDir);
-  help->ShowContext(1010);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return activations_ == 1; }, 20000));
-  ASSERT_EQ(QProcess::execute("pkill", {"-SEGV", "-x", "-P", QString::number(getpid()), "tolvenix-help"}), 0);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !reports_.empty(); }, 10000));
-  help->ShowTopics();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return activations_ == 2; }, 20000)) << "a new viewer";
-  help->Quit();
-  EXPECT_TRUE(QTest::qWaitFor(
-      [&] {
-        return QProcess::execute("pgrep", {"-x", "-P", QString::number(getpid()), "tolvenix-help"}) == 1;
-      },
-      10000));
-  EXPECT_THAT(reports_, ElementsAre("The help viewer has stopped unexpectedly."));
 }
 
 long ResidentKilobytes() {
@@ -171,35 +136,24 @@ long ResidentKilobytes() {
 // its memory stays where it was.
 TEST_F(HelpServiceTest, CraftedHelpPagesLeaveTheGameUntouched) {
   const ScopedEnv cacheHome("XDG_CACHE_HOME", dir_.filePath("cache").toUtf8());
-  const QString hostile = QStringLiteral(QUORVANE_HOSTILE_DIR);
-  const struct {
-    const char* page;
-    QString folder;
-    int context;
-  } rows[] = {
-      {"outside", hostile + "/program", 0},
-      {"zero", hostile + "/program", 1},
-      {"nested", hostile + "/program", 2},
-      {"quoted", hostile + "/program", 3},
-      {"declared", hostile + "/program", 4},
-      {"long", hostile + "/program", 5},
-      {"pictures", hostile + "/program", 6},
-      {"drawing", hostile + "/program", 7},
-      {"deep contents", hostile + "/deep/program", 0},
-  };
+  // Contexts 1 to 7 are the crafted pages, 0 the contents; the last file's contents nest 40 deep.
+  const QString hostile = QStringLiteral(QUORVANE_HOSTILE_DIR), program = hostile + "/program";
+  const std::pair<QString, int> rows[] = {{program, 0}, {program, 1}, {program, 2},
+                                          {program, 3}, {program, 4}, {program, 5},
+                                          {program, 6}, {program, 7}, {hostile + "/deep/program", 0}};
   const long before = ResidentKilobytes();
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.page);
+  for (const auto& [folder, context] : rows) {
+    SCOPED_TRACE(folder.toStdString() + " " + std::to_string(context));
     activations_ = 0;
     reports_.clear();
-    auto help = Service(HelpViewerProgram(kBinDir), row.folder);
+    auto help = Service(HelpViewerProgram(kBinDir), folder);
     QElapsedTimer sinceStep;
     qint64 longestGap = 0;
     QTimer step;  // the game's step timer, at a quick level
     QObject::connect(&step, &QTimer::timeout, [&] { longestGap = std::max(longestGap, sinceStep.restart()); });
     step.start(20);
     sinceStep.start();
-    row.context == 0 ? help->ShowTopics() : help->ShowContext(row.context);
+    context == 0 ? help->ShowTopics() : help->ShowContext(context);
     // Shown, or ended by what it read: either way, done with the page.
     EXPECT_TRUE(QTest::qWaitFor([&] { return activations_ > 0 || !reports_.empty(); }, 30000));
     step.stop();
