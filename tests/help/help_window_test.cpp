@@ -165,12 +165,14 @@ TEST_F(HelpWindowTest, PagesOfAReplacedHelpFileOpenNothingOutsideIt) {
       {page + "drawing.html", "A drawing."},
   };
   auto* browser = Control<THelpBrowser>(*window, "Browser");
-  for (const auto& [url, shows] : rows) {
+  for (const auto& row : rows) {
+    const QUrl& url = row.first;
+    const std::string shows = row.second.toStdString();  // clang captures no structured binding
     SCOPED_TRACE(url.toString().toStdString());
     browser->setSource(url);
     browser->viewport()->grab();  // lays the page out and draws its pictures
     // A page refused for its pictures goes once they are laid out.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(window).find(shows.toStdString()) != std::string::npos; }, 5000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(window).find(shows) != std::string::npos; }, 5000))
         << Shown(window).substr(0, 200);
     char event[4096];
     EXPECT_LE(read(opens, event, sizeof event), 0) << url.toString().toStdString() << " opened a file";
