@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "banner/flex_active.h"
@@ -129,6 +130,7 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   std::unique_ptr<SnakeGame> game_;
   std::unique_ptr<HelpService> ownHelp_;
   HelpService* help_ = nullptr;
+  std::function<void()> helpListener_;  // the viewer's listener before this window
   QtWavFileBrowser ownBrowser_;
   WavFileBrowser* browser_ = &ownBrowser_;
   QtDialogFactory ownDialogs_;
