@@ -102,14 +102,8 @@ TForm1::TForm1(SettingsLocation settingsFile, WindowPorts ports, QWidget* parent
   RunOnFirstShow(*this, [this] { FormShow(); });
   autoPause_ = new AutoPause(
       *this, [this] { PauseForAbsence(); }, this);
-  // The game's own help taking the focus is not the player leaving. Whoever
-  // listened to the viewer before still hears it, and has it back when the
-  // window goes.
-  helpListener_ = std::move(help_->OnViewerActivated);
-  help_->OnViewerActivated = [this] {
-    autoPause_->OwnHelpActivated();
-    if (helpListener_) helpListener_();
-  };
+  // The game's own help taking the focus is not the player leaving.
+  help_->OnViewerActivated = [this] { autoPause_->OwnHelpActivated(); };
   // Start is the New game button between games and the Pause button in one.
   pad_ = new PadControl(
       OpenGameControllers(), *this, [this] { game_->State().GameRunning ? Button3Click() : Button2Click(); },
@@ -123,7 +117,6 @@ TForm1::~TForm1() {
   superTimer1_.SetEnabled(false);
   superTimer1_.SetOnTimer(nullptr);
   if (keyFilter_) qApp->removeEventFilter(keyFilter_);
-  help_->OnViewerActivated = std::move(helpListener_);
 }
 
 void TForm1::FormCreate() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
 #include <memory>
 
 #include "banner/flex_active.h"
@@ -130,7 +129,6 @@ class TForm1 final : public QMainWindow, public GameControls, public GameSounds,
   std::unique_ptr<SnakeGame> game_;
   std::unique_ptr<HelpService> ownHelp_;
   HelpService* help_ = nullptr;
-  std::function<void()> helpListener_;  // the viewer's listener before this window
   QtWavFileBrowser ownBrowser_;
   WavFileBrowser* browser_ = &ownBrowser_;
   QtDialogFactory ownDialogs_;

@@ -304,8 +304,20 @@ class HelpWindowTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     ports_.Help = &help_;
-    help_.OnViewerActivated = [this] { ++Activations; };
     help_.OnProblem = [this](const QString& text) { Problems << text; };
+  }
+  void TearDown() override {
+    help_.OnViewerActivated = nullptr;  // the window it calls goes first
+    WindowTest::TearDown();
+  }
+  // The window listens to the viewer for itself; the count listens beside it.
+  TForm1& Show() {
+    TForm1& form = WindowTest::Show();
+    help_.OnViewerActivated = [this, window = std::move(help_.OnViewerActivated)] {
+      ++Activations;
+      if (window) window();
+    };
+    return form;
   }
   ProcessHelpService& Help() { return help_; }
 
