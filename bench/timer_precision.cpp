@@ -33,24 +33,16 @@
 #include <thread>
 #include <vector>
 
+#include "bench_support.h"
 #include "qt_glue/qt_tick_dispatcher.h"
 #include "timer/super_timer.h"
 #include "timer/timer_priority.h"
 
 namespace {
 
+using namespace quorvane::bench;
+
 using quorvane::TSuperTimer;
-
-int64_t NowMicroseconds() {
-  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
-}
-
-double ProcessCpuMilliseconds() {
-  timespec cpu{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-  return static_cast<double>(cpu.tv_sec) * 1e3 + static_cast<double>(cpu.tv_nsec) / 1e6;
-}
 
 // The instant, in microseconds of the same monotonic clock, at which the
 // 32-bit millisecond reading |due| begins.
@@ -169,35 +161,6 @@ void Print(const char* condition, const char* name, uint16_t interval, const Run
               Percentile(run.periodError, 0.99), run.cpuMs / static_cast<double>(run.lateness.size()));
   std::fflush(stdout);
 }
-
-// Busy processes, one per processor, each in a session of its own: the
-// load of someone else's build, which the kernel weighs as another group
-// however nice the game's threads are.
-class CompetingLoad {
- public:
-  CompetingLoad() {
-    const long processors = sysconf(_SC_NPROCESSORS_ONLN);
-    for (long i = 0; i < std::max(1L, processors); ++i) {
-      const pid_t child = fork();
-      if (child == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        setsid();
-        volatile uint64_t spin = 0;
-        for (;;) spin = spin + 1;
-      }
-      if (child > 0) children_.push_back(child);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let them settle on the processors
-  }
-  ~CompetingLoad() {
-    for (pid_t child : children_) kill(child, SIGKILL);
-    for (pid_t child : children_) waitpid(child, nullptr, 0);
-  }
-  size_t Size() const { return children_.size(); }
-
- private:
-  std::vector<pid_t> children_;
-};
 
 int TickCount(int argc, char** argv) {
   const char* text = argc > 1 && argv[1][0] != '-' ? argv[1] : std::getenv("QUORVANE_TIMER_TICKS");
