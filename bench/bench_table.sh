@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark program of a build and prints their figures as one
 # Markdown table, beside what a Qt developer would use instead where there
-# is such a thing. Takes about eight minutes; the timer rows need most of it
+# is such a thing. Takes about nine minutes; the timer rows need most of it
 # (run as root, they are measured for root and again for an ordinary user).
 #
 #   bench/bench_table.sh [build folder]      (default: build)
@@ -18,7 +18,7 @@ export QT_QPA_PLATFORM=offscreen
 loadavg() { cut -d' ' -f1-3 /proc/loadavg; }
 load_before=$(loadavg)
 
-echo "Running the benchmarks (about eight minutes) ..." >&2
+echo "Running the benchmarks (about nine minutes) ..." >&2
 "$bench/game_bench" --benchmark_format=csv >"$work/game.csv" 2>/dev/null
 "$bench/render_bench" --benchmark_format=csv >"$work/render.csv" 2>/dev/null
 "$bench/settings_bench" --benchmark_format=csv --benchmark_filter='^BM_(Load|Save)' >"$work/settings.csv" 2>/dev/null
@@ -28,6 +28,7 @@ echo "Running the benchmarks (about eight minutes) ..." >&2
 bash "$(dirname "$0")/../tests/support/with_xvfb.sh" "$bench/startup_bench" 1 10 >"$work/startup-x.txt" 2>/dev/null ||
   echo "idle_cpu_percent (no Xvfb)" >"$work/startup-x.txt"
 "$bench/timer_precision" >"$work/timer.txt"
+"$bench/pad_latency" 100 >"$work/pad.txt" 2>/dev/null
 load_after=$(loadavg)
 
 # The time per iteration of one benchmark, with its unit.
@@ -46,6 +47,13 @@ lateness() {
     if ($(3 + o) == interval)
       printf "%s / %s / %s ms, period %s / %s ms, %s ms cpu", $(5 + o), $(6 + o), $(7 + o), $(8 + o), $(9 + o), $(10 + o)
   }' "$work/timer.txt"
+}
+
+# A pad's idle processor share, and p50 / p99 / max press-to-key delay.
+pad_idle() { awk -v pad="$1" '$1 == "idle_cpu_percent_with_pad" && $2 == pad { printf "%s %%", $3 }' "$work/pad.txt"; }
+pad_delay() {
+  awk -v pad="$1" -v load="$2" '$1 == "press_to_key_ms" && $2 == pad && $3 == load {
+    printf "%s / %s / %s ms (%s of %s arrived)", $9, $13, $15, $7, $5 }' "$work/pad.txt"
 }
 
 cpu_model=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
@@ -74,6 +82,9 @@ echo "| Processor time idling at the intro, over 10 s | $(value idle_cpu_percent
 echo "| The same on an X server (Xvfb) | $(value idle_cpu_percent startup-x.txt) % | |"
 echo "| Audio streamed idling at the intro, over 10 s (SDL disk driver) | $(value idle_audio_bytes) bytes | |"
 echo "| Resident memory at the intro, VmRSS / VmHWM | $(mib vmrss_kib) / $(mib vmhwm_kib) MiB | |"
+echo "| Processor time with a pad connected, nothing pressed, over 10 s | waited on $(pad_idle waited); polled every 4 ms $(pad_idle polled) | |"
+echo "| Pad press to key p50 / p99 / max, no load of ours | waited on $(pad_delay waited idle); polled $(pad_delay polled idle) | |"
+echo "| Pad press to key p50 / p99 / max, one busy process per processor | waited on $(pad_delay waited busy); polled $(pad_delay polled busy) | |"
 loads="idle busy"
 [[ -n $player ]] && loads="$loads idle-user busy-user"
 for load in $loads; do

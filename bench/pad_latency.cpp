@@ -1,14 +1,17 @@
 // How long a game controller's press takes to reach the focused widget as a
-// key press, and what polling the pads costs while one is connected and
-// nothing is pressed. Prints figures only; never fails on timing.
+// key press, and what a connected pad costs while nothing is pressed.
+// Prints figures only; never fails on timing.
 //
 //   pad_latency [presses]   (default 200; run with QT_QPA_PLATFORM=offscreen)
 //
-// The pad is SDL's virtual one, pressed from a thread of its own at random
-// moments; the delay runs from the press to the key press event at the
-// widget. Measured on the machine as it is, then beside one busy process per
-// processor, each in a session of its own.
+// Two pads, one after the other: one the game waits on (a pipe stands in
+// for its device node), and SDL's virtual one, which has no device and is
+// polled. Each is pressed from a thread of its own at random moments; the
+// delay runs from the press to the key press event at the widget. Measured
+// on the machine as it is, then beside one busy process per processor, each
+// in a session of its own.
 #include <SDL.h>
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -17,7 +20,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest/QTest>
 #include <algorithm>
@@ -25,6 +30,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <random>
 #include <thread>
 #include <vector>
@@ -52,31 +59,78 @@ class KeyClock : public QObject {
   }
 };
 
-void Measure(const char* load, SDL_Joystick* pad, KeyClock& keys, int presses) {
+// A pad the game waits on: a pipe stands in for the device node the kernel
+// hands each reader a copy of, and each byte written is a press of Up.
+class PipePad final : public quorvane::PadInput {
+ public:
+  PipePad() {
+    if (::pipe2(pipe_, O_NONBLOCK | O_CLOEXEC) != 0) std::abort();
+  }
+  ~PipePad() override {
+    ::close(pipe_[0]);
+    ::close(pipe_[1]);
+  }
+  void Press() {
+    if (::write(pipe_[1], "u", 1) != 1) std::abort();
+  }
+  std::vector<quorvane::PadEvent> Poll() override {
+    std::vector<quorvane::PadEvent> events;
+    char bytes[64];
+    for (ssize_t got; (got = ::read(pipe_[0], bytes, sizeof bytes)) > 0;)
+      for (ssize_t i = 0; i < got; ++i) events.push_back({quorvane::PadEvent::Kind::Press, quorvane::PadKey::Up, 0});
+    return events;
+  }
+  int Connected() const override { return 1; }
+  std::vector<int> Descriptors() const override { return {pipe_[0]}; }
+  bool NeedsPolling() const override { return false; }
+
+ private:
+  int pipe_[2] = {-1, -1};
+};
+
+// Runs the game's event loop, as in play: QTest's waits sleep in steps of
+// their own, which would be measured as the pad's delay and cost.
+void RunEventLoop(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+double IdleCpuPercent(int seconds) {
+  const double cpuBefore = ProcessCpuMilliseconds();
+  QElapsedTimer wall;
+  wall.start();
+  RunEventLoop(seconds * 1000);
+  return 100.0 * (ProcessCpuMilliseconds() - cpuBefore) / static_cast<double>(wall.elapsed());
+}
+
+// press presses Up and release lets it go, from a thread of the bench's.
+void Measure(const char* what, const char* load, const std::function<void()>& press,
+             const std::function<void()>& release, KeyClock& keys, int presses) {
   std::vector<int64_t> delays;
-  std::atomic<bool> done{false};
+  QEventLoop loop;
   std::thread presser([&] {
     std::mt19937 random(12345);
     for (int i = 0; i < presses; ++i) {
       std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(15000, 45000)(random)));
       const int before = keys.count.load();
       const int64_t pressed = NowMicroseconds();
-      SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_DPAD_UP, 1);
+      press();
       while (keys.count.load() == before && NowMicroseconds() - pressed < 1000000)
         std::this_thread::sleep_for(std::chrono::microseconds(100));
       if (keys.count.load() != before) delays.push_back(keys.last.load() - pressed);
-      SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_DPAD_UP, 0);
+      release();
     }
-    done.store(true);
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
   });
-  while (!done.load()) QTest::qWait(50);
+  loop.exec();
   presser.join();
   std::sort(delays.begin(), delays.end());
   const auto at = [&](double share) {
     return delays.empty() ? 0.0 : delays[static_cast<size_t>(share * static_cast<double>(delays.size() - 1))] / 1000.0;
   };
-  std::printf("press_to_key_ms %-5s presses %d arrived %zu  p50 %.2f  p90 %.2f  p99 %.2f  max %.2f\n", load, presses,
-              delays.size(), at(0.5), at(0.9), at(0.99), at(1.0));
+  std::printf("press_to_key_ms %-7s %-5s presses %d arrived %zu  p50 %.2f  p90 %.2f  p99 %.2f  max %.2f\n", what, load,
+              presses, delays.size(), at(0.5), at(0.9), at(0.99), at(1.0));
   std::fflush(stdout);
 }
 
@@ -93,6 +147,26 @@ int main(int argc, char** argv) {
     return 0;
   }
 
+  KeyClock keys;
+  app.installEventFilter(&keys);
+  const int idleSeconds = 10;
+
+  // A pad the game waits on, as a pad with a device node is.
+  {
+    auto input = std::make_unique<PipePad>();
+    PipePad& pad = *input;
+    quorvane::PadControl control(
+        std::move(input), window, [] {}, [] {});
+    std::printf("idle_cpu_percent_with_pad waited  %.2f over %d s\n", IdleCpuPercent(idleSeconds), idleSeconds);
+    const auto press = [&pad] { pad.Press(); };
+    Measure(
+        "waited", "idle", press, [] {}, keys, presses);
+    CompetingLoad load;
+    Measure(
+        "waited", "busy", press, [] {}, keys, presses);
+  }
+
+  // SDL's virtual pad, which has no device: polled.
   SDL_InitSubSystem(SDL_INIT_JOYSTICK);
   SDL_VirtualJoystickDesc desc{};
   desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
@@ -105,26 +179,17 @@ int main(int argc, char** argv) {
   quorvane::PadControl control(
       quorvane::OpenGameControllers(), window, [] {}, [] {});
   if (!QTest::qWaitFor([&] { return SDL_GameControllerFromInstanceID(id) != nullptr; }, 5000)) {
-    std::printf("no virtual game controller: nothing measured\n");
+    std::printf("no virtual game controller: nothing more measured\n");
     return 0;
   }
-  KeyClock keys;
-  app.installEventFilter(&keys);
-
-  // A pad connected and nothing pressed: what polling it costs.
-  const int idleSeconds = 10;
-  const double cpuBefore = ProcessCpuMilliseconds();
-  QElapsedTimer wall;
-  wall.start();
-  QTest::qWait(idleSeconds * 1000);
-  std::printf("idle_cpu_percent_with_pad %.2f over %d s (poll every %d ms)\n",
-              100.0 * (ProcessCpuMilliseconds() - cpuBefore) / static_cast<double>(wall.elapsed()), idleSeconds,
-              quorvane::PadControl::ActiveInterval);
-
-  Measure("idle", pad, keys, presses);
+  std::printf("idle_cpu_percent_with_pad polled  %.2f over %d s (every %d ms)\n", IdleCpuPercent(idleSeconds),
+              idleSeconds, quorvane::PadControl::ActiveInterval);
+  const auto press = [pad] { SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_DPAD_UP, 1); };
+  const auto release = [pad] { SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_DPAD_UP, 0); };
+  Measure("polled", "idle", press, release, keys, presses);
   {
     CompetingLoad load;
-    Measure("busy", pad, keys, presses);
+    Measure("polled", "busy", press, release, keys, presses);
   }
   SDL_JoystickClose(pad);
   return 0;

@@ -1,7 +1,14 @@
 #include "pad/pad_input.h"
 
 #include <SDL.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -37,6 +44,23 @@ PadEvent Event(PadEvent::Kind what, int pad, PadKey key = PadKey::Accept) {
   return event;
 }
 
+// A reader of its own of the device SDL reads a pad from: the kernel hands
+// each reader a copy of the input, so this one turning readable says the
+// pad has something to report. Only a character device under /dev is
+// kept; a pad with anything else (SDL's virtual pads have no path) is
+// polled.
+int OpenWakeDescriptor(const char* path) {
+  if (!path || std::strncmp(path, "/dev/", 5) != 0) return -1;
+  const int descriptor = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (descriptor < 0) return -1;
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0 || !S_ISCHR(status.st_mode)) {
+    ::close(descriptor);
+    return -1;
+  }
+  return descriptor;
+}
+
 // SDL's game controller subsystem, started once and kept for the rest of
 // the program: SDL 2.26, started again while its joysticks stay up (another
 // window, a test's virtual pad), reports each press once more per restart.
@@ -67,12 +91,13 @@ class SdlGameControllers final : public PadInput {
   }
 
   ~SdlGameControllers() override {
-    for (auto& [id, pad] : pads_) SDL_GameControllerClose(pad.Controller);
+    for (auto& [id, pad] : pads_) Close(pad);
   }
 
   std::vector<PadEvent> Poll() override {
     std::vector<PadEvent> events;
     if (!ready_) return events;
+    for (auto& [id, pad] : pads_) Drain(pad);
     SDL_PumpEvents();
     SDL_Event batch[64];
     int count = 0;
@@ -85,11 +110,45 @@ class SdlGameControllers final : public PadInput {
 
   int Connected() const override { return static_cast<int>(pads_.size()); }
 
+  std::vector<int> Descriptors() const override {
+    std::vector<int> descriptors;
+    for (const auto& [id, pad] : pads_)
+      if (pad.WakeDescriptor >= 0) descriptors.push_back(pad.WakeDescriptor);
+    return descriptors;
+  }
+
+  bool NeedsPolling() const override {
+    return std::any_of(pads_.begin(), pads_.end(), [](const auto& pad) { return pad.second.WakeDescriptor < 0; });
+  }
+
  private:
   struct Pad {
     SDL_GameController* Controller = nullptr;
     StickDirection Stick;
+    int WakeDescriptor = -1;
   };
+
+  static void Close(Pad& pad) {
+    SDL_GameControllerClose(pad.Controller);
+    if (pad.WakeDescriptor >= 0) ::close(pad.WakeDescriptor);
+  }
+
+  // Reads what woke the owner, so the descriptor sleeps until the next
+  // report. A device that has gone (or reads oddly) is polled from then on,
+  // until SDL reports it removed. A pad that streams reports is read a
+  // bounded amount per call; the rest wakes the owner again.
+  static void Drain(Pad& pad) {
+    if (pad.WakeDescriptor < 0) return;
+    char buffer[4096];
+    for (int reads = 0; reads < 64; ++reads) {
+      const ssize_t got = ::read(pad.WakeDescriptor, buffer, sizeof buffer);
+      if (got > 0 || (got < 0 && errno == EINTR)) continue;
+      if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
+      ::close(pad.WakeDescriptor);
+      pad.WakeDescriptor = -1;
+      return;
+    }
+  }
 
   void Take(const SDL_Event& event, std::vector<PadEvent>& events) {
     switch (event.type) {
@@ -98,7 +157,7 @@ class SdlGameControllers final : public PadInput {
       case SDL_CONTROLLERDEVICEREMOVED: {
         auto pad = pads_.find(event.cdevice.which);
         if (pad == pads_.end()) break;
-        SDL_GameControllerClose(pad->second.Controller);
+        Close(pad->second);
         pads_.erase(pad);
         events.push_back(Event(PadEvent::Kind::Removed, event.cdevice.which));
         break;
@@ -142,6 +201,7 @@ class SdlGameControllers final : public PadInput {
       return;
     }
     pads_[id].Controller = controller;
+    pads_[id].WakeDescriptor = OpenWakeDescriptor(SDL_GameControllerPath(controller));
   }
 
   bool ready_ = false;

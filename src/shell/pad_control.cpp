@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace quorvane {
@@ -42,6 +43,13 @@ PadControl::PadControl(std::unique_ptr<PadInput> input, QWidget& mainWindow, std
   poll_.setParent(this);  // found by name among the window's children
   poll_.setObjectName(QStringLiteral("PadPoll"));
   connect(&poll_, &QTimer::timeout, this, &PadControl::PollPads);
+  settle_.setSingleShot(true);
+  settle_.setTimerType(Qt::PreciseTimer);
+  settle_.setInterval(ActiveInterval);
+  connect(&settle_, &QTimer::timeout, this, [this] {
+    PollPads();
+    for (auto& [descriptor, watch] : watches_) watch->setEnabled(true);
+  });
   PollPads();  // pads already connected are opened at once
 }
 
@@ -66,11 +74,32 @@ void PadControl::PollPads() {
     padInUse_ = event.Pad;
     Press(event.Key);
   }
-  // Precise while a pad is there: the press-to-key delay is the interval.
-  const bool connected = input_->Connected() > 0;
-  poll_.setTimerType(connected ? Qt::PreciseTimer : Qt::CoarseTimer);
-  const int interval = connected ? ActiveInterval : IdleInterval;
+  WatchDescriptors();
+  // Precise while a pad is polled: the press-to-key delay is the interval.
+  const bool polled = input_->NeedsPolling();
+  poll_.setTimerType(polled ? Qt::PreciseTimer : Qt::CoarseTimer);
+  const int interval = polled ? ActiveInterval : IdleInterval;
   if (!poll_.isActive() || poll_.interval() != interval) poll_.start(interval);
+}
+
+void PadControl::Woken() {
+  for (auto& [descriptor, watch] : watches_) watch->setEnabled(false);
+  settle_.start();
+  PollPads();
+}
+
+void PadControl::WatchDescriptors() {
+  const std::vector<int> descriptors = input_->Descriptors();
+  std::erase_if(watches_, [&](const auto& watch) {
+    return std::find(descriptors.begin(), descriptors.end(), watch.first) == descriptors.end();
+  });
+  for (int descriptor : descriptors) {
+    if (watches_.contains(descriptor)) continue;
+    auto watch = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
+    watch->setEnabled(!settle_.isActive());
+    connect(watch.get(), &QSocketNotifier::activated, this, &PadControl::Woken);
+    watches_.emplace(descriptor, std::move(watch));
+  }
 }
 
 void PadControl::Press(PadKey key) {

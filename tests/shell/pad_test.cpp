@@ -1,7 +1,11 @@
 #include <SDL.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QMenu>
+#include <QSpinBox>
+#include <QTimer>
 #include <QWindow>
 
 #include "help/help_service.h"
@@ -272,6 +276,9 @@ TEST_F(PadTest, PlugInAfterTheStartAndPullOutDuringAGame) {
   ShowActive();
   VirtualPad pad;
   ASSERT_TRUE(pad.WaitUntilOpened(PadControl::IdleInterval * 2)) << "not seen within a second";
+  // A virtual pad has no device to wait on: it is polled often.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [this] { return form_->findChild<QTimer*>("PadPoll")->interval() == PadControl::ActiveInterval; }, 5000));
   pad.Press(Start);
   ASSERT_TRUE(QTest::qWaitFor([this] { return Running(); }, 5000));
   SuperTimer1().SetInterval(60000);
@@ -407,6 +414,59 @@ TEST_F(PadTest, AJoystickWithoutALayoutIsNamedOnce) {
   int named = 0;
   for (size_t at = said.find("Odd stick"); at != std::string::npos; at = said.find("Odd stick", at + 1)) ++named;
   EXPECT_EQ(named, 1) << said;
+}
+
+// A pad behind a port of the test's own, whose descriptor is a pipe. Its
+// report shows to the poll `lag` polls after the descriptor turns readable,
+// as a report may reach the game before SDL has read it.
+class PipePad final : public PadInput {
+ public:
+  PipePad() { EXPECT_EQ(::pipe2(pipe_, O_NONBLOCK | O_CLOEXEC), 0); }
+  ~PipePad() override {
+    ::close(pipe_[0]);
+    ::close(pipe_[1]);
+  }
+  void Report(int lag) {
+    reportIn_ = lag;
+    EXPECT_EQ(::write(pipe_[1], "r", 1), 1);
+  }
+  std::vector<PadEvent> Poll() override {
+    char drained[16];
+    while (::read(pipe_[0], drained, sizeof drained) > 0) {
+    }
+    if (reportIn_ < 0 || reportIn_-- > 0) return {};
+    return {PadEvent{PadEvent::Kind::Press, PadKey::Up, 7}};
+  }
+  int Connected() const override { return 1; }
+  std::vector<int> Descriptors() const override { return {pipe_[0]}; }
+  bool NeedsPolling() const override { return false; }
+
+ private:
+  int pipe_[2] = {-1, -1};
+  int reportIn_ = -1;
+};
+
+// A pad that can be waited on is polled only rarely, to notice others: its
+// report wakes the game, even one SDL has not read when the wake comes.
+TEST(PadWaking, AWaitablePadWakesTheGame) {
+  for (int lag : {0, 1}) {
+    SCOPED_TRACE(lag);
+    QSpinBox window;  // Up steps it on
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(WaitUntilActive(&window));
+    auto input = std::make_unique<PipePad>();
+    PipePad& pad = *input;
+    PadControl control(
+        std::move(input), window, [] {}, [] {});
+    auto* poll = control.findChild<QTimer*>("PadPoll");
+    EXPECT_EQ(poll->interval(), PadControl::IdleInterval);
+    int rarePolls = 0;
+    QObject::connect(poll, &QTimer::timeout, [&] { ++rarePolls; });
+    pad.Report(lag);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.value() == 1; }, 5000));
+    EXPECT_EQ(rarePolls, 0) << "the report came with a rare poll, not the wake";
+  }
 }
 
 }  // namespace
