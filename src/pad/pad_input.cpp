@@ -1,12 +1,7 @@
 #include "pad/pad_input.h"
 
 #include <SDL.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 
 #include <algorithm>
 #include <map>
@@ -15,6 +10,7 @@
 #include <utility>
 
 #include "pad/stick.h"
+#include "pad/wake_descriptor.h"
 
 namespace quorvane {
 
@@ -42,23 +38,6 @@ PadEvent Event(PadEvent::Kind what, int pad, PadKey key = PadKey::Accept) {
   event.Pad = pad;
   event.Key = key;
   return event;
-}
-
-// A reader of its own of the device SDL reads a pad from: the kernel hands
-// each reader a copy of the input, so this one turning readable says the
-// pad has something to report. Only a character device under /dev is
-// kept; a pad with anything else (SDL's virtual pads have no path) is
-// polled.
-int OpenWakeDescriptor(const char* path) {
-  if (!path || std::strncmp(path, "/dev/", 5) != 0) return -1;
-  const int descriptor = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (descriptor < 0) return -1;
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0 || !S_ISCHR(status.st_mode)) {
-    ::close(descriptor);
-    return -1;
-  }
-  return descriptor;
 }
 
 // SDL's game controller subsystem, started once and kept for the rest of
@@ -97,7 +76,7 @@ class SdlGameControllers final : public PadInput {
   std::vector<PadEvent> Poll() override {
     std::vector<PadEvent> events;
     if (!ready_) return events;
-    for (auto& [id, pad] : pads_) Drain(pad);
+    for (auto& [id, pad] : pads_) pad.WakeDescriptor = DrainWakeDescriptor(pad.WakeDescriptor);
     SDL_PumpEvents();
     SDL_Event batch[64];
     int count = 0;
@@ -131,23 +110,6 @@ class SdlGameControllers final : public PadInput {
   static void Close(Pad& pad) {
     SDL_GameControllerClose(pad.Controller);
     if (pad.WakeDescriptor >= 0) ::close(pad.WakeDescriptor);
-  }
-
-  // Reads what woke the owner, so the descriptor sleeps until the next
-  // report. A device that has gone (or reads oddly) is polled from then on,
-  // until SDL reports it removed. A pad that streams reports is read a
-  // bounded amount per call; the rest wakes the owner again.
-  static void Drain(Pad& pad) {
-    if (pad.WakeDescriptor < 0) return;
-    char buffer[4096];
-    for (int reads = 0; reads < 64; ++reads) {
-      const ssize_t got = ::read(pad.WakeDescriptor, buffer, sizeof buffer);
-      if (got > 0 || (got < 0 && errno == EINTR)) continue;
-      if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
-      ::close(pad.WakeDescriptor);
-      pad.WakeDescriptor = -1;
-      return;
-    }
   }
 
   void Take(const SDL_Event& event, std::vector<PadEvent>& events) {
