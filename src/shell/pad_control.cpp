@@ -90,9 +90,16 @@ void PadControl::Woken() {
 
 void PadControl::WatchDescriptors() {
   const std::vector<int> descriptors = input_->Descriptors();
-  std::erase_if(watches_, [&](const auto& watch) {
-    return std::find(descriptors.begin(), descriptors.end(), watch.first) == descriptors.end();
-  });
+  for (auto watch = watches_.begin(); watch != watches_.end();) {
+    if (std::find(descriptors.begin(), descriptors.end(), watch->first) != descriptors.end()) {
+      ++watch;
+      continue;
+    }
+    // Deleted later: it may be the one whose wake is being handled now.
+    watch->second->setEnabled(false);
+    watch->second.release()->deleteLater();
+    watch = watches_.erase(watch);
+  }
   for (int descriptor : descriptors) {
     if (watches_.contains(descriptor)) continue;
     auto watch = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
