@@ -71,6 +71,7 @@ uninstall:
 
 # $(BUILD)/tolvenix_<version>_<architecture>.deb, then its test.
 package: build
+	bash scripts/install-deps package
 	cd $(BUILD) && cpack -G DEB
 	cd $(BUILD) && $(TEST_ENV) ctest --output-on-failure --timeout 120 -L package
 
