@@ -232,7 +232,7 @@ case ${1:-} in
     done
     dpkg -x "$deb" "$scratch/root"
     check_tree "$scratch/root" /usr "$3" "$4"
-    for binary in lib/tolvenix/tolvenix lib/tolvenix/plugins/libflexactive.so; do
+    for binary in lib/tolvenix/tolvenix lib/tolvenix/tolvenix-help lib/tolvenix/plugins/libflexactive.so; do
       readelf -S "$scratch/root/usr/$binary" | grep -q '\.comment' && fail "$binary keeps its .comment section"
       readelf -d "$scratch/root/usr/$binary" | grep -q 'BIND_NOW' || fail "$binary is not bound at start (bind-now)"
     done
