@@ -19,12 +19,10 @@ TEST(WakeDescriptor, OnlyACharacterDeviceIsWaitedOn) {
     const char* path;
     bool opened;
   } rows[] = {
-      {nullptr, false},                  // SDL's virtual pads have no node
-      {"/dev/null", true},               // a character device
-      {file.c_str(), false},             // a plain file under /dev
-      {"/dev/shm", false},               // a folder
-      {"/dev/quorvane-no-such", false},  // gone already
-      {outside.c_str(), false},          // a character device reached from outside /dev
+      {nullptr, false},          // SDL's virtual pads have no node
+      {"/dev/null", true},       // a character device
+      {file.c_str(), false},     // a plain file under /dev
+      {outside.c_str(), false},  // a character device reached from outside /dev
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.path ? row.path : "no path");
