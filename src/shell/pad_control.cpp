@@ -102,7 +102,8 @@ void PadControl::WatchDescriptors() {
   }
   for (int descriptor : descriptors) {
     if (watches_.contains(descriptor)) continue;
-    auto watch = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read);
+    // A child too, so one left for deletion later goes with this at the latest.
+    auto watch = std::make_unique<QSocketNotifier>(descriptor, QSocketNotifier::Read, this);
     watch->setEnabled(!settle_.isActive());
     connect(watch.get(), &QSocketNotifier::activated, this, &PadControl::Woken);
     watches_.emplace(descriptor, std::move(watch));
