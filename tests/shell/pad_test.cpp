@@ -1,6 +1,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QWindow>
 
@@ -79,6 +80,19 @@ class RecordingHelp final : public HelpService {
   int topics = 0;
 };
 
+// The keys that reach the windows, in the order they come.
+class KeyRecorder final : public QObject {
+ public:
+  KeyRecorder() { qApp->installEventFilter(this); }
+  std::vector<QKeyCombination> pressed;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) pressed.push_back(static_cast<QKeyEvent*>(event)->keyCombination());
+    return false;
+  }
+};
+
 class PadTest : public WindowTest {
  protected:
   void SetUp() override {
@@ -109,6 +123,7 @@ class PadTest : public WindowTest {
   }
 
   RecordingHelp help_;
+  KeyRecorder keys_;
 };
 
 // Each button and stick movement does what its key does: steering on the
@@ -217,6 +232,12 @@ TEST_F(PadTest, EachButtonAndStickMovementActsAsItsKey) {
          pad.Press(South);
        },
        [this] { EXPECT_TRUE(ShowsIntro()); }},
+      {"South: Return", When::Intro, [](VirtualPad& pad) { pad.Press(South); },
+       [this] { EXPECT_EQ(keys_.pressed.at(0), QKeyCombination(Qt::Key_Return)); }},
+      {"right shoulder: Tab", When::Intro, [](VirtualPad& pad) { pad.Press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER); },
+       [this] { EXPECT_EQ(keys_.pressed.at(0), QKeyCombination(Qt::Key_Tab)); }},
+      {"left shoulder: Shift+Tab", When::Intro, [](VirtualPad& pad) { pad.Press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER); },
+       [this] { EXPECT_EQ(keys_.pressed.at(0), QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)); }},
       {"Back: help", When::Intro, [](VirtualPad& pad) { pad.Press(SDL_CONTROLLER_BUTTON_BACK); },
        [this] { EXPECT_EQ(help_.topics, 1); }},
       {"the sixteenth pad", When::HeldGame,
@@ -234,6 +255,7 @@ TEST_F(PadTest, EachButtonAndStickMovementActsAsItsKey) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     help_.topics = 0;
+    keys_.pressed.clear();
     // A best score out of reach: the crash asks only whether to play again.
     WriteSettings("[SCORE]\nHISCORE=100000\n");
     VirtualPad pad;
@@ -308,6 +330,11 @@ TEST_F(PadTest, AWholeGameWithThePadAlone) {
                          ASSERT_TRUE(WaitUntilActive(dialog));
                          offered = Control<QLineEdit>(*dialog, "Edit1")->text();
                          pad.Press(South);
+                         // A dialog left open would hold the test for ever.
+                         if (!QTest::qWaitFor([&] { return !dialog->isVisible(); }, 5000)) {
+                           ADD_FAILURE() << "South did not accept the name";
+                           qobject_cast<QDialog*>(dialog)->reject();
+                         }
                        },
                        [&](QWidget* box) {
                          ASSERT_TRUE(WaitUntilActive(box));
