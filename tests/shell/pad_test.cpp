@@ -373,6 +373,21 @@ TEST_F(PadTest, AutoPause) {
          help_.OnViewerActivated();  // as the viewer tells it
        },
        false},
+      {"from the game's own help viewer to another program",
+       [this](TForm1&, VirtualPad&) {
+         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+         help_.OnViewerActivated();
+         help_.OnViewerDeactivated();
+       },
+       true},
+      {"from the game's own help viewer back to the game, heard before the viewer tells",
+       [this](TForm1&, VirtualPad&) {
+         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+         help_.OnViewerActivated();
+         emit qApp->applicationStateChanged(Qt::ApplicationActive);
+         help_.OnViewerDeactivated();
+       },
+       false},
       {"the focus came back at once",
        [](TForm1&, VirtualPad&) {
          emit qApp->applicationStateChanged(Qt::ApplicationInactive);
