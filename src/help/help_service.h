@@ -19,6 +19,9 @@ class HelpService {
   // Called whenever the help window becomes the active window: the focus
   // went to the game's own help, not to another application.
   std::function<void()> OnViewerActivated;
+  // Called whenever the help window stops being the active window: the
+  // focus went to one of the game's windows or to another application.
+  std::function<void()> OnViewerDeactivated;
 };
 
 // Context numbers of the help file's topics.

@@ -89,6 +89,7 @@ void ProcessHelpService::ReadViewer() {
       }
       const QByteArray line = std::exchange(heard_, {});
       if (line == "active" && OnViewerActivated) OnViewerActivated();
+      if (line == "inactive" && OnViewerDeactivated) OnViewerDeactivated();
     }
   }
 }

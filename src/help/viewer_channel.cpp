@@ -34,11 +34,12 @@ ViewerChannel::ViewerChannel(int input, int output, THelpWindow& window)
     : input_(input), output_(output), window_(window) {
   notifier_ = new QSocketNotifier(input_, QSocketNotifier::Read, this);
   connect(notifier_, &QSocketNotifier::activated, this, &ViewerChannel::Read);
+  // Both ways: the game cannot see the focus leave its help for another
+  // program, so the viewer tells it.
   connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-    if (state != Qt::ApplicationActive) return;
+    const QByteArrayView line = state == Qt::ApplicationActive ? "active\n" : "inactive\n";
     // A game that has gone hears nothing: the write fails, and that is all.
-    static const char kActive[] = "active\n";
-    while (::write(output_, kActive, sizeof kActive - 1) < 0 && errno == EINTR) {
+    while (::write(output_, line.data(), static_cast<size_t>(line.size())) < 0 && errno == EINTR) {
     }
   });
 }

@@ -22,9 +22,10 @@ struct HelpCommand {
 std::optional<HelpCommand> ParseHelpCommand(QByteArrayView line);
 
 // The viewer's side of its channel with the game: commands read line by
-// line from `input` run on the window, and "active" is written to `output`
-// whenever one of the viewer's windows becomes the active window. The end
-// of the input (the game has gone) and "quit" end the viewer.
+// line from `input` run on the window; "active" is written to `output`
+// whenever one of the viewer's windows becomes the active window, and
+// "inactive" whenever none of them is any more. The end of the input (the
+// game has gone) and "quit" end the viewer.
 class ViewerChannel final : public QObject {
   Q_OBJECT
  public:

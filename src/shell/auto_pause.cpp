@@ -14,14 +14,20 @@ AutoPause::AutoPause(QWidget& mainWindow, std::function<void()> pause, QObject* 
   grace_.setSingleShot(true);
   grace_.setInterval(GraceMilliseconds);
   connect(&grace_, &QTimer::timeout, this, [this] { pause_(); });
+  active_ = QGuiApplication::applicationState() == Qt::ApplicationActive;
   connect(qApp, &QGuiApplication::applicationStateChanged, this, &AutoPause::ApplicationStateChanged);
   mainWindow_.installEventFilter(this);
 }
 
 void AutoPause::OwnHelpActivated() { grace_.stop(); }
 
+void AutoPause::OwnHelpDeactivated() {
+  if (!active_ && !grace_.isActive()) grace_.start();
+}
+
 void AutoPause::ApplicationStateChanged(Qt::ApplicationState state) {
-  if (state == Qt::ApplicationActive) {
+  active_ = state == Qt::ApplicationActive;
+  if (active_) {
     grace_.stop();  // the focus went from one of the game's windows to another
   } else if (!grace_.isActive()) {
     grace_.start();

@@ -15,7 +15,9 @@ namespace quorvane {
 // The game's own windows can take the focus too (its help viewer, which may
 // be a program of its own); the desktop reports that as the application
 // going inactive, so a deactivation pauses only after a short grace, which
-// the return of the focus or the help viewer's notice cancels.
+// the return of the focus or the help viewer's notice cancels. The viewer
+// also tells when it loses the focus: unless the game has it back, the
+// grace starts again, as the player may have gone on to another program.
 class AutoPause final : public QObject {
   Q_OBJECT
  public:
@@ -26,6 +28,9 @@ class AutoPause final : public QObject {
 
   // The game's own help viewer has just taken the focus.
   void OwnHelpActivated();
+  // The game's own help viewer has just lost the focus, to one of the
+  // game's windows or to another program.
+  void OwnHelpDeactivated();
   // The player cannot be playing: the screen locked, the pad pulled out.
   void PlayerGone() { pause_(); }
 
@@ -38,6 +43,9 @@ class AutoPause final : public QObject {
   QWidget& mainWindow_;
   std::function<void()> pause_;
   QTimer grace_;
+  // One of the game's own windows has the focus. The viewer's notice and
+  // the game's own activation may come in either order.
+  bool active_ = false;
 };
 
 // Calls locked whenever the desktop reports the screen locked: the session

@@ -104,6 +104,7 @@ TForm1::TForm1(SettingsLocation settingsFile, WindowPorts ports, QWidget* parent
       *this, [this] { PauseForAbsence(); }, this);
   // The game's own help taking the focus is not the player leaving.
   help_->OnViewerActivated = [this] { autoPause_->OwnHelpActivated(); };
+  help_->OnViewerDeactivated = [this] { autoPause_->OwnHelpDeactivated(); };
   // Start is the New game button between games and the Pause button in one.
   pad_ = new PadControl(
       OpenGameControllers(), *this, [this] { game_->State().GameRunning ? Button3Click() : Button2Click(); },

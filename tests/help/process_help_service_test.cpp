@@ -20,7 +20,8 @@ using ::testing::ElementsAre;
 const QString kBinDir = QStringLiteral(QUORVANE_BIN_DIR);
 
 // The game's side of help, with a viewer of the test's making or the real
-// one; what it reports and how often the viewer said it was active.
+// one; what it reports and how often the viewer said it was active, and
+// inactive.
 class HelpServiceTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
@@ -40,6 +41,7 @@ class HelpServiceTest : public ::testing::Test {
     auto service = std::make_unique<ProcessHelpService>(viewer, folder);
     service->OnProblem = [this](const QString& text) { reports_.push_back(text.toStdString()); };
     service->OnViewerActivated = [this] { ++activations_; };
+    service->OnViewerDeactivated = [this] { ++deactivations_; };
     return service;
   }
   QStringList Lines(const char* name) const {
@@ -50,14 +52,17 @@ class HelpServiceTest : public ::testing::Test {
   QTemporaryDir dir_;
   std::vector<std::string> reports_;
   int activations_ = 0;
+  int deactivations_ = 0;
 };
 
-// Commands go as lines to one viewer; each whole "active" line it says is
-// heard, also one split across reads or after a line too long to keep.
+// Commands go as lines to one viewer; each whole "active" and "inactive"
+// line it says is heard, also one split across reads or after a line too
+// long to keep, and any other line is not.
 TEST_F(HelpServiceTest, CommandsGoAsLinesToOneViewerAndItsActiveLinesAreHeard) {
-  auto help = Service(Fake("echo active; echo inactive; head -c 100000 /dev/zero | tr '\\0' x; echo; echo active; "
-                           "printf 'act'; sleep 0.1; echo ive; exec cat >> \"$1/lines\""),
-                      dir_.path());
+  auto help =
+      Service(Fake("echo active; echo inactive; head -c 100000 /dev/zero | tr '\\0' x; echo; echo active; "
+                   "printf 'act'; sleep 0.1; echo ive; echo inactive again; echo inactive; exec cat >> \"$1/lines\""),
+              dir_.path());
   help->Quit();
   EXPECT_TRUE(Lines("starts").isEmpty()) << "nothing to quit: no viewer is started for it";
   help->ShowTopics();
@@ -65,8 +70,9 @@ TEST_F(HelpServiceTest, CommandsGoAsLinesToOneViewerAndItsActiveLinesAreHeard) {
   help->ShowContext(1000);
   help->Quit();
   const QStringList sent{"contents", "context 1010", "context 1000", "quit"};
-  EXPECT_TRUE(QTest::qWaitFor([&] { return Lines("lines") == sent && activations_ == 3; }, 10000))
-      << Lines("lines").join('|').toStdString() << ' ' << activations_;
+  EXPECT_TRUE(
+      QTest::qWaitFor([&] { return Lines("lines") == sent && activations_ == 3 && deactivations_ == 2; }, 10000))
+      << Lines("lines").join('|').toStdString() << ' ' << activations_ << ' ' << deactivations_;
   EXPECT_EQ(Lines("starts").size(), 1) << "one viewer, used again";
   EXPECT_TRUE(reports_.empty());
 }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <optional>
 
+#include "help/help_files.h"
+#include "help/help_window.h"
 #include "help/viewer_channel.h"
 #include "support/scoped_env.h"
 
@@ -40,6 +43,33 @@ class ViewerTest : public ::testing::Test {
   QTemporaryDir cache_;
   const ScopedEnv cacheHome_{"XDG_CACHE_HOME", cache_.path().toUtf8()};
 };
+
+// The viewer tells the game each time it takes the focus and each time it
+// loses it, whoever has it then.
+TEST_F(ViewerTest, TellsTheGameOfEachChangeOfTheFocus) {
+  int toViewer[2], toGame[2];
+  ASSERT_EQ(pipe2(toViewer, O_CLOEXEC), 0);
+  ASSERT_EQ(pipe2(toGame, O_CLOEXEC | O_NONBLOCK), 0);
+  {
+    THelpWindow window(kBinDir, HelpCacheFolder());
+    ViewerChannel channel(toViewer[0], toGame[1], window);
+    const struct {
+      Qt::ApplicationState state;
+      const char* line;
+    } rows[] = {{Qt::ApplicationActive, "active\n"},
+                {Qt::ApplicationInactive, "inactive\n"},
+                {Qt::ApplicationActive, "active\n"},
+                {Qt::ApplicationHidden, "inactive\n"}};
+    for (const auto& row : rows) {
+      SCOPED_TRACE(row.line);
+      emit qGuiApp->applicationStateChanged(row.state);
+      char said[32];
+      const ssize_t got = read(toGame[0], said, sizeof said);
+      EXPECT_EQ(QByteArray(said, std::max<ssize_t>(got, 0)), row.line);
+    }
+  }
+  for (int end : {toViewer[0], toViewer[1], toGame[0], toGame[1]}) close(end);
+}
 
 // The game gone or done: the viewer ends at once, whatever it showed.
 TEST_F(ViewerTest, EndsAtTheEndOfItsInputAndWhenToldToQuit) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSpinBox>
 #include <QTimer>
@@ -83,6 +84,19 @@ class RecordingHelp final : public HelpService {
   int topics = 0;
 };
 
+// The keys that reach the windows, in the order they come.
+class KeyRecorder final : public QObject {
+ public:
+  KeyRecorder() { qApp->installEventFilter(this); }
+  std::vector<QKeyCombination> pressed;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) pressed.push_back(static_cast<QKeyEvent*>(event)->keyCombination());
+    return false;
+  }
+};
+
 class PadTest : public WindowTest {
  protected:
   void SetUp() override {
@@ -113,6 +127,7 @@ class PadTest : public WindowTest {
   }
 
   RecordingHelp help_;
+  KeyRecorder keys_;
 };
 
 // Each button and stick movement does what its key does: steering on the
@@ -221,6 +236,12 @@ TEST_F(PadTest, EachButtonAndStickMovementActsAsItsKey) {
          pad.Press(South);
        },
        [this] { EXPECT_TRUE(ShowsIntro()); }},
+      {"South: Return", When::Intro, [](VirtualPad& pad) { pad.Press(South); },
+       [this] { EXPECT_EQ(keys_.pressed.at(0), QKeyCombination(Qt::Key_Return)); }},
+      {"right shoulder: Tab", When::Intro, [](VirtualPad& pad) { pad.Press(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER); },
+       [this] { EXPECT_EQ(keys_.pressed.at(0), QKeyCombination(Qt::Key_Tab)); }},
+      {"left shoulder: Shift+Tab", When::Intro, [](VirtualPad& pad) { pad.Press(SDL_CONTROLLER_BUTTON_LEFTSHOULDER); },
+       [this] { EXPECT_EQ(keys_.pressed.at(0), QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)); }},
       {"Back: help", When::Intro, [](VirtualPad& pad) { pad.Press(SDL_CONTROLLER_BUTTON_BACK); },
        [this] { EXPECT_EQ(help_.topics, 1); }},
       {"the sixteenth pad", When::HeldGame,
@@ -238,6 +259,7 @@ TEST_F(PadTest, EachButtonAndStickMovementActsAsItsKey) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     help_.topics = 0;
+    keys_.pressed.clear();
     // A best score out of reach: the crash asks only whether to play again.
     WriteSettings("[SCORE]\nHISCORE=100000\n");
     VirtualPad pad;
@@ -315,6 +337,11 @@ TEST_F(PadTest, AWholeGameWithThePadAlone) {
                          ASSERT_TRUE(WaitUntilActive(dialog));
                          offered = Control<QLineEdit>(*dialog, "Edit1")->text();
                          pad.Press(South);
+                         // A dialog left open would hold the test for ever.
+                         if (!QTest::qWaitFor([&] { return !dialog->isVisible(); }, 5000)) {
+                           ADD_FAILURE() << "South did not accept the name";
+                           qobject_cast<QDialog*>(dialog)->reject();
+                         }
                        },
                        [&](QWidget* box) {
                          ASSERT_TRUE(WaitUntilActive(box));
@@ -351,6 +378,21 @@ TEST_F(PadTest, AutoPause) {
        [this](TForm1&, VirtualPad&) {
          emit qApp->applicationStateChanged(Qt::ApplicationInactive);
          help_.OnViewerActivated();  // as the viewer tells it
+       },
+       false},
+      {"from the game's own help viewer to another program",
+       [this](TForm1&, VirtualPad&) {
+         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+         help_.OnViewerActivated();
+         help_.OnViewerDeactivated();
+       },
+       true},
+      {"from the game's own help viewer back to the game, heard before the viewer tells",
+       [this](TForm1&, VirtualPad&) {
+         emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+         help_.OnViewerActivated();
+         emit qApp->applicationStateChanged(Qt::ApplicationActive);
+         help_.OnViewerDeactivated();
        },
        false},
       {"the focus came back at once",

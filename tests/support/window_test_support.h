@@ -308,6 +308,7 @@ class HelpWindowTest : public WindowTest {
   }
   void TearDown() override {
     help_.OnViewerActivated = nullptr;  // the window it calls goes first
+    help_.OnViewerDeactivated = nullptr;
     WindowTest::TearDown();
   }
   // The window listens to the viewer for itself; the count listens beside it.
