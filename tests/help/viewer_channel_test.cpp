@@ -58,7 +58,6 @@ TEST_F(ViewerTest, TellsTheGameOfEachChangeOfTheFocus) {
       const char* line;
     } rows[] = {{Qt::ApplicationActive, "active\n"},
                 {Qt::ApplicationInactive, "inactive\n"},
-                {Qt::ApplicationActive, "active\n"},
                 {Qt::ApplicationHidden, "inactive\n"}};
     for (const auto& row : rows) {
       SCOPED_TRACE(row.line);
